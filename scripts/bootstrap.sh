@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what the build needs (Debian packages) when missing, then configures
+# and builds into build/. Sourced by run.sh and test.sh.
+set -euo pipefail
+
+ULVANTA_PACKAGES=(cmake g++ make ccache qt6-base-dev qt6-base-dev-tools qt6-webengine-dev
+  qt6-qpa-plugins qt6-image-formats-plugins libgl-dev xvfb xauth fonts-dejavu-core)
+
+missing=()
+for p in "${ULVANTA_PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="$ROOT/build"
+cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$BUILD" -j"$(nproc)"

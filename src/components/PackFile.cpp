@@ -1,0 +1,192 @@
+#include "components/PackFile.h"
+
+#include "components/UlvError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QtEndian>
+
+namespace ulvanta {
+
+namespace {
+
+constexpr qint64 kHeaderSize = 8;
+constexpr qint64 kRecordSize = 16;
+
+UlvError openFailure(const QString& path) {
+    const QFileInfo fi(path);
+    if (path.isEmpty())
+        return UlvError(UlvError::BadFileName);
+    if (fi.isDir())
+        return UlvError(UlvError::PathFileAccess);
+    if (!fi.exists())
+        return QFileInfo(fi.absolutePath()).isDir() ? UlvError(UlvError::FileNotFound)
+                                                    : UlvError(UlvError::PathNotFound);
+    return UlvError(UlvError::PermissionDenied);
+}
+
+UlvError badFormat(const QString& what) {
+    return UlvError(QStringLiteral("Invalid file format (%1)").arg(what),
+                    UlvError::InvalidFileFormat);
+}
+
+} // namespace
+
+bool PackFile::FileExists(const QString& path) {
+    if (path.isEmpty())
+        return false;
+    const QFileInfo fi(path);
+    return fi.exists() && !fi.isDir();
+}
+
+QByteArray PackFile::ReadBytes(const QString& path) {
+    QFile f(path);
+    if (QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly))
+        throw openFailure(path);
+    QByteArray data = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        throw UlvError(UlvError::PathFileAccess);
+    return data;
+}
+
+QString PackFile::ReadText(const QString& path) { return QString::fromUtf8(ReadBytes(path)); }
+
+void PackFile::LoadPack(const QString& path) {
+    m_entries.clear();
+    m_count = 0;
+    m_loadedPath.clear();
+    m_data = ReadBytes(path);
+
+    const qint64 size = m_data.size();
+    const auto* bytes = reinterpret_cast<const uchar*>(m_data.constData());
+    if (size < kHeaderSize)
+        throw badFormat(QStringLiteral("the file is too short"));
+    if (m_data.left(4) != fileheader.toLatin1())
+        throw badFormat(QStringLiteral("the header is not %1").arg(fileheader));
+    const quint32 n = qFromLittleEndian<quint32>(bytes + 4);
+    // Checked against the size before anything is allocated for the entries.
+    if (qint64(n) > (size - kHeaderSize) / kRecordSize)
+        throw badFormat(QStringLiteral("the file holds fewer entries than it says"));
+    m_entries.resize(n);
+    for (quint32 i = 0; i < n; ++i) {
+        const uchar* rec = bytes + kHeaderSize + kRecordSize * i;
+        Entry& e = m_entries[i];
+        e.name = QByteArray(reinterpret_cast<const char*>(rec), 8);
+        e.position = qFromLittleEndian<quint32>(rec + 8);
+        e.length = qFromLittleEndian<quint32>(rec + 12);
+        if (qint64(e.position) + qint64(e.length) > size)
+            throw badFormat(QStringLiteral("entry %1 lies outside the file").arg(i + 1));
+    }
+    m_count = n;
+    m_loadedPath = path;
+}
+
+QVariant PackFile::GetEntry(int field, quint32 entry) const {
+    if (field == 1 && entry == 0)
+        return m_count;
+    if (entry < 1 || entry > m_entries.size())
+        throw UlvError(QStringLiteral("Subscript out of range"), 9);
+    const Entry& e = m_entries[entry - 1];
+    switch (field) {
+    case 1:
+        return e.position;
+    case 2:
+        return e.length;
+    case 3:
+        return QString::fromLatin1(e.name);
+    }
+    throw UlvError(QStringLiteral("Invalid procedure call or argument"), 5);
+}
+
+QString PackFile::entryName(quint32 entry) const {
+    QString name = GetEntry(3, entry).toString();
+    name.remove(QChar(0));
+    return name;
+}
+
+QString PackFile::ReadEntry(const QString& path, quint32 position, quint32 length, bool) const {
+    if (path == m_loadedPath) {
+        if (qint64(position) + qint64(length) > m_data.size())
+            throw badFormat(QStringLiteral("an entry lies outside the file"));
+        return QString::fromUtf8(m_data.constData() + position, qsizetype(length));
+    }
+    const QByteArray data = ReadBytes(path);
+    if (qint64(position) + qint64(length) > data.size())
+        throw badFormat(QStringLiteral("an entry lies outside the file"));
+    return QString::fromUtf8(data.constData() + position, qsizetype(length));
+}
+
+void PackFile::SetEntry(const QVariant& value, int field, quint32 entry) {
+    if (field == 1 && entry == 0) {
+        m_count = value.toUInt();
+        if (m_entries.size() < m_count)
+            m_entries.resize(m_count);
+        return;
+    }
+    if (entry < 1)
+        throw UlvError(QStringLiteral("Subscript out of range"), 9);
+    if (m_entries.size() < entry)
+        m_entries.resize(entry);
+    Entry& e = m_entries[entry - 1];
+    if (field == 3) {
+        e.name = value.toString().toLatin1().left(8);
+    } else if (field == 5) {
+        e.content = value.toString();
+    } else {
+        throw UlvError(QStringLiteral("Invalid procedure call or argument"), 5);
+    }
+}
+
+void PackFile::WritePack(const QString& path) const {
+    const QFileInfo fi(path);
+    if (path.isEmpty())
+        throw UlvError(UlvError::BadFileName);
+    if (fi.isDir())
+        throw UlvError(UlvError::PathFileAccess);
+    if (!QFileInfo(fi.absolutePath()).isDir())
+        throw UlvError(UlvError::PathNotFound);
+
+    std::vector<QByteArray> contents;
+    contents.reserve(m_count);
+    qint64 total = kHeaderSize + kRecordSize * qint64(m_count);
+    for (quint32 i = 0; i < m_count; ++i) {
+        contents.push_back(m_entries[i].content.toUtf8());
+        total += contents.back().size();
+    }
+    if (total > qint64(std::numeric_limits<quint32>::max()))
+        throw UlvError(UlvError::Overflow);
+
+    QByteArray out;
+    out.reserve(total);
+    out += fileheader.toLatin1().leftJustified(4, '\0', true);
+    char buf[4];
+    qToLittleEndian<quint32>(m_count, buf);
+    out.append(buf, 4);
+    quint32 pos = quint32(kHeaderSize + kRecordSize * qint64(m_count));
+    for (quint32 i = 0; i < m_count; ++i) {
+        out += m_entries[i].name.leftJustified(8, '\0', true);
+        qToLittleEndian<quint32>(pos, buf);
+        out.append(buf, 4);
+        qToLittleEndian<quint32>(quint32(contents[i].size()), buf);
+        out.append(buf, 4);
+        pos += quint32(contents[i].size());
+    }
+    for (const QByteArray& c : contents)
+        out += c;
+
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        throw UlvError(UlvError::PermissionDenied);
+    if (f.write(out) != out.size()) {
+        const bool full = f.error() == QFileDevice::ResourceError;
+        f.cancelWriting();
+        throw UlvError(full ? UlvError::DiskFull : UlvError::PathFileAccess);
+    }
+    if (!f.commit())
+        throw UlvError(f.error() == QFileDevice::ResourceError ? UlvError::DiskFull
+                                                               : UlvError::PathFileAccess);
+}
+
+} // namespace ulvanta

@@ -1,0 +1,130 @@
+#include "document/FileCommands.h"
+
+#include "components/PackFile.h"
+#include "components/UlvError.h"
+#include "document/Document.h"
+
+#include <QFile>
+
+namespace ulvanta {
+
+namespace {
+const QString kAppTitle = QStringLiteral("Ulvanta Editor");
+
+// Keeps the busy pointer up for the life of a scope, whatever way it is left.
+class BusyScope {
+public:
+    explicit BusyScope(Prompter& p) : m_p(p) { m_p.setBusy(true); }
+    ~BusyScope() { m_p.setBusy(false); }
+
+private:
+    Prompter& m_p;
+};
+} // namespace
+
+bool FileCommands::ChangeFile() {
+    if (!m_doc.Changed)
+        return true;
+    QString text = QStringLiteral("The file '") + m_doc.ReadProp(QStringLiteral("Title"), true) +
+                   QStringLiteral("' ");
+    if (!m_doc.CurFile.isEmpty())
+        text += QStringLiteral("('") + m_doc.CurFile + QStringLiteral("')");
+    text += QStringLiteral(" has changed.  Do you want to save the changes?");
+    switch (m_prompter.message(text, kAppTitle, PromptIcon::Question, PromptButtons::YesNoCancel,
+                               PromptAnswer::Yes)) {
+    case PromptAnswer::Yes:
+        Save();
+        return !m_doc.Changed;
+    case PromptAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void FileCommands::New() {
+    if (!ChangeFile())
+        return;
+    ++m_doc.NextNew;
+    m_doc.setUntitledCaption();
+    m_doc.CO.release();
+    m_doc.HeaderHTML.clear();
+    m_doc.FooterHTML.clear();
+    m_doc.CurFile.clear();
+    m_doc.requestTab(0);
+    m_doc.Propulate();
+    m_doc.items().clear();
+    m_doc.requestCheckmenus();
+    m_doc.Changed = false;
+}
+
+bool FileCommands::openReporting(const QString& path) {
+    try {
+        BusyScope busy(m_prompter);
+        m_doc.OpenFile(path, false);
+        return true;
+    } catch (const UlvError& e) {
+        m_prompter.message(ErrorText::openError(path, e), QStringLiteral("Open Error"),
+                           PromptIcon::Critical);
+        return false;
+    }
+}
+
+void FileCommands::Open() {
+    if (!ChangeFile())
+        return;
+    const auto path = m_prompter.chooseFile(
+        {QStringLiteral("Open an Ulvanta File"), fileFilter(), QString(), false});
+    if (!path)
+        return;
+    if (openReporting(*path))
+        m_doc.Changed = false;
+}
+
+void FileCommands::Save() {
+    if (PackFile::FileExists(m_doc.CurFile)) {
+        try {
+            BusyScope busy(m_prompter);
+            m_doc.SaveFile(m_doc.CurFile);
+            return;
+        } catch (const UlvError&) {
+            // Falls through to Save As, where the user can choose another place.
+        }
+    }
+    SaveAs();
+}
+
+void FileCommands::SaveAs() {
+    const auto path = m_prompter.chooseFile(
+        {QStringLiteral("Save the Ulvanta File"), fileFilter(), QString(), true});
+    if (!path)
+        return;
+    try {
+        BusyScope busy(m_prompter);
+        m_doc.SaveFile(*path);
+    } catch (const UlvError& e) {
+        m_prompter.message(ErrorText::saveError(*path, e), QStringLiteral("Save Error"),
+                           PromptIcon::Critical);
+    }
+}
+
+void FileCommands::openAtStartup(const QString& commandLine) {
+    QString path = commandLine;
+    path.remove(QLatin1Char('"'));
+    if (!PackFile::FileExists(path))
+        return;
+    if (openReporting(path))
+        return;
+    New();
+}
+
+bool FileCommands::close(const QString& previewFile) {
+    const bool ok = ChangeFile();
+    if (ok)
+        m_doc.CO.release();
+    if (PackFile::FileExists(previewFile))
+        QFile::remove(previewFile);
+    return ok;
+}
+
+} // namespace ulvanta

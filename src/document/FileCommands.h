@@ -1,0 +1,43 @@
+#pragma once
+
+#include "components/Prompter.h"
+
+namespace ulvanta {
+
+class Document;
+
+// New, Open, Save, Save As, the change guard, the start-up document and the
+// close sequence: every question they ask goes through the prompter.
+class FileCommands {
+public:
+    FileCommands(Document& doc, Prompter& prompter) : m_doc(doc), m_prompter(prompter) {}
+
+    static QString fileFilter() {
+        return QStringLiteral("Ulvanta File (*.pmf)|*.pmf|All files (*.*)|*.*");
+    }
+
+    // True when the current document may be discarded (saving it first if asked).
+    bool ChangeFile();
+    void New();
+    void Open();
+    void Save();
+    void SaveAs();
+
+    // Start-up: the whole command line with its double quotes removed names the
+    // document; opened when a file exists there. A failure shows "Open Error" and
+    // continues with a new document.
+    void openAtStartup(const QString& commandLine);
+
+    // The close sequence: the change guard (true when the window may close, its
+    // hold then released), then the preview file removed either way.
+    bool close(const QString& previewFile);
+
+private:
+    // Opens a document, reporting a failure as "Open Error"; true on success.
+    bool openReporting(const QString& path);
+
+    Document& m_doc;
+    Prompter& m_prompter;
+};
+
+} // namespace ulvanta

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+namespace ulvanta {
+
+// The text format of a section row's Description:
+//   SECTION:<escaped name>;Columns:<n>;Icon size:<n>;Icons above:<bool>;Table border:<bool>
+namespace SectionRow {
+
+inline const QString& marker() {
+    static const QString m = QStringLiteral("SECTION:");
+    return m;
+}
+// The tail of a new section with the default options.
+inline const QString& defaultTail() {
+    static const QString t =
+        QStringLiteral(";Columns:5;Icon size:32;Icons above:True;Table border:False");
+    return t;
+}
+
+// True when the text begins with exactly "SECTION:".
+inline bool isSection(const QString& description) { return description.startsWith(marker()); }
+
+// The name as stored: EncodeText, then { } : ; escaped as {l} {r} {c} {s}.
+QString escapeName(const QString& name);
+// Undoes escapeName (including the DecodeText).
+QString unescapeName(const QString& escaped);
+
+// The whole row text of a section.
+QString compose(const QString& name, const QString& columns, const QString& iconSize,
+                bool iconsAbove, bool tableBorder);
+
+// Field P (1 to 5) of the row text; for 1 the unescaped name. Empty for a missing
+// field or one without ":".
+QString SectDetails(const QString& s, int P);
+
+} // namespace SectionRow
+} // namespace ulvanta
