@@ -20,7 +20,9 @@ void KeyFile::ClearKeys() {
     invalidateIndex();
 }
 
-void KeyFile::invalidateIndex() const { m_lists.clear(); }
+void KeyFile::invalidateIndex() const {
+    m_lists.clear();
+}
 
 void KeyFile::LoadKeys(const QString& path) {
     QFile f(path);
@@ -76,8 +78,9 @@ QString KeyFile::toText() const {
 void KeyFile::SaveKeys(const QString& path) const {
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))
-        throw UlvError(QFileInfo(QFileInfo(path).absolutePath()).isDir() ? UlvError::PermissionDenied
-                                                                         : UlvError::PathNotFound);
+        throw UlvError(QFileInfo(QFileInfo(path).absolutePath()).isDir()
+                           ? UlvError::PermissionDenied
+                           : UlvError::PathNotFound);
     const QByteArray bytes = toText().toUtf8();
     if (f.write(bytes) != bytes.size() || !f.commit())
         throw UlvError(UlvError::DiskFull);

@@ -51,7 +51,9 @@ QByteArray PackFile::ReadBytes(const QString& path) {
     return data;
 }
 
-QString PackFile::ReadText(const QString& path) { return QString::fromUtf8(ReadBytes(path)); }
+QString PackFile::ReadText(const QString& path) {
+    return QString::fromUtf8(ReadBytes(path));
+}
 
 void PackFile::LoadPack(const QString& path) {
     m_entries.clear();

@@ -26,7 +26,8 @@ public:
     quint32 entryCount() const { return quint32(m_entries.size()); }
     QString entryName(quint32 entry) const; // NULs removed
     // The content of an entry of the loaded container as text.
-    QString ReadEntry(const QString& path, quint32 position, quint32 length, bool unused = false) const;
+    QString ReadEntry(const QString& path, quint32 position, quint32 length,
+                      bool unused = false) const;
 
     // (name, 3, i): entry i's name; (text, 5, i): its content; (n, 1, 0): the count.
     void SetEntry(const QVariant& value, int field, quint32 entry);

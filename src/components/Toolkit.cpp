@@ -64,7 +64,8 @@ QImage drawGeneric(Generic kind, int size) {
         p.setBrush(QColor(250, 250, 250));
         p.drawPath(sheet);
         for (int i = 0; i < 4; ++i)
-            p.drawLine(QPointF(s * 0.32, s * (0.40 + 0.13 * i)), QPointF(s * 0.70, s * (0.40 + 0.13 * i)));
+            p.drawLine(QPointF(s * 0.32, s * (0.40 + 0.13 * i)),
+                       QPointF(s * 0.70, s * (0.40 + 0.13 * i)));
         break;
     }
     case Generic::Folder: {
@@ -156,8 +157,9 @@ QImage themeIcon(const QString& path, int size) {
     }
     if (icon.isNull())
         return {};
-    return icon.pixmap(size, size).toImage().scaled(size, size, Qt::KeepAspectRatio,
-                                                    Qt::SmoothTransformation);
+    return icon.pixmap(size, size)
+        .toImage()
+        .scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 QImage shellIcon(const QString& path, int size) {
@@ -174,8 +176,12 @@ QImage shellIcon(const QString& path, int size) {
 
 } // namespace
 
-QImage SmallIcon(const QString& path) { return shellIcon(path, 16); }
-QImage LargeIcon(const QString& path) { return shellIcon(path, 32); }
+QImage SmallIcon(const QString& path) {
+    return shellIcon(path, 16);
+}
+QImage LargeIcon(const QString& path) {
+    return shellIcon(path, 32);
+}
 
 QString EncodeText(const QString& text, bool) {
     QString out;

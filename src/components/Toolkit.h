@@ -15,7 +15,8 @@ bool FolderExists(const QString& path);
 
 enum PathKindValue : int {
     PathNothing = 0,
-    PathOther = 1, // exists, is neither a plain file nor a folder, and has an icon (device, socket, ...)
+    PathOther =
+        1, // exists, is neither a plain file nor a folder, and has an icon (device, socket, ...)
     PathFile = 2,
     PathFolder = 3,
 };

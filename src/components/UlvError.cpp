@@ -3,8 +3,7 @@
 namespace ulvanta {
 
 UlvError::UlvError(QString description, int number)
-    : m_description(std::move(description)), m_number(number),
-      m_what(describe().toUtf8()) {}
+    : m_description(std::move(description)), m_number(number), m_what(describe().toUtf8()) {}
 
 UlvError::UlvError(Number number) : UlvError(classicDescription(number), number) {}
 

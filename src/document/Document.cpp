@@ -8,8 +8,8 @@
 namespace ulvanta {
 
 namespace {
-const char* const kRowEntryNames[ItemColumnCount] = {"DESC",  "COMMAND", "PARAM",   "STARTIN",
-                                                     "ICON",  "RUN",     "COMMENTS"};
+const char* const kRowEntryNames[ItemColumnCount] = {"DESC", "COMMAND", "PARAM",   "STARTIN",
+                                                     "ICON", "RUN",     "COMMENTS"};
 const QString kHeaderHTML = QStringLiteral("Header HTML");
 const QString kFooterHTML = QStringLiteral("Footer HTML");
 const QString kAppSuffix = QStringLiteral(" - Ulvanta Editor");

@@ -23,10 +23,10 @@ public:
 
     QString HeaderHTML;
     QString FooterHTML;
-    QString CurFile;  // empty for a document never saved
+    QString CurFile; // empty for a document never saved
     bool Changed = false;
     int NextNew = 1;
-    FileHold CO;      // the hold on CurFile
+    FileHold CO; // the hold on CurFile
 
     // --- properties ---
     // Property number 1..36: 1 display name, 2 default, 3 key; anything else empty.

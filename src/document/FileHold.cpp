@@ -11,7 +11,9 @@
 
 namespace ulvanta {
 
-FileHold::~FileHold() { release(); }
+FileHold::~FileHold() {
+    release();
+}
 
 bool FileHold::take(const QString& path) {
     release();

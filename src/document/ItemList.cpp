@@ -59,7 +59,9 @@ bool ItemList::setData(const QModelIndex& index, const QVariant& value, int role
     return true;
 }
 
-bool ItemList::isSection(int i) const { return SectionRow::isSection(cell(i, ColDescription)); }
+bool ItemList::isSection(int i) const {
+    return SectionRow::isSection(cell(i, ColDescription));
+}
 
 void ItemList::setCell(int i, int column, const QString& text) {
     m_rows[size_t(i)][size_t(column)] = text;

@@ -10,7 +10,9 @@ int PropertyList::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_rows.size());
 }
 
-int PropertyList::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
+int PropertyList::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 2;
+}
 
 QVariant PropertyList::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= count())
@@ -48,6 +50,8 @@ void PropertyList::setSetting(int row, const QString& value) {
     emit dataChanged(i, i);
 }
 
-int PropertyList::rowOf(const QString& name) const { return m_rowOf.value(name, -1); }
+int PropertyList::rowOf(const QString& name) const {
+    return m_rowOf.value(name, -1);
+}
 
 } // namespace ulvanta

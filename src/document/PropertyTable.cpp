@@ -52,7 +52,9 @@ template <typename Field> QHash<QString, int> buildIndex(Field field) {
 }
 } // namespace
 
-const PropertyDef& at(int number) { return kTable.at(size_t(number - 1)); }
+const PropertyDef& at(int number) {
+    return kTable.at(size_t(number - 1));
+}
 
 int numberOf(const QString& displayName) {
     static const auto idx = buildIndex([](const PropertyDef& d) { return d.displayName; });

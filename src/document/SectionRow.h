@@ -20,7 +20,9 @@ inline const QString& defaultTail() {
 }
 
 // True when the text begins with exactly "SECTION:".
-inline bool isSection(const QString& description) { return description.startsWith(marker()); }
+inline bool isSection(const QString& description) {
+    return description.startsWith(marker());
+}
 
 // The name as stored: EncodeText, then { } : ; escaped as {l} {r} {c} {s}.
 QString escapeName(const QString& name);

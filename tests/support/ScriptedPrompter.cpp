@@ -2,6 +2,19 @@
 
 namespace ulvanta::test {
 
+namespace {
+std::optional<QString> takeFront(std::deque<std::optional<QString>>& queue) {
+    if (queue.empty())
+        return std::nullopt;
+    const bool answered = queue.front().has_value();
+    const QString value = answered ? *queue.front() : QString();
+    queue.pop_front();
+    if (!answered)
+        return std::nullopt;
+    return value;
+}
+} // namespace
+
 PromptAnswer ScriptedPrompter::message(const QString& text, const QString& title, PromptIcon icon,
                                        PromptButtons buttons, PromptAnswer defaultButton) {
     messages.append({text, title, icon, buttons, defaultButton});
@@ -16,20 +29,12 @@ std::optional<QString> ScriptedPrompter::input(const QString& prompt, const QStr
                                                const QString& defaultText) {
     inputPrompts << prompt + QLatin1Char('|') + title;
     inputDefaults << defaultText;
-    if (inputs.empty())
-        return std::nullopt;
-    auto a = inputs.front();
-    inputs.pop_front();
-    return a;
+    return takeFront(inputs);
 }
 
 std::optional<QString> ScriptedPrompter::chooseFile(const FileRequest& request) {
     fileRequests.append(request);
-    if (files.empty())
-        return std::nullopt;
-    auto a = files.front();
-    files.pop_front();
-    return a;
+    return takeFront(files);
 }
 
 QString ScriptedPrompter::chooseFolder(const QString& prompt) {

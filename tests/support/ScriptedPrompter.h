@@ -29,10 +29,10 @@ public:
     QString chooseFolder(const QString& prompt) override;
     void setBusy(bool busy) override;
 
-    std::deque<PromptAnswer> answers;               // for message()
-    std::deque<std::optional<QString>> inputs;      // for input()
-    std::deque<std::optional<QString>> files;       // for chooseFile()
-    std::deque<QString> folders;                    // for chooseFolder()
+    std::deque<PromptAnswer> answers;          // for message()
+    std::deque<std::optional<QString>> inputs; // for input()
+    std::deque<std::optional<QString>> files;  // for chooseFile()
+    std::deque<QString> folders;               // for chooseFolder()
 
     QList<Message> messages;
     QList<FileRequest> fileRequests;

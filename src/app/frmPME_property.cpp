@@ -1,0 +1,8 @@
+// Main window: property editing.
+#include "app/frmPME.h"
+
+namespace ulvanta {
+
+void frmPME::setupPropertyCommands() {}
+
+} // namespace ulvanta
