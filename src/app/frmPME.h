@@ -27,11 +27,11 @@ class ItemListView : public QTreeView {
 public:
     using QTreeView::QTreeView;
 
+    // Public so the guard can be exercised directly.
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+
 signals:
     void sectionEditRequested();
-
-protected:
-    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 };
 
 // The editor's main window: owns the document, lays out the four tabs, routes

@@ -133,7 +133,11 @@ void PackFile::SetEntry(const QVariant& value, int field, quint32 entry) {
         m_entries.resize(entry);
     Entry& e = m_entries[entry - 1];
     if (field == 3) {
-        e.name = value.toString().toLatin1().left(8);
+        const QString name = value.toString();
+        // Names are 8 ASCII characters at most; most are shorter.
+        e.name.resize(std::min<qsizetype>(name.size(), 8));
+        for (qsizetype c = 0; c < e.name.size(); ++c)
+            e.name[c] = char(name[c].toLatin1());
     } else if (field == 5) {
         e.content = value.toString();
     } else {
@@ -150,33 +154,38 @@ void PackFile::WritePack(const QString& path) const {
     if (!QFileInfo(fi.absolutePath()).isDir())
         throw UlvError(UlvError::PathNotFound);
 
-    std::vector<QByteArray> contents;
-    contents.reserve(m_count);
-    qint64 total = kHeaderSize + kRecordSize * qint64(m_count);
+    // The contents are encoded once, back to back, and the directory is made from
+    // their offsets: no per-entry buffers on the way.
+    QByteArray body;
+    std::vector<quint32> ends;
+    ends.reserve(m_count);
     for (quint32 i = 0; i < m_count; ++i) {
-        contents.push_back(m_entries[i].content.toUtf8());
-        total += contents.back().size();
+        body += m_entries[i].content.toUtf8();
+        ends.push_back(quint32(body.size()));
     }
-    if (total > qint64(std::numeric_limits<quint32>::max()))
+    const qint64 start = kHeaderSize + kRecordSize * qint64(m_count);
+    if (start + body.size() > qint64(std::numeric_limits<quint32>::max()))
         throw UlvError(UlvError::Overflow);
 
     QByteArray out;
-    out.reserve(total);
+    out.reserve(start + body.size());
     out += fileheader.toLatin1().leftJustified(4, '\0', true);
     char buf[4];
     qToLittleEndian<quint32>(m_count, buf);
     out.append(buf, 4);
-    quint32 pos = quint32(kHeaderSize + kRecordSize * qint64(m_count));
+    quint32 pos = quint32(start);
     for (quint32 i = 0; i < m_count; ++i) {
-        out += m_entries[i].name.leftJustified(8, '\0', true);
+        const QByteArray& name = m_entries[i].name;
+        out += name;
+        out.append(8 - name.size(), '\0');
+        const quint32 end = quint32(start) + ends[i];
         qToLittleEndian<quint32>(pos, buf);
         out.append(buf, 4);
-        qToLittleEndian<quint32>(quint32(contents[i].size()), buf);
+        qToLittleEndian<quint32>(end - pos, buf);
         out.append(buf, 4);
-        pos += quint32(contents[i].size());
+        pos = end;
     }
-    for (const QByteArray& c : contents)
-        out += c;
+    out += body;
 
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))

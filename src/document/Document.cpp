@@ -5,6 +5,8 @@
 #include "components/UlvError.h"
 #include "document/PropertyTable.h"
 
+#include <array>
+
 namespace ulvanta {
 
 namespace {
@@ -173,11 +175,17 @@ void Document::SaveFile(const QString& path) {
         PackFile pack;
         quint32 counter = 0;
         const int n = m_items.count();
+        static const std::array<QVariant, ItemColumnCount> rowNames = [] {
+            std::array<QVariant, ItemColumnCount> a;
+            for (int c = 0; c < ItemColumnCount; ++c)
+                a[size_t(c)] = QString::fromLatin1(kRowEntryNames[c]);
+            return a;
+        }();
         for (int r = 0; r < n; ++r) {
             const ItemRow& row = m_items.row(r);
             for (int c = 0; c < ItemColumnCount; ++c) {
                 ++counter;
-                pack.SetEntry(QString::fromLatin1(kRowEntryNames[c]), 3, counter);
+                pack.SetEntry(rowNames[size_t(c)], 3, counter);
                 pack.SetEntry(row[size_t(c)], 5, counter);
             }
         }

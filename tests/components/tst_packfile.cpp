@@ -1,0 +1,190 @@
+#include "components/PackFile.h"
+#include "components/UlvError.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+using namespace ulvanta;
+
+namespace {
+QByteArray u32(quint32 v) {
+    char b[4];
+    qToLittleEndian(v, b);
+    return QByteArray(b, 4);
+}
+
+// A container with entries ("A", "xy") and ("LONGNAME", "").
+QByteArray validContainer() {
+    QByteArray d = "VODK" + u32(2);
+    d += QByteArray("A", 1).leftJustified(8, '\0') + u32(40) + u32(2);
+    d += QByteArray("LONGNAME") + u32(42) + u32(0);
+    d += "xy";
+    return d;
+}
+
+void write(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+} // namespace
+
+class TestPackFile : public QObject {
+    Q_OBJECT
+private slots:
+    void writesTheDocumentedLayout();
+    void readsByPosition();
+    void contentsRoundTrip_data();
+    void contentsRoundTrip();
+    void badContainers_data();
+    void badContainers();
+    void randomBytesNeverCrash();
+    void failedWriteKeepsOldFile();
+    void readTextOfMissingFile();
+};
+
+void TestPackFile::writesTheDocumentedLayout() {
+    QTemporaryDir dir;
+    PackFile p;
+    p.SetEntry("A", 3, 1);
+    p.SetEntry("xy", 5, 1);
+    p.SetEntry("LONGNAME", 3, 2);
+    p.SetEntry("", 5, 2);
+    p.SetEntry(2, 1, 0);
+    const QString path = dir.filePath("d.pmf");
+    p.WritePack(path);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), validContainer());
+}
+
+void TestPackFile::readsByPosition() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("d.pmf");
+    write(path, validContainer());
+    PackFile p;
+    p.LoadPack(path);
+    QCOMPARE(p.GetEntry(1, 0).toUInt(), 2u);
+    QCOMPARE(p.GetEntry(3, 1).toString(), QString("A").leftJustified(8, QChar(0)));
+    QCOMPARE(p.entryName(1), QString("A"));
+    QCOMPARE(p.GetEntry(1, 1).toUInt(), 40u);
+    QCOMPARE(p.GetEntry(2, 1).toUInt(), 2u);
+    QCOMPARE(p.ReadEntry(path, 40, 2), QString("xy"));
+    QCOMPARE(p.ReadEntry(path, 42, 0), QString());
+}
+
+void TestPackFile::contentsRoundTrip_data() {
+    QTest::addColumn<QString>("content");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("punctuation") << "a,b;\"c\"\r\n\td";
+    QTest::newRow("unicode") << QString::fromUtf8("é 日本 \xF0\x9F\x98\x80");
+    QTest::newRow("1 MB") << QString(1 << 20, QChar('h'));
+}
+
+void TestPackFile::contentsRoundTrip() {
+    QFETCH(QString, content);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("d.pmf");
+    PackFile w;
+    w.SetEntry("P_HEADER", 3, 1);
+    w.SetEntry(content, 5, 1);
+    w.SetEntry(1, 1, 0);
+    w.WritePack(path);
+    PackFile r;
+    r.LoadPack(path);
+    QCOMPARE(r.ReadEntry(path, r.GetEntry(1, 1).toUInt(), r.GetEntry(2, 1).toUInt()), content);
+}
+
+void TestPackFile::badContainers_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray good = validContainer();
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("header only") << QByteArray("VODK");
+    QTest::newRow("other header") << QByteArray("ABCD") + good.mid(4);
+    QTest::newRow("count near 2^32") << QByteArray("VODK") + u32(0xFFFFFFFFu) + good.mid(8);
+    QTest::newRow("count one too many") << QByteArray("VODK") + u32(3) + good.mid(8, 32);
+    QByteArray outside = good;
+    outside.replace(16, 4, u32(4000));
+    QTest::newRow("position outside") << outside;
+    QByteArray longer = good;
+    longer.replace(20, 4, u32(0xFFFFFFF0u));
+    QTest::newRow("length outside") << longer;
+    for (int cut : {5, 9, 30, 41})
+        QTest::addRow("truncated at %d", cut) << good.left(cut);
+}
+
+void TestPackFile::badContainers() {
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bad.pmf");
+    write(path, bytes);
+    PackFile p;
+    try {
+        p.LoadPack(path);
+        QFAIL("a bad container was accepted");
+    } catch (const UlvError& e) {
+        QCOMPARE(e.number(), 321);
+        QVERIFY(e.description().startsWith("Invalid file format"));
+    }
+}
+
+void TestPackFile::randomBytesNeverCrash() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("rnd.pmf");
+    QRandomGenerator rng(42);
+    for (int i = 0; i < 200; ++i) {
+        QByteArray bytes(int(rng.bounded(200)), '\0');
+        for (char& c : bytes)
+            c = char(rng.bounded(256));
+        if (i % 2 == 0 && bytes.size() >= 8)
+            bytes.replace(0, 4, "VODK");
+        write(path, bytes);
+        PackFile p;
+        try {
+            p.LoadPack(path);
+            for (quint32 e = 1; e <= p.entryCount(); ++e)
+                p.ReadEntry(path, p.GetEntry(1, e).toUInt(), p.GetEntry(2, e).toUInt());
+        } catch (const UlvError& e) {
+            QVERIFY(e.number() > 0);
+        }
+    }
+}
+
+void TestPackFile::failedWriteKeepsOldFile() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("d.pmf");
+    write(path, validContainer());
+    PackFile p;
+    p.SetEntry("A", 3, 1);
+    p.SetEntry(1, 1, 0);
+    try {
+        p.WritePack(dir.path()); // a folder
+        QFAIL("writing onto a folder succeeded");
+    } catch (const UlvError& e) {
+        QCOMPARE(e.number(), 75);
+    }
+    try {
+        p.WritePack(dir.filePath("missing/d.pmf"));
+        QFAIL("writing into a missing folder succeeded");
+    } catch (const UlvError& e) {
+        QCOMPARE(e.number(), 76);
+    }
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), validContainer());
+}
+
+void TestPackFile::readTextOfMissingFile() {
+    try {
+        PackFile::ReadText("/nonexistent-folder/x.htm");
+        QFAIL("no error");
+    } catch (const UlvError& e) {
+        QCOMPARE(e.number(), 76);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestPackFile)
+#include "tst_packfile.moc"
