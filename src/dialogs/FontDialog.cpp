@@ -82,6 +82,8 @@ void FontDialog::setColour(const QColor& colour) {
 
 void FontDialog::load(const FontChoice& settings) {
     QFont font = fontPart->currentFont();
+    // The face follows weight and slant, not the face name shown before.
+    font.setStyleName(QString());
     if (!settings.name.isEmpty())
         font.setFamily(settings.name);
     font.setBold(settings.bold);
