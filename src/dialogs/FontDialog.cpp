@@ -20,6 +20,7 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent) {
     fontPart->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     fontPart->setWindowFlags(Qt::Widget);
     fontPart->setSizeGripEnabled(false);
+    fontPart->setCurrentFont(font()); // until a setting names one, start from the usual font
     // Enter in its lists or Esc would close only the embedded part: close the whole dialog.
     connect(fontPart, &QDialog::finished, this, [this](int result) {
         fontPart->setVisible(true);
