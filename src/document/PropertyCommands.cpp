@@ -1,0 +1,282 @@
+#include "document/PropertyCommands.h"
+
+#include "components/PackFile.h"
+#include "document/Colour.h"
+#include "document/Document.h"
+#include "document/FileCommands.h"
+
+#include <QHash>
+#include <QLocale>
+#include <cmath>
+
+namespace ulvanta {
+
+namespace {
+const QString kTrue = QStringLiteral("True");
+const QString kFalse = QStringLiteral("False");
+
+const QString kPictureFilter =
+    QStringLiteral("All Picture Formats (*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.bmp)|*.gif;*.jpg;"
+                   "*.jpeg;*.jpe;*.jfif;*.png;*.bmp|Gif Format (*.gif)|*.gif|JPEG Format (*.jpg;"
+                   "*.jpeg;*.jpe;*.jfif)|*.jpg;*.jpeg;*.jpe;*.jfif|Portable Network Graphics "
+                   "(*.png)|*.png|Bitmap Image (*.bmp)|*.bmp");
+const QString kIconFilter = QStringLiteral("Icon (*.ico)|*.ico");
+const QString kStyleSheetFilter = QStringLiteral("Cascading Style Sheet (*.css)|*.css");
+const QString kHtmlFilter = QStringLiteral("HTML Document (*.htm;*.html)|*.htm;*.html");
+
+PropertyEditor number(const char* prompt, int lower, int upper) {
+    PropertyEditor e;
+    e.kind = EditorKind::Number;
+    e.prompt = QString::fromLatin1(prompt);
+    e.lower = lower;
+    e.upper = upper;
+    return e;
+}
+
+PropertyEditor colour(qint32 defCol) {
+    PropertyEditor e;
+    e.kind = EditorKind::Colour;
+    e.defCol = defCol;
+    return e;
+}
+
+PropertyEditor file(const char* title, const QString& filter, bool htmlFile = false) {
+    PropertyEditor e;
+    e.kind = EditorKind::File;
+    e.prompt = QString::fromLatin1(title);
+    e.filter = filter;
+    e.htmlFile = htmlFile;
+    return e;
+}
+
+PropertyEditor of(EditorKind kind) {
+    PropertyEditor e;
+    e.kind = kind;
+    return e;
+}
+
+// Every property that is not a Boolean; the rest toggle.
+const QHash<QString, PropertyEditor>& editors() {
+    static const QHash<QString, PropertyEditor> table = {
+        {QStringLiteral("Background colour"), colour(Colour::SystemWindow)},
+        {QStringLiteral("Background picture"), file("Choose a Background Picture", kPictureFilter)},
+        {QStringLiteral("Columns"), number("How many columns do you want?", 1, 100)},
+        {QStringLiteral("Font"), of(EditorKind::Font)},
+        {QStringLiteral("Font size"), number("Type the Font size:", 1, 512)},
+        {QStringLiteral("Footer HTML"), of(EditorKind::MultiLine)},
+        {QStringLiteral("Header HTML"), of(EditorKind::MultiLine)},
+        {QStringLiteral("Height"), number("Window height (pixels):", 0, 10000)},
+        {QStringLiteral("Icon"), file("Choose an Icon", kIconFilter)},
+        {QStringLiteral("Icon size"), number("Icon size (16 minimum):", 16, 1024)},
+        {QStringLiteral("Text colour"), colour(Colour::SystemWindowText)},
+        {QStringLiteral("Title"), of(EditorKind::Title)},
+        // The launcher's window needs room for its command bar: 104, not 100.
+        {QStringLiteral("Width"), number("Window width (pixels):", 104, 10000)},
+        {QStringLiteral("Link colour"), colour(Colour::Blue)},
+        {QStringLiteral("Link visited colour"), colour(Colour::Purple)},
+        {QStringLiteral("Link active colour"), colour(Colour::Red)},
+        {QStringLiteral("Link hover colour"), colour(Colour::SystemButtonFace)},
+        {QStringLiteral("Style sheet"), file("Choose a Style Sheet", kStyleSheetFilter)},
+        {QStringLiteral("Table colour"), colour(Colour::SystemWindow)},
+        {QStringLiteral("(HTML File)"), file("HTML File Location", kHtmlFilter, true)},
+    };
+    return table;
+}
+
+const QString& boolText(bool on) {
+    return on ? kTrue : kFalse;
+}
+} // namespace
+
+PropertyEditor editorFor(const QString& displayName) {
+    return editors().value(displayName, of(EditorKind::Boolean));
+}
+
+bool PropertyCommands::validRow(int row) const {
+    return row >= 0 && row < m_doc.props().count();
+}
+
+void PropertyCommands::activate(int row, PropertyEditorHost& host) {
+    if (!validRow(row))
+        return;
+    const PropertyEditor editor = editorFor(m_doc.props().name(row));
+    switch (editor.kind) {
+    case EditorKind::Boolean:
+        toggle(row);
+        break;
+    case EditorKind::Number:
+        NumBox(row, editor.prompt, editor.lower, editor.upper);
+        break;
+    case EditorKind::Title:
+        editTitle(row);
+        break;
+    case EditorKind::Font:
+        editFont(host);
+        break;
+    case EditorKind::Colour:
+        host.PCol(row, editor.defCol);
+        break;
+    case EditorKind::File:
+        host.PFile(row, editor);
+        // Run and the desktop shortcut follow the built page's location.
+        if (editor.htmlFile)
+            m_doc.requestCheckmenus();
+        break;
+    case EditorKind::MultiLine:
+        host.editMultiLine(row);
+        m_doc.Changed = true;
+        break;
+    }
+}
+
+std::optional<double> PropertyCommands::parseNumber(const QString& text) {
+    bool ok = false;
+    const double value = QLocale::system().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+QString PropertyCommands::formatFontSize(double points) {
+    QLocale locale = QLocale::system();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    // The size is a single-precision number: six significant digits say it all.
+    return locale.toString(double(float(points)), 'g', 6);
+}
+
+void PropertyCommands::NumBox(int row, const QString& cap, int lowerNum, int upperNum) {
+    if (!validRow(row))
+        return;
+    const QString name = m_doc.props().name(row);
+    const std::optional<QString> answer = m_prompter.input(cap, name, m_doc.props().setting(row));
+    if (!answer || answer->isEmpty())
+        return;
+    const QString errorTitle = name + QStringLiteral(" Error");
+    const std::optional<double> value = parseNumber(*answer);
+    if (!value) {
+        m_prompter.message(QLatin1Char('\'') + *answer +
+                               QStringLiteral("' is not a number, please try again"),
+                           errorTitle, PromptIcon::Exclamation);
+        return;
+    }
+    if (*value < lowerNum) {
+        m_prompter.message(QStringLiteral("The number must be %1 or higher").arg(lowerNum),
+                           errorTitle, PromptIcon::Exclamation);
+        return;
+    }
+    if (*value > upperNum) {
+        m_prompter.message(QStringLiteral("The number must be %1 or lower").arg(upperNum),
+                           errorTitle, PromptIcon::Exclamation);
+        return;
+    }
+    m_doc.props().setSetting(row, *answer);
+    m_doc.Changed = true;
+}
+
+void PropertyCommands::toggle(int row) {
+    if (!validRow(row))
+        return;
+    const QString setting = m_doc.props().setting(row);
+    m_doc.Changed = true;
+    if (setting == kFalse) {
+        m_doc.props().setSetting(row, kTrue);
+        if (m_doc.props().name(row) == QLatin1String("Show edit command"))
+            saveCheck(row);
+    } else if (setting == kTrue) {
+        m_doc.props().setSetting(row, kFalse);
+    }
+}
+
+void PropertyCommands::saveCheck(int row) {
+    // The page's edit command opens the document file, so there has to be one.
+    if (!m_doc.CurFile.isEmpty() && PackFile::FileExists(m_doc.CurFile))
+        return;
+    const PromptAnswer a = m_prompter.message(
+        QStringLiteral("This property requires that the file is saved.  Do you want to save now?"),
+        QStringLiteral("Save File"), PromptIcon::Question, PromptButtons::YesNo, PromptAnswer::Yes);
+    if (a == PromptAnswer::Yes)
+        m_files.Save();
+    else
+        m_doc.props().setSetting(row, kFalse);
+}
+
+void PropertyCommands::editTitle(int row) {
+    if (!validRow(row))
+        return;
+    const std::optional<QString> answer =
+        m_prompter.input(QStringLiteral("Type the window title:"), QStringLiteral("Title"),
+                         m_doc.props().setting(row));
+    if (!answer || answer->isEmpty())
+        return;
+    m_doc.props().setSetting(row, *answer);
+    m_doc.setTitledCaption(*answer);
+    m_doc.Changed = true;
+}
+
+std::optional<FontChoice> PropertyCommands::fontSettings() const {
+    const auto raw = [this](const char* name) {
+        return m_doc.ReadProp(QString::fromLatin1(name), true);
+    };
+    FontChoice f;
+    f.name = raw("Font");
+    f.bold = raw("Font bold") == kTrue;
+    f.italic = raw("Font italic") == kTrue;
+    f.strikeOut = raw("Font strikethrough") == kTrue;
+    f.underline = raw("Font underline") == kTrue;
+    const QString size = raw("Font size");
+    if (!size.isEmpty()) {
+        f.size = parseNumber(size);
+        if (!f.size)
+            return std::nullopt;
+    }
+    const QString colour = Colour::ColHexToNum(raw("Text colour"));
+    if (!colour.isEmpty())
+        f.colour = colour.toInt();
+    return f;
+}
+
+void PropertyCommands::writeFont(const FontChoice& font) {
+    m_doc.WriteProp(QStringLiteral("Font"), font.name);
+    m_doc.WriteProp(QStringLiteral("Font bold"), boolText(font.bold));
+    m_doc.WriteProp(QStringLiteral("Font italic"), boolText(font.italic));
+    m_doc.WriteProp(QStringLiteral("Font size"),
+                    font.size ? formatFontSize(*font.size) : QString());
+    m_doc.WriteProp(QStringLiteral("Font strikethrough"), boolText(font.strikeOut));
+    m_doc.WriteProp(QStringLiteral("Font underline"), boolText(font.underline));
+    m_doc.WriteProp(QStringLiteral("Text colour"),
+                    font.colour ? Colour::ColNumToHex(QString::number(*font.colour)) : QString());
+    m_doc.Changed = true;
+}
+
+void PropertyCommands::editFont(PropertyEditorHost& host) {
+    const std::optional<FontChoice> initial = fontSettings();
+    if (!initial)
+        return;
+    const std::optional<FontChoice> chosen = host.chooseFont(*initial);
+    if (chosen)
+        writeFont(*chosen);
+}
+
+bool PropertyCommands::deleteKey(int row) {
+    if (!validRow(row))
+        return false;
+    const QString& name = m_doc.props().name(row);
+    if (name != QLatin1String("Font") && name != QLatin1String("Font size") &&
+        name != QLatin1String("Icon size"))
+        return false;
+    m_doc.props().setSetting(row, QString());
+    m_doc.Changed = true;
+    return true;
+}
+
+void PropertyCommands::reset() {
+    m_doc.requestTab(1);
+    if (m_prompter.message(QStringLiteral("Are you sure you want to reset the properties?"),
+                           QStringLiteral("Reset Properties"), PromptIcon::Question,
+                           PromptButtons::YesNo, PromptAnswer::Yes) != PromptAnswer::Yes)
+        return;
+    m_doc.Propulate();
+    m_doc.Changed = true;
+}
+
+} // namespace ulvanta
