@@ -1,0 +1,100 @@
+// ulvanta-build: prints or builds the launcher page of an Ulvanta file, with the
+// same generator the editor uses.
+//
+//   ulvanta-build DOC.pmf           prints the page as the editor's HTML tab shows it
+//   ulvanta-build DOC.pmf OUT.htm   builds OUT.htm (and its icon folder) as Build does
+
+#include "components/KeyFile.h"
+#include "components/UlvError.h"
+#include "document/Document.h"
+#include "generator/BuildCommand.h"
+#include "generator/modGenHTML.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <cstdio>
+
+using namespace ulvanta;
+
+namespace {
+
+void printErr(const QString& text) {
+    const QByteArray bytes = (text + QLatin1Char('\n')).toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+}
+
+const char* const kUsage = "Usage: ulvanta-build DOC.pmf [OUT.htm]\n"
+                           "  DOC.pmf          print the page of the Ulvanta file\n"
+                           "  DOC.pmf OUT.htm  build the page into OUT.htm and its icon folder\n";
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // Icons come from the GUI library; without a display it draws offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("ulvanta-build"));
+    QGuiApplication::setApplicationVersion(PageGenerator::version());
+
+    QStringList args = QGuiApplication::arguments();
+    args.removeFirst();
+    if (args.size() == 1 &&
+        (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h"))) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == QLatin1String("--version")) {
+        std::printf("ulvanta-build %s\n", qPrintable(PageGenerator::version()));
+        return 0;
+    }
+    if (args.size() < 1 || args.size() > 2) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+
+    const QString docPath = args[0];
+    Document doc;
+    doc.NextNew = 1;
+    doc.Propulate();
+    try {
+        doc.OpenFile(docPath, false);
+    } catch (const UlvError& e) {
+        printErr(ErrorText::openError(docPath, e));
+        return 1;
+    }
+    // Only read here: no need to keep the file from other programs.
+    doc.CO.release();
+
+    KeyFile keys;
+    if (args.size() == 1) {
+        QString page;
+        try {
+            page = PageGenerator(doc, keys).GenHTML(false, QString());
+        } catch (const UlvError& e) {
+            printErr(QStringLiteral("The page could not be generated - ") + e.describe());
+            return 1;
+        }
+        const QByteArray bytes = page.toLocal8Bit();
+        if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) !=
+                size_t(bytes.size()) ||
+            std::fflush(stdout) != 0) {
+            printErr(QStringLiteral("The page could not be written - ") +
+                     UlvError(UlvError::DiskFull).describe());
+            return 1;
+        }
+        return 0;
+    }
+
+    // Like the file dialog's answer, the page's path is absolute: the page refers
+    // to its icon folder by it.
+    const QString out = QFileInfo(args[1]).absoluteFilePath();
+    try {
+        PageFile::build(doc, keys, out);
+    } catch (const UlvError& e) {
+        printErr(ErrorText::buildError(out, e));
+        return 1;
+    }
+    return 0;
+}

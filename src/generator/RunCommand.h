@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QStringList>
+#include <functional>
+
+namespace ulvanta {
+
+class Document;
+class Prompter;
+
+// The launcher started on the built page.
+struct LaunchLine {
+    QString program;       // program folder + "ulvanta2.exe"
+    QStringList arguments; // the page path as stored: one argument, spaces and all
+    QString commandLine;   // program + " " + page path, as messages show it
+};
+
+// aPath is the program folder ending in a separator. The page path is the
+// "(HTML File)" property exactly as stored, so that a path holding "&" or "é"
+// still names the file.
+LaunchLine launchLine(const QString& aPath, const Document& doc);
+
+// The Run command: starts the launcher on the built page without waiting for it;
+// a launcher that cannot be started is reported as "Run Error".
+class RunCommand {
+public:
+    // Starts a program detached; true when it started.
+    using Starter = std::function<bool(const QString& program, const QStringList& arguments)>;
+
+    RunCommand(const Document& doc, Prompter& prompter, QString aPath, Starter starter = {});
+
+    // True when the launcher started.
+    bool run();
+
+private:
+    const Document& m_doc;
+    Prompter& m_prompter;
+    QString m_aPath;
+    Starter m_start;
+};
+
+} // namespace ulvanta

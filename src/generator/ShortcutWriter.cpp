@@ -1,0 +1,197 @@
+#include "generator/ShortcutWriter.h"
+
+#include "components/Prompter.h"
+#include "components/Toolkit.h"
+#include "components/UlvError.h"
+#include "document/Document.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace ulvanta {
+
+namespace {
+
+const QString kSuffix = QStringLiteral(".desktop");
+// Longest file name the file systems here accept, in bytes.
+constexpr qsizetype kMaxFileNameBytes = 255;
+
+// A string value of a desktop entry: backslashes and control characters
+// escaped, a leading space kept as "\s" (readers would drop it).
+QString entryValue(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        switch (c.unicode()) {
+        case '\\':
+            out += QLatin1String("\\\\");
+            break;
+        case '\n':
+            out += QLatin1String("\\n");
+            break;
+        case '\r':
+            out += QLatin1String("\\r");
+            break;
+        case '\t':
+            out += QLatin1String("\\t");
+            break;
+        case ' ':
+            out += (i == 0) ? QStringLiteral("\\s") : QStringLiteral(" ");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString shortcutError(const UlvError& e) {
+    return QStringLiteral("An error occurred when creating a shortcut on the Desktop - ") +
+           e.describe();
+}
+
+} // namespace
+
+namespace Shortcut {
+
+QString name(const QString& title) {
+    qsizetype b = 0, e = title.size();
+    while (b < e && title[b] == QLatin1Char(' '))
+        ++b;
+    while (e > b && title[e - 1] == QLatin1Char(' '))
+        --e;
+    QString n = title.mid(b, e - b);
+    n.replace(QLatin1Char('\\'), QLatin1Char('_'));
+    n.replace(QLatin1Char('/'), QLatin1Char('_'));
+    n.replace(QLatin1Char('<'), QLatin1Char('('));
+    n.replace(QLatin1Char('>'), QLatin1Char(')'));
+    n.replace(QLatin1Char('*'), QLatin1Char('x'));
+    n.replace(QLatin1Char('"'), QLatin1String("''"));
+    n.replace(QLatin1Char('?'), QLatin1Char('!'));
+    n.replace(QLatin1Char(':'), QLatin1Char(';'));
+    n.replace(QLatin1Char('|'), QChar(0xA6));
+    n.truncate(250);
+    // The file name must also fit the file system, suffix included.
+    while (!n.isEmpty() && (n + kSuffix).toUtf8().size() > kMaxFileNameBytes)
+        n.chop(n.size() >= 2 && n.back().isLowSurrogate() ? 2 : 1);
+    return n;
+}
+
+QString expandEnvironment(const QString& text) {
+    QString out;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const qsizetype open = text.indexOf(QLatin1Char('%'), i);
+        const qsizetype close = open < 0 ? -1 : text.indexOf(QLatin1Char('%'), open + 1);
+        if (close < 0) {
+            out += QStringView(text).mid(i);
+            break;
+        }
+        out += QStringView(text).mid(i, open - i);
+        const QString var = text.mid(open + 1, close - open - 1);
+        if (!var.isEmpty() && qEnvironmentVariableIsSet(var.toLocal8Bit().constData())) {
+            out += qEnvironmentVariable(var.toLocal8Bit().constData());
+            i = close + 1;
+        } else {
+            // Not a variable: the first "%" stays, the second may open one.
+            out += QLatin1Char('%');
+            i = open + 1;
+        }
+    }
+    return out;
+}
+
+QString execArgument(const QString& argument, bool quote) {
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    if (!quote) {
+        for (const QChar c : argument) {
+            if (reserved.contains(c)) {
+                quote = true;
+                break;
+            }
+        }
+    }
+    QString arg;
+    if (quote) {
+        arg += QLatin1Char('"');
+        for (const QChar c : argument) {
+            if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
+                c == QLatin1Char('\\'))
+                arg += QLatin1Char('\\');
+            arg += c;
+        }
+        arg += QLatin1Char('"');
+    } else {
+        arg = argument;
+    }
+    // "%" would start a field code.
+    arg.replace(QLatin1Char('%'), QLatin1String("%%"));
+    return entryValue(arg);
+}
+
+QString desktopEntry(const QString& aPath, const Document& doc) {
+    const QString title = doc.ReadProp(QStringLiteral("Title"), true);
+    const QString icon = doc.ReadProp(QStringLiteral("Icon"), true);
+    const QString page = doc.ReadProp(QStringLiteral("(HTML File)"), true);
+    const QString launcher = expandEnvironment(aPath + QStringLiteral("ulvanta2.exe"));
+    const QString iconLocation = expandEnvironment(
+        Toolkit::FileExists(icon) ? icon : aPath + QStringLiteral("ulvanta2.exe"));
+
+    QString e = QStringLiteral("[Desktop Entry]\n");
+    e += QStringLiteral("Version=1.0\n");
+    e += QStringLiteral("Type=Application\n");
+    e += QStringLiteral("Name=") + entryValue(name(title)) + QLatin1Char('\n');
+    e += QStringLiteral("Comment=") + entryValue(title) + QLatin1Char('\n');
+    e += QStringLiteral("Exec=") + execArgument(launcher, false) + QLatin1Char(' ') +
+         execArgument(page, true) + QLatin1Char('\n');
+    e += QStringLiteral("Icon=") + entryValue(iconLocation) + QLatin1Char('\n');
+    e += QStringLiteral("Path=\n");
+    e += QStringLiteral("Terminal=false\n");
+    return e;
+}
+
+} // namespace Shortcut
+
+ShortcutWriter::ShortcutWriter(const Document& doc, Prompter& prompter, QString aPath,
+                               QString desktopFolder)
+    : m_doc(doc), m_prompter(prompter), m_aPath(std::move(aPath)),
+      m_desktop(std::move(desktopFolder)) {
+    if (m_desktop.isEmpty())
+        m_desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+QString ShortcutWriter::filePath() const {
+    return m_desktop + QLatin1Char('/') +
+           Shortcut::name(m_doc.ReadProp(QStringLiteral("Title"), true)) + kSuffix;
+}
+
+bool ShortcutWriter::run() {
+    try {
+        if (m_desktop.isEmpty() || (!QFileInfo(m_desktop).isDir() && !QDir().mkpath(m_desktop)))
+            throw UlvError(UlvError::PathNotFound);
+        const QString path = filePath();
+        QSaveFile f(path);
+        if (QFileInfo(path).isDir() || !f.open(QIODevice::WriteOnly))
+            throw UlvError(QFileInfo(path).isDir() ? UlvError::PathFileAccess
+                                                   : UlvError::PermissionDenied);
+        const QByteArray bytes = Shortcut::desktopEntry(m_aPath, m_doc).toUtf8();
+        if (f.write(bytes) != bytes.size())
+            throw UlvError(UlvError::DiskFull);
+        if (!f.commit())
+            throw UlvError(UlvError::PathFileAccess);
+        QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeUser |
+                                        QFile::ExeGroup | QFile::ExeOther);
+    } catch (const UlvError& e) {
+        m_prompter.message(shortcutError(e), QStringLiteral("Create Shortcut to Desktop Error"),
+                           PromptIcon::Critical);
+        return false;
+    }
+    m_prompter.message(QStringLiteral("A shortcut was successfully created on the Desktop"),
+                       QStringLiteral("Create Shortcut on Desktop"), PromptIcon::Information);
+    return true;
+}
+
+} // namespace ulvanta
