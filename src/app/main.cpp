@@ -1,8 +1,10 @@
+#include "app/PreviewPage.h"
 #include "app/frmPME.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    ulvanta::PreviewPage::registerSchemes(); // before the application object
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ulvanta Editor"));
     QApplication::setApplicationVersion(QStringLiteral("3.3.13"));

@@ -447,11 +447,11 @@ QString PageGenerator::GenTable(bool forBuild, const QString& basePath) {
             if (!forBuild || isImageExtension(icon)) {
                 source = icon;
             } else {
-                // A program or document: its icon, extracted once per source.
-                const int k = m_keys.FindListEntry(kIcons, kExePrefix, icon.toUpper(), true);
-                // The file system is asked about the path as typed; the page
-                // carries its encoded form.
+                // A program or document: its icon, extracted once per source. The
+                // source is the path as typed (the file system knows no entities),
+                // so "é" and "É" compare as the same letter.
                 const QString& raw = items.cell(r, ColIcon);
+                const int k = m_keys.FindListEntry(kIcons, kExePrefix, raw.toUpper(), true);
                 QString file;
                 if (k > 0) {
                     file = iconFilePath(basePath, k);
@@ -476,7 +476,7 @@ QString PageGenerator::GenTable(bool forBuild, const QString& basePath) {
                     }
                     m_keys.NextListEntry(kIcons);
                     m_keys.SetListEntry(kIcons, kIconPrefix, file);
-                    m_keys.SetListEntry(kIcons, kExePrefix, icon);
+                    m_keys.SetListEntry(kIcons, kExePrefix, raw);
                 } else {
                     file = iconFilePath(basePath, 0);
                 }
