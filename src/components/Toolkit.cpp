@@ -11,6 +11,7 @@
 #include <QPainterPath>
 #include <QStandardPaths>
 #include <QTextStream>
+#include <algorithm>
 
 namespace ulvanta::Toolkit {
 
@@ -184,6 +185,13 @@ QImage LargeIcon(const QString& path) {
 }
 
 QString EncodeText(const QString& text, bool) {
+    // Most text needs nothing: hand it back shared, without a copy.
+    const auto plain = [](QChar c) {
+        const char16_t u = c.unicode();
+        return u <= '~' && u != '&' && u != '<' && u != '>' && u != '"';
+    };
+    if (std::all_of(text.cbegin(), text.cend(), plain))
+        return text;
     QString out;
     out.reserve(text.size() + text.size() / 8);
     for (auto it = text.cbegin(); it != text.cend(); ++it) {

@@ -135,7 +135,7 @@ int ItemList::ItemsInSection(int li) const {
 
 QString ItemList::GetLV(int pos, int sItem) const {
     QString s = cell(pos, sItem);
-    if (sItem != ColComments)
+    if (sItem != ColComments && s.contains(QLatin1Char(',')))
         s.replace(QLatin1Char(','), QLatin1String("&comma;"));
     return Toolkit::EncodeText(s, false);
 }

@@ -40,6 +40,9 @@ public:
     static QString credit();
 
 private:
+    // GenTable's work, appended straight to the page so that a large table is
+    // not copied again.
+    void appendTable(QString& out, bool forBuild, const QString& basePath);
     // Deletes the icons the previous build listed in basePath/Icons.txt.
     void deleteOldIcons(const QString& basePath);
 
