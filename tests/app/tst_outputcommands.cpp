@@ -1,0 +1,236 @@
+#include "ScriptedPrompter.h"
+#include "app/frmPME.h"
+#include "components/KeyFile.h"
+#include "document/Document.h"
+#include "generator/PreviewFile.h"
+#include "generator/RunCommand.h"
+#include "generator/ShortcutWriter.h"
+#include "generator/modGenHTML.h"
+
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace ulvanta;
+using test::ScriptedPrompter;
+
+namespace {
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
+// Where the page goes: the HTML tab, the preview file, the launcher and the
+// desktop shortcut.
+class TestOutputCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void previewFile_data();
+    void previewFile();
+    void runStartsTheLauncherOnThePage();
+    void runFailureIsReported();
+    void shortcutName_data();
+    void shortcutName();
+    void shortcutEntry();
+    void shortcutGoesToTheDesktopFolder();
+    void shortcutFailureIsReported();
+    void htmlTabIsRegeneratedOnEachVisit();
+    void buildFromTheMenuEnablesRunAndShortcut();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<Document> doc;
+    ScriptedPrompter prompter;
+    KeyFile keys;
+};
+
+void TestOutputCommands::init() {
+    dir = std::make_unique<QTemporaryDir>();
+    doc = std::make_unique<Document>();
+    doc->Propulate();
+    prompter = ScriptedPrompter();
+}
+
+void TestOutputCommands::previewFile_data() {
+    QTest::addColumn<QString>("temp"); // %1: a writable folder
+    QTest::addColumn<QString>("columns");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("written") << "%1"
+                             << "5"
+                             << "";
+    QTest::newRow("one trailing separator dropped") << "%1/"
+                                                    << "5"
+                                                    << "";
+    QTest::newRow("unwritable TEMP")
+        << "/proc/none"
+        << "5"
+        << "The preview file '/proc/none/PME.htm' could not be written - Path not found, 76";
+    QTest::newRow("columns not a number") << "%1"
+                                          << "many"
+                                          << "The page could not be generated - Type mismatch, 13";
+}
+
+void TestOutputCommands::previewFile() {
+    QFETCH(QString, temp);
+    QFETCH(QString, columns);
+    QFETCH(QString, message);
+    qputenv("TEMP", QString(temp).replace("%1", dir->path()).toLocal8Bit());
+    const QString old = dir->filePath("PME.htm");
+    QFile f(old);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("old");
+    f.close();
+    doc->items().appendItems({{"A", "c", {}, {}, {}, "Hidden", {}}});
+    doc->WriteProp("Columns", columns);
+
+    const PreviewOutcome out = writePreviewFile(*doc, keys);
+    qunsetenv("TEMP");
+    QCOMPARE(out.message, message);
+    QCOMPARE(out.ok, message.isEmpty());
+    if (out.ok) {
+        QCOMPARE(out.path, old);
+        QCOMPARE(QString::fromLatin1(readAll(old)), htmlViewText(*doc, keys));
+    }
+    if (columns != "5")
+        QCOMPARE(htmlViewText(*doc, keys), message);
+}
+
+void TestOutputCommands::runStartsTheLauncherOnThePage() {
+    const QString page = dir->filePath("my page & \u00e9.htm");
+    doc->WriteProp("(HTML File)", page);
+    const QString aPath = dir->path() + "/";
+    QFile launcher(aPath + "ulvanta2.exe");
+    QVERIFY(launcher.open(QIODevice::WriteOnly));
+    launcher.write("#!/bin/sh\nprintf '%s|' \"$@\" > \"$0.args\"\n");
+    launcher.close();
+    launcher.setPermissions(launcher.permissions() | QFile::ExeOwner);
+
+    const LaunchLine l = launchLine(aPath, *doc);
+    QCOMPARE(l.commandLine, aPath + "ulvanta2.exe " + page);
+    QVERIFY(RunCommand(*doc, prompter, aPath).run());
+    QTRY_COMPARE(QString::fromUtf8(readAll(aPath + "ulvanta2.exe.args")), page + "|");
+    QVERIFY(prompter.messages.isEmpty());
+}
+
+void TestOutputCommands::runFailureIsReported() {
+    doc->WriteProp("(HTML File)", "/p/a b.htm");
+    QVERIFY(!RunCommand(*doc, prompter, "/nowhere/").run());
+    QCOMPARE(prompter.messages.size(), 1);
+    QCOMPARE(prompter.messages[0].title, QString("Run Error"));
+    QCOMPARE(prompter.messages[0].text,
+             QString("An error occurred when running the command - '/nowhere/ulvanta2.exe /p/a "
+                     "b.htm' - File not found, 53"));
+}
+
+void TestOutputCommands::shortcutName_data() {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("colon and question mark") << "  Tools: A?B "
+                                             << "Tools; A!B";
+    QTest::newRow("every replacement") << "a\\b/c<d>e*f\"g|h"
+                                       << "a_b_c(d)exf''g\u00a6h";
+    QTest::newRow("only spaces") << "   "
+                                 << "";
+    QTest::newRow("cut to 250") << QString(300, 'x') << QString(247, 'x');
+    QTest::newRow("non-ASCII fits the file system")
+        << QString(200, QChar(0xe9)) << QString(123, QChar(0xe9));
+}
+
+void TestOutputCommands::shortcutName() {
+    QFETCH(QString, title);
+    QFETCH(QString, name);
+    QCOMPARE(Shortcut::name(title), name);
+}
+
+void TestOutputCommands::shortcutEntry() {
+    const QString icon = dir->filePath("i.png");
+    QFile(icon).open(QIODevice::WriteOnly);
+    doc->WriteProp("Title", " Menu: \"$1\" ");
+    doc->WriteProp("(HTML File)", "/p/a b$\\%.htm");
+    doc->WriteProp("Icon", icon);
+    QCOMPARE(Shortcut::desktopEntry("/opt/ulv/", *doc),
+             "[Desktop Entry]\nVersion=1.0\nType=Application\nName=Menu; ''$1''\n"
+             "Comment=\\sMenu: \"$1\" \nExec=/opt/ulv/ulvanta2.exe \"/p/a b\\\\$\\\\\\\\%%.htm\"\n"
+             "Icon=" +
+                 icon + "\nPath=\nTerminal=false\n");
+    doc->WriteProp("Icon", "/missing.ico");
+    qputenv("ULV_TEST_DIR", "/opt/x y");
+    QVERIFY(Shortcut::desktopEntry("%ULV_TEST_DIR%/", *doc)
+                .contains("\nExec=\"/opt/x y/ulvanta2.exe\" \"/p/a b"));
+    QVERIFY(
+        Shortcut::desktopEntry("%ULV_TEST_DIR%/", *doc).contains("\nIcon=/opt/x y/ulvanta2.exe\n"));
+}
+
+void TestOutputCommands::shortcutGoesToTheDesktopFolder() {
+    const QString desk = dir->filePath("My Desk");
+    QFile dirs(dir->filePath("user-dirs.dirs"));
+    QVERIFY(dirs.open(QIODevice::WriteOnly));
+    dirs.write("XDG_DESKTOP_DIR=\"" + desk.toUtf8() + "\"\n");
+    dirs.close();
+    qputenv("XDG_CONFIG_HOME", dir->path().toLocal8Bit());
+    doc->WriteProp("Title", "What? Now");
+    ShortcutWriter w(*doc, prompter, "/opt/ulv/");
+    qunsetenv("XDG_CONFIG_HOME");
+    QCOMPARE(w.desktopFolder(), desk);
+    QVERIFY(w.run());
+    const QString file = desk + "/What! Now.desktop";
+    QVERIFY(readAll(file).contains("\nComment=What? Now\n"));
+    QVERIFY(QFileInfo(file).isExecutable());
+    QCOMPARE(prompter.messages.size(), 1);
+    QCOMPARE(prompter.messages[0].text,
+             QString("A shortcut was successfully created on the Desktop"));
+    QCOMPARE(prompter.messages[0].title, QString("Create Shortcut on Desktop"));
+    QCOMPARE(prompter.messages[0].icon, PromptIcon::Information);
+}
+
+void TestOutputCommands::shortcutFailureIsReported() {
+    QVERIFY(!ShortcutWriter(*doc, prompter, "/opt/", "/proc/desk").run());
+    QCOMPARE(prompter.messages.size(), 1);
+    QCOMPARE(prompter.messages[0].title, QString("Create Shortcut to Desktop Error"));
+    QCOMPARE(prompter.messages[0].text,
+             QString("An error occurred when creating a shortcut on the Desktop - Path not "
+                     "found, 76"));
+    QCOMPARE(prompter.messages[0].icon, PromptIcon::Critical);
+}
+
+void TestOutputCommands::htmlTabIsRegeneratedOnEachVisit() {
+    frmPME w(&prompter);
+    w.start({});
+    w.tabMain->setCurrentIndex(2);
+    QVERIFY(w.rtfHTML->toPlainText().contains("<h1>New File 1</h1>"));
+    w.tabMain->setCurrentIndex(1);
+    w.doc().WriteProp("Title", "Second");
+    w.doc().WriteProp("Columns", "x");
+    w.doc().items().appendItems({{"A", "c", {}, {}, {}, {}, {}}});
+    QVERIFY(w.rtfHTML->toPlainText().contains("<h1>New File 1</h1>"));
+    w.tabMain->setCurrentIndex(2);
+    QCOMPARE(w.rtfHTML->toPlainText(),
+             QString("The page could not be generated - Type mismatch, 13"));
+    w.doc().WriteProp("Columns", "1");
+    w.tabMain->setCurrentIndex(0);
+    w.tabMain->setCurrentIndex(2);
+    QCOMPARE(w.rtfHTML->toPlainText(),
+             PageGenerator(w.doc(), keys).GenHTML(false, {}).replace("\r\n", "\n"));
+}
+
+void TestOutputCommands::buildFromTheMenuEnablesRunAndShortcut() {
+    frmPME w(&prompter);
+    w.start({});
+    QVERIFY(w.mnuFileBuild->isEnabled());
+    QVERIFY(!w.mnuFileRun->isEnabled());
+    QVERIFY(!w.mnuFileShortcut->isEnabled());
+    prompter.answers.push_back(PromptAnswer::Yes);
+    prompter.files.push_back(dir->filePath("page.htm"));
+    w.mnuFileBuild->trigger();
+    QVERIFY(QFile::exists(dir->filePath("page.htm")));
+    QVERIFY(w.doc().Changed);
+    QVERIFY(w.mnuFileRun->isEnabled());
+    QVERIFY(w.mnuFileShortcut->isEnabled());
+}
+
+QTEST_MAIN(TestOutputCommands)
+#include "tst_outputcommands.moc"
