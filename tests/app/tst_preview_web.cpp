@@ -96,6 +96,7 @@ void TestPreviewWeb::ordinaryLinkNavigatesAndLeavingBlanks() {
     QVERIFY(wb);
     // The browser sits above the status label.
     QVERIFY(wb->geometry().bottom() <= w.lblWBStat->geometry().top());
+    QVERIFY(wb->height() > w.lblWBStat->height());
     click(wb, "l");
     QTRY_COMPARE_WITH_TIMEOUT(wb->url(), other, 10000);
     w.tabMain->setCurrentIndex(2);
