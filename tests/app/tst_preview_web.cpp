@@ -23,7 +23,6 @@ private slots:
     void launcherLinksAreRefused_data();
     void launcherLinksAreRefused();
     void ordinaryLinkNavigatesAndLeavingBlanks();
-    void unwritableTempIsReported();
 
 private:
     void click(QWebEngineView* wb, const QString& id);
@@ -102,19 +101,6 @@ void TestPreviewWeb::ordinaryLinkNavigatesAndLeavingBlanks() {
     w.tabMain->setCurrentIndex(2);
     QCOMPARE(wb->url(), QUrl("about:blank"));
     QVERIFY(w.rtfHTML->toPlainText().contains("other.htm"));
-}
-
-void TestPreviewWeb::unwritableTempIsReported() {
-    const QByteArray saved = qgetenv("TEMP");
-    qputenv("TEMP", "/proc/no-such-place");
-    frmPME w(&prompter);
-    w.start({});
-    w.tabMain->setCurrentIndex(3);
-    qputenv("TEMP", saved);
-    QVERIFY2(w.lblWBStat->text().startsWith("The preview file '/proc/no-such-place/PME.htm' could "
-                                            "not be written - "),
-             qPrintable(w.lblWBStat->text()));
-    QVERIFY(w.findChild<QWebEngineView*>("WB"));
 }
 
 int main(int argc, char* argv[]) {
