@@ -23,10 +23,6 @@ std::optional<double> toNumber(const QString& text) {
 }
 } // namespace
 
-bool isNumber(const QString& text) {
-    return toNumber(text).has_value();
-}
-
 QString applyRule(const QString& text, const NumberRule& rule) {
     const std::optional<double> v = toNumber(text);
     if (!v)

@@ -30,11 +30,10 @@ struct NumberRule {
 inline constexpr NumberRule ColumnsRule{5, 1, 100};
 inline constexpr NumberRule IconSizeRule{32, 16, 1024};
 
-// The number test: the whole text, surrounding blanks allowed, read as a number
-// in the system locale. Empty text is not a number.
-bool isNumber(const QString& text);
-// Not a number: the fallback; a value whose whole part lies below the minimum or
-// above the maximum: the bound; anything else stays exactly as typed.
+// Text that is not a number (the whole text, surrounding blanks allowed, read in
+// the system locale; empty text is none) becomes the fallback; a value whose whole
+// part lies below the minimum or above the maximum becomes that bound; anything
+// else stays exactly as typed.
 QString applyRule(const QString& text, const NumberRule& rule);
 
 // The fields of a section row (defaults where its options are unreadable).

@@ -16,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
 #include <functional>
 
 using namespace ulvanta;
@@ -81,9 +80,6 @@ private slots:
     void refusedAddLeavesTheDialogAsItWas();
     void editWithEnterWritesAndCloses();
     void inPlaceEditOfASectionOpensTheSectionDialog();
-    void browsingCollectsParameters();
-    void linkToPageFillsTheFields_data();
-    void linkToPageFillsTheFields();
 
 private:
     std::unique_ptr<test::ScriptedPrompter> prompter;
@@ -298,64 +294,6 @@ void ItemDialogsTest::inPlaceEditOfASectionOpensTheSectionDialog() {
              (QStringList{"SECTION:Old;Columns:100;Icon size:16;Icons above:True;Table border:True",
                           "x"}));
     QCOMPARE(w->doc().items().cell(1, 1), QStringLiteral("cmd"));
-}
-
-void ItemDialogsTest::browsingCollectsParameters() {
-    frmAdd a(*w);
-    a.show();
-    prompter->files = {QStringLiteral("/opt/My Files/a b.txt"), QStringLiteral("/tmp/c.txt"),
-                       QStringLiteral("/opt/My Apps/run"), std::nullopt};
-    a.cmdP1->click();
-    a.cmdP1->click();
-    QCOMPARE(a.txtParam->text(), QStringLiteral("\"/opt/My Files/a b.txt\" /tmp/c.txt"));
-    a.txtCom->setText(QStringLiteral("old"));
-    a.cmdC1->click();
-    QCOMPARE(a.txtCom->text(), QStringLiteral("/opt/My Apps/run"));
-    a.cmdC1->click(); // cancelled
-    QCOMPARE(a.txtCom->text(), QStringLiteral("/opt/My Apps/run"));
-    QCOMPARE(prompter->fileRequests[0].title, QStringLiteral("Browse for Parameter"));
-    QCOMPARE(prompter->fileRequests[2].title, QStringLiteral("Browse for Command"));
-
-    prompter->folders = {QStringLiteral("/srv/work dir")};
-    a.cmdS2->click();
-    QCOMPARE(a.txtSI->text(), QStringLiteral("/srv/work dir"));
-    QCOMPARE(prompter->folderPrompts,
-             QStringList{QStringLiteral("&Choose a Start In Drive/Folder:")});
-}
-
-void ItemDialogsTest::linkToPageFillsTheFields_data() {
-    QTest::addColumn<bool>("newWindow");
-    QTest::newRow("new window") << true;
-    QTest::newRow("same window") << false;
-}
-
-void ItemDialogsTest::linkToPageFillsTheFields() {
-    QFETCH(bool, newWindow);
-    QTemporaryDir dir;
-    const QString page = dir.filePath(QStringLiteral("menu page.htm"));
-    QFile f(page);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("<html><head><Title>\r\nMain\r\nmenu </TITLE></head></html>\r\n"
-            "<!-- Ulvanta info:\r\nHeight=412\r\nWidth=492\r\n-->");
-    f.close();
-
-    frmAdd a(*w);
-    a.show();
-    a.txtComments->setText(QStringLiteral("left over"));
-    a.chkPMNewWin->setChecked(newWindow);
-    prompter->files.push_back(page);
-    a.cmdPM->click();
-    QCOMPARE(prompter->fileRequests.last().title, QStringLiteral("Browse for Ulvanta HTML File"));
-    QCOMPARE(a.txtDesc->text(), QStringLiteral("Main menu"));
-    const QString launcher = w->APath + QStringLiteral("Ulvanta2.exe");
-    QCOMPARE(a.txtCom->text(), newWindow ? launcher : page);
-    QCOMPARE(a.txtParam->text(), newWindow ? page : QString());
-    QCOMPARE(a.cmbRun->currentText(),
-             newWindow ? QStringLiteral("Normal Window") : QStringLiteral("Hyperlink"));
-    QCOMPARE(a.txtIcon->text(), launcher);
-    QVERIFY(a.txtComments->text().isEmpty());
-    QVERIFY(a.txtSI->text().isEmpty());
-    QCOMPARE(w->doc().items().count(), 0); // nothing written until confirmed
 }
 
 QTEST_MAIN(ItemDialogsTest)

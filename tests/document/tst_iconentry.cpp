@@ -1,5 +1,3 @@
-#include "ScriptedPrompter.h"
-#include "document/Document.h"
 #include "document/IconEntry.h"
 
 #include <QFile>
@@ -16,14 +14,11 @@ class IconEntryTest : public QObject {
 private slots:
     void refusals_data();
     void refusals();
-    void refusedEntryLeavesTheListAlone();
     void fieldsBecomeARow();
     void insertPosition_data();
     void insertPosition();
-    void editWritesTheCurrentRowOnly();
     void browsedPathsComposeIntoTheField_data();
     void browsedPathsComposeIntoTheField();
-    void fileDialogGetsTitleAndFilter();
     void previewFollowsTheIconPath_data();
     void previewFollowsTheIconPath();
 };
@@ -81,21 +76,6 @@ void IconEntryTest::refusals() {
     }
 }
 
-void IconEntryTest::refusedEntryLeavesTheListAlone() {
-    Document doc;
-    test::ScriptedPrompter prompter;
-    Fields f;
-    f.command = QStringLiteral("prog");
-    const IconEntry::Outcome out = IconEntry::AddEdit(doc, prompter, f, false, -1, true);
-    QVERIFY(!out.written);
-    QCOMPARE(out.focus, Focus::Description);
-    QCOMPARE(doc.items().count(), 0);
-    QVERIFY(!doc.Changed);
-    QCOMPARE(prompter.messages.size(), 1);
-    QCOMPARE(prompter.messages.first().icon, PromptIcon::Exclamation);
-    QCOMPARE(prompter.messages.first().buttons, PromptButtons::Ok);
-}
-
 void IconEntryTest::fieldsBecomeARow() {
     const Fields f{QStringLiteral("  Spaced "),
                    QStringLiteral("  /usr/bin/prog  "),
@@ -134,27 +114,6 @@ void IconEntryTest::insertPosition() {
     QCOMPARE(IconEntry::insertPosition(count, current, atBottom), expected);
 }
 
-void IconEntryTest::editWritesTheCurrentRowOnly() {
-    Document doc;
-    test::ScriptedPrompter prompter;
-    ItemRow a;
-    a[0] = QStringLiteral("A");
-    ItemRow b;
-    b[0] = QStringLiteral("B");
-    doc.items().appendItems({a, b});
-    Fields f;
-    f.description = QStringLiteral("B2");
-    f.command = QStringLiteral("prog");
-    f.run = QStringLiteral("Hyperlink");
-    const IconEntry::Outcome out = IconEntry::AddEdit(doc, prompter, f, true, 1, false);
-    QVERIFY(out.written);
-    QCOMPARE(doc.items().count(), 2);
-    QCOMPARE(doc.items().cell(0, 0), QStringLiteral("A"));
-    QCOMPARE(doc.items().row(1), IconEntry::toRow(f));
-    QVERIFY(doc.Changed);
-    QVERIFY(prompter.messages.isEmpty());
-}
-
 void IconEntryTest::browsedPathsComposeIntoTheField_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("path");
@@ -177,20 +136,6 @@ void IconEntryTest::browsedPathsComposeIntoTheField() {
     QFETCH(bool, collect);
     QFETCH(QString, expected);
     QCOMPARE(IconEntry::composeBrowsed(field, path, collect), expected);
-}
-
-void IconEntryTest::fileDialogGetsTitleAndFilter() {
-    test::ScriptedPrompter prompter;
-    prompter.files.push_back(QStringLiteral("/tmp/x.exe"));
-    const IconEntry::BrowseTarget t = IconEntry::browseTarget(IconEntry::Browse::ParamFile);
-    QCOMPARE(IconEntry::chooseFile(prompter, t.title, t.pattern), QStringLiteral("/tmp/x.exe"));
-    QCOMPARE(IconEntry::chooseFile(prompter, t.title, t.pattern), QString()); // cancelled
-    QCOMPARE(prompter.fileRequests.size(), 2);
-    const FileRequest& r = prompter.fileRequests.first();
-    QCOMPARE(r.title, QStringLiteral("Browse for Parameter"));
-    QCOMPARE(r.filter, QStringLiteral("All Files (*.*)|*.*"));
-    QVERIFY(r.fileName.isEmpty());
-    QVERIFY(!r.save);
 }
 
 void IconEntryTest::previewFollowsTheIconPath_data() {

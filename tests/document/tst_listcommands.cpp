@@ -195,11 +195,6 @@ void ListCommandsTest::copyAndPasteAppendsTheCurrentRow() {
     QCOMPARE(f.cmds.currentRow(), 1);
     QCOMPARE(f.selectedRows(), QList<int>{1}); // the copy is not selected
     QVERIFY(f.doc.Changed);
-
-    Fixture icon({"A", "B", "C"}, 1);
-    icon.cmds.CopyAndPaste();
-    QCOMPARE(icon.texts(), (QStringList{"A", "B", "C", "B"}));
-    QVERIFY(icon.rowsIntact());
 }
 
 void ListCommandsTest::editorDependsOnTheExactSectionMarker_data() {

@@ -15,8 +15,6 @@ private slots:
     void nameRoundTrip_data();
     void nameRoundTrip();
     void defaultsWithEmptyName();
-    void readingOptionsBack_data();
-    void readingOptionsBack();
     void addGoesAboveTheCurrentRow_data();
     void addGoesAboveTheCurrentRow();
     void editChangesOnlyTheRowText();
@@ -90,31 +88,6 @@ void SectionEntryTest::defaultsWithEmptyName() {
     QCOMPARE(SectionEntry::compose(f),
              QStringLiteral("SECTION:Tools;Columns:1;Icon size:1024;Icons above:False;"
                             "Table border:True"));
-}
-
-void SectionEntryTest::readingOptionsBack_data() {
-    QTest::addColumn<QString>("row");
-    QTest::addColumn<bool>("above");
-    QTest::addColumn<bool>("border");
-    QTest::addColumn<QString>("columns");
-    QTest::newRow("stored values")
-        << "SECTION:x;Columns:3;Icon size:48;Icons above:False;Table border:True" << false << true
-        << "3";
-    QTest::newRow("unknown options keep the defaults")
-        << "SECTION:x;Columns:;Icon size:48;Icons above:yes;Table border:true" << true << false
-        << "";
-    QTest::newRow("options missing") << "SECTION:x" << true << false << "";
-}
-
-void SectionEntryTest::readingOptionsBack() {
-    QFETCH(QString, row);
-    QFETCH(bool, above);
-    QFETCH(bool, border);
-    QFETCH(QString, columns);
-    const SectionEntry::Fields f = SectionEntry::fromRow(row);
-    QCOMPARE(f.iconsAbove, above);
-    QCOMPARE(f.tableBorder, border);
-    QCOMPARE(f.columns, columns);
 }
 
 void SectionEntryTest::addGoesAboveTheCurrentRow_data() {
