@@ -22,7 +22,13 @@
 namespace ulvanta {
 
 bool ItemListView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
-    if (trigger != NoEditTriggers && index.isValid()) {
+    // Only an edit that would really start is redirected: the view also asks on every
+    // change of the current row (CurrentChanged), which is no edit here.
+    const bool starts = trigger == AllEditTriggers ||
+                        ((editTriggers() & trigger) &&
+                         (trigger != SelectedClicked || selectionModel()->isSelected(index)));
+    if (starts && index.isValid() && (model()->flags(index) & Qt::ItemIsEditable) &&
+        state() != EditingState) {
         const QString text = model()->index(index.row(), 0).data().toString();
         if (text.startsWith(QLatin1String("SECTION:"))) {
             emit sectionEditRequested();

@@ -85,6 +85,11 @@ void ItemList::appendItems(std::vector<ItemRow> rows) {
     if (rows.empty())
         return;
     beginInsertRows({}, count(), count() + int(rows.size()) - 1);
+    // Room to grow after a bulk load: the next rows added one at a time (Add icon,
+    // Copy and paste) then do not move the whole list to a new block.
+    const size_t needed = m_rows.size() + rows.size();
+    if (m_rows.capacity() < needed)
+        m_rows.reserve(needed + needed / 2);
     m_rows.insert(m_rows.end(), std::make_move_iterator(rows.begin()),
                   std::make_move_iterator(rows.end()));
     endInsertRows();

@@ -1,0 +1,176 @@
+#include "document/IconEntry.h"
+
+#include "components/Toolkit.h"
+#include "document/Document.h"
+#include "document/SectionRow.h"
+
+#include <QImageReader>
+
+namespace ulvanta::IconEntry {
+
+const QStringList& runStyles() {
+    static const QStringList styles = {
+        QStringLiteral("Normal Window"),      QStringLiteral("Maximised Focus"),
+        QStringLiteral("Minimised Focus"),    QStringLiteral("Normal No Focus"),
+        QStringLiteral("Minimised No Focus"), QStringLiteral("Hidden"),
+        QStringLiteral("Hyperlink")};
+    return styles;
+}
+
+QString withoutQuotes(const QString& text) {
+    QString s = text;
+    s.remove(QLatin1Char('"'));
+    return s;
+}
+
+ItemRow toRow(const Fields& f) {
+    ItemRow r;
+    r[ColDescription] = f.description;
+    r[ColCommand] = f.command.trimmed();
+    r[ColParameters] = f.parameters;
+    r[ColStartIn] = f.startIn;
+    r[ColIcon] = withoutQuotes(f.icon).trimmed();
+    r[ColRun] = f.run;
+    r[ColComments] = f.comments;
+    return r;
+}
+
+Fields fromRow(const ItemRow& row) {
+    return {row[ColDescription], row[ColCommand], row[ColParameters], row[ColStartIn],
+            row[ColIcon],        row[ColRun],     row[ColComments]};
+}
+
+std::optional<Refusal> validate(const Fields& f, bool editMode) {
+    const QString title =
+        (editMode ? QStringLiteral("Edit") : QStringLiteral("Add")) + QStringLiteral(" Error");
+    // A description of blanks is a description; only nothing at all is refused.
+    if (f.description.isEmpty())
+        return Refusal{QStringLiteral("You must enter a description for this icon"), title,
+                       Focus::Description};
+    if (f.command.trimmed().isEmpty())
+        return Refusal{QStringLiteral("You must enter a command for this icon"), title,
+                       Focus::Command};
+    // An icon must never read as a section row, even behind leading blanks.
+    if (SectionRow::isSection(f.description.trimmed()))
+        return Refusal{QStringLiteral("The description cannot start with the word 'SECTION:'"),
+                       title, Focus::Command};
+    return std::nullopt;
+}
+
+int insertPosition(int count, int currentRow, bool addAtBottom) {
+    if (count > 0 && !addAtBottom && currentRow >= 0 && currentRow < count)
+        return currentRow + 1;
+    return count;
+}
+
+Outcome AddEdit(Document& doc, Prompter& prompter, const Fields& f, bool editMode, int currentRow,
+                bool addAtBottom) {
+    if (const auto refusal = validate(f, editMode)) {
+        prompter.message(refusal->text, refusal->title, PromptIcon::Exclamation, PromptButtons::Ok,
+                         PromptAnswer::Ok);
+        return {false, refusal->focus, -1};
+    }
+    ItemList& items = doc.items();
+    Outcome out;
+    if (editMode) {
+        if (currentRow < 0 || currentRow >= items.count())
+            return out;
+        items.setRow(currentRow, toRow(f));
+        out.row = currentRow;
+    } else {
+        out.row = insertPosition(items.count(), currentRow, addAtBottom);
+        items.insertItem(out.row, toRow(f));
+        out.focus = Focus::Description;
+        doc.requestCheckmenus();
+    }
+    out.written = true;
+    doc.Changed = true;
+    return out;
+}
+
+BrowseTarget browseTarget(Browse b) {
+    switch (b) {
+    case Browse::CommandFile:
+        return {false, QStringLiteral("Browse for Command"),
+                QStringLiteral("All Executables (*.exe;*.com;*.bat)|*.exe;*.com;*.bat|"
+                               "Application (*.exe)|*.exe|MS-DOS Application (*.com)|*.com|"
+                               "MS-DOS Batch File (*.bat)|*.bat|"),
+                false};
+    case Browse::CommandFolder:
+        return {true, QStringLiteral("&Choose a Drive/Folder for the command:"), {}, false};
+    case Browse::ParamFile:
+        return {false, QStringLiteral("Browse for Parameter"), {}, true};
+    case Browse::ParamFolder:
+        return {true, QStringLiteral("&Choose a Drive/Folder for the parameters:"), {}, true};
+    case Browse::StartInFolder:
+        return {true, QStringLiteral("&Choose a Start In Drive/Folder:"), {}, false};
+    case Browse::IconFile:
+        return {false, QStringLiteral("Choose an Icon"),
+                QStringLiteral("All Icons (*.ico;*.bmp;*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.exe)|"
+                               "*.ico;*.bmp;*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.exe|"
+                               "Icon (*.ico)|*.ico|Bitmap Image (*.bmp)|*.bmp|"
+                               "GIF Image (*.gif)|*.gif|"
+                               "JPEG Images (*.jpg;*.jpeg;*.jpe;*.jfif)|*.jpg;*.jpeg;*.jpe;*.jfif|"
+                               "Application (*.exe)|*.exe|"),
+                false};
+    case Browse::IconFolder:
+        return {true, QStringLiteral("&Choose a Drive/Folder for the icon:"), {}, false};
+    }
+    return {};
+}
+
+QString composeBrowsed(const QString& fieldText, const QString& path, bool collect) {
+    if (!collect)
+        return path;
+    const QString s =
+        path.contains(QLatin1Char(' ')) ? QLatin1Char('"') + path + QLatin1Char('"') : path;
+    return fieldText.isEmpty() ? s : fieldText + QLatin1Char(' ') + s;
+}
+
+QString chooseFile(Prompter& prompter, const QString& title, const QString& pattern) {
+    FileRequest request;
+    request.title = title;
+    request.filter = pattern + QStringLiteral("All Files (*.*)|*.*");
+    const std::optional<QString> chosen = prompter.chooseFile(request);
+    return chosen.value_or(QString());
+}
+
+PreviewKind previewKind(const QString& iconText) {
+    const QString p = withoutQuotes(iconText);
+    if (Toolkit::FileExists(p)) {
+        static const QStringList pictures = {QStringLiteral("bmp"),  QStringLiteral("gif"),
+                                             QStringLiteral("jpeg"), QStringLiteral("jpg"),
+                                             QStringLiteral("jpe"),  QStringLiteral("jfif"),
+                                             QStringLiteral("ico"),  QStringLiteral("png")};
+        const QString ext = p.mid(p.lastIndexOf(QLatin1Char('.')) + 1).toLower();
+        return pictures.contains(ext) ? PreviewKind::Picture : PreviewKind::ShellIcon;
+    }
+    if (Toolkit::PathKind(p) == Toolkit::PathOther || Toolkit::FolderExists(p))
+        return PreviewKind::ShellIcon;
+    return PreviewKind::Clear;
+}
+
+std::optional<QImage> previewImage(const QString& iconText) {
+    const QString p = withoutQuotes(iconText);
+    switch (previewKind(iconText)) {
+    case PreviewKind::Picture: {
+        QImageReader reader(p);
+        reader.setDecideFormatFromContent(true);
+        QImage img = reader.read();
+        if (img.isNull())
+            return std::nullopt; // unreadable: keep what the preview shows
+        return img;
+    }
+    case PreviewKind::ShellIcon: {
+        QImage img = Toolkit::LargeIcon(p);
+        if (img.isNull())
+            return std::nullopt;
+        return img;
+    }
+    case PreviewKind::Clear:
+        break;
+    }
+    return QImage();
+}
+
+} // namespace ulvanta::IconEntry
