@@ -1,0 +1,80 @@
+// Replace All and Swap Columns on a large generated document.
+#include "document/ColumnSwap.h"
+#include "document/Document.h"
+#include "document/ReplaceAll.h"
+#include "document/SectionRow.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <cstdio>
+
+using namespace ulvanta;
+
+namespace {
+void fill(Document& doc, int rows) {
+    std::vector<ItemRow> all;
+    all.reserve(size_t(rows));
+    for (int i = 0; i < rows; ++i) {
+        ItemRow r;
+        if (i % 20 == 0) {
+            r[ColDescription] =
+                SectionRow::compose(QStringLiteral("Group %1").arg(i / 20), QStringLiteral("5"),
+                                    QStringLiteral("32"), true, false);
+        } else {
+            r[ColDescription] = QStringLiteral("Program %1").arg(i);
+            r[ColCommand] = QStringLiteral("C:\\Program Files\\Tools\\NOTEPAD%1.EXE").arg(i % 97);
+            r[ColParameters] = (i % 3) ? QStringLiteral("--open notepad.txt") : QString();
+            r[ColStartIn] = (i % 2) ? QStringLiteral("C:\\Work") : QString();
+            r[ColIcon] = QStringLiteral("C:\\Icons\\app%1.ico").arg(i % 13);
+            r[ColRun] = QStringLiteral("Normal Window");
+            r[ColComments] = QStringLiteral("Starts notepad number %1").arg(i);
+        }
+        all.push_back(std::move(r));
+    }
+    doc.items().appendItems(std::move(all));
+}
+
+template <typename F> double timeMs(F f) {
+    QElapsedTimer t;
+    t.start();
+    f();
+    return double(t.nsecsElapsed()) / 1e6;
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const int rows = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100000;
+    Document doc;
+    fill(doc, rows);
+    std::printf("%d rows (one section row in 20)\n", rows);
+
+    const double caseless = timeMs([&] {
+        ReplaceAll(doc,
+                   {QStringLiteral("notepad"),
+                    QStringLiteral("wordpad"),
+                    false,
+                    {ColDescription, ColCommand, ColParameters, ColStartIn, ColIcon, ColComments}});
+    });
+    std::printf("Replace All, 6 columns, any case:   %8.1f ms\n", caseless);
+
+    const double exact = timeMs([&] {
+        ReplaceAll(doc, {QStringLiteral("wordpad"), QStringLiteral("notepad"), true, {ColCommand}});
+    });
+    std::printf("Replace All, Command, match case:   %8.1f ms\n", exact);
+
+    const double fillEmpty = timeMs([&] {
+        ReplaceAll(doc, {QString(), QStringLiteral("C:\\Tools"), false, {ColStartIn}});
+    });
+    std::printf("Replace All, empty find (Start In): %8.1f ms\n", fillEmpty);
+
+    const double swap = timeMs([&] { SwapColumns(doc, ColumnOperation::Swap, 0, 1); });
+    std::printf("Swap Description and Command:       %8.1f ms\n", swap);
+
+    const double move = timeMs([&] { SwapColumns(doc, ColumnOperation::Move, 2, 5); });
+    std::printf("Move Parameters to Comments:        %8.1f ms\n", move);
+
+    const double copy = timeMs([&] { SwapColumns(doc, ColumnOperation::Copy, 4, 5); });
+    std::printf("Copy Icon to Comments:              %8.1f ms\n", copy);
+    return 0;
+}

@@ -1,0 +1,73 @@
+#include "document/ImportCommand.h"
+
+#include "components/PackFile.h"
+#include "components/UlvError.h"
+#include "document/Document.h"
+#include "document/FileCommands.h"
+#include "document/SectionRow.h"
+
+namespace ulvanta {
+
+namespace {
+const QString kImportError = QStringLiteral("Import Error");
+
+class BusyScope {
+public:
+    explicit BusyScope(Prompter& p) : m_p(p) { m_p.setBusy(true); }
+    ~BusyScope() { m_p.setBusy(false); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    Prompter& m_p;
+};
+} // namespace
+
+std::optional<QString> ImportCommand::browse() {
+    return m_prompter.chooseFile({QStringLiteral("Choose an Ulvanta File to Import"),
+                                  FileCommands::fileFilter(), QString(), false});
+}
+
+QString ImportCommand::sectionRowText(const QString& name) {
+    return SectionRow::marker() + SectionRow::escapeName(name) + SectionRow::defaultTail();
+}
+
+QString ImportCommand::resultMessage(qint64 added, const QLocale& locale) {
+    if (added <= 0)
+        return QStringLiteral("No items were found in the file");
+    if (added == 1)
+        return QStringLiteral("1 item was successfully added");
+    // Grouped digits, no decimals, as the user's regional settings write them.
+    return locale.toString(added) + QStringLiteral(" items were successfully added");
+}
+
+ImportCommand::Outcome ImportCommand::import(const QString& path, const QString& sectionName) {
+    const QString name = sectionName.trimmed();
+    if (!name.isEmpty()) {
+        ItemRow row;
+        row[ColDescription] = sectionRowText(name);
+        m_doc.items().insertItem(m_doc.items().count(), row);
+    }
+
+    if (!PackFile::FileExists(path)) {
+        m_prompter.message(QStringLiteral("Could not find the file '") + path +
+                               QStringLiteral("'. Please check the filename and try again."),
+                           kImportError, PromptIcon::Exclamation);
+        return Outcome::MissingFile;
+    }
+
+    const int before = m_doc.items().count();
+    try {
+        BusyScope busy(m_prompter);
+        m_doc.OpenFile(path, true);
+    } catch (const UlvError& e) {
+        m_prompter.message(ErrorText::importError(path, e), kImportError, PromptIcon::Critical);
+        return Outcome::Failed;
+    }
+    m_prompter.message(resultMessage(m_doc.items().count() - before),
+                       QStringLiteral("Import Result"), PromptIcon::Information);
+    m_doc.Changed = true;
+    return Outcome::Imported;
+}
+
+} // namespace ulvanta

@@ -1,0 +1,178 @@
+#include "ScriptedPrompter.h"
+#include "app/frmPME.h"
+#include "dialogs/frmHelp.h"
+#include "dialogs/frmReplace.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+using namespace ulvanta;
+
+namespace {
+QString helpDir() {
+    return qEnvironmentVariable("ULVANTA_BIN") + QStringLiteral("/help");
+}
+
+QString readPage(const QString& name) {
+    QFile f(helpDir() + QLatin1Char('/') + name);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+} // namespace
+
+// Takes the links the program hands to the desktop, so no mail program starts.
+class LinkCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+class ToolCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup() { m_w->doc().Changed = false; }
+    void replaceIsModelessAndClosesOnTabChange();
+    void contentsShowsTheHelpWindow();
+    void feedbackOpensAMailLink();
+    void helpLinksLeadToPagesOfTheHelp_data();
+    void helpLinksLeadToPagesOfTheHelp();
+    void helpCommandsLeaveTheDocumentAlone_data();
+    void helpCommandsLeaveTheDocumentAlone();
+
+private:
+    test::ScriptedPrompter m_prompter;
+    std::unique_ptr<frmPME> m_w;
+    LinkCatcher m_links;
+};
+
+void ToolCommandsTest::init() {
+    m_prompter.messages.clear();
+    m_w = std::make_unique<frmPME>(&m_prompter);
+    m_w->APath = qEnvironmentVariable("ULVANTA_BIN") + QLatin1Char('/');
+    m_w->start(QString());
+    ItemRow r{QStringLiteral("Notepad"), QStringLiteral("notepad.exe")};
+    m_w->doc().items().appendItems({r, r});
+    m_w->setCurrentRow(0);
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &m_links, "open");
+    m_links.urls.clear();
+}
+
+void ToolCommandsTest::replaceIsModelessAndClosesOnTabChange() {
+    m_w->tabMain->setCurrentIndex(1);
+    m_w->mnuEditReplace->trigger();
+    QCOMPARE(m_w->tabMain->currentIndex(), 0);
+    QPointer<frmReplace> dlg = m_w->findChild<frmReplace*>();
+    QVERIFY(dlg && dlg->isVisible());
+    QVERIFY(!QApplication::activeModalWidget());
+
+    dlg->txtFind->setText(QStringLiteral("notepad"));
+    m_w->mnuEditReplace->trigger(); // the open one comes forward with its contents
+    QCOMPARE(m_w->findChildren<frmReplace*>().size(), 1);
+    QCOMPARE(dlg->txtFind->text(), QStringLiteral("notepad"));
+    dlg->chkCommand->setChecked(true);
+    dlg->cmdReplace->click();
+    QCOMPARE(m_w->doc().items().cell(1, ColCommand), QStringLiteral(".exe"));
+    QVERIFY(dlg->isVisible());
+
+    m_w->tabMain->setCurrentIndex(2);
+    QTRY_VERIFY(dlg.isNull());
+}
+
+void ToolCommandsTest::contentsShowsTheHelpWindow() {
+    QCOMPARE(m_w->mnuHelpContents->shortcut(), QKeySequence(Qt::Key_F1));
+    m_w->mnuHelpContents->trigger();
+    auto* help = m_w->findChild<frmHelp*>();
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->txtHelp->source(), QUrl::fromLocalFile(m_w->APath + "help/index.html"));
+    QVERIFY(help->txtHelp->toPlainText().contains(QStringLiteral("Contents")));
+    // Links between pages are followed inside the window.
+    help->txtHelp->setSource(QUrl(QStringLiteral("menus.html")));
+    QVERIFY(help->txtHelp->toPlainText().contains(QStringLiteral("Import Ulvanta File Items")));
+    m_w->mnuHelpContents->trigger();
+    QCOMPARE(m_w->findChildren<frmHelp*>().size(), 1);
+}
+
+void ToolCommandsTest::feedbackOpensAMailLink() {
+    m_w->mnuHelpFeedback->trigger();
+    QCOMPARE(m_links.urls.size(), 1);
+    QCOMPARE(m_links.urls[0].scheme(), QStringLiteral("mailto"));
+    QVERIFY(m_links.urls[0].path().contains(QLatin1Char('@')));
+    QCOMPARE(m_links.urls[0].query(QUrl::FullyDecoded),
+             QStringLiteral("subject=Ulvanta Editor Feedback"));
+}
+
+void ToolCommandsTest::helpCommandsLeaveTheDocumentAlone_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("changed");
+    QTest::newRow("contents") << "mnuHelpContents" << false;
+    QTest::newRow("feedback") << "mnuHelpFeedback" << true;
+    QTest::newRow("about") << "mnuHelpAbout" << false;
+    QTest::newRow("about, changed") << "mnuHelpAbout" << true;
+}
+
+void ToolCommandsTest::helpCommandsLeaveTheDocumentAlone() {
+    QFETCH(QString, action);
+    QFETCH(bool, changed);
+    m_w->doc().Changed = changed;
+    m_w->tabMain->setCurrentIndex(1);
+    const auto snapshot = [this] {
+        QStringList s{QString::number(m_w->tabMain->currentIndex()), m_w->windowTitle()};
+        for (QAction* a : m_w->findChildren<QAction*>())
+            s << a->objectName() + (a->isEnabled() ? "+" : "-");
+        for (int r = 0; r < m_w->doc().items().count(); ++r)
+            s << QStringList(m_w->doc().items().row(r).begin(), m_w->doc().items().row(r).end());
+        return s;
+    };
+    const QStringList before = snapshot();
+    QTimer::singleShot(0, [] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            d->accept();
+    });
+    m_w->findChild<QAction*>(action)->trigger();
+    QCOMPARE(snapshot(), before);
+    QCOMPARE(m_w->doc().Changed, changed);
+}
+
+void ToolCommandsTest::helpLinksLeadToPagesOfTheHelp_data() {
+    QTest::addColumn<QString>("page");
+    const QStringList pages = QDir(helpDir()).entryList({QStringLiteral("*.html")}, QDir::Files);
+    QVERIFY2(pages.contains(QStringLiteral("index.html")), qPrintable(helpDir()));
+    for (const QString& p : pages)
+        QTest::newRow(qPrintable(p)) << p;
+}
+
+void ToolCommandsTest::helpLinksLeadToPagesOfTheHelp() {
+    QFETCH(QString, page);
+    const QString html = readPage(page);
+    QVERIFY(QRegularExpression(QStringLiteral("<title>[^<]+</title>")).match(html).hasMatch());
+    static const QRegularExpression href(QStringLiteral("<a href=\"([^\"]*)\""));
+    for (auto it = href.globalMatch(html); it.hasNext();) {
+        const QString target = it.next().captured(1);
+        QVERIFY2(!target.contains(QLatin1Char(':')), qPrintable(page + ": " + target));
+        const QString file = target.section(QLatin1Char('#'), 0, 0);
+        const QString anchor = target.section(QLatin1Char('#'), 1);
+        const QString linked = readPage(file.isEmpty() ? page : file);
+        QVERIFY2(!linked.isEmpty(), qPrintable(page + ": " + target));
+        if (!anchor.isEmpty())
+            QVERIFY2(linked.contains(QStringLiteral("name=\"%1\"").arg(anchor)),
+                     qPrintable(page + ": " + target));
+    }
+}
+
+QTEST_MAIN(ToolCommandsTest)
+#include "tst_tool_commands.moc"
