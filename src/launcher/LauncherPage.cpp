@@ -75,8 +75,18 @@ LauncherPage::LauncherPage(QWebEngineProfile* profile, QObject* parent)
 
 bool LauncherPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
     const LinkKind kind = linkKind(url);
-    if (kind == LinkKind::Ordinary)
+    if (kind == LinkKind::Ordinary) {
+        // A hyperlink item's address carries "&comma;" where the user wrote a comma.
+        const QString address = url.toString(QUrl::FullyEncoded);
+        if (address.contains(QLatin1String("&comma;")) && linksMayAct(this->url(), isMainFrame)) {
+            const QUrl fixed(
+                QString(address).replace(QLatin1String("&comma;"), QLatin1String(",")));
+            QMetaObject::invokeMethod(
+                this, [this, fixed] { load(fixed); }, Qt::QueuedConnection);
+            return false;
+        }
         return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+    }
     // The address shown now, not the one being navigated to, decides.
     if (linksMayAct(this->url(), isMainFrame)) {
         if (kind == LinkKind::Icon)

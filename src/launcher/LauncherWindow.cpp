@@ -155,17 +155,17 @@ void LauncherWindow::applySettings() {
 
     if (m_pagePath.isEmpty())
         return; // nothing to show yet
-    if (m_settings.startMaximised) {
-        showMaximized();
-        return;
-    }
     QSize size(m_settings.width, m_settings.height);
     if (const QScreen* s = screen())
         size = size.boundedTo(s->availableGeometry().size());
     if (isMaximized() || isMinimized())
         showNormal();
+    // Also the size the window returns to from a maximised start.
     resize(size);
-    show();
+    if (m_settings.startMaximised)
+        showMaximized();
+    else
+        show();
 }
 
 void LauncherWindow::updateTitle() {
