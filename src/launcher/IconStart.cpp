@@ -1,0 +1,203 @@
+#include "launcher/IconStart.h"
+
+#include "components/UlvError.h"
+#include "launcher/ShellWords.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace ulvanta::launcher {
+
+namespace {
+
+// "scheme:" with a scheme of two or more characters, so "C:\..." stays a path.
+bool isAddress(const QString& command) {
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    return scheme.match(command).hasMatch();
+}
+
+// A binary or a script with an interpreter line: what the system can start. Other
+// files, even when marked executable (as on many shared drives), are documents.
+bool isProgram(const QFileInfo& fi) {
+    if (!fi.isFile() || !fi.isExecutable())
+        return false;
+#ifdef Q_OS_WIN
+    return true;
+#else
+    QFile f(fi.absoluteFilePath());
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = f.read(4);
+    return head.startsWith("\x7f"
+                           "ELF") ||
+           head.startsWith("#!");
+#endif
+}
+
+QString resolveFolder(const QString& base, const QString& path) {
+    if (path.isEmpty() || QFileInfo(path).isAbsolute())
+        return path;
+    return QDir::cleanPath(QDir(base).absoluteFilePath(path));
+}
+
+} // namespace
+
+RunWord runWordFromText(const QString& word) {
+    const QString w = word.trimmed().toLower();
+    if (w == QLatin1String("maxfocus"))
+        return RunWord::MaxFocus;
+    if (w == QLatin1String("minfocus"))
+        return RunWord::MinFocus;
+    if (w == QLatin1String("normalnofocus"))
+        return RunWord::NormalNoFocus;
+    if (w == QLatin1String("minnofocus"))
+        return RunWord::MinNoFocus;
+    if (w == QLatin1String("hidden"))
+        return RunWord::Hidden;
+    return RunWord::Normal;
+}
+
+QString commandLineOf(const IconLink& link) {
+    return link.parameters.isEmpty() ? link.command
+                                     : link.command + QLatin1Char(' ') + link.parameters;
+}
+
+StartPlan planIconStart(const IconLink& link, const QString& pageFolder) {
+    StartPlan plan;
+    plan.runWord = runWordFromText(link.runWord);
+    plan.commandLine = commandLineOf(link);
+    const QString command = link.command.trimmed();
+    if (command.isEmpty())
+        throw UlvError(UlvError::BadFileName);
+
+    const QString startIn = resolveFolder(pageFolder, link.startIn);
+    if (!startIn.isEmpty() && !QFileInfo(startIn).isDir())
+        throw UlvError(QStringLiteral("Path not found ('") + startIn + QStringLiteral("')"),
+                       UlvError::PathNotFound);
+
+    const QString base = startIn.isEmpty() ? pageFolder : startIn;
+    if (command.startsWith(QLatin1String("file:"), Qt::CaseInsensitive) ||
+        (isAddress(command) && !QFileInfo::exists(QDir(base).absoluteFilePath(command)))) {
+        const QUrl url(command);
+        if (!url.isLocalFile()) {
+            const QString scheme = url.scheme().toLower();
+            // Addresses that would run page script or come back to this launcher
+            // are never handed on.
+            if (!url.isValid() || scheme == QLatin1String("pm") || scheme == QLatin1String("pmc") ||
+                scheme == QLatin1String("javascript") || scheme == QLatin1String("data"))
+                throw UlvError(UlvError::BadFileName);
+            plan.kind = StartPlan::Kind::Open;
+            plan.url = url;
+            return plan;
+        }
+    }
+
+    QString path = command;
+    if (command.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        path = QUrl(command).toLocalFile();
+    if (!QFileInfo(path).isAbsolute()) {
+        const QString local = QDir::cleanPath(QDir(base).absoluteFilePath(path));
+        if (QFileInfo::exists(local) || path.contains(QLatin1Char('/')))
+            path = local;
+        else if (const QString found = QStandardPaths::findExecutable(path); !found.isEmpty())
+            path = found;
+        else
+            path = local;
+    }
+
+    const QFileInfo fi(path);
+    if (!fi.exists())
+        throw UlvError(QFileInfo(fi.absolutePath()).isDir() ? UlvError::FileNotFound
+                                                            : UlvError::PathNotFound);
+    if (!isProgram(fi)) {
+        plan.kind = StartPlan::Kind::Open;
+        plan.url = QUrl::fromLocalFile(fi.absoluteFilePath());
+        return plan;
+    }
+    plan.kind = StartPlan::Kind::Program;
+    plan.program = fi.absoluteFilePath();
+    plan.arguments = splitArguments(link.parameters);
+    plan.workingDirectory = startIn;
+    return plan;
+}
+
+StartPlan planEditorStart(const QString& programFolder, const QString& sourceFile) {
+    StartPlan plan;
+#ifdef Q_OS_WIN
+    const QString name = QStringLiteral("ulvanta-editor.exe");
+#else
+    const QString name = QStringLiteral("ulvanta-editor");
+#endif
+    plan.program = QDir(programFolder).absoluteFilePath(name);
+    plan.arguments = QStringList{sourceFile};
+    plan.commandLine = plan.program + QLatin1Char(' ') + sourceFile;
+    return plan;
+}
+
+void startProgram(const StartPlan& plan) {
+    const QFileInfo fi(plan.program);
+    if (!fi.exists())
+        throw UlvError(UlvError::FileNotFound);
+    if (!fi.isExecutable())
+        throw UlvError(UlvError::PermissionDenied);
+
+    QProcess process;
+    process.setProgram(plan.program);
+    process.setArguments(plan.arguments);
+    if (!plan.workingDirectory.isEmpty())
+        process.setWorkingDirectory(plan.workingDirectory);
+    if (plan.runWord == RunWord::Hidden) {
+        process.setStandardInputFile(QProcess::nullDevice());
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.setStandardErrorFile(QProcess::nullDevice());
+#ifndef Q_OS_WIN
+        // Without a display the program cannot open a window.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        process.setProcessEnvironment(env);
+#endif
+    }
+#ifdef Q_OS_WIN
+    WORD show = SW_SHOWNORMAL;
+    switch (plan.runWord) {
+    case RunWord::MaxFocus:
+        show = SW_SHOWMAXIMIZED;
+        break;
+    case RunWord::MinFocus:
+        show = SW_SHOWMINIMIZED;
+        break;
+    case RunWord::NormalNoFocus:
+        show = SW_SHOWNOACTIVATE;
+        break;
+    case RunWord::MinNoFocus:
+        show = SW_SHOWMINNOACTIVE;
+        break;
+    case RunWord::Hidden:
+        show = SW_HIDE;
+        break;
+    case RunWord::Normal:
+        break;
+    }
+    const bool hidden = plan.runWord == RunWord::Hidden;
+    process.setCreateProcessArgumentsModifier([show, hidden](QProcess::CreateProcessArguments* a) {
+        a->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
+        a->startupInfo->wShowWindow = show;
+        if (hidden)
+            a->flags |= CREATE_NO_WINDOW;
+    });
+#endif
+    if (!process.startDetached())
+        throw UlvError(process.errorString(), UlvError::PathFileAccess);
+}
+
+} // namespace ulvanta::launcher

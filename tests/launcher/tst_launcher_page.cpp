@@ -1,0 +1,250 @@
+// What the launcher reads from a page before showing it: the settings comment at
+// its end, its title, and the page path from the command line.
+
+#include "components/UlvError.h"
+#include "launcher/PageFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <unistd.h>
+
+using namespace ulvanta;
+using namespace ulvanta::launcher;
+
+Q_DECLARE_METATYPE(ulvanta::launcher::PageSettings)
+
+namespace {
+
+// The closing lines of a generated page, with its settings comment.
+QString pageEnd(const QString& settingLines) {
+    return QStringLiteral("</body>\r\n\r\n</html>\r\n\r\n<!-- Ulvanta info:\r\n") + settingLines +
+           QStringLiteral("-->");
+}
+
+PageSettings with(std::function<void(PageSettings&)> change) {
+    PageSettings s;
+    change(s);
+    return s;
+}
+
+} // namespace
+
+class TestLauncherPage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void settingsComment_data();
+    void settingsComment();
+    void pageWithoutSettingsComment();
+    void titles_data();
+    void titles();
+    void pagePathFromTheCommandLine_data();
+    void pagePathFromTheCommandLine();
+    void unreadablePages_data();
+    void unreadablePages();
+    void loadedPageResolvesItsFiles();
+    void veryLargePageIsReadAtBothEnds();
+};
+
+void TestLauncherPage::settingsComment_data() {
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<PageSettings>("expected");
+
+    QTest::newRow("defaults") << pageEnd("Height=412\r\nWidth=492\r\n") << PageSettings();
+    QTest::newRow("every line")
+        << pageEnd("Closable=False\r\nExtra commands=False\r\nHeight=300\r\n"
+                   "Icon=/pics/caf&#233;.ico\r\nMinimise on use=True\r\nStart maximised=True\r\n"
+                   "Source file=/docs/a&amp;b, c.pmf\r\nWidth=640\r\n")
+        << with([](PageSettings& s) {
+               s.closable = false;
+               s.extraCommands = false;
+               s.height = 300;
+               s.icon = QString::fromUtf8("/pics/café.ico");
+               s.minimiseOnUse = true;
+               s.startMaximised = true;
+               s.sourceFile = QStringLiteral("/docs/a&b, c.pmf");
+               s.width = 640;
+           });
+    QTest::newRow("booleans only in the generator's spelling")
+        << pageEnd("Closable=false\r\nExtra commands=FALSE\r\nHeight=412\r\n"
+                   "Minimise on use=true\r\nStart maximised=Yes\r\nWidth=492\r\n")
+        << PageSettings();
+    QTest::newRow("empty sizes") << pageEnd("Height=\r\nWidth=\r\n") << PageSettings();
+    QTest::newRow("sizes that are not positive numbers")
+        << pageEnd("Height=0\r\nWidth=wide\r\n") << PageSettings();
+    QTest::newRow("negative size") << pageEnd("Height=-5\r\nWidth=1e9\r\n") << PageSettings();
+    QTest::newRow("fractions round half to even")
+        << pageEnd("Height=300.5\r\nWidth=501.5\r\n") << with([](PageSettings& s) {
+               s.height = 300;
+               s.width = 502;
+           });
+    QTest::newRow("line feeds only")
+        << QStringLiteral("<!-- Ulvanta info:\nClosable=False\nHeight=200\nWidth=300\n-->")
+        << with([](PageSettings& s) {
+               s.closable = false;
+               s.height = 200;
+               s.width = 300;
+           });
+    QTest::newRow("empty source file")
+        << pageEnd("Height=412\r\nSource file=\r\nWidth=492\r\n") << PageSettings();
+    QTest::newRow("the comment at the end wins over one in the header")
+        << QStringLiteral("<p><!-- Ulvanta info:\r\nClosable=False\r\nWidth=10\r\n--></p>") +
+               pageEnd("Height=250\r\nWidth=350\r\n")
+        << with([](PageSettings& s) {
+               s.height = 250;
+               s.width = 350;
+           });
+    QTest::newRow("comment cut off at the end of the file")
+        << QStringLiteral("</html>\r\n<!-- Ulvanta info:\r\nHeight=222\r\nWidth=333")
+        << with([](PageSettings& s) {
+               s.height = 222;
+               s.width = 333;
+           });
+    QTest::newRow("a value may hold an equals sign")
+        << pageEnd("Height=412\r\nIcon=/a=b.png\r\nWidth=492\r\n")
+        << with([](PageSettings& s) { s.icon = QStringLiteral("/a=b.png"); });
+}
+
+void TestLauncherPage::settingsComment() {
+    QFETCH(QString, html);
+    QFETCH(PageSettings, expected);
+    const std::optional<PageSettings> s = readPageSettings(html);
+    QVERIFY(s.has_value());
+    QCOMPARE(s->closable, expected.closable);
+    QCOMPARE(s->extraCommands, expected.extraCommands);
+    QCOMPARE(s->width, expected.width);
+    QCOMPARE(s->height, expected.height);
+    QCOMPARE(s->icon, expected.icon);
+    QCOMPARE(s->minimiseOnUse, expected.minimiseOnUse);
+    QCOMPARE(s->startMaximised, expected.startMaximised);
+    QCOMPARE(s->sourceFile, expected.sourceFile);
+}
+
+void TestLauncherPage::pageWithoutSettingsComment() {
+    QVERIFY(!readPageSettings(QStringLiteral("<html><body>Height=1</body></html>")).has_value());
+    // The marker is matched with its case.
+    QVERIFY(!readPageSettings(QStringLiteral("<!-- ulvanta info:\r\nHeight=1\r\n-->")));
+}
+
+void TestLauncherPage::titles_data() {
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("generated head") << "<html>\r\n\r\n<head>\r\n<title>My Menu</title>\r\n</head>"
+                                    << "My Menu";
+    QTest::newRow("entities") << "<title>Caf&#233; &amp; &quot;Bar&quot; &lt;1&gt;</title>"
+                              << QString::fromUtf8("Café & \"Bar\" <1>");
+    QTest::newRow("tag in capitals with an attribute") << "<TITLE lang=\"en\">Apps</TITLE >"
+                                                       << "Apps";
+    QTest::newRow("blanks collapse") << "<title>\r\n  Two\r\n  lines </title>"
+                                     << "Two lines";
+    QTest::newRow("empty") << "<title></title>"
+                           << "";
+    QTest::newRow("none") << "<html><body>no head</body></html>"
+                          << "";
+    QTest::newRow("first of two") << "<title>One</title><title>Two</title>"
+                                  << "One";
+}
+
+void TestLauncherPage::titles() {
+    QFETCH(QString, html);
+    QTEST(readPageTitle(html), "title");
+}
+
+void TestLauncherPage::pagePathFromTheCommandLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("one argument") << QStringList{"/tmp/menu.htm"} << "/tmp/menu.htm";
+    QTest::newRow("unquoted path split at its spaces")
+        << QStringList{"/tmp/my", "pages/menu", "1.htm"} << "/tmp/my pages/menu 1.htm";
+    QTest::newRow("quoted by the shortcut")
+        << QStringList{"\"/tmp/my pages/menu.htm\""} << "/tmp/my pages/menu.htm";
+    QTest::newRow("quotes around split words")
+        << QStringList{"\"/tmp/my", "pages/menu.htm\""} << "/tmp/my pages/menu.htm";
+    QTest::newRow("quote inside the name stays")
+        << QStringList{"/tmp/say \"hi\".htm"} << "/tmp/say \"hi\".htm";
+    QTest::newRow("a lone quote") << QStringList{"\""} << "\"";
+    QTest::newRow("file address") << QStringList{"file:///tmp/my%20pages/caf%C3%A9.htm"}
+                                  << QString::fromUtf8("/tmp/my pages/café.htm");
+    QTest::newRow("nothing") << QStringList{} << "";
+}
+
+void TestLauncherPage::pagePathFromTheCommandLine() {
+    QFETCH(QStringList, arguments);
+    QTEST(pagePathFromArguments(arguments), "path");
+}
+
+void TestLauncherPage::unreadablePages_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("number");
+    QTest::newRow("no name") << "" << 52;
+    QTest::newRow("missing file") << "@/absent.htm" << 53;
+    QTest::newRow("missing folder") << "@/gone/menu.htm" << 76;
+    QTest::newRow("a folder") << "@" << 75;
+}
+
+void TestLauncherPage::unreadablePages() {
+    QFETCH(QString, path);
+    QFETCH(int, number);
+    QTemporaryDir dir;
+    path.replace(QLatin1Char('@'), dir.path());
+    try {
+        loadPage(path);
+        QFAIL("the page was read");
+    } catch (const UlvError& e) {
+        QCOMPARE(e.number(), number);
+    }
+}
+
+void TestLauncherPage::loadedPageResolvesItsFiles() {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("pages"));
+    const QString path = dir.filePath(QStringLiteral("pages/../pages/menu.htm"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("<html>\r\n\r\n<head>\r\n<title>Caf&#233;</title>\r\n</head>\r\n" +
+            pageEnd("Height=412\r\nIcon=icons/menu.png\r\nSource file=/docs/menu.pmf\r\n"
+                    "Width=492\r\n")
+                .toUtf8());
+    f.close();
+
+    const PageFile page = loadPage(path);
+    QCOMPARE(page.path, dir.filePath(QStringLiteral("pages/menu.htm")));
+    QCOMPARE(page.title, QString::fromUtf8("Café"));
+    QVERIFY(page.settings.has_value());
+    QCOMPARE(page.settings->icon, dir.filePath(QStringLiteral("pages/icons/menu.png")));
+    QCOMPARE(page.settings->sourceFile, QStringLiteral("/docs/menu.pmf"));
+
+    if (::geteuid() != 0) {
+        QVERIFY(f.setPermissions(QFileDevice::WriteOwner));
+        try {
+            loadPage(path);
+            QFAIL("a page without read permission was read");
+        } catch (const UlvError& e) {
+            QCOMPARE(e.number(), 70);
+        }
+    }
+}
+
+void TestLauncherPage::veryLargePageIsReadAtBothEnds() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.htm"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("<html><head><title>Big</title></head><body>\r\n");
+    const QByteArray filler(1024 * 1024, 'x');
+    for (int i = 0; i < 40; ++i)
+        f.write(filler);
+    f.write(pageEnd("Closable=False\r\nHeight=300\r\nWidth=400\r\n").toUtf8());
+    f.close();
+
+    const PageFile page = loadPage(path);
+    QCOMPARE(page.title, QStringLiteral("Big"));
+    QVERIFY(page.settings.has_value());
+    QCOMPARE(page.settings->closable, false);
+    QCOMPARE(page.settings->width, 400);
+}
+
+QTEST_GUILESS_MAIN(TestLauncherPage)
+#include "tst_launcher_page.moc"
