@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -96,8 +97,11 @@ std::optional<QString> WidgetPrompter::chooseFile(const FileRequest& request) {
         dlg.setAcceptMode(QFileDialog::AcceptOpen);
         dlg.setFileMode(QFileDialog::ExistingFile);
     }
-    if (!request.fileName.isEmpty())
-        dlg.selectFile(request.fileName);
+    if (!request.fileName.isEmpty()) {
+        const QFileInfo fi(request.fileName);
+        dlg.setDirectory(fi.absolutePath());
+        dlg.selectFile(fi.fileName());
+    }
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(dlg.selectedFiles().constFirst());

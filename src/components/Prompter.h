@@ -42,6 +42,18 @@ public:
     virtual void setBusy(bool busy) { (void)busy; }
 };
 
+// Keeps the busy pointer up for the life of a scope, whichever way it is left.
+class BusyPointer {
+public:
+    explicit BusyPointer(Prompter& prompter) : m_prompter(prompter) { m_prompter.setBusy(true); }
+    ~BusyPointer() { m_prompter.setBusy(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    Prompter& m_prompter;
+};
+
 // Turns a "Description|pattern|..." filter into the list of name filters a file
 // dialog shows ("Description (pattern)" entries).
 QStringList filterToNameFilters(const QString& filter);

@@ -11,15 +11,6 @@ namespace ulvanta {
 namespace {
 const QString kAppTitle = QStringLiteral("Ulvanta Editor");
 
-// Keeps the busy pointer up for the life of a scope, whatever way it is left.
-class BusyScope {
-public:
-    explicit BusyScope(Prompter& p) : m_p(p) { m_p.setBusy(true); }
-    ~BusyScope() { m_p.setBusy(false); }
-
-private:
-    Prompter& m_p;
-};
 } // namespace
 
 bool FileCommands::ChangeFile() {
@@ -60,7 +51,7 @@ void FileCommands::New() {
 
 bool FileCommands::openReporting(const QString& path) {
     try {
-        BusyScope busy(m_prompter);
+        BusyPointer busy(m_prompter);
         m_doc.OpenFile(path, false);
         return true;
     } catch (const UlvError& e) {
@@ -84,7 +75,7 @@ void FileCommands::Open() {
 void FileCommands::Save() {
     if (PackFile::FileExists(m_doc.CurFile)) {
         try {
-            BusyScope busy(m_prompter);
+            BusyPointer busy(m_prompter);
             m_doc.SaveFile(m_doc.CurFile);
             return;
         } catch (const UlvError&) {
@@ -100,7 +91,7 @@ void FileCommands::SaveAs() {
     if (!path)
         return;
     try {
-        BusyScope busy(m_prompter);
+        BusyPointer busy(m_prompter);
         m_doc.SaveFile(*path);
     } catch (const UlvError& e) {
         m_prompter.message(ErrorText::saveError(*path, e), QStringLiteral("Save Error"),

@@ -11,16 +11,6 @@ namespace ulvanta {
 namespace {
 const QString kImportError = QStringLiteral("Import Error");
 
-class BusyScope {
-public:
-    explicit BusyScope(Prompter& p) : m_p(p) { m_p.setBusy(true); }
-    ~BusyScope() { m_p.setBusy(false); }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    Prompter& m_p;
-};
 } // namespace
 
 std::optional<QString> ImportCommand::browse() {
@@ -58,7 +48,7 @@ ImportCommand::Outcome ImportCommand::import(const QString& path, const QString&
 
     const int before = m_doc.items().count();
     try {
-        BusyScope busy(m_prompter);
+        BusyPointer busy(m_prompter);
         m_doc.OpenFile(path, true);
     } catch (const UlvError& e) {
         m_prompter.message(ErrorText::importError(path, e), kImportError, PromptIcon::Critical);

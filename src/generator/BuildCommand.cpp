@@ -17,16 +17,6 @@ namespace {
 
 const QString kHtmlFile = QStringLiteral("(HTML File)");
 
-// Keeps the busy pointer up for the life of a scope, whatever way it is left.
-class BusyScope {
-public:
-    explicit BusyScope(Prompter& p) : m_p(p) { m_p.setBusy(true); }
-    ~BusyScope() { m_p.setBusy(false); }
-
-private:
-    Prompter& m_p;
-};
-
 // Why a file cannot be written at this path, as an error.
 UlvError unwritable(const QString& path) {
     const QFileInfo fi(path);
@@ -99,7 +89,7 @@ bool BuildCommand::run() {
     const QString path = *chosen;
 
     try {
-        BusyScope busy(m_prompter);
+        BusyPointer busy(m_prompter);
         PageFile::build(m_doc, m_keys, path);
     } catch (const UlvError& e) {
         m_prompter.message(ErrorText::buildError(path, e), QStringLiteral("Build Error"),

@@ -18,7 +18,7 @@ add_library(ulvanta_launcher_ui STATIC
   ${_launcher_dir}/LauncherPrompter.cpp ${_launcher_dir}/LauncherPrompter.h
   ${_launcher_dir}/LauncherWindow.cpp ${_launcher_dir}/LauncherWindow.h)
 target_link_libraries(ulvanta_launcher_ui PUBLIC ulvanta_launcher_core ulvanta_core
-  Qt6::Widgets Qt6::WebEngineWidgets)
+  ulvanta_widget_prompter Qt6::Widgets Qt6::WebEngineWidgets)
 
 add_executable(ulvanta2 ${_launcher_dir}/main.cpp)
 target_link_libraries(ulvanta2 PRIVATE ulvanta_launcher_ui)
