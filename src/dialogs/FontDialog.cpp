@@ -1,5 +1,7 @@
 #include "dialogs/FontDialog.h"
 
+#include "dialogs/DialogParts.h"
+
 #include "document/Colour.h"
 
 #include <QColorDialog>
@@ -31,20 +33,13 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent) {
     });
 
     auto* colourLabel = new QLabel(QStringLiteral("Text colour:"));
-    picColour = new QLabel;
-    picColour->setObjectName(QStringLiteral("picColour"));
-    picColour->setFrameShape(QFrame::Box);
+    picColour = makeSwatch(QStringLiteral("picColour"));
     picColour->setFixedSize(40, 20);
-    picColour->setAutoFillBackground(true);
-    cmdColour = new QPushButton(QStringLiteral("C&olour..."));
-    cmdColour->setObjectName(QStringLiteral("cmdColour"));
-    cmdColour->setAutoDefault(false);
-    cmdOK = new QPushButton(QStringLiteral("OK"));
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"));
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAutoDefault(false);
+    cmdColour =
+        makeButton(QStringLiteral("C&olour..."), QStringLiteral("cmdColour"), ButtonRole::Other);
+    cmdOK = makeButton(QStringLiteral("OK"), QStringLiteral("cmdOK"), ButtonRole::Default);
+    cmdCancel =
+        makeButton(QStringLiteral("Cancel"), QStringLiteral("cmdCancel"), ButtonRole::Other);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fontPart, 1);
@@ -76,9 +71,7 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent) {
 
 void FontDialog::setColour(const QColor& colour) {
     m_colour = colour;
-    QPalette p = picColour->palette();
-    p.setColor(QPalette::Window, colour);
-    picColour->setPalette(p);
+    showSwatch(picColour, colour);
 }
 
 void FontDialog::load(const FontChoice& settings) {

@@ -1,5 +1,7 @@
 #include "dialogs/frmPCol.h"
 
+#include "dialogs/DialogParts.h"
+
 #include "document/Document.h"
 #include "document/PropertyDialogs.h"
 
@@ -23,22 +25,15 @@ frmPCol::frmPCol(Document& doc, int row, qint32 defCol, QWidget* parent)
     txtCol = new QLineEdit;
     txtCol->setObjectName(QStringLiteral("txtCol"));
     lblDesc->setBuddy(txtCol);
-    picCol = new QLabel;
-    picCol->setObjectName(QStringLiteral("picCol"));
-    picCol->setFrameShape(QFrame::Box);
+    picCol = makeSwatch(QStringLiteral("picCol"));
     picCol->setMinimumSize(48, 48);
-    picCol->setAutoFillBackground(true);
-    cmdChoose = new QPushButton(QStringLiteral("C&hoose colour..."));
-    cmdChoose->setObjectName(QStringLiteral("cmdChoose"));
-    cmdDefault = new QPushButton(QStringLiteral("&Default colour"));
-    cmdDefault->setObjectName(QStringLiteral("cmdDefault"));
-    cmdOK = new QPushButton(QStringLiteral("OK"));
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"));
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    for (QPushButton* b : {cmdChoose, cmdDefault, cmdCancel})
-        b->setAutoDefault(false);
+    cmdChoose = makeButton(QStringLiteral("C&hoose colour..."), QStringLiteral("cmdChoose"),
+                           ButtonRole::Other);
+    cmdDefault = makeButton(QStringLiteral("&Default colour"), QStringLiteral("cmdDefault"),
+                            ButtonRole::Other);
+    cmdOK = makeButton(QStringLiteral("OK"), QStringLiteral("cmdOK"), ButtonRole::Default);
+    cmdCancel =
+        makeButton(QStringLiteral("Cancel"), QStringLiteral("cmdCancel"), ButtonRole::Other);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(lblDesc, 0, 0, 1, 2);
@@ -73,9 +68,7 @@ frmPCol::frmPCol(Document& doc, int row, qint32 defCol, QWidget* parent)
 
 void frmPCol::setPreview(const QColor& colour) {
     m_preview = colour;
-    QPalette p = picCol->palette();
-    p.setColor(QPalette::Window, colour);
-    picCol->setPalette(p);
+    showSwatch(picCol, colour);
 }
 
 void frmPCol::textChanged(const QString& text) {

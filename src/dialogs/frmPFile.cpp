@@ -1,5 +1,7 @@
 #include "dialogs/frmPFile.h"
 
+#include "dialogs/DialogParts.h"
+
 #include "document/Document.h"
 #include "document/PropertyDialogs.h"
 
@@ -26,15 +28,10 @@ frmPFile::frmPFile(Document& doc, int row, const FileRequest& request, const QSt
     txtFile->setObjectName(QStringLiteral("txtFile"));
     txtFile->setMinimumWidth(320);
     lblDesc->setBuddy(txtFile);
-    cmdBrowse = new QPushButton(QStringLiteral("..."));
-    cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
-    cmdBrowse->setAutoDefault(false);
-    cmdOK = new QPushButton(QStringLiteral("OK"));
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"));
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAutoDefault(false);
+    cmdBrowse = makeButton(QStringLiteral("..."), QStringLiteral("cmdBrowse"), ButtonRole::Other);
+    cmdOK = makeButton(QStringLiteral("OK"), QStringLiteral("cmdOK"), ButtonRole::Default);
+    cmdCancel =
+        makeButton(QStringLiteral("Cancel"), QStringLiteral("cmdCancel"), ButtonRole::Other);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(lblDesc, 0, 0, 1, 2);
