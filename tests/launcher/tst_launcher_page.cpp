@@ -8,12 +8,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
+#include <optional>
 #include <unistd.h>
 
 using namespace ulvanta;
 using namespace ulvanta::launcher;
 
-Q_DECLARE_METATYPE(ulvanta::launcher::PageSettings)
+Q_DECLARE_METATYPE(std::optional<ulvanta::launcher::PageSettings>)
 
 namespace {
 
@@ -21,12 +23,6 @@ namespace {
 QString pageEnd(const QString& settingLines) {
     return QStringLiteral("</body>\r\n\r\n</html>\r\n\r\n<!-- Ulvanta info:\r\n") + settingLines +
            QStringLiteral("-->");
-}
-
-PageSettings with(std::function<void(PageSettings&)> change) {
-    PageSettings s;
-    change(s);
-    return s;
 }
 
 } // namespace
@@ -37,7 +33,6 @@ class TestLauncherPage : public QObject {
 private slots:
     void settingsComment_data();
     void settingsComment();
-    void pageWithoutSettingsComment();
     void titles_data();
     void titles();
     void pagePathFromTheCommandLine_data();
@@ -50,97 +45,68 @@ private slots:
 
 void TestLauncherPage::settingsComment_data() {
     QTest::addColumn<QString>("html");
-    QTest::addColumn<PageSettings>("expected");
-
-    QTest::newRow("defaults") << pageEnd("Height=412\r\nWidth=492\r\n") << PageSettings();
-    QTest::newRow("every line")
-        << pageEnd("Closable=False\r\nExtra commands=False\r\nHeight=300\r\n"
-                   "Icon=/pics/caf&#233;.ico\r\nMinimise on use=True\r\nStart maximised=True\r\n"
-                   "Source file=/docs/a&amp;b, c.pmf\r\nWidth=640\r\n")
-        << with([](PageSettings& s) {
-               s.closable = false;
-               s.extraCommands = false;
-               s.height = 300;
-               s.icon = QString::fromUtf8("/pics/café.ico");
-               s.minimiseOnUse = true;
-               s.startMaximised = true;
-               s.sourceFile = QStringLiteral("/docs/a&b, c.pmf");
-               s.width = 640;
-           });
-    QTest::newRow("booleans only in the generator's spelling")
-        << pageEnd("Closable=false\r\nExtra commands=FALSE\r\nHeight=412\r\n"
-                   "Minimise on use=true\r\nStart maximised=Yes\r\nWidth=492\r\n")
-        << PageSettings();
-    QTest::newRow("empty sizes") << pageEnd("Height=\r\nWidth=\r\n") << PageSettings();
-    QTest::newRow("sizes that are not positive numbers")
-        << pageEnd("Height=0\r\nWidth=wide\r\n") << PageSettings();
-    QTest::newRow("negative size") << pageEnd("Height=-5\r\nWidth=1e9\r\n") << PageSettings();
-    QTest::newRow("fractions round half to even")
-        << pageEnd("Height=300.5\r\nWidth=501.5\r\n") << with([](PageSettings& s) {
-               s.height = 300;
-               s.width = 502;
-           });
-    QTest::newRow("line feeds only")
-        << QStringLiteral("<!-- Ulvanta info:\nClosable=False\nHeight=200\nWidth=300\n-->")
-        << with([](PageSettings& s) {
-               s.closable = false;
-               s.height = 200;
-               s.width = 300;
-           });
-    QTest::newRow("empty source file")
-        << pageEnd("Height=412\r\nSource file=\r\nWidth=492\r\n") << PageSettings();
-    QTest::newRow("the comment at the end wins over one in the header")
-        << QStringLiteral("<p><!-- Ulvanta info:\r\nClosable=False\r\nWidth=10\r\n--></p>") +
-               pageEnd("Height=250\r\nWidth=350\r\n")
-        << with([](PageSettings& s) {
-               s.height = 250;
-               s.width = 350;
-           });
-    QTest::newRow("comment cut off at the end of the file")
-        << QStringLiteral("</html>\r\n<!-- Ulvanta info:\r\nHeight=222\r\nWidth=333")
-        << with([](PageSettings& s) {
-               s.height = 222;
-               s.width = 333;
-           });
-    QTest::newRow("a value may hold an equals sign")
-        << pageEnd("Height=412\r\nIcon=/a=b.png\r\nWidth=492\r\n")
-        << with([](PageSettings& s) { s.icon = QStringLiteral("/a=b.png"); });
+    QTest::addColumn<std::optional<PageSettings>>("expected");
+    const auto row = [](const char* name, const QString& html,
+                        std::function<void(PageSettings&)> change) {
+        PageSettings s;
+        change(s);
+        QTest::newRow(name) << html << std::optional<PageSettings>(s);
+    };
+    row("every line",
+        pageEnd("Closable=False\r\nExtra commands=False\r\nHeight=300\r\n"
+                "Icon=/pics/caf&#233;.ico\r\nMinimise on use=True\r\nStart maximised=True\r\n"
+                "Source file=/docs/a&amp;b, c.pmf\r\nWidth=640\r\n"),
+        [](PageSettings& s) {
+            s = {false,
+                 false,
+                 640,
+                 300,
+                 QString::fromUtf8("/pics/café.ico"),
+                 true,
+                 true,
+                 QStringLiteral("/docs/a&b, c.pmf")};
+        });
+    row("booleans only in the generator's spelling",
+        pageEnd("Closable=false\r\nExtra commands=FALSE\r\nHeight=412\r\n"
+                "Minimise on use=true\r\nStart maximised=Yes\r\nWidth=492\r\n"),
+        [](PageSettings&) {});
+    row("sizes that are not positive numbers", pageEnd("Height=0\r\nWidth=wide\r\n"),
+        [](PageSettings&) {});
+    row("negative and huge sizes, empty source file",
+        pageEnd("Height=-5\r\nSource file=\r\nWidth=1e9\r\n"), [](PageSettings&) {});
+    row("fractions round half to even", pageEnd("Height=300.5\r\nWidth=501.5\r\n"),
+        [](PageSettings& s) { s.height = 300, s.width = 502; });
+    row("line feeds only", "<!-- Ulvanta info:\nClosable=False\nHeight=200\nWidth=300\n-->",
+        [](PageSettings& s) { s.closable = false, s.height = 200, s.width = 300; });
+    row("the comment at the end wins over one in the header",
+        "<p><!-- Ulvanta info:\r\nClosable=False\r\nWidth=10\r\n--></p>" +
+            pageEnd("Height=250\r\nWidth=350\r\n"),
+        [](PageSettings& s) { s.height = 250, s.width = 350; });
+    row("comment cut off at the end of the file",
+        "</html>\r\n<!-- Ulvanta info:\r\nHeight=222\r\nWidth=333",
+        [](PageSettings& s) { s.height = 222, s.width = 333; });
+    row("a value may hold an equals sign", pageEnd("Height=412\r\nIcon=/a=b.png\r\nWidth=492\r\n"),
+        [](PageSettings& s) { s.icon = QStringLiteral("/a=b.png"); });
+    QTest::newRow("no comment") << "<html><body>Height=1</body></html>"
+                                << std::optional<PageSettings>();
+    QTest::newRow("marker in another case")
+        << "<!-- ulvanta info:\r\nHeight=1\r\n-->" << std::optional<PageSettings>();
 }
 
 void TestLauncherPage::settingsComment() {
     QFETCH(QString, html);
-    QFETCH(PageSettings, expected);
-    const std::optional<PageSettings> s = readPageSettings(html);
-    QVERIFY(s.has_value());
-    QCOMPARE(s->closable, expected.closable);
-    QCOMPARE(s->extraCommands, expected.extraCommands);
-    QCOMPARE(s->width, expected.width);
-    QCOMPARE(s->height, expected.height);
-    QCOMPARE(s->icon, expected.icon);
-    QCOMPARE(s->minimiseOnUse, expected.minimiseOnUse);
-    QCOMPARE(s->startMaximised, expected.startMaximised);
-    QCOMPARE(s->sourceFile, expected.sourceFile);
-}
-
-void TestLauncherPage::pageWithoutSettingsComment() {
-    QVERIFY(!readPageSettings(QStringLiteral("<html><body>Height=1</body></html>")).has_value());
-    // The marker is matched with its case.
-    QVERIFY(!readPageSettings(QStringLiteral("<!-- ulvanta info:\r\nHeight=1\r\n-->")));
+    QTEST(readPageSettings(html), "expected");
 }
 
 void TestLauncherPage::titles_data() {
     QTest::addColumn<QString>("html");
     QTest::addColumn<QString>("title");
-    QTest::newRow("generated head") << "<html>\r\n\r\n<head>\r\n<title>My Menu</title>\r\n</head>"
-                                    << "My Menu";
     QTest::newRow("entities") << "<title>Caf&#233; &amp; &quot;Bar&quot; &lt;1&gt;</title>"
                               << QString::fromUtf8("Café & \"Bar\" <1>");
     QTest::newRow("tag in capitals with an attribute") << "<TITLE lang=\"en\">Apps</TITLE >"
                                                        << "Apps";
     QTest::newRow("blanks collapse") << "<title>\r\n  Two\r\n  lines </title>"
                                      << "Two lines";
-    QTest::newRow("empty") << "<title></title>"
-                           << "";
     QTest::newRow("none") << "<html><body>no head</body></html>"
                           << "";
     QTest::newRow("first of two") << "<title>One</title><title>Two</title>"
@@ -155,11 +121,8 @@ void TestLauncherPage::titles() {
 void TestLauncherPage::pagePathFromTheCommandLine_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("path");
-    QTest::newRow("one argument") << QStringList{"/tmp/menu.htm"} << "/tmp/menu.htm";
     QTest::newRow("unquoted path split at its spaces")
         << QStringList{"/tmp/my", "pages/menu", "1.htm"} << "/tmp/my pages/menu 1.htm";
-    QTest::newRow("quoted by the shortcut")
-        << QStringList{"\"/tmp/my pages/menu.htm\""} << "/tmp/my pages/menu.htm";
     QTest::newRow("quotes around split words")
         << QStringList{"\"/tmp/my", "pages/menu.htm\""} << "/tmp/my pages/menu.htm";
     QTest::newRow("quote inside the name stays")
@@ -182,64 +145,51 @@ void TestLauncherPage::unreadablePages_data() {
     QTest::newRow("missing file") << "@/absent.htm" << 53;
     QTest::newRow("missing folder") << "@/gone/menu.htm" << 76;
     QTest::newRow("a folder") << "@" << 75;
+    if (::geteuid() != 0) // root reads everything
+        QTest::newRow("no read permission") << "@/locked.htm" << 70;
 }
 
 void TestLauncherPage::unreadablePages() {
     QFETCH(QString, path);
-    QFETCH(int, number);
     QTemporaryDir dir;
-    path.replace(QLatin1Char('@'), dir.path());
+    QFile locked(dir.filePath(QStringLiteral("locked.htm")));
+    QVERIFY(locked.open(QIODevice::WriteOnly) && locked.setPermissions(QFileDevice::WriteOwner));
     try {
-        loadPage(path);
+        loadPage(path.replace(QLatin1Char('@'), dir.path()));
         QFAIL("the page was read");
     } catch (const UlvError& e) {
-        QCOMPARE(e.number(), number);
+        QTEST(e.number(), "number");
     }
 }
 
 void TestLauncherPage::loadedPageResolvesItsFiles() {
     QTemporaryDir dir;
     QDir(dir.path()).mkpath(QStringLiteral("pages"));
-    const QString path = dir.filePath(QStringLiteral("pages/../pages/menu.htm"));
-    QFile f(path);
+    QFile f(dir.filePath(QStringLiteral("pages/../pages/menu.htm")));
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("<html>\r\n\r\n<head>\r\n<title>Caf&#233;</title>\r\n</head>\r\n" +
             pageEnd("Height=412\r\nIcon=icons/menu.png\r\nSource file=/docs/menu.pmf\r\n"
                     "Width=492\r\n")
                 .toUtf8());
     f.close();
-
-    const PageFile page = loadPage(path);
+    const PageFile page = loadPage(f.fileName());
     QCOMPARE(page.path, dir.filePath(QStringLiteral("pages/menu.htm")));
     QCOMPARE(page.title, QString::fromUtf8("Café"));
     QVERIFY(page.settings.has_value());
     QCOMPARE(page.settings->icon, dir.filePath(QStringLiteral("pages/icons/menu.png")));
     QCOMPARE(page.settings->sourceFile, QStringLiteral("/docs/menu.pmf"));
-
-    if (::geteuid() != 0) {
-        QVERIFY(f.setPermissions(QFileDevice::WriteOwner));
-        try {
-            loadPage(path);
-            QFAIL("a page without read permission was read");
-        } catch (const UlvError& e) {
-            QCOMPARE(e.number(), 70);
-        }
-    }
 }
 
 void TestLauncherPage::veryLargePageIsReadAtBothEnds() {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("big.htm"));
-    QFile f(path);
+    QFile f(dir.filePath(QStringLiteral("big.htm")));
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("<html><head><title>Big</title></head><body>\r\n");
-    const QByteArray filler(1024 * 1024, 'x');
     for (int i = 0; i < 40; ++i)
-        f.write(filler);
+        f.write(QByteArray(1024 * 1024, 'x'));
     f.write(pageEnd("Closable=False\r\nHeight=300\r\nWidth=400\r\n").toUtf8());
     f.close();
-
-    const PageFile page = loadPage(path);
+    const PageFile page = loadPage(f.fileName());
     QCOMPARE(page.title, QStringLiteral("Big"));
     QVERIFY(page.settings.has_value());
     QCOMPARE(page.settings->closable, false);
