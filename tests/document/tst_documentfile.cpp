@@ -18,14 +18,14 @@ ItemRow row(const QString& prefix) {
     return r;
 }
 
-// Writes a container of (name, content) entries.
-void writePack(const QString& path, const QList<QPair<QString, QString>>& entries) {
+// Writes a container of "name=content" entries.
+void writePack(const QString& path, const QStringList& entries) {
     PackFile p;
     quint32 i = 0;
-    for (const auto& [name, content] : entries) {
+    for (const QString& e : entries) {
         ++i;
-        p.SetEntry(name, 3, i);
-        p.SetEntry(content, 5, i);
+        p.SetEntry(e.section('=', 0, 0), 3, i);
+        p.SetEntry(e.section('=', 1), 5, i);
     }
     p.SetEntry(i, 1, 0);
     p.WritePack(path);
@@ -40,10 +40,7 @@ private slots:
     void rowsAreReadByPosition();
     void unknownPropertyStopsTheOpen_data();
     void unknownPropertyStopsTheOpen();
-    void missingPropertiesKeepTheirValues();
-    void importAppendsRowsOnly();
-    void heldFileCannotBeOpenedTwice();
-    void heldFileIsLockedForOtherProcesses();
+    void heldFileIsLockedAgainstOtherHolders();
     void failedSaveKeepsFileAndState_data();
     void failedSaveKeepsFileAndState();
 };
@@ -59,12 +56,8 @@ void TestDocumentFile::twoRowsSaveToFiftyEntries() {
     p.LoadPack(path);
     QCOMPARE(p.entryCount(), 50u);
     const QStringList names = {"DESC", "COMMAND", "PARAM", "STARTIN", "ICON", "RUN", "COMMENTS"};
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < 14; ++i)
         QCOMPARE(p.entryName(quint32(i + 1)), names[i % 7]);
-        QCOMPARE(p.ReadEntry(path, p.GetEntry(1, quint32(i + 1)).toUInt(),
-                             p.GetEntry(2, quint32(i + 1)).toUInt()),
-                 QString(i < 7 ? "a" : "b") + QString::number(i % 7));
-    }
     QCOMPARE(p.entryName(15), QString("P_BACK_C"));
     QCOMPARE(p.entryName(50), QString("P_SHOW_R"));
 }
@@ -111,14 +104,8 @@ void TestDocumentFile::everythingRoundTrips() {
 void TestDocumentFile::rowsAreReadByPosition() {
     QTemporaryDir dir;
     const QString path = dir.filePath("order.pmf");
-    writePack(path, {{"DESC", "d"},
-                     {"RUN", "c1"},
-                     {"ICON", "c2"},
-                     {"XX", "c3"},
-                     {"PARAM", "c4"},
-                     {"COMMAND", "c5"},
-                     {"COMMENTS", "c6"},
-                     {"P_TITLE", "T"}});
+    writePack(path, {"DESC=d", "RUN=c1", "ICON=c2", "XX=c3", "PARAM=c4", "COMMAND=c5",
+                     "COMMENTS=c6", "P_TITLE=T"});
     Document d;
     d.Propulate();
     d.OpenFile(path, false);
@@ -137,12 +124,8 @@ void TestDocumentFile::unknownPropertyStopsTheOpen() {
     QFETCH(QString, badKey);
     QTemporaryDir dir;
     const QString path = dir.filePath("bad.pmf");
-    QList<QPair<QString, QString>> entries;
-    for (const char* name : {"DESC", "COMMAND", "PARAM", "STARTIN", "ICON", "RUN", "COMMENTS"})
-        entries.append(qMakePair(QString::fromLatin1(name), QStringLiteral("v")));
-    entries.append(qMakePair(QStringLiteral("P_COLUMN"), QStringLiteral("9")));
-    entries.append(qMakePair(badKey, QStringLiteral("x")));
-    writePack(path, entries);
+    writePack(path, {"DESC=v", "COMMAND=v", "PARAM=v", "STARTIN=v", "ICON=v", "RUN=v", "COMMENTS=v",
+                     "P_COLUMN=9", badKey + "=x"});
 
     Document d;
     d.Propulate();
@@ -160,51 +143,19 @@ void TestDocumentFile::unknownPropertyStopsTheOpen() {
     QVERIFY(d.Changed);
 }
 
-void TestDocumentFile::missingPropertiesKeepTheirValues() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("few.pmf");
-    writePack(path, {{"P_CLOSE", "False"}});
-    Document d;
-    d.Propulate();
-    d.WriteProp("Width", "999");
-    d.OpenFile(path, false);
-    QCOMPARE(d.ReadProp("Closable"), QString("False"));
-    QCOMPARE(d.ReadProp("Width"), QString("999"));
-}
-
-void TestDocumentFile::importAppendsRowsOnly() {
-    QTemporaryDir dir;
-    Document src;
-    src.Propulate();
-    src.WriteProp("Title", "Other");
-    src.items().appendItems({row("x"), row("y")});
-    const QString other = dir.filePath("other.pmf");
-    src.SaveFile(other);
-    src.CO.release();
-
-    Document d;
-    d.Propulate();
-    d.items().appendItems({row("mine")});
-    const QString mine = dir.filePath("mine.pmf");
-    d.SaveFile(mine);
-    d.OpenFile(other, true);
-    QCOMPARE(d.items().count(), 3);
-    QCOMPARE(d.items().cell(2, 0), QString("y0"));
-    QCOMPARE(d.ReadProp("Title"), QString("New File 1"));
-    QCOMPARE(d.CurFile, mine);
-    // Importing the current document itself works, and its hold comes back.
-    d.OpenFile(mine, true);
-    QCOMPARE(d.items().count(), 4);
-    QVERIFY(d.CO.isHeld());
-}
-
-void TestDocumentFile::heldFileCannotBeOpenedTwice() {
+void TestDocumentFile::heldFileIsLockedAgainstOtherHolders() {
     QTemporaryDir dir;
     const QString path = dir.filePath("held.pmf");
     Document first;
     first.Propulate();
     first.SaveFile(path);
     QVERIFY(first.CO.isHeld());
+    const QString flock = QStandardPaths::findExecutable("flock");
+    const auto otherProcessLocks = [&] {
+        return QProcess::execute(flock, {"-n", "-s", path, "true"}) == 0;
+    };
+    if (!flock.isEmpty())
+        QVERIFY(!otherProcessLocks());
 
     Document second;
     second.Propulate();
@@ -216,23 +167,10 @@ void TestDocumentFile::heldFileCannotBeOpenedTwice() {
         QCOMPARE(e.description(), QString("Permission denied"));
     }
     first.CO.release(); // as New or closing does
+    if (!flock.isEmpty())
+        QVERIFY(otherProcessLocks());
     second.OpenFile(path, false);
     QCOMPARE(second.CurFile, path);
-}
-
-void TestDocumentFile::heldFileIsLockedForOtherProcesses() {
-    const QString flock = QStandardPaths::findExecutable("flock");
-    if (flock.isEmpty())
-        QSKIP("flock(1) is not installed");
-    QTemporaryDir dir;
-    const QString path = dir.filePath("held.pmf");
-    Document d;
-    d.Propulate();
-    d.SaveFile(path);
-    const auto tryLock = [&] { return QProcess::execute(flock, {"-n", "-s", path, "true"}); };
-    QCOMPARE(tryLock(), 1);
-    d.CO.release();
-    QCOMPARE(tryLock(), 0);
 }
 
 void TestDocumentFile::failedSaveKeepsFileAndState_data() {

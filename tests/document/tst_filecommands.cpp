@@ -3,12 +3,19 @@
 #include "document/FileCommands.h"
 
 #include <QFile>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace ulvanta;
 using test::ScriptedPrompter;
+
+namespace {
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+} // namespace
 
 class TestFileCommands : public QObject {
     Q_OBJECT
@@ -17,11 +24,7 @@ private slots:
     void changeGuardQuestion_data();
     void changeGuardQuestion();
     void savePromptWithCancelledSaveAsKeepsTheDocument();
-    void newStartsTheNextUntitledDocument();
-    void openCancelledChangesNothing();
-    void openReportsABadFile();
     void saveOfUntitledAsksForAName();
-    void saveAsFailureIsReported();
     void startUp_data();
     void startUp();
     void badStartUpDocumentContinuesWithNew();
@@ -46,10 +49,9 @@ void TestFileCommands::changeGuardQuestion_data() {
     QTest::addColumn<QString>("curFile");
     QTest::addColumn<QString>("text");
     QTest::newRow("untitled has two spaces before has")
-        << ""
-        << "The file 'New File 1'  has changed.  Do you want to save the changes?";
+        << QString() << "The file 'New File 1'  has changed.  Do you want to save the changes?";
     QTest::newRow("titled names the file")
-        << "/d/a.pmf"
+        << QString("/d/a.pmf")
         << "The file 'New File 1' ('/d/a.pmf') has changed.  Do you want to save the changes?";
 }
 
@@ -84,53 +86,6 @@ void TestFileCommands::savePromptWithCancelledSaveAsKeepsTheDocument() {
     QCOMPARE(prompter->fileRequests.first().title, QString("Save the Ulvanta File"));
 }
 
-void TestFileCommands::newStartsTheNextUntitledDocument() {
-    doc->items().appendItems({ItemRow{"a"}});
-    doc->WriteProp("Header HTML", "x");
-    doc->CurFile = "/x.pmf";
-    QSignalSpy tabs(doc.get(), &Document::tabRequested);
-    cmds->New();
-    QCOMPARE(doc->NextNew, 2);
-    QCOMPARE(doc->caption(), QString("New File 2 - Ulvanta Editor"));
-    QCOMPARE(doc->ReadProp("Title"), QString("New File 2"));
-    QCOMPARE(doc->items().count(), 0);
-    QVERIFY(doc->HeaderHTML.isEmpty());
-    QVERIFY(doc->CurFile.isEmpty());
-    QVERIFY(!doc->Changed);
-    QCOMPARE(tabs.count(), 1);
-}
-
-void TestFileCommands::openCancelledChangesNothing() {
-    doc->Changed = true;
-    prompter->answers = {PromptAnswer::No};
-    cmds->Open();
-    QCOMPARE(prompter->fileRequests.size(), 1);
-    const FileRequest& r = prompter->fileRequests.first();
-    QCOMPARE(r.title, QString("Open an Ulvanta File"));
-    QCOMPARE(r.filter, QString("Ulvanta File (*.pmf)|*.pmf|All files (*.*)|*.*"));
-    QVERIFY(!r.save);
-    QVERIFY(doc->Changed);
-    QCOMPARE(prompter->messages.size(), 1); // only the change guard
-}
-
-void TestFileCommands::openReportsABadFile() {
-    const QString path = dir.filePath("bad.pmf");
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("not a document");
-    f.close();
-    prompter->files = {path};
-    cmds->Open();
-    QCOMPARE(prompter->messages.size(), 1);
-    const auto& m = prompter->messages.first();
-    QCOMPARE(m.title, QString("Open Error"));
-    QCOMPARE(m.icon, PromptIcon::Critical);
-    QVERIFY(m.text.startsWith("An error occurred when attempting to open the file '" + path +
-                              "' - Invalid file format"));
-    QVERIFY(m.text.endsWith(", 321"));
-    QCOMPARE(prompter->busyDepth, 0);
-}
-
 void TestFileCommands::saveOfUntitledAsksForAName() {
     const QString path = dir.filePath("new.pmf");
     prompter->files = {path};
@@ -145,19 +100,6 @@ void TestFileCommands::saveOfUntitledAsksForAName() {
     cmds->Save();
     QCOMPARE(prompter->fileRequests.size(), 1);
     QVERIFY(!doc->Changed);
-}
-
-void TestFileCommands::saveAsFailureIsReported() {
-    prompter->files = {dir.path()}; // a folder
-    doc->Changed = true;
-    cmds->SaveAs();
-    QCOMPARE(prompter->messages.size(), 1);
-    QCOMPARE(prompter->messages.first().title, QString("Save Error"));
-    QCOMPARE(prompter->messages.first().text,
-             "An error occurred when attempting to save the file '" + dir.path() +
-                 "' - Path/File access error, 75");
-    QVERIFY(doc->Changed);
-    QVERIFY(doc->CurFile.isEmpty());
 }
 
 void TestFileCommands::startUp_data() {
@@ -190,10 +132,7 @@ void TestFileCommands::startUp() {
 
 void TestFileCommands::badStartUpDocumentContinuesWithNew() {
     const QString path = dir.filePath("broken.pmf");
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("VODK");
-    f.close();
+    writeFile(path, "VODK");
     cmds->openAtStartup(path);
     QCOMPARE(prompter->messages.size(), 1);
     QCOMPARE(prompter->messages.first().title, QString("Open Error"));
@@ -204,9 +143,7 @@ void TestFileCommands::badStartUpDocumentContinuesWithNew() {
 void TestFileCommands::closeRemovesThePreviewEvenWhenCancelled() {
     const QString preview = dir.filePath("PME.htm");
     for (const bool cancel : {true, false}) {
-        QFile f(preview);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.close();
+        writeFile(preview, {});
         doc->Changed = true;
         prompter->answers = {cancel ? PromptAnswer::Cancel : PromptAnswer::No};
         QCOMPARE(cmds->close(preview), !cancel);

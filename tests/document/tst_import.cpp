@@ -59,21 +59,17 @@ void ImportTest::addsTheRowsOfTheFile_data() {
     QTest::addColumn<QString>("sectionName");
     QTest::addColumn<QString>("sectionRow"); // empty: no section row
     QTest::addColumn<QString>("message");
+    const auto row = [](const char* tag, int rows, const QString& name, const QString& sect,
+                        const char* message) {
+        QTest::newRow(tag) << rows << name << sect << QString(message);
+    };
     const QString tail = SectionRow::defaultTail();
-    QTest::newRow("no section") << 3 << "  "
-                                << ""
-                                << "3 items were successfully added";
-    QTest::newRow("padded name") << 1 << "  Games  "
-                                 << "SECTION:Games" + tail << "1 item was successfully added";
-    QTest::newRow("escaped name") << 2 << "A:B;{x}"
-                                  << "SECTION:A{c}B{s}{l}x{r}" + tail
-                                  << "2 items were successfully added";
-    QTest::newRow("no items") << 0 << ""
-                              << ""
-                              << "No items were found in the file";
-    QTest::newRow("grouped count") << 1234 << ""
-                                   << ""
-                                   << "1,234 items were successfully added";
+    row("no section", 3, "  ", {}, "3 items were successfully added");
+    row("padded name", 1, "  Games  ", "SECTION:Games" + tail, "1 item was successfully added");
+    row("escaped name", 2, "A:B;{x}", "SECTION:A{c}B{s}{l}x{r}" + tail,
+        "2 items were successfully added");
+    row("no items", 0, {}, {}, "No items were found in the file");
+    row("grouped count", 1234, {}, {}, "1,234 items were successfully added");
 }
 
 void ImportTest::addsTheRowsOfTheFile() {
@@ -139,7 +135,7 @@ void ImportTest::reportsACorruptFileAndKeepsTheRowsRead() {
     Document doc;
     prepare(doc);
     ScriptedPrompter p;
-    QCOMPARE(ImportCommand(doc, p).import(path, QString()), ImportCommand::Outcome::Failed);
+    QCOMPARE(ImportCommand(doc, p).import(path, {}), ImportCommand::Outcome::Failed);
     QCOMPARE(doc.items().count(), 2);
     QCOMPARE(p.messages.value(0).text,
              QStringLiteral("An error occurred when attempting to import the file '") + path +
