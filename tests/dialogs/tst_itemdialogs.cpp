@@ -5,13 +5,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,254 +47,199 @@ QStringList texts(const ItemList& items) {
 
 void addRows(frmPME& w, const QStringList& descriptions) {
     std::vector<ItemRow> rows;
-    for (const QString& d : descriptions) {
-        ItemRow r;
-        r[0] = d;
-        r[1] = QStringLiteral("cmd");
-        rows.push_back(r);
-    }
+    for (const QString& d : descriptions)
+        rows.push_back(ItemRow{d, QStringLiteral("cmd")});
     w.doc().items().appendItems(std::move(rows));
 }
 
 // The mnemonic letter of a caption, or 0.
 QChar mnemonic(const QString& caption) {
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] == QLatin1Char('&')) {
-            if (caption[i + 1] != QLatin1Char('&'))
-                return caption[i + 1].toLower();
-            ++i;
-        }
-    }
-    return {};
+    static const QRegularExpression amp(QStringLiteral("(?:^|[^&])(?:&&)*&([^&])"));
+    const QRegularExpressionMatch m = amp.match(caption);
+    return m.hasMatch() ? m.captured(1).at(0).toLower() : QChar();
 }
 } // namespace
 
 class ItemDialogsTest : public QObject {
     Q_OBJECT
-private slots:
-    void init();
-    void cleanup();
-    void mnemonicsReachTheirFields_data();
-    void mnemonicsReachTheirFields();
-    void keyboardOnlyDocumentSavesAndReopens();
-    void refusedAddLeavesTheDialogAsItWas();
-    void editWithEnterWritesAndCloses();
-    void inPlaceEditOfASectionOpensTheSectionDialog();
-
-private:
     std::unique_ptr<test::ScriptedPrompter> prompter;
     std::unique_ptr<frmPME> w;
-};
 
-void ItemDialogsTest::init() {
-    prompter = std::make_unique<test::ScriptedPrompter>();
-    w = std::make_unique<frmPME>(prompter.get());
-    w->start(QString());
-    QVERIFY(QTest::qWaitForWindowActive(w.get()));
-}
-
-void ItemDialogsTest::cleanup() {
-    w->doc().Changed = false; // no save question on closing
-    w.reset();
-    prompter.reset();
-}
-
-void ItemDialogsTest::mnemonicsReachTheirFields_data() {
-    QTest::addColumn<bool>("section");
-    QTest::newRow("icon dialog") << false;
-    QTest::newRow("section dialog") << true;
-}
-
-void ItemDialogsTest::mnemonicsReachTheirFields() {
-    QFETCH(bool, section);
-    std::unique_ptr<QDialog> d;
-    if (section)
-        d = std::make_unique<frmSection>(*w);
-    else
-        d = std::make_unique<frmAdd>(*w);
-    d->show();
-    // A dialog over an active window reports itself active before it is.
-    QTRY_COMPARE(QApplication::activeWindow(), d.get());
-
-    QSet<QChar> seen;
-    const auto claim = [&](const QString& caption) {
-        const QChar m = mnemonic(caption);
-        if (m.isNull())
-            return;
-        QVERIFY2(!seen.contains(m), qPrintable(QStringLiteral("mnemonic used twice: ") + caption));
-        seen.insert(m);
-    };
-    for (QLabel* l : d->findChildren<QLabel*>()) {
-        if (mnemonic(l->text()).isNull())
-            continue;
-        claim(l->text());
-        QVERIFY2(l->buddy(), qPrintable(l->text()));
-        // Alt+letter puts the focus into the label's field.
-        QTest::keyClick(d.get(), mnemonic(l->text()).toLatin1(), Qt::AltModifier);
-        QVERIFY2(l->buddy()->hasFocus(), qPrintable(l->text()));
+private slots:
+    void init() {
+        prompter = std::make_unique<test::ScriptedPrompter>();
+        w = std::make_unique<frmPME>(prompter.get());
+        w->start(QString());
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
-    for (QAbstractButton* b : d->findChildren<QAbstractButton*>())
-        claim(b->text());
-    for (QGroupBox* g : d->findChildren<QGroupBox*>())
-        claim(g->title());
-}
 
-void ItemDialogsTest::keyboardOnlyDocumentSavesAndReopens() {
-    // F4: two icons, Enter after each, Esc to close.
-    whenModal([](QDialog* d) {
-        auto* a = qobject_cast<frmAdd*>(d);
-        QVERIFY(a);
-        QCOMPARE(a->windowTitle(), QStringLiteral("Add an Icon"));
-        QTest::keyClicks(a->focusWidget(), QStringLiteral("Editor"));
-        QTest::keyClick(a->focusWidget(), Qt::Key_Tab);
-        QTest::keyClicks(a->focusWidget(), QStringLiteral("/usr/bin/editor"));
-        QTest::keyClick(a->focusWidget(), Qt::Key_Return);
-        QVERIFY(a->isVisible());
-        QCOMPARE(a->focusWidget(), a->txtDesc);
-        QVERIFY(a->txtCom->text().isEmpty()); // cleared for the next icon
-        QTest::keyClicks(a->focusWidget(), QStringLiteral("Terminal"));
-        QTest::keyClick(a, Qt::Key_C, Qt::AltModifier);
-        QTest::keyClicks(a->focusWidget(), QStringLiteral("xterm"));
-        QTest::keyClick(a->focusWidget(), Qt::Key_Return);
-        QTest::keyClick(a->focusWidget(), Qt::Key_Escape);
-    });
-    QTest::keyClick(w->lvItems, Qt::Key_F4);
-    QCOMPARE(texts(w->doc().items()), (QStringList{"Editor", "Terminal"}));
-    QVERIFY(w->doc().Changed);
+    void cleanup() {
+        w->doc().Changed = false; // no save question on closing
+        w.reset();
+        prompter.reset();
+    }
 
-    // Second row current, F7: a section above it.
-    // The offscreen platform does not hand activation back when a dialog closes.
-    w->activateWindow();
-    QTRY_COMPARE(QApplication::activeWindow(), w.get());
-    QTest::keyClick(w->lvItems, Qt::Key_Home); // the first key only makes a row current
-    QTest::keyClick(w->lvItems, Qt::Key_End);
-    QCOMPARE(w->currentRow(), 1);
-    whenModal([](QDialog* d) {
-        QTest::keyClicks(d->focusWidget(), QStringLiteral("Tools: misc"));
-        QTest::keyClick(d->focusWidget(), Qt::Key_Return);
-    });
-    QTest::keyClick(w->lvItems, Qt::Key_F7);
-    w->activateWindow();
-    QTRY_COMPARE(QApplication::activeWindow(), w.get());
-    const QString section = QStringLiteral(
-        "SECTION:Tools{c} misc;Columns:5;Icon size:32;Icons above:True;Table border:False");
-    QCOMPARE(texts(w->doc().items()), (QStringList{"Editor", section, "Terminal"}));
+    void mnemonicsReachTheirFields_data() {
+        QTest::addColumn<bool>("section");
+        QTest::newRow("icon dialog") << false;
+        QTest::newRow("section dialog") << true;
+    }
 
-    // The first icon goes into the section, then Copy and paste of the section.
-    QTest::keyClick(w->lvItems, Qt::Key_Home);
-    QVERIFY(w->mnuEditMoveDown->isEnabled());
-    QVERIFY(!w->mnuEditMoveUp->isEnabled());
-    QTest::keyClick(w->lvItems, Qt::Key_D, Qt::ControlModifier);
-    QCOMPARE(w->currentRow(), 1);
-    QTest::keyClick(w->lvItems, Qt::Key_Home);
-    QTest::keyClick(w->lvItems, Qt::Key_F12);
-    QCOMPARE(texts(w->doc().items()), (QStringList{section, "Editor", "Terminal", section}));
+    void mnemonicsReachTheirFields() {
+        QFETCH(bool, section);
+        std::unique_ptr<QDialog> d;
+        if (section)
+            d = std::make_unique<frmSection>(*w);
+        else
+            d = std::make_unique<frmAdd>(*w);
+        d->show();
+        // A dialog over an active window reports itself active before it is.
+        QTRY_COMPARE(QApplication::activeWindow(), d.get());
 
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("keys.pmf"));
-    prompter->files.push_back(path);
-    QTest::keyClick(w->lvItems, Qt::Key_S, Qt::ControlModifier);
-    QVERIFY(!w->doc().Changed);
+        QSet<QChar> seen;
+        const auto claim = [&](const QString& caption) {
+            const QChar m = mnemonic(caption);
+            if (m.isNull())
+                return;
+            QVERIFY2(!seen.contains(m),
+                     qPrintable(QStringLiteral("mnemonic used twice: ") + caption));
+            seen.insert(m);
+        };
+        for (QLabel* l : d->findChildren<QLabel*>()) {
+            if (mnemonic(l->text()).isNull())
+                continue;
+            claim(l->text());
+            QVERIFY2(l->buddy(), qPrintable(l->text()));
+            // Alt+letter puts the focus into the label's field.
+            QTest::keyClick(d.get(), mnemonic(l->text()).toLatin1(), Qt::AltModifier);
+            QVERIFY2(l->buddy()->hasFocus(), qPrintable(l->text()));
+        }
+        for (QAbstractButton* b : d->findChildren<QAbstractButton*>())
+            claim(b->text());
+        for (QGroupBox* g : d->findChildren<QGroupBox*>())
+            claim(g->title());
+    }
 
-    // The window holds its file; a copy is read back.
-    const QString copy = dir.filePath(QStringLiteral("copy.pmf"));
-    QVERIFY(QFile::copy(path, copy));
-    Document reopened;
-    reopened.OpenFile(copy, false);
-    QCOMPARE(reopened.items().count(), 4);
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(reopened.items().row(i), w->doc().items().row(i));
-    QCOMPARE(reopened.items().cell(1, ColCommand), QStringLiteral("/usr/bin/editor"));
-    QCOMPARE(reopened.items().cell(2, ColRun), QStringLiteral("Normal Window"));
-}
+    void keyboardOnlyDocumentSavesAndReopens() {
+        // F4: two icons, Enter after each, Esc to close.
+        whenModal([](QDialog* d) {
+            auto* a = qobject_cast<frmAdd*>(d);
+            QVERIFY(a);
+            QCOMPARE(a->windowTitle(), QStringLiteral("Add an Icon"));
+            QTest::keyClicks(a->focusWidget(), QStringLiteral("Editor"));
+            QTest::keyClick(a->focusWidget(), Qt::Key_Tab);
+            QTest::keyClicks(a->focusWidget(), QStringLiteral("/usr/bin/editor"));
+            QTest::keyClick(a->focusWidget(), Qt::Key_Return);
+            QVERIFY(a->isVisible());
+            QCOMPARE(a->focusWidget(), a->txtDesc);
+            QVERIFY(a->txtCom->text().isEmpty()); // cleared for the next icon
+            QTest::keyClicks(a->focusWidget(), QStringLiteral("Terminal"));
+            QTest::keyClick(a, Qt::Key_C, Qt::AltModifier);
+            QTest::keyClicks(a->focusWidget(), QStringLiteral("xterm"));
+            QTest::keyClick(a->focusWidget(), Qt::Key_Return);
+            QTest::keyClick(a->focusWidget(), Qt::Key_Escape);
+        });
+        QTest::keyClick(w->lvItems, Qt::Key_F4);
+        QCOMPARE(texts(w->doc().items()), (QStringList{"Editor", "Terminal"}));
+        QVERIFY(w->doc().Changed);
 
-void ItemDialogsTest::refusedAddLeavesTheDialogAsItWas() {
-    whenModal([this](QDialog* d) {
-        auto* a = qobject_cast<frmAdd*>(d);
-        a->txtParam->setText(QStringLiteral("-x"));
-        a->txtIcon->setText(QStringLiteral("\"/nowhere/a.ico\""));
-        a->cmdAddClose->click(); // nothing typed in Description
-        QVERIFY(a->isVisible());
-        QCOMPARE(a->focusWidget(), a->txtDesc);
-        a->txtDesc->setText(QStringLiteral("  SECTION:x"));
-        a->txtCom->setText(QStringLiteral("prog"));
-        QTest::keyClick(a->txtDesc, Qt::Key_Return);
-        QVERIFY(a->isVisible());
-        QCOMPARE(a->focusWidget(), a->txtCom);
-        QCOMPARE(a->txtDesc->text(), QStringLiteral("  SECTION:x"));
-        QCOMPARE(a->txtIcon->text(), QStringLiteral("\"/nowhere/a.ico\""));
-        QCOMPARE(a->txtParam->text(), QStringLiteral("-x"));
-        a->reject();
-    });
-    w->mnuEditAdd->trigger();
-    QCOMPARE(w->doc().items().count(), 0);
-    QVERIFY(!w->doc().Changed);
-    QCOMPARE(prompter->messages.size(), 2);
-    QCOMPARE(prompter->messages[0].text,
-             QStringLiteral("You must enter a description for this icon"));
-    QCOMPARE(prompter->messages[1].text,
-             QStringLiteral("The description cannot start with the word 'SECTION:'"));
-    QCOMPARE(prompter->messages[1].title, QStringLiteral("Add Error"));
-}
+        // Second row current, F7: a section above it.
+        // The offscreen platform does not hand activation back when a dialog closes.
+        w->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), w.get());
+        QTest::keyClick(w->lvItems, Qt::Key_Home); // the first key only makes a row current
+        QTest::keyClick(w->lvItems, Qt::Key_End);
+        QCOMPARE(w->currentRow(), 1);
+        whenModal([](QDialog* d) {
+            QTest::keyClicks(d->focusWidget(), QStringLiteral("Tools: misc"));
+            QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+        });
+        QTest::keyClick(w->lvItems, Qt::Key_F7);
+        w->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), w.get());
+        const QString section = QStringLiteral(
+            "SECTION:Tools{c} misc;Columns:5;Icon size:32;Icons above:True;Table border:False");
+        QCOMPARE(texts(w->doc().items()), (QStringList{"Editor", section, "Terminal"}));
 
-void ItemDialogsTest::editWithEnterWritesAndCloses() {
-    addRows(*w, {"First", "Old"});
-    w->setCurrentRow(1);
-    w->lvItems->selectionModel()->select(w->doc().items().index(0, 0),
-                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    bool checked = false;
-    whenModal([&](QDialog* d) {
-        auto* a = qobject_cast<frmAdd*>(d);
-        QCOMPARE(a->windowTitle(), QStringLiteral("Edit Icon Old"));
-        QCOMPARE(a->cmdAdd->text(), QStringLiteral("&Edit"));
-        QVERIFY(a->cmdAddClose->isHidden());
-        QVERIFY(a->chkAddBottom->isHidden());
-        QVERIFY(a->chkClear->isHidden());
-        QCOMPARE(a->txtCom->text(), QStringLiteral("cmd"));
-        // Only the edited row stays selected.
-        QCOMPARE(w->lvItems->selectionModel()->selectedRows().size(), 1);
-        a->txtDesc->setText(QStringLiteral("New"));
-        a->cmbRun->setCurrentIndex(5);
-        QTest::keyClick(a->txtDesc, Qt::Key_Return);
-        checked = !a->isVisible();
-    });
-    QTest::keyClick(w->lvItems, Qt::Key_F2);
-    QVERIFY(checked);
-    QCOMPARE(texts(w->doc().items()), (QStringList{"First", "New"}));
-    QCOMPARE(w->doc().items().cell(1, ColRun), QStringLiteral("Hidden"));
-    QVERIFY(w->doc().Changed);
-}
+        // The first icon goes into the section, then Copy and paste of the section.
+        QTest::keyClick(w->lvItems, Qt::Key_Home);
+        QTest::keyClick(w->lvItems, Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(w->currentRow(), 1);
+        QTest::keyClick(w->lvItems, Qt::Key_Home);
+        QTest::keyClick(w->lvItems, Qt::Key_F12);
+        QCOMPARE(texts(w->doc().items()), (QStringList{section, "Editor", "Terminal", section}));
 
-void ItemDialogsTest::inPlaceEditOfASectionOpensTheSectionDialog() {
-    addRows(*w, {"SECTION:Old;Columns:3;Icon size:48;Icons above:maybe;Table border:True", "x"});
-    // Reaching a section row by keyboard is no edit: no dialog opens.
-    QSignalSpy edits(w->mnuEditEdit, &QAction::triggered);
-    QTimer* stray = whenModal([](QDialog* d) { d->reject(); });
-    w->lvItems->setFocus();
-    QTest::keyClick(w->lvItems, Qt::Key_End);
-    QTest::keyClick(w->lvItems, Qt::Key_Home);
-    QCOMPARE(w->currentRow(), 0);
-    QCOMPARE(edits.count(), 0);
-    delete stray;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("keys.pmf"));
+        prompter->files.push_back(path);
+        QTest::keyClick(w->lvItems, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!w->doc().Changed);
 
-    whenModal([](QDialog* d) {
-        auto* s = qobject_cast<frmSection*>(d);
-        QVERIFY(s);
-        QCOMPARE(s->windowTitle(), QStringLiteral("Edit Section Old"));
-        QCOMPARE(s->cmdAdd->text(), QStringLiteral("Edit"));
-        QVERIFY(s->chkIconsAbove->isChecked()); // unreadable option: the default
-        QVERIFY(s->chkTableBorder->isChecked());
-        s->txtIconSize->setText(QStringLiteral("8"));
-        s->txtColumns->setFocus();
-        s->txtColumns->setText(QStringLiteral("250"));
-        QTest::keyClick(s->txtColumns, Qt::Key_Return); // confirms with the focus still there
-    });
-    static_cast<QAbstractItemView*>(w->lvItems)->edit(w->doc().items().index(0, 0));
-    QCOMPARE(texts(w->doc().items()),
-             (QStringList{"SECTION:Old;Columns:100;Icon size:16;Icons above:True;Table border:True",
-                          "x"}));
-    QCOMPARE(w->doc().items().cell(1, 1), QStringLiteral("cmd"));
-}
+        // The window holds its file; a copy is read back.
+        const QString copy = dir.filePath(QStringLiteral("copy.pmf"));
+        QVERIFY(QFile::copy(path, copy));
+        Document reopened;
+        reopened.OpenFile(copy, false);
+        QCOMPARE(reopened.items().count(), 4);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(reopened.items().row(i), w->doc().items().row(i));
+        QCOMPARE(reopened.items().cell(1, ColCommand), QStringLiteral("/usr/bin/editor"));
+        QCOMPARE(reopened.items().cell(2, ColRun), QStringLiteral("Normal Window"));
+    }
+
+    void editWithEnterWritesAndCloses() {
+        addRows(*w, {"First", "Old"});
+        w->setCurrentRow(1);
+        w->lvItems->selectionModel()->select(
+            w->doc().items().index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        bool checked = false;
+        whenModal([&](QDialog* d) {
+            auto* a = qobject_cast<frmAdd*>(d);
+            QCOMPARE(a->windowTitle(), QStringLiteral("Edit Icon Old"));
+            QVERIFY(a->cmdAddClose->isHidden());
+            // Only the edited row stays selected.
+            QCOMPARE(w->lvItems->selectionModel()->selectedRows().size(), 1);
+            a->txtDesc->setText(QStringLiteral("New"));
+            a->cmbRun->setCurrentIndex(5);
+            QTest::keyClick(a->txtDesc, Qt::Key_Return);
+            checked = !a->isVisible();
+        });
+        QTest::keyClick(w->lvItems, Qt::Key_F2);
+        QVERIFY(checked);
+        QCOMPARE(texts(w->doc().items()), (QStringList{"First", "New"}));
+        QCOMPARE(w->doc().items().cell(1, ColRun), QStringLiteral("Hidden"));
+        QVERIFY(w->doc().Changed);
+    }
+
+    void inPlaceEditOfASectionOpensTheSectionDialog() {
+        addRows(*w,
+                {"SECTION:Old;Columns:3;Icon size:48;Icons above:maybe;Table border:True", "x"});
+        // Reaching a section row by keyboard is no edit: no dialog opens.
+        QSignalSpy edits(w->mnuEditEdit, &QAction::triggered);
+        QTimer* stray = whenModal([](QDialog* d) { d->reject(); });
+        w->lvItems->setFocus();
+        QTest::keyClick(w->lvItems, Qt::Key_End);
+        QTest::keyClick(w->lvItems, Qt::Key_Home);
+        QCOMPARE(w->currentRow(), 0);
+        QCOMPARE(edits.count(), 0);
+        delete stray;
+
+        whenModal([](QDialog* d) {
+            auto* s = qobject_cast<frmSection*>(d);
+            QVERIFY(s);
+            QCOMPARE(s->windowTitle(), QStringLiteral("Edit Section Old"));
+            s->txtColumns->setFocus();
+            s->txtColumns->setText(QStringLiteral("250"));
+            QTest::keyClick(s->txtColumns, Qt::Key_Return); // confirms with the focus still there
+        });
+        static_cast<QAbstractItemView*>(w->lvItems)->edit(w->doc().items().index(0, 0));
+        QCOMPARE(
+            texts(w->doc().items()),
+            (QStringList{"SECTION:Old;Columns:100;Icon size:48;Icons above:True;Table border:True",
+                         "x"}));
+        QCOMPARE(w->doc().items().cell(1, 1), QStringLiteral("cmd"));
+    }
+};
 
 QTEST_MAIN(ItemDialogsTest)
 #include "tst_itemdialogs.moc"
