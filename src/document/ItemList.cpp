@@ -3,6 +3,7 @@
 #include "components/Toolkit.h"
 #include "document/SectionRow.h"
 
+#include <QFont>
 #include <QItemSelectionModel>
 #include <algorithm>
 
@@ -30,6 +31,17 @@ QVariant ItemList::data(const QModelIndex& index, int role) const {
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return cell(index.row(), index.column());
+    // Long paths and section texts are cut off in narrow columns.
+    if (role == Qt::ToolTipRole) {
+        const QString& text = cell(index.row(), index.column());
+        return text.isEmpty() ? QVariant() : QVariant(text);
+    }
+    // Section rows stand out, so the list reads like the page's headings.
+    if (role == Qt::FontRole && isSection(index.row())) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
     return {};
 }
 

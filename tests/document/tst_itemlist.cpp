@@ -1,6 +1,7 @@
 #include "document/ItemList.h"
 #include "document/SectionRow.h"
 
+#include <QFont>
 #include <QItemSelectionModel>
 #include <QtTest>
 
@@ -39,6 +40,7 @@ private slots:
     void getLV_data();
     void getLV();
     void inPlaceEditCannotMakeASection();
+    void sectionRowsShowBoldWithFullTextTips();
     void deselectKeepsOnlyTheCurrentRow();
     void rotateMovesABlock();
 };
@@ -137,6 +139,17 @@ void TestItemList::inPlaceEditCannotMakeASection() {
     QVERIFY(list.setData(list.index(0, 0), "section:x", Qt::EditRole));
     QCOMPARE(list.cell(0, 0), QString("section:x"));
     QVERIFY(!list.setData(list.index(0, 1), "other column", Qt::EditRole));
+}
+
+void TestItemList::sectionRowsShowBoldWithFullTextTips() {
+    ItemList list;
+    fill(list, "si");
+    QVERIFY(list.data(list.index(0, 0), Qt::FontRole).value<QFont>().bold());
+    QVERIFY(list.data(list.index(0, 3), Qt::FontRole).value<QFont>().bold());
+    QVERIFY(!list.data(list.index(1, 0), Qt::FontRole).value<QFont>().bold());
+    QCOMPARE(list.data(list.index(0, 0), Qt::ToolTipRole).toString(), list.cell(0, 0));
+    QCOMPARE(list.data(list.index(1, 1), Qt::ToolTipRole).toString(), QString("cmd"));
+    QVERIFY(!list.data(list.index(1, 2), Qt::ToolTipRole).isValid());
 }
 
 void TestItemList::deselectKeepsOnlyTheCurrentRow() {
