@@ -9,6 +9,8 @@
 using namespace ulvanta;
 using test::ScriptedPrompter;
 
+Q_DECLARE_METATYPE(ulvanta::PromptAnswer)
+
 namespace {
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -21,13 +23,11 @@ class TestFileCommands : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void changeGuardQuestion_data();
-    void changeGuardQuestion();
-    void savePromptWithCancelledSaveAsKeepsTheDocument();
-    void saveOfUntitledAsksForAName();
+    void newAsksToSaveChanges_data();
+    void newAsksToSaveChanges();
+    void savedDocumentSavesInPlace();
     void startUp_data();
     void startUp();
-    void badStartUpDocumentContinuesWithNew();
     void closeRemovesThePreviewEvenWhenCancelled();
 
 private:
@@ -45,99 +45,96 @@ void TestFileCommands::init() {
     cmds = std::make_unique<FileCommands>(*doc, *prompter);
 }
 
-void TestFileCommands::changeGuardQuestion_data() {
+void TestFileCommands::newAsksToSaveChanges_data() {
     QTest::addColumn<QString>("curFile");
+    QTest::addColumn<PromptAnswer>("answer");
+    QTest::addColumn<QString>("saveAs"); // the name chosen in Save As, "" cancels it
+    QTest::addColumn<bool>("proceeds");
     QTest::addColumn<QString>("text");
-    QTest::newRow("untitled has two spaces before has")
-        << QString() << "The file 'New File 1'  has changed.  Do you want to save the changes?";
-    QTest::newRow("titled names the file")
-        << QString("/d/a.pmf")
+    const QString untitled =
+        "The file 'New File 1'  has changed.  Do you want to save the changes?";
+    QTest::newRow("untitled, two spaces before has; No")
+        << "" << PromptAnswer::No << "" << true << untitled;
+    QTest::newRow("titled names the file; Cancel")
+        << "/d/a.pmf" << PromptAnswer::Cancel << "" << false
         << "The file 'New File 1' ('/d/a.pmf') has changed.  Do you want to save the changes?";
+    QTest::newRow("Yes, Save As cancelled") << "" << PromptAnswer::Yes << "" << false << untitled;
+    QTest::newRow("Yes, saved") << "" << PromptAnswer::Yes << "new.pmf" << true << untitled;
 }
 
-void TestFileCommands::changeGuardQuestion() {
+void TestFileCommands::newAsksToSaveChanges() {
     QFETCH(QString, curFile);
+    QFETCH(PromptAnswer, answer);
+    QFETCH(QString, saveAs);
+    QFETCH(bool, proceeds);
     QFETCH(QString, text);
     doc->CurFile = curFile;
+    doc->items().appendItems({ItemRow{"a"}});
     QVERIFY(cmds->ChangeFile()); // unchanged: no question
     QVERIFY(prompter->messages.isEmpty());
     doc->Changed = true;
-    prompter->answers = {PromptAnswer::No};
-    QVERIFY(cmds->ChangeFile());
+    prompter->answers = {answer};
+    const QString path = saveAs.isEmpty() ? QString() : dir.filePath(saveAs);
+    prompter->files = {saveAs.isEmpty() ? std::nullopt : std::optional<QString>(path)};
+    cmds->New();
     QCOMPARE(prompter->messages.size(), 1);
     const auto& m = prompter->messages.first();
     QCOMPARE(m.text, text);
     QCOMPARE(m.title, QString("Ulvanta Editor"));
-    QCOMPARE(m.icon, PromptIcon::Question);
     QCOMPARE(m.buttons, PromptButtons::YesNoCancel);
-    prompter->answers = {PromptAnswer::Cancel};
-    QVERIFY(!cmds->ChangeFile());
+    QCOMPARE(prompter->fileRequests.size(), answer == PromptAnswer::Yes ? 1 : 0);
+    QCOMPARE(QFile::exists(path), !saveAs.isEmpty());
+    QCOMPARE(doc->NextNew, proceeds ? 2 : 1);
+    QCOMPARE(doc->items().count(), proceeds ? 0 : 1);
+    QCOMPARE(doc->Changed, !proceeds);
 }
 
-void TestFileCommands::savePromptWithCancelledSaveAsKeepsTheDocument() {
-    doc->Changed = true;
-    doc->items().appendItems({ItemRow{"a"}});
-    prompter->answers = {PromptAnswer::Yes};
-    prompter->files = {std::nullopt}; // Save As cancelled
-    cmds->New();
-    QCOMPARE(doc->items().count(), 1);
-    QVERIFY(doc->Changed);
-    QCOMPARE(doc->NextNew, 1);
-    QCOMPARE(prompter->fileRequests.first().title, QString("Save the Ulvanta File"));
-}
-
-void TestFileCommands::saveOfUntitledAsksForAName() {
-    const QString path = dir.filePath("new.pmf");
-    prompter->files = {path};
+void TestFileCommands::savedDocumentSavesInPlace() {
+    doc->SaveFile(dir.filePath("saved.pmf"));
     doc->Changed = true;
     cmds->Save();
-    QCOMPARE(prompter->fileRequests.first().title, QString("Save the Ulvanta File"));
-    QVERIFY(prompter->fileRequests.first().save);
-    QCOMPARE(doc->CurFile, path);
-    QVERIFY(!doc->Changed);
-    // Saved once, the document saves in place without asking.
-    doc->Changed = true;
-    cmds->Save();
-    QCOMPARE(prompter->fileRequests.size(), 1);
+    QVERIFY(prompter->fileRequests.isEmpty());
     QVERIFY(!doc->Changed);
 }
 
 void TestFileCommands::startUp_data() {
-    QTest::addColumn<QString>("commandLine");
-    QTest::addColumn<bool>("opened");
-    QTest::newRow("quoted path with spaces") << "\"%1\"" << true;
-    QTest::newRow("bare path with spaces") << "%1" << true;
-    QTest::newRow("missing file") << "\"%1.missing\"" << false;
-    QTest::newRow("empty") << "" << false;
+    QTest::addColumn<QString>("commandLine"); // %1: a document, %2: a broken one
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("error"); // the message's title
+    const QString none = "New File 1 - Ulvanta Editor";
+    QTest::newRow("quoted path with spaces") << "\"%1\""
+                                             << "Start (%1) - Ulvanta Editor"
+                                             << "";
+    QTest::newRow("bare path with spaces") << "%1"
+                                           << "Start (%1) - Ulvanta Editor"
+                                           << "";
+    QTest::newRow("missing file") << "\"%1.missing\"" << none << "";
+    QTest::newRow("empty") << "" << none << "";
+    QTest::newRow("broken: reported, then a new document") << "%2"
+                                                           << "New File 2 - Ulvanta Editor"
+                                                           << "Open Error";
 }
 
 void TestFileCommands::startUp() {
     QFETCH(QString, commandLine);
-    QFETCH(bool, opened);
+    QFETCH(QString, caption);
+    QFETCH(QString, error);
     const QString path = dir.filePath("my docs/start up.pmf");
+    const QString broken = dir.filePath("my docs/broken.pmf");
     QDir(dir.path()).mkpath("my docs");
+    writeFile(broken, "VODK");
     {
         Document other;
         other.Propulate();
         other.WriteProp("Title", "Start");
         other.SaveFile(path);
     }
-    cmds->openAtStartup(commandLine.contains("%1") ? commandLine.arg(path) : commandLine);
-    QVERIFY(prompter->messages.isEmpty());
-    if (opened)
-        QCOMPARE(doc->caption(), "Start (" + path + ") - Ulvanta Editor");
-    else
-        QCOMPARE(doc->caption(), QString("New File 1 - Ulvanta Editor"));
-}
-
-void TestFileCommands::badStartUpDocumentContinuesWithNew() {
-    const QString path = dir.filePath("broken.pmf");
-    writeFile(path, "VODK");
-    cmds->openAtStartup(path);
-    QCOMPARE(prompter->messages.size(), 1);
-    QCOMPARE(prompter->messages.first().title, QString("Open Error"));
-    QCOMPARE(doc->NextNew, 2);
-    QCOMPARE(doc->caption(), QString("New File 2 - Ulvanta Editor"));
+    const auto fill = [&](QString s) { return s.replace("%1", path).replace("%2", broken); };
+    cmds->openAtStartup(fill(commandLine));
+    QCOMPARE(doc->caption(), fill(caption));
+    QCOMPARE(prompter->messages.size(), error.isEmpty() ? 0 : 1);
+    if (!error.isEmpty())
+        QCOMPARE(prompter->messages.first().title, error);
 }
 
 void TestFileCommands::closeRemovesThePreviewEvenWhenCancelled() {

@@ -9,6 +9,9 @@
 
 using namespace ulvanta;
 using test::ScriptedPrompter;
+using Outcome = ImportCommand::Outcome;
+
+Q_DECLARE_METATYPE(ImportCommand::Outcome)
 
 namespace {
 ItemRow icon(int n) {
@@ -32,118 +35,97 @@ void writeDocument(const QString& path, int rows) {
     src.SaveFile(path);
 }
 
-// An untitled document holding one row, titled Mine.
-void prepare(Document& doc) {
-    doc.Propulate();
-    doc.WriteProp(QStringLiteral("Title"), QStringLiteral("Mine"));
-    doc.items().appendItems({ItemRow{QStringLiteral("Existing")}});
-    doc.setTitledCaption(QStringLiteral("Mine"));
+// One whole row, then a row with only two of its seven entries.
+void writeCutShortFile(const QString& path) {
+    const char* names[] = {"DESC", "COMMAND", "PARAM", "STARTIN", "ICON", "RUN", "COMMENTS"};
+    PackFile pack;
+    for (quint32 i = 1; i <= 9; ++i) {
+        pack.SetEntry(QString::fromLatin1(names[(i - 1) % 7]), 3, i);
+        pack.SetEntry(icon(1)[(i - 1) % 7], 5, i);
+    }
+    pack.SetEntry(9, 1, 0);
+    pack.WritePack(path);
 }
+
+const int kNoFile = -1, kCutShort = -2;
 } // namespace
 
 class ImportTest : public QObject {
     Q_OBJECT
 private slots:
-    void addsTheRowsOfTheFile_data();
-    void addsTheRowsOfTheFile();
-    void reportsAMissingFileAfterAddingTheSection();
-    void reportsACorruptFileAndKeepsTheRowsRead();
+    void import_data();
+    void import();
     void importsTheCurrentDocumentItself();
 
 private:
     QTemporaryDir m_dir;
 };
 
-void ImportTest::addsTheRowsOfTheFile_data() {
-    QTest::addColumn<int>("rows");
+void ImportTest::import_data() {
+    QTest::addColumn<int>("file"); // rows of a document, kNoFile or kCutShort
     QTest::addColumn<QString>("sectionName");
     QTest::addColumn<QString>("sectionRow"); // empty: no section row
-    QTest::addColumn<QString>("message");
-    const auto row = [](const char* tag, int rows, const QString& name, const QString& sect,
-                        const char* message) {
-        QTest::newRow(tag) << rows << name << sect << QString(message);
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<int>("added");
+    QTest::addColumn<QString>("message"); // %1: the file
+    const auto row = [](const char* tag, int file, const QString& name, const QString& sect,
+                        Outcome outcome, int added, const char* message) {
+        QTest::newRow(tag) << file << name << sect << outcome << added << QString(message);
     };
     const QString tail = SectionRow::defaultTail();
-    row("no section", 3, "  ", {}, "3 items were successfully added");
-    row("padded name", 1, "  Games  ", "SECTION:Games" + tail, "1 item was successfully added");
-    row("escaped name", 2, "A:B;{x}", "SECTION:A{c}B{s}{l}x{r}" + tail,
+    const char* wrong = "An error occurred when attempting to import the file '%1' - Invalid "
+                        "file format (the last row is cut short), 321";
+    row("no section", 3, "  ", {}, Outcome::Imported, 3, "3 items were successfully added");
+    row("padded name", 1, "  Games  ", "SECTION:Games" + tail, Outcome::Imported, 1,
+        "1 item was successfully added");
+    row("escaped name", 2, "A:B;{x}", "SECTION:A{c}B{s}{l}x{r}" + tail, Outcome::Imported, 2,
         "2 items were successfully added");
-    row("no items", 0, {}, {}, "No items were found in the file");
-    row("grouped count", 1234, {}, {}, "1,234 items were successfully added");
+    row("no items", 0, {}, {}, Outcome::Imported, 0, "No items were found in the file");
+    row("grouped count", 1234, {}, {}, Outcome::Imported, 1234,
+        "1,234 items were successfully added");
+    row("missing file, after adding the section", kNoFile, "Games", "SECTION:Games" + tail,
+        Outcome::MissingFile, 0,
+        "Could not find the file '%1'. Please check the filename and try again.");
+    row("last row cut short, the rows read stay", kCutShort, {}, {}, Outcome::Failed, 1, wrong);
 }
 
-void ImportTest::addsTheRowsOfTheFile() {
-    QFETCH(int, rows);
+void ImportTest::import() {
+    QFETCH(int, file);
     QFETCH(QString, sectionName);
     QFETCH(QString, sectionRow);
+    QFETCH(Outcome, outcome);
+    QFETCH(int, added);
     QFETCH(QString, message);
-    const QString path = m_dir.filePath(QStringLiteral("src.pmf"));
-    writeDocument(path, rows);
+    const QString path = m_dir.filePath(QString("src %1.pmf").arg(QTest::currentDataTag()));
+    if (file == kCutShort)
+        writeCutShortFile(path);
+    else if (file != kNoFile)
+        writeDocument(path, file);
     Document doc;
-    prepare(doc);
-    const QString caption = doc.caption();
+    doc.Propulate();
+    doc.WriteProp(QStringLiteral("Title"), QStringLiteral("Mine"));
+    doc.items().appendItems({ItemRow{QStringLiteral("Existing")}});
+    doc.setTitledCaption(QStringLiteral("Mine"));
     ScriptedPrompter p;
-    QCOMPARE(ImportCommand(doc, p).import(path, sectionName), ImportCommand::Outcome::Imported);
+    QCOMPARE(ImportCommand(doc, p).import(path, sectionName), outcome);
 
     const int withSection = sectionRow.isEmpty() ? 0 : 1;
-    QCOMPARE(doc.items().count(), 1 + withSection + rows);
+    QCOMPARE(doc.items().count(), 1 + withSection + added);
     if (withSection)
         QCOMPARE(doc.items().row(1), ItemRow{sectionRow});
-    if (rows > 0)
-        QCOMPARE(doc.items().row(doc.items().count() - 1), icon(rows));
+    if (added > 0)
+        QCOMPARE(doc.items().row(doc.items().count() - 1), icon(added));
     QCOMPARE(p.messages.size(), 1);
-    QCOMPARE(p.messages[0].text, message);
-    QCOMPARE(p.messages[0].title, QStringLiteral("Import Result"));
-    QVERIFY(doc.Changed);
+    QCOMPARE(p.messages[0].text, message.arg(path));
+    const bool imported = outcome == Outcome::Imported;
+    QCOMPARE(p.messages[0].title, imported ? "Import Result" : "Import Error");
+    QCOMPARE(doc.Changed, imported);
     QCOMPARE(p.busyDepth, 0);
     // The file's properties never reach the open document.
     QCOMPARE(doc.ReadProp(QStringLiteral("Title"), true), QStringLiteral("Mine"));
     QCOMPARE(doc.ReadProp(QStringLiteral("Columns"), true), QStringLiteral("5"));
     QVERIFY(doc.CurFile.isEmpty());
-    QCOMPARE(doc.caption(), caption);
-}
-
-void ImportTest::reportsAMissingFileAfterAddingTheSection() {
-    Document doc;
-    prepare(doc);
-    ScriptedPrompter p;
-    const QString path = m_dir.filePath(QStringLiteral("nothing here.pmf"));
-    QCOMPARE(ImportCommand(doc, p).import(path, QStringLiteral("Games")),
-             ImportCommand::Outcome::MissingFile);
-    QCOMPARE(p.messages.value(0).text,
-             QStringLiteral("Could not find the file '") + path +
-                 QStringLiteral("'. Please check the filename and try again."));
-    QCOMPARE(p.messages.value(0).icon, PromptIcon::Exclamation);
-    QCOMPARE(doc.items().count(), 2);
-    QVERIFY(doc.items().isSection(1));
-    QVERIFY(!doc.Changed);
-}
-
-void ImportTest::reportsACorruptFileAndKeepsTheRowsRead() {
-    // One whole row, then a DESC with only one of the six entries that must follow it.
-    const QString path = m_dir.filePath(QStringLiteral("bad.pmf"));
-    PackFile pack;
-    const char* names[] = {"DESC", "COMMAND",  "PARAM", "STARTIN", "ICON",
-                           "RUN",  "COMMENTS", "DESC",  "COMMAND"};
-    quint32 i = 0;
-    for (const char* n : names) {
-        pack.SetEntry(QString::fromLatin1(n), 3, ++i);
-        pack.SetEntry(QStringLiteral("v%1").arg(i), 5, i);
-    }
-    pack.SetEntry(i, 1, 0);
-    pack.WritePack(path);
-    Document doc;
-    prepare(doc);
-    ScriptedPrompter p;
-    QCOMPARE(ImportCommand(doc, p).import(path, {}), ImportCommand::Outcome::Failed);
-    QCOMPARE(doc.items().count(), 2);
-    QCOMPARE(p.messages.value(0).text,
-             QStringLiteral("An error occurred when attempting to import the file '") + path +
-                 QStringLiteral("' - Invalid file format (the last row is cut short), 321"));
-    QCOMPARE(p.messages.value(0).title, QStringLiteral("Import Error"));
-    QCOMPARE(p.messages.value(0).icon, PromptIcon::Critical);
-    QVERIFY(!doc.Changed);
-    QCOMPARE(p.busyDepth, 0);
+    QCOMPARE(doc.caption(), QStringLiteral("Mine - Ulvanta Editor"));
 }
 
 void ImportTest::importsTheCurrentDocumentItself() {
@@ -152,7 +134,7 @@ void ImportTest::importsTheCurrentDocumentItself() {
     Document doc;
     doc.OpenFile(path, false); // held from now on
     ScriptedPrompter p;
-    QCOMPARE(ImportCommand(doc, p).import(path, QString()), ImportCommand::Outcome::Imported);
+    QCOMPARE(ImportCommand(doc, p).import(path, QString()), Outcome::Imported);
     QCOMPARE(doc.items().count(), 4);
     QCOMPARE(doc.items().row(2), doc.items().row(0));
     QVERIFY(doc.CO.isHeld());

@@ -68,26 +68,27 @@ private slots:
         QTest::addColumn<bool>("down");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("expectedCurrent");
+        const auto row = [](const char* tag, const QStringList& rows, int current, bool down,
+                            const QStringList& expected, int expectedCurrent) {
+            QTest::newRow(tag) << rows << current << down << expected << expectedCurrent;
+        };
         const QStringList swapped = {"A", "SECTION:two", "D", "E", "SECTION:one", "B", "C"};
-        const QStringList headingOnly = {"A", "SECTION:one", "SECTION:two", "D"};
-        QTest::newRow("section down past the next block") << kExample << 1 << true << swapped << 4;
-        QTest::newRow("section up past the block above") << kExample << 4 << false << swapped << 1;
-        QTest::newRow("heading-only block down")
-            << headingOnly << 1 << true << QStringList{"A", "SECTION:two", "D", "SECTION:one"} << 3;
-        QTest::newRow("middle section up, later block untouched")
-            << QStringList{"SECTION:a", "x", "SECTION:b", "y", "z", "SECTION:c", "w"} << 2 << false
-            << QStringList{"SECTION:b", "y", "z", "SECTION:a", "x", "SECTION:c", "w"} << 0;
-        QTest::newRow("icon leaves its section upwards")
-            << kExample << 2 << false
-            << QStringList{"A", "B", "SECTION:one", "C", "SECTION:two", "D", "E"} << 1;
-        QTest::newRow("icon joins the section below")
-            << kExample << 0 << true
-            << QStringList{"SECTION:one", "A", "B", "C", "SECTION:two", "D", "E"} << 1;
+        row("section down past the next block", kExample, 1, true, swapped, 4);
+        row("section up past the block above", kExample, 4, false, swapped, 1);
+        row("heading-only block down", {"A", "SECTION:one", "SECTION:two", "D"}, 1, true,
+            {"A", "SECTION:two", "D", "SECTION:one"}, 3);
+        row("middle section up, later block untouched",
+            {"SECTION:a", "x", "SECTION:b", "y", "z", "SECTION:c", "w"}, 2, false,
+            {"SECTION:b", "y", "z", "SECTION:a", "x", "SECTION:c", "w"}, 0);
+        row("icon leaves its section upwards", kExample, 2, false,
+            {"A", "B", "SECTION:one", "C", "SECTION:two", "D", "E"}, 1);
+        row("icon joins the section below", kExample, 0, true,
+            {"SECTION:one", "A", "B", "C", "SECTION:two", "D", "E"}, 1);
         // Refused moves: the list, the current row and the changed flag stay.
-        QTest::newRow("first row up") << kExample << 0 << false << kExample << 0;
-        QTest::newRow("last row down") << kExample << 6 << true << kExample << 6;
-        QTest::newRow("first section up over icons") << kExample << 1 << false << kExample << 1;
-        QTest::newRow("last section down") << kExample << 4 << true << kExample << 4;
+        row("first row up", kExample, 0, false, kExample, 0);
+        row("last row down", kExample, 6, true, kExample, 6);
+        row("first section up over icons", kExample, 1, false, kExample, 1);
+        row("last section down", kExample, 4, true, kExample, 4);
     }
     void moves() {
         QFETCH(QStringList, rows);
@@ -98,38 +99,47 @@ private slots:
         Fixture f(rows, current);
         QSignalSpy moved(&f.doc.items(), &QAbstractItemModel::rowsMoved);
         QSignalSpy removed(&f.doc.items(), &QAbstractItemModel::rowsRemoved);
+        QSignalSpy tabs(&f.doc, &Document::tabRequested);
+        // The menus are recomputed once the new current row is in place.
+        QList<int> currentAtRefresh;
+        connect(&f.doc, &Document::checkmenusRequested, this,
+                [&] { currentAtRefresh << f.cmds.currentRow(); });
         down ? f.cmds.MoveDown() : f.cmds.MoveUp();
         QCOMPARE(f.texts(), expected);
         QCOMPARE(f.cmds.currentRow(), expectedCurrent);
         QCOMPARE(f.selectedRows(), QList<int>{expectedCurrent});
         const bool changes = expected != rows;
         QCOMPARE(f.doc.Changed, changes);
+        QCOMPARE(currentAtRefresh, changes ? QList<int>{expectedCurrent} : QList<int>{});
+        QCOMPARE(tabs.count(), 1);
+        QCOMPARE(tabs.first().first().toInt(), 0); // the Icons tab
         // A move is one reordering of the model, never row-by-row removal.
         QCOMPARE(moved.count(), changes ? 1 : 0);
         QCOMPARE(removed.count(), 0);
     }
 
     void deleteRemovesOnlyTheCurrentRow_data() {
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QStringList>("rows"); // row 2, or the only row, is current;
+        QTest::addColumn<bool>("yes");         // its neighbours are selected as well
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("expectedCurrent");
-        // Row 2 is current, rows 1 and 3 are selected as well.
-        QTest::newRow("yes") << QStringList{"A", "B", "C", "D"} << true
-                             << QStringList{"A", "B", "D"} << 0;
-        QTest::newRow("no") << QStringList{"A", "B", "C", "D"} << false
-                            << QStringList{"A", "B", "C", "D"} << 2;
+        const QStringList four = {"A", "B", "C", "D"};
+        QTest::newRow("yes") << four << true << QStringList{"A", "B", "D"} << 0;
+        QTest::newRow("no") << four << false << four << 2;
         QTest::newRow("section row goes alone")
             << QStringList{"A", "B", "SECTION:one", "C"} << true << QStringList{"A", "B", "C"} << 0;
+        QTest::newRow("the only row") << QStringList{"A"} << true << QStringList{} << -1;
     }
     void deleteRemovesOnlyTheCurrentRow() {
         QFETCH(QStringList, rows);
         QFETCH(bool, yes);
         QFETCH(QStringList, expected);
         QFETCH(int, expectedCurrent);
-        Fixture f(rows, 2);
-        f.alsoSelect(1);
-        f.alsoSelect(3);
+        const int current = rows.size() > 1 ? 2 : 0;
+        Fixture f(rows, current);
+        for (int neighbour : {current - 1, current + 1})
+            if (neighbour >= 0 && neighbour < rows.size())
+                f.alsoSelect(neighbour);
         f.prompter.answers.push_back(yes ? PromptAnswer::Yes : PromptAnswer::No);
         f.cmds.Delete();
         QCOMPARE(f.prompter.messages.size(), 1);
@@ -142,16 +152,7 @@ private slots:
         QCOMPARE(f.doc.Changed, yes);
         QCOMPARE(f.cmds.currentRow(), expectedCurrent);
         if (yes)
-            QCOMPARE(f.selectedRows(), QList<int>{expectedCurrent});
-    }
-
-    void deletingTheOnlyRowLeavesNoCurrentRow() {
-        Fixture f({"A"}, 0);
-        f.prompter.answers.push_back(PromptAnswer::Yes);
-        f.cmds.Delete();
-        QCOMPARE(f.doc.items().count(), 0);
-        QCOMPARE(f.cmds.currentRow(), -1);
-        QVERIFY(f.selectedRows().isEmpty());
+            QCOMPARE(f.selectedRows(), expected.isEmpty() ? QList<int>{} : QList<int>{0});
     }
 
     void copyAndPasteAppendsTheCurrentRow() {
@@ -170,21 +171,6 @@ private slots:
         QCOMPARE(f.cmds.editorFor(1), ListCommands::Editor::Icon);
         QCOMPARE(f.cmds.editorFor(2), ListCommands::Editor::Icon);
         QCOMPARE(f.cmds.editorFor(3), ListCommands::Editor::None);
-    }
-
-    void commandsShowTheIconsTabAndRefreshMenus() {
-        Fixture f(kExample, 2);
-        QSignalSpy tabs(&f.doc, &Document::tabRequested);
-        QSignalSpy menus(&f.doc, &Document::checkmenusRequested);
-        // The menus are recomputed once the new current row is in place.
-        int currentWhenRefreshed = -2;
-        connect(&f.doc, &Document::checkmenusRequested, this,
-                [&] { currentWhenRefreshed = f.cmds.currentRow(); });
-        f.cmds.MoveDown();
-        QCOMPARE(tabs.count(), 1);
-        QCOMPARE(tabs.first().first().toInt(), 0);
-        QCOMPARE(menus.count(), 1);
-        QCOMPARE(currentWhenRefreshed, 3);
     }
 };
 
