@@ -1,5 +1,4 @@
 #include "ScriptedPrompter.h"
-#include "app/frmPME.h"
 #include "components/KeyFile.h"
 #include "document/Document.h"
 #include "generator/PreviewFile.h"
@@ -7,8 +6,6 @@
 #include "generator/ShortcutWriter.h"
 #include "generator/modGenHTML.h"
 
-#include <QPlainTextEdit>
-#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -28,20 +25,130 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 }
 } // namespace
 
-// Where the page goes: the HTML tab, the preview file, the launcher and the
-// desktop shortcut.
+// Where the page goes: the preview file, the launcher and the desktop shortcut.
 class TestOutputCommands : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void previewFile_data();
-    void previewFile();
-    void runStartsTheLauncherOnThePage();
-    void shortcutName_data();
-    void shortcutName();
-    void shortcutEntry();
-    void shortcutGoesToTheDesktopFolder();
-    void htmlTabIsRegeneratedOnEachVisit();
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        doc = std::make_unique<Document>();
+        doc->Propulate();
+        prompter = ScriptedPrompter();
+    }
+
+    void previewFile_data() {
+        QTest::addColumn<QString>("temp"); // %1: a writable folder
+        QTest::addColumn<QString>("columns");
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char* tag, const char* temp, const char* columns,
+                            QString message) {
+            QTest::newRow(tag) << QString(temp) << QString(columns) << message;
+        };
+        row("written", "%1", "5", {});
+        row("one trailing separator dropped", "%1/", "5", {});
+        row("unwritable TEMP", "/proc/none", "5",
+            "The preview file '/proc/none/PME.htm' could not be written - Path not found, 76");
+        row("columns not a number", "%1", "many",
+            "The page could not be generated - Type mismatch, 13");
+    }
+
+    void previewFile() {
+        QFETCH(QString, temp);
+        QFETCH(QString, columns);
+        QFETCH(QString, message);
+        qputenv("TEMP", QString(temp).replace("%1", dir->path()).toLocal8Bit());
+        const QString old = dir->filePath("PME.htm");
+        writeFile(old, "old");
+        doc->items().appendItems({{"A", "c", {}, {}, {}, "Hidden", {}}});
+        doc->WriteProp("Columns", columns);
+
+        const PreviewOutcome out = writePreviewFile(*doc, keys);
+        qunsetenv("TEMP");
+        QCOMPARE(out.message, message);
+        QCOMPARE(out.ok, message.isEmpty());
+        if (out.ok) {
+            QCOMPARE(out.path, old);
+            QCOMPARE(QString::fromLatin1(readAll(old)), htmlViewText(*doc, keys));
+        }
+        if (columns != "5") // the HTML tab shows the same
+            QCOMPARE(htmlViewText(*doc, keys), message);
+    }
+
+    void runStartsTheLauncherOnThePage() {
+        const QString page = dir->filePath("my page & \u00e9.htm");
+        doc->WriteProp("(HTML File)", page);
+        const QString aPath = dir->path() + "/";
+        writeFile(aPath + "ulvanta2.exe", "#!/bin/sh\nprintf '%s|' \"$@\" > \"$0.args\"\n");
+        QFile::setPermissions(aPath + "ulvanta2.exe",
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QVERIFY(RunCommand(*doc, prompter, aPath).run());
+        QTRY_COMPARE(QString::fromUtf8(readAll(aPath + "ulvanta2.exe.args")), page + "|");
+        QVERIFY(prompter.messages.isEmpty());
+
+        QVERIFY(!RunCommand(*doc, prompter, "/nowhere/").run());
+        QCOMPARE(prompter.messages.size(), 1);
+        QCOMPARE(prompter.messages[0].title, QString("Run Error"));
+        QCOMPARE(prompter.messages[0].text, "An error occurred when running the command - "
+                                            "'/nowhere/ulvanta2.exe " +
+                                                page + "' - File not found, 53");
+    }
+
+    void shortcutName_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("outer spaces trimmed, every replacement")
+            << "  Tools: A?B\\b/c<d>e*f\"g|h "
+            << "Tools; A!B_b_c(d)exf''g\u00a6h";
+        QTest::newRow("cut to 250") << QString(300, 'x') << QString(247, 'x');
+        QTest::newRow("non-ASCII fits the file system")
+            << QString(200, QChar(0xe9)) << QString(123, QChar(0xe9));
+    }
+
+    void shortcutName() {
+        QFETCH(QString, title);
+        QFETCH(QString, name);
+        QCOMPARE(Shortcut::name(title), name);
+    }
+
+    void desktopShortcut() {
+        const QString desk = dir->filePath("My Desk"), icon = dir->filePath("i.png");
+        writeFile(icon, {});
+        writeFile(dir->filePath("user-dirs.dirs"), "XDG_DESKTOP_DIR=\"" + desk.toUtf8() + "\"\n");
+        qputenv("XDG_CONFIG_HOME", dir->path().toLocal8Bit());
+        doc->WriteProp("Title", " Menu: \"$1\" ");
+        doc->WriteProp("(HTML File)", "/p/a b$\\%.htm");
+        doc->WriteProp("Icon", icon);
+        ShortcutWriter w(*doc, prompter, "/opt/ulv/");
+        qunsetenv("XDG_CONFIG_HOME");
+        QCOMPARE(w.desktopFolder(), desk);
+        QVERIFY(w.run());
+        const QString file = desk + "/Menu; ''$1''.desktop";
+        QCOMPARE(
+            QString::fromUtf8(readAll(file)),
+            "[Desktop Entry]\nVersion=1.0\nType=Application\nName=Menu; ''$1''\n"
+            "Comment=\\sMenu: \"$1\" \nExec=/opt/ulv/ulvanta2.exe \"/p/a b\\\\$\\\\\\\\%%.htm\"\n"
+            "Icon=" +
+                icon + "\nPath=\nTerminal=false\n");
+        QVERIFY(QFileInfo(file).isExecutable());
+        QCOMPARE(prompter.messages.size(), 1);
+        QCOMPARE(prompter.messages[0].text,
+                 QString("A shortcut was successfully created on the Desktop"));
+
+        // Variables in the program's folder are expanded; without an icon file the
+        // shortcut shows the launcher's.
+        doc->WriteProp("Icon", "/missing.ico");
+        qputenv("ULV_TEST_DIR", "/opt/x y");
+        const QString entry = Shortcut::desktopEntry("%ULV_TEST_DIR%/", *doc);
+        QVERIFY(entry.contains("\nExec=\"/opt/x y/ulvanta2.exe\" \"/p/a b"));
+        QVERIFY(entry.contains("\nIcon=/opt/x y/ulvanta2.exe\n"));
+
+        QVERIFY(!ShortcutWriter(*doc, prompter, "/opt/", "/proc/desk").run());
+        QCOMPARE(prompter.messages[1].title, QString("Create Shortcut to Desktop Error"));
+        QCOMPARE(prompter.messages[1].text,
+                 QString("An error occurred when creating a shortcut on the "
+                         "Desktop - Path not found, 76"));
+    }
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
@@ -49,138 +156,6 @@ private:
     ScriptedPrompter prompter;
     KeyFile keys;
 };
-
-void TestOutputCommands::init() {
-    dir = std::make_unique<QTemporaryDir>();
-    doc = std::make_unique<Document>();
-    doc->Propulate();
-    prompter = ScriptedPrompter();
-}
-
-void TestOutputCommands::previewFile_data() {
-    QTest::addColumn<QString>("temp"); // %1: a writable folder
-    QTest::addColumn<QString>("columns");
-    QTest::addColumn<QString>("message");
-    const auto row = [](const char* tag, const char* temp, const char* columns, QString message) {
-        QTest::newRow(tag) << QString(temp) << QString(columns) << message;
-    };
-    row("written", "%1", "5", {});
-    row("one trailing separator dropped", "%1/", "5", {});
-    row("unwritable TEMP", "/proc/none", "5",
-        "The preview file '/proc/none/PME.htm' could not be written - Path not found, 76");
-    row("columns not a number", "%1", "many",
-        "The page could not be generated - Type mismatch, 13");
-}
-
-void TestOutputCommands::previewFile() {
-    QFETCH(QString, temp);
-    QFETCH(QString, columns);
-    QFETCH(QString, message);
-    qputenv("TEMP", QString(temp).replace("%1", dir->path()).toLocal8Bit());
-    const QString old = dir->filePath("PME.htm");
-    writeFile(old, "old");
-    doc->items().appendItems({{"A", "c", {}, {}, {}, "Hidden", {}}});
-    doc->WriteProp("Columns", columns);
-
-    const PreviewOutcome out = writePreviewFile(*doc, keys);
-    qunsetenv("TEMP");
-    QCOMPARE(out.message, message);
-    QCOMPARE(out.ok, message.isEmpty());
-    if (out.ok) {
-        QCOMPARE(out.path, old);
-        QCOMPARE(QString::fromLatin1(readAll(old)), htmlViewText(*doc, keys));
-    }
-}
-
-void TestOutputCommands::runStartsTheLauncherOnThePage() {
-    const QString page = dir->filePath("my page & \u00e9.htm");
-    doc->WriteProp("(HTML File)", page);
-    const QString aPath = dir->path() + "/";
-    writeFile(aPath + "ulvanta2.exe", "#!/bin/sh\nprintf '%s|' \"$@\" > \"$0.args\"\n");
-    QFile::setPermissions(aPath + "ulvanta2.exe",
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-
-    QCOMPARE(launchLine(aPath, *doc).commandLine, aPath + "ulvanta2.exe " + page);
-    QVERIFY(RunCommand(*doc, prompter, aPath).run());
-    QTRY_COMPARE(QString::fromUtf8(readAll(aPath + "ulvanta2.exe.args")), page + "|");
-    QVERIFY(prompter.messages.isEmpty());
-
-    QVERIFY(!RunCommand(*doc, prompter, "/nowhere/").run());
-    QCOMPARE(prompter.messages.size(), 1);
-    QCOMPARE(prompter.messages[0].title, QString("Run Error"));
-    QCOMPARE(prompter.messages[0].text, "An error occurred when running the command - "
-                                        "'/nowhere/ulvanta2.exe " +
-                                            page + "' - File not found, 53");
-}
-
-void TestOutputCommands::shortcutName_data() {
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("outer spaces trimmed, every replacement") << "  Tools: A?B\\b/c<d>e*f\"g|h "
-                                                             << "Tools; A!B_b_c(d)exf''g\u00a6h";
-    QTest::newRow("cut to 250") << QString(300, 'x') << QString(247, 'x');
-    QTest::newRow("non-ASCII fits the file system")
-        << QString(200, QChar(0xe9)) << QString(123, QChar(0xe9));
-}
-
-void TestOutputCommands::shortcutName() {
-    QFETCH(QString, title);
-    QFETCH(QString, name);
-    QCOMPARE(Shortcut::name(title), name);
-}
-
-void TestOutputCommands::shortcutEntry() {
-    const QString icon = dir->filePath("i.png");
-    writeFile(icon, {});
-    doc->WriteProp("Title", " Menu: \"$1\" ");
-    doc->WriteProp("(HTML File)", "/p/a b$\\%.htm");
-    doc->WriteProp("Icon", icon);
-    QCOMPARE(Shortcut::desktopEntry("/opt/ulv/", *doc),
-             "[Desktop Entry]\nVersion=1.0\nType=Application\nName=Menu; ''$1''\n"
-             "Comment=\\sMenu: \"$1\" \nExec=/opt/ulv/ulvanta2.exe \"/p/a b\\\\$\\\\\\\\%%.htm\"\n"
-             "Icon=" +
-                 icon + "\nPath=\nTerminal=false\n");
-    doc->WriteProp("Icon", "/missing.ico");
-    qputenv("ULV_TEST_DIR", "/opt/x y");
-    const QString entry = Shortcut::desktopEntry("%ULV_TEST_DIR%/", *doc);
-    QVERIFY(entry.contains("\nExec=\"/opt/x y/ulvanta2.exe\" \"/p/a b"));
-    QVERIFY(entry.contains("\nIcon=/opt/x y/ulvanta2.exe\n"));
-}
-
-void TestOutputCommands::shortcutGoesToTheDesktopFolder() {
-    const QString desk = dir->filePath("My Desk");
-    writeFile(dir->filePath("user-dirs.dirs"), "XDG_DESKTOP_DIR=\"" + desk.toUtf8() + "\"\n");
-    qputenv("XDG_CONFIG_HOME", dir->path().toLocal8Bit());
-    doc->WriteProp("Title", "What? Now");
-    ShortcutWriter w(*doc, prompter, "/opt/ulv/");
-    qunsetenv("XDG_CONFIG_HOME");
-    QCOMPARE(w.desktopFolder(), desk);
-    QVERIFY(w.run());
-    const QString file = desk + "/What! Now.desktop";
-    QVERIFY(readAll(file).contains("\nComment=What? Now\n"));
-    QVERIFY(QFileInfo(file).isExecutable());
-    QCOMPARE(prompter.messages.size(), 1);
-    QCOMPARE(prompter.messages[0].text,
-             QString("A shortcut was successfully created on the Desktop"));
-
-    QVERIFY(!ShortcutWriter(*doc, prompter, "/opt/", "/proc/desk").run());
-    QCOMPARE(prompter.messages[1].title, QString("Create Shortcut to Desktop Error"));
-    QCOMPARE(prompter.messages[1].text, QString("An error occurred when creating a shortcut on the "
-                                                "Desktop - Path not found, 76"));
-}
-
-void TestOutputCommands::htmlTabIsRegeneratedOnEachVisit() {
-    frmPME w(&prompter);
-    w.start({});
-    w.tabMain->setCurrentIndex(2);
-    QVERIFY(w.rtfHTML->toPlainText().contains("<h1>New File 1</h1>"));
-    w.tabMain->setCurrentIndex(1);
-    w.doc().WriteProp("Columns", "x");
-    w.doc().items().appendItems({{"A", "c", {}, {}, {}, {}, {}}});
-    w.tabMain->setCurrentIndex(2);
-    QCOMPARE(w.rtfHTML->toPlainText(),
-             QString("The page could not be generated - Type mismatch, 13"));
-}
 
 QTEST_MAIN(TestOutputCommands)
 #include "tst_outputcommands.moc"

@@ -11,13 +11,6 @@
 using namespace ulvanta;
 
 namespace {
-ItemRow row(const QString& prefix) {
-    ItemRow r;
-    for (int c = 0; c < ItemColumnCount; ++c)
-        r[size_t(c)] = prefix + QString::number(c);
-    return r;
-}
-
 // Writes a container of "name=content" entries.
 void writePack(const QString& path, const QStringList& entries) {
     PackFile p;
@@ -45,149 +38,142 @@ template <typename F> int errorOf(F f) {
 class TestDocumentFile : public QObject {
     Q_OBJECT
 private slots:
-    void everythingRoundTrips();
-    void rowsAreReadByPosition();
-    void unknownPropertyStopsTheOpen_data();
-    void unknownPropertyStopsTheOpen();
-    void heldFileIsLockedAgainstOtherHolders();
-    void failedSaveKeepsFileAndState_data();
-    void failedSaveKeepsFileAndState();
+    void everythingRoundTrips() {
+        Document d;
+        d.Propulate();
+        ItemRow tricky;
+        tricky[ColDescription] = QString::fromUtf8("é 日本 \xF0\x9F\x98\x80");
+        tricky[ColCommand] = "C:\\a,b\\\"quoted\".exe";
+        tricky[ColParameters] = "x\r\ny\tz";
+        tricky[ColComments] = "comma, semicolon;";
+        ItemRow sect;
+        sect[ColDescription] = SectionRow::compose("Tools: {x}", "3", "48", false, true);
+        d.items().appendItems({tricky, sect, ItemRow{"z0", "z1", "z2", "z3", "z4", "z5", "z6"}});
+        d.WriteProp("Header HTML", QString(1 << 20, QChar('h')));
+        d.WriteProp("Footer HTML", "two\r\nlines");
+        d.WriteProp("Title", "My page");
+        d.WriteProp("Link colour", "#FF0000");
+        d.Changed = true;
+        const QString path = dir.filePath("doc with spaces.pmf");
+        d.SaveFile(path);
+        QVERIFY(!d.Changed);
+        d.CO.release();
+
+        // Each row as seven entries, then every property in table order.
+        PackFile p;
+        p.LoadPack(path);
+        QCOMPARE(p.entryCount(), 3u * 7 + 36);
+        const QStringList names = {"DESC", "COMMAND", "PARAM",   "STARTIN",
+                                   "ICON", "RUN",     "COMMENTS"};
+        for (quint32 i = 0; i < 21; ++i)
+            QCOMPARE(p.entryName(i + 1), names[int(i % 7)]);
+        QCOMPARE(p.entryName(22), QString("P_BACK_C"));
+        QCOMPARE(p.entryName(57), QString("P_SHOW_R"));
+
+        Document back;
+        back.Propulate();
+        back.OpenFile(path, false);
+        QCOMPARE(back.items().count(), 3);
+        for (int r = 0; r < 3; ++r)
+            QCOMPARE(back.items().row(r), d.items().row(r));
+        for (int i = 1; i <= 36; ++i)
+            QCOMPARE(back.ReadProp(d.GetProp(i, 1), true), d.ReadProp(d.GetProp(i, 1), true));
+        QCOMPARE(back.caption(), "My page (" + path + ") - Ulvanta Editor");
+    }
+
+    void rowsAreReadByPosition() {
+        const QString path = dir.filePath("order.pmf");
+        writePack(path, {"DESC=d", "RUN=c1", "ICON=c2", "XX=c3", "PARAM=c4", "COMMAND=c5",
+                         "COMMENTS=c6", "P_TITLE=T"});
+        Document d;
+        d.Propulate();
+        d.OpenFile(path, false);
+        QCOMPARE(d.items().count(), 1);
+        QCOMPARE(d.items().row(0), (ItemRow{"d", "c1", "c2", "c3", "c4", "c5", "c6"}));
+        QCOMPARE(d.ReadProp("Title"), QString("T"));
+    }
+
+    void unknownPropertyStopsTheOpen_data() {
+        QTest::addColumn<QString>("badKey");
+        QTest::newRow("not in the table") << "P_NOPE";
+        QTest::newRow("out of table order") << "P_BACK_C"; // after P_COLUMN
+    }
+
+    void unknownPropertyStopsTheOpen() {
+        QFETCH(QString, badKey);
+        const QString path = dir.filePath("bad.pmf");
+        writePack(path, {"DESC=v", "COMMAND=v", "PARAM=v", "STARTIN=v", "ICON=v", "RUN=v",
+                         "COMMENTS=v", "P_COLUMN=9", badKey + "=x"});
+        Document d;
+        d.Propulate();
+        d.Changed = true;
+        QCOMPARE(errorOf([&] { d.OpenFile(path, false); }), 321);
+        // What was read before the error stays; the document keeps its name.
+        QCOMPARE(d.items().count(), 1);
+        QCOMPARE(d.ReadProp("Columns"), QString("9"));
+        QVERIFY(d.CurFile.isEmpty());
+        QVERIFY(d.Changed);
+    }
+
+    void heldFileIsLockedAgainstOtherHolders() {
+        const QString path = dir.filePath("held.pmf");
+        Document first, second;
+        first.Propulate();
+        first.SaveFile(path);
+        const QString flock = QStandardPaths::findExecutable("flock");
+        const auto otherProcessLocks = [&] {
+            return flock.isEmpty() ? !first.CO.isHeld()
+                                   : QProcess::execute(flock, {"-n", "-s", path, "true"}) == 0;
+        };
+        QVERIFY(!otherProcessLocks());
+        QCOMPARE(errorOf([&] { second.OpenFile(path, false); }), 70);
+        first.CO.release(); // as New or closing does
+        QVERIFY(otherProcessLocks());
+        second.OpenFile(path, false);
+        QCOMPARE(second.CurFile, path);
+    }
+
+    void failedSaveKeepsFileAndState_data() {
+        QTest::addColumn<QString>("target"); // relative to the temporary folder
+        QTest::addColumn<int>("number");
+        QTest::newRow("a folder") << "." << 75;
+        QTest::newRow("missing folder") << "missing/x.pmf" << 76;
+        // A save replaces the file whole: with no room for the new copy beside it,
+        // the old one stays as it was.
+        QTest::newRow("itself, in a read-only folder") << "ro/good.pmf" << 70;
+    }
+
+    void failedSaveKeepsFileAndState() {
+        QFETCH(QString, target);
+        QFETCH(int, number);
+        QDir(dir.path()).mkdir("ro");
+        const QString good = dir.filePath("ro/good.pmf");
+        Document d;
+        d.Propulate();
+        d.items().appendItems({ItemRow{"a"}});
+        d.SaveFile(good);
+        QFile::setPermissions(dir.filePath("ro"), QFile::ReadOwner | QFile::ExeOwner);
+        const bool ignored = QFileInfo(dir.filePath("ro")).isWritable();
+        d.items().appendItems({ItemRow{"b"}});
+        d.Changed = true;
+        const int error = errorOf([&] { d.SaveFile(dir.filePath(target)); });
+        QFile::setPermissions(dir.filePath("ro"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (number == 70 && ignored)
+            QSKIP("running with rights that ignore folder permissions");
+        QCOMPARE(error, number);
+        QCOMPARE(d.CurFile, good);
+        QVERIFY(d.Changed);
+        QVERIFY(d.CO.isHeld());
+        d.CO.release();
+        Document back;
+        back.OpenFile(good, false);
+        QCOMPARE(back.items().count(), 1);
+    }
 
 private:
     QTemporaryDir dir;
 };
-
-void TestDocumentFile::everythingRoundTrips() {
-    Document d;
-    d.Propulate();
-    ItemRow tricky;
-    tricky[ColDescription] = QString::fromUtf8("é 日本 \xF0\x9F\x98\x80");
-    tricky[ColCommand] = "C:\\a,b\\\"quoted\".exe";
-    tricky[ColParameters] = "x\r\ny\tz";
-    tricky[ColComments] = "comma, semicolon;";
-    ItemRow sect;
-    sect[ColDescription] = SectionRow::compose("Tools: {x}", "3", "48", false, true);
-    d.items().appendItems({tricky, sect, row("z")});
-    d.WriteProp("Header HTML", QString(1 << 20, QChar('h')));
-    d.WriteProp("Footer HTML", "two\r\nlines");
-    d.WriteProp("Title", "My page");
-    d.WriteProp("Link colour", "#FF0000");
-    d.Changed = true;
-    const QString path = dir.filePath("doc with spaces.pmf");
-    d.SaveFile(path);
-    QVERIFY(!d.Changed);
-    d.CO.release();
-
-    // Each row as seven entries, then every property in table order.
-    PackFile p;
-    p.LoadPack(path);
-    QCOMPARE(p.entryCount(), 3u * 7 + 36);
-    const QStringList names = {"DESC", "COMMAND", "PARAM", "STARTIN", "ICON", "RUN", "COMMENTS"};
-    for (quint32 i = 0; i < 21; ++i)
-        QCOMPARE(p.entryName(i + 1), names[int(i % 7)]);
-    QCOMPARE(p.entryName(22), QString("P_BACK_C"));
-    QCOMPARE(p.entryName(57), QString("P_SHOW_R"));
-
-    Document back;
-    back.Propulate();
-    back.OpenFile(path, false);
-    QCOMPARE(back.items().count(), 3);
-    for (int r = 0; r < 3; ++r)
-        QCOMPARE(back.items().row(r), d.items().row(r));
-    for (int i = 1; i <= 36; ++i)
-        QCOMPARE(back.ReadProp(d.GetProp(i, 1), true), d.ReadProp(d.GetProp(i, 1), true));
-    QCOMPARE(back.caption(), "My page (" + path + ") - Ulvanta Editor");
-}
-
-void TestDocumentFile::rowsAreReadByPosition() {
-    const QString path = dir.filePath("order.pmf");
-    writePack(path, {"DESC=d", "RUN=c1", "ICON=c2", "XX=c3", "PARAM=c4", "COMMAND=c5",
-                     "COMMENTS=c6", "P_TITLE=T"});
-    Document d;
-    d.Propulate();
-    d.OpenFile(path, false);
-    QCOMPARE(d.items().count(), 1);
-    QCOMPARE(d.items().row(0), (ItemRow{"d", "c1", "c2", "c3", "c4", "c5", "c6"}));
-    QCOMPARE(d.ReadProp("Title"), QString("T"));
-}
-
-void TestDocumentFile::unknownPropertyStopsTheOpen_data() {
-    QTest::addColumn<QString>("badKey");
-    QTest::newRow("not in the table") << "P_NOPE";
-    QTest::newRow("out of table order") << "P_BACK_C"; // after P_COLUMN
-}
-
-void TestDocumentFile::unknownPropertyStopsTheOpen() {
-    QFETCH(QString, badKey);
-    const QString path = dir.filePath("bad.pmf");
-    writePack(path, {"DESC=v", "COMMAND=v", "PARAM=v", "STARTIN=v", "ICON=v", "RUN=v", "COMMENTS=v",
-                     "P_COLUMN=9", badKey + "=x"});
-    Document d;
-    d.Propulate();
-    d.Changed = true;
-    QCOMPARE(errorOf([&] { d.OpenFile(path, false); }), 321);
-    // What was read before the error stays; the document keeps its name.
-    QCOMPARE(d.items().count(), 1);
-    QCOMPARE(d.ReadProp("Columns"), QString("9"));
-    QVERIFY(d.CurFile.isEmpty());
-    QVERIFY(d.Changed);
-}
-
-void TestDocumentFile::heldFileIsLockedAgainstOtherHolders() {
-    const QString path = dir.filePath("held.pmf");
-    Document first, second;
-    first.Propulate();
-    first.SaveFile(path);
-    const QString flock = QStandardPaths::findExecutable("flock");
-    const auto otherProcessLocks = [&] {
-        return flock.isEmpty() ? !first.CO.isHeld()
-                               : QProcess::execute(flock, {"-n", "-s", path, "true"}) == 0;
-    };
-    QVERIFY(!otherProcessLocks());
-    QCOMPARE(errorOf([&] { second.OpenFile(path, false); }), 70);
-    first.CO.release(); // as New or closing does
-    QVERIFY(otherProcessLocks());
-    second.OpenFile(path, false);
-    QCOMPARE(second.CurFile, path);
-}
-
-void TestDocumentFile::failedSaveKeepsFileAndState_data() {
-    QTest::addColumn<QString>("target"); // relative to the temporary folder
-    QTest::addColumn<int>("number");
-    QTest::newRow("a folder") << "." << 75;
-    QTest::newRow("missing folder") << "missing/x.pmf" << 76;
-    // A save replaces the file whole: with no room for the new copy beside it,
-    // the old one stays as it was.
-    QTest::newRow("itself, in a read-only folder") << "ro/good.pmf" << 70;
-}
-
-void TestDocumentFile::failedSaveKeepsFileAndState() {
-    QFETCH(QString, target);
-    QFETCH(int, number);
-    QDir(dir.path()).mkdir("ro");
-    const QString good = dir.filePath("ro/good.pmf");
-    Document d;
-    d.Propulate();
-    d.items().appendItems({row("a")});
-    d.SaveFile(good);
-    QFile::setPermissions(dir.filePath("ro"), QFile::ReadOwner | QFile::ExeOwner);
-    const bool ignored = QFileInfo(dir.filePath("ro")).isWritable();
-    d.items().appendItems({row("b")});
-    d.Changed = true;
-    const int error = errorOf([&] { d.SaveFile(dir.filePath(target)); });
-    QFile::setPermissions(dir.filePath("ro"),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (number == 70 && ignored)
-        QSKIP("running with rights that ignore folder permissions");
-    QCOMPARE(error, number);
-    QCOMPARE(d.CurFile, good);
-    QVERIFY(d.Changed);
-    QVERIFY(d.CO.isHeld());
-    d.CO.release();
-    Document back;
-    back.OpenFile(good, false);
-    QCOMPARE(back.items().count(), 1);
-}
 
 QTEST_GUILESS_MAIN(TestDocumentFile)
 #include "tst_documentfile.moc"

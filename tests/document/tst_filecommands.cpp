@@ -22,13 +22,117 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 class TestFileCommands : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void newAsksToSaveChanges_data();
-    void newAsksToSaveChanges();
-    void savedDocumentSavesInPlace();
-    void startUp_data();
-    void startUp();
-    void closeRemovesThePreviewEvenWhenCancelled();
+    void init() {
+        doc = std::make_unique<Document>();
+        doc->Propulate();
+        doc->setUntitledCaption();
+        prompter = std::make_unique<ScriptedPrompter>();
+        cmds = std::make_unique<FileCommands>(*doc, *prompter);
+    }
+
+    void newAsksToSaveChanges_data() {
+        QTest::addColumn<QString>("curFile");
+        QTest::addColumn<PromptAnswer>("answer");
+        QTest::addColumn<QString>("saveAs"); // the name chosen in Save As, "" cancels it
+        QTest::addColumn<bool>("proceeds");
+        QTest::addColumn<QString>("text");
+        const QString untitled =
+            "The file 'New File 1'  has changed.  Do you want to save the changes?";
+        QTest::newRow("untitled, two spaces before has; No")
+            << "" << PromptAnswer::No << "" << true << untitled;
+        QTest::newRow("titled names the file; Cancel")
+            << "/d/a.pmf" << PromptAnswer::Cancel << "" << false
+            << "The file 'New File 1' ('/d/a.pmf') has changed.  Do you want to save the changes?";
+        QTest::newRow("Yes, Save As cancelled")
+            << "" << PromptAnswer::Yes << "" << false << untitled;
+        QTest::newRow("Yes, saved") << "" << PromptAnswer::Yes << "new.pmf" << true << untitled;
+    }
+
+    void newAsksToSaveChanges() {
+        QFETCH(QString, curFile);
+        QFETCH(PromptAnswer, answer);
+        QFETCH(QString, saveAs);
+        QFETCH(bool, proceeds);
+        QFETCH(QString, text);
+        doc->CurFile = curFile;
+        doc->items().appendItems({ItemRow{"a"}});
+        QVERIFY(cmds->ChangeFile()); // unchanged: no question
+        QVERIFY(prompter->messages.isEmpty());
+        doc->Changed = true;
+        prompter->answers = {answer};
+        const QString path = saveAs.isEmpty() ? QString() : dir.filePath(saveAs);
+        prompter->files = {saveAs.isEmpty() ? std::nullopt : std::optional<QString>(path)};
+        cmds->New();
+        QCOMPARE(prompter->messages.size(), 1);
+        const auto& m = prompter->messages.first();
+        QCOMPARE(m.text, text);
+        QCOMPARE(m.title, QString("Ulvanta Editor"));
+        QCOMPARE(m.buttons, PromptButtons::YesNoCancel);
+        QCOMPARE(prompter->fileRequests.size(), answer == PromptAnswer::Yes ? 1 : 0);
+        QCOMPARE(QFile::exists(path), !saveAs.isEmpty());
+        QCOMPARE(doc->NextNew, proceeds ? 2 : 1);
+        QCOMPARE(doc->items().count(), proceeds ? 0 : 1);
+        QCOMPARE(doc->Changed, !proceeds);
+    }
+
+    void savedDocumentSavesInPlace() {
+        doc->SaveFile(dir.filePath("saved.pmf"));
+        doc->Changed = true;
+        cmds->Save();
+        QVERIFY(prompter->fileRequests.isEmpty());
+        QVERIFY(!doc->Changed);
+    }
+
+    void startUp_data() {
+        QTest::addColumn<QString>("commandLine"); // %1: a document, %2: a broken one
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("error"); // the message's title
+        const QString none = "New File 1 - Ulvanta Editor";
+        QTest::newRow("quoted path with spaces") << "\"%1\""
+                                                 << "Start (%1) - Ulvanta Editor"
+                                                 << "";
+        QTest::newRow("bare path with spaces") << "%1"
+                                               << "Start (%1) - Ulvanta Editor"
+                                               << "";
+        QTest::newRow("missing file") << "\"%1.missing\"" << none << "";
+        QTest::newRow("empty") << "" << none << "";
+        QTest::newRow("broken: reported, then a new document") << "%2"
+                                                               << "New File 2 - Ulvanta Editor"
+                                                               << "Open Error";
+    }
+
+    void startUp() {
+        QFETCH(QString, commandLine);
+        QFETCH(QString, caption);
+        QFETCH(QString, error);
+        const QString path = dir.filePath("my docs/start up.pmf");
+        const QString broken = dir.filePath("my docs/broken.pmf");
+        QDir(dir.path()).mkpath("my docs");
+        writeFile(broken, "VODK");
+        {
+            Document other;
+            other.Propulate();
+            other.WriteProp("Title", "Start");
+            other.SaveFile(path);
+        }
+        const auto fill = [&](QString s) { return s.replace("%1", path).replace("%2", broken); };
+        cmds->openAtStartup(fill(commandLine));
+        QCOMPARE(doc->caption(), fill(caption));
+        QCOMPARE(prompter->messages.size(), error.isEmpty() ? 0 : 1);
+        if (!error.isEmpty())
+            QCOMPARE(prompter->messages.first().title, error);
+    }
+
+    void closeRemovesThePreviewEvenWhenCancelled() {
+        const QString preview = dir.filePath("PME.htm");
+        for (const bool cancel : {true, false}) {
+            writeFile(preview, {});
+            doc->Changed = true;
+            prompter->answers = {cancel ? PromptAnswer::Cancel : PromptAnswer::No};
+            QCOMPARE(cmds->close(preview), !cancel);
+            QVERIFY(!QFile::exists(preview));
+        }
+    }
 
 private:
     std::unique_ptr<Document> doc;
@@ -36,117 +140,6 @@ private:
     std::unique_ptr<FileCommands> cmds;
     QTemporaryDir dir;
 };
-
-void TestFileCommands::init() {
-    doc = std::make_unique<Document>();
-    doc->Propulate();
-    doc->setUntitledCaption();
-    prompter = std::make_unique<ScriptedPrompter>();
-    cmds = std::make_unique<FileCommands>(*doc, *prompter);
-}
-
-void TestFileCommands::newAsksToSaveChanges_data() {
-    QTest::addColumn<QString>("curFile");
-    QTest::addColumn<PromptAnswer>("answer");
-    QTest::addColumn<QString>("saveAs"); // the name chosen in Save As, "" cancels it
-    QTest::addColumn<bool>("proceeds");
-    QTest::addColumn<QString>("text");
-    const QString untitled =
-        "The file 'New File 1'  has changed.  Do you want to save the changes?";
-    QTest::newRow("untitled, two spaces before has; No")
-        << "" << PromptAnswer::No << "" << true << untitled;
-    QTest::newRow("titled names the file; Cancel")
-        << "/d/a.pmf" << PromptAnswer::Cancel << "" << false
-        << "The file 'New File 1' ('/d/a.pmf') has changed.  Do you want to save the changes?";
-    QTest::newRow("Yes, Save As cancelled") << "" << PromptAnswer::Yes << "" << false << untitled;
-    QTest::newRow("Yes, saved") << "" << PromptAnswer::Yes << "new.pmf" << true << untitled;
-}
-
-void TestFileCommands::newAsksToSaveChanges() {
-    QFETCH(QString, curFile);
-    QFETCH(PromptAnswer, answer);
-    QFETCH(QString, saveAs);
-    QFETCH(bool, proceeds);
-    QFETCH(QString, text);
-    doc->CurFile = curFile;
-    doc->items().appendItems({ItemRow{"a"}});
-    QVERIFY(cmds->ChangeFile()); // unchanged: no question
-    QVERIFY(prompter->messages.isEmpty());
-    doc->Changed = true;
-    prompter->answers = {answer};
-    const QString path = saveAs.isEmpty() ? QString() : dir.filePath(saveAs);
-    prompter->files = {saveAs.isEmpty() ? std::nullopt : std::optional<QString>(path)};
-    cmds->New();
-    QCOMPARE(prompter->messages.size(), 1);
-    const auto& m = prompter->messages.first();
-    QCOMPARE(m.text, text);
-    QCOMPARE(m.title, QString("Ulvanta Editor"));
-    QCOMPARE(m.buttons, PromptButtons::YesNoCancel);
-    QCOMPARE(prompter->fileRequests.size(), answer == PromptAnswer::Yes ? 1 : 0);
-    QCOMPARE(QFile::exists(path), !saveAs.isEmpty());
-    QCOMPARE(doc->NextNew, proceeds ? 2 : 1);
-    QCOMPARE(doc->items().count(), proceeds ? 0 : 1);
-    QCOMPARE(doc->Changed, !proceeds);
-}
-
-void TestFileCommands::savedDocumentSavesInPlace() {
-    doc->SaveFile(dir.filePath("saved.pmf"));
-    doc->Changed = true;
-    cmds->Save();
-    QVERIFY(prompter->fileRequests.isEmpty());
-    QVERIFY(!doc->Changed);
-}
-
-void TestFileCommands::startUp_data() {
-    QTest::addColumn<QString>("commandLine"); // %1: a document, %2: a broken one
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("error"); // the message's title
-    const QString none = "New File 1 - Ulvanta Editor";
-    QTest::newRow("quoted path with spaces") << "\"%1\""
-                                             << "Start (%1) - Ulvanta Editor"
-                                             << "";
-    QTest::newRow("bare path with spaces") << "%1"
-                                           << "Start (%1) - Ulvanta Editor"
-                                           << "";
-    QTest::newRow("missing file") << "\"%1.missing\"" << none << "";
-    QTest::newRow("empty") << "" << none << "";
-    QTest::newRow("broken: reported, then a new document") << "%2"
-                                                           << "New File 2 - Ulvanta Editor"
-                                                           << "Open Error";
-}
-
-void TestFileCommands::startUp() {
-    QFETCH(QString, commandLine);
-    QFETCH(QString, caption);
-    QFETCH(QString, error);
-    const QString path = dir.filePath("my docs/start up.pmf");
-    const QString broken = dir.filePath("my docs/broken.pmf");
-    QDir(dir.path()).mkpath("my docs");
-    writeFile(broken, "VODK");
-    {
-        Document other;
-        other.Propulate();
-        other.WriteProp("Title", "Start");
-        other.SaveFile(path);
-    }
-    const auto fill = [&](QString s) { return s.replace("%1", path).replace("%2", broken); };
-    cmds->openAtStartup(fill(commandLine));
-    QCOMPARE(doc->caption(), fill(caption));
-    QCOMPARE(prompter->messages.size(), error.isEmpty() ? 0 : 1);
-    if (!error.isEmpty())
-        QCOMPARE(prompter->messages.first().title, error);
-}
-
-void TestFileCommands::closeRemovesThePreviewEvenWhenCancelled() {
-    const QString preview = dir.filePath("PME.htm");
-    for (const bool cancel : {true, false}) {
-        writeFile(preview, {});
-        doc->Changed = true;
-        prompter->answers = {cancel ? PromptAnswer::Cancel : PromptAnswer::No};
-        QCOMPARE(cmds->close(preview), !cancel);
-        QVERIFY(!QFile::exists(preview));
-    }
-}
 
 QTEST_GUILESS_MAIN(TestFileCommands)
 #include "tst_filecommands.moc"

@@ -53,92 +53,85 @@ const int kNoFile = -1, kCutShort = -2;
 class ImportTest : public QObject {
     Q_OBJECT
 private slots:
-    void import_data();
-    void import();
-    void importsTheCurrentDocumentItself();
+    void import_data() {
+        QTest::addColumn<int>("file"); // a document's rows, kNoFile or kCutShort
+        QTest::addColumn<QString>("sectionName");
+        QTest::addColumn<QString>("sectionRow"); // empty: no section row
+        QTest::addColumn<QString>("message");    // %1: the file
+        const auto row = [](const char* tag, int file, const QString& name, const QString& sect,
+                            const char* message) {
+            QTest::newRow(tag) << file << name << sect << QString(message);
+        };
+        const QString tail = SectionRow::defaultTail();
+        const char* wrong = "An error occurred when attempting to import the file '%1' - Invalid "
+                            "file format (the last row is cut short), 321";
+        row("no section", 3, "  ", {}, "3 items were successfully added");
+        row("padded name", 1, "  Games  ", "SECTION:Games" + tail, "1 item was successfully added");
+        row("escaped name", 2, "A:B;{x}", "SECTION:A{c}B{s}{l}x{r}" + tail,
+            "2 items were successfully added");
+        row("no items", 0, {}, {}, "No items were found in the file");
+        row("grouped count", 1234, {}, {}, "1,234 items were successfully added");
+        row("missing file, after adding the section", kNoFile, "Games", "SECTION:Games" + tail,
+            "Could not find the file '%1'. Please check the filename and try again.");
+        row("last row cut short, the rows read stay", kCutShort, {}, {}, wrong);
+    }
+
+    void import() {
+        QFETCH(int, file);
+        QFETCH(QString, sectionName);
+        QFETCH(QString, sectionRow);
+        QFETCH(QString, message);
+        const QString path = m_dir.filePath(QString("src %1.pmf").arg(QTest::currentDataTag()));
+        if (file == kCutShort)
+            writeCutShortFile(path);
+        else if (file != kNoFile)
+            writeDocument(path, file);
+        const Outcome outcome = file == kNoFile     ? Outcome::MissingFile
+                                : file == kCutShort ? Outcome::Failed
+                                                    : Outcome::Imported;
+        const int added = file == kCutShort ? 1 : std::max(file, 0); // the rows read
+        Document doc;
+        doc.Propulate();
+        doc.WriteProp(QStringLiteral("Title"), QStringLiteral("Mine"));
+        doc.items().appendItems({ItemRow{QStringLiteral("Existing")}});
+        doc.setTitledCaption(QStringLiteral("Mine"));
+        ScriptedPrompter p;
+        QCOMPARE(ImportCommand(doc, p).import(path, sectionName), outcome);
+
+        const int withSection = sectionRow.isEmpty() ? 0 : 1;
+        QCOMPARE(doc.items().count(), 1 + withSection + added);
+        if (withSection)
+            QCOMPARE(doc.items().row(1), ItemRow{sectionRow});
+        if (added > 0)
+            QCOMPARE(doc.items().row(doc.items().count() - 1), icon(added));
+        QCOMPARE(p.messages.size(), 1);
+        QCOMPARE(p.messages[0].text, message.arg(path));
+        const bool imported = outcome == Outcome::Imported;
+        QCOMPARE(p.messages[0].title, imported ? "Import Result" : "Import Error");
+        QCOMPARE(doc.Changed, imported);
+        QCOMPARE(p.busyDepth, 0);
+        // The file's properties never reach the open document.
+        QCOMPARE(doc.ReadProp(QStringLiteral("Title"), true), QStringLiteral("Mine"));
+        QCOMPARE(doc.ReadProp(QStringLiteral("Columns"), true), QStringLiteral("5"));
+        QVERIFY(doc.CurFile.isEmpty());
+        QCOMPARE(doc.caption(), QStringLiteral("Mine - Ulvanta Editor"));
+    }
+
+    void importsTheCurrentDocumentItself() {
+        const QString path = m_dir.filePath(QStringLiteral("self.pmf"));
+        writeDocument(path, 2);
+        Document doc;
+        doc.OpenFile(path, false); // held from now on
+        ScriptedPrompter p;
+        QCOMPARE(ImportCommand(doc, p).import(path, QString()), Outcome::Imported);
+        QCOMPARE(doc.items().count(), 4);
+        QCOMPARE(doc.items().row(2), doc.items().row(0));
+        QVERIFY(doc.CO.isHeld());
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-void ImportTest::import_data() {
-    QTest::addColumn<int>("file"); // rows of a document, kNoFile or kCutShort
-    QTest::addColumn<QString>("sectionName");
-    QTest::addColumn<QString>("sectionRow"); // empty: no section row
-    QTest::addColumn<Outcome>("outcome");
-    QTest::addColumn<int>("added");
-    QTest::addColumn<QString>("message"); // %1: the file
-    const auto row = [](const char* tag, int file, const QString& name, const QString& sect,
-                        Outcome outcome, int added, const char* message) {
-        QTest::newRow(tag) << file << name << sect << outcome << added << QString(message);
-    };
-    const QString tail = SectionRow::defaultTail();
-    const char* wrong = "An error occurred when attempting to import the file '%1' - Invalid "
-                        "file format (the last row is cut short), 321";
-    row("no section", 3, "  ", {}, Outcome::Imported, 3, "3 items were successfully added");
-    row("padded name", 1, "  Games  ", "SECTION:Games" + tail, Outcome::Imported, 1,
-        "1 item was successfully added");
-    row("escaped name", 2, "A:B;{x}", "SECTION:A{c}B{s}{l}x{r}" + tail, Outcome::Imported, 2,
-        "2 items were successfully added");
-    row("no items", 0, {}, {}, Outcome::Imported, 0, "No items were found in the file");
-    row("grouped count", 1234, {}, {}, Outcome::Imported, 1234,
-        "1,234 items were successfully added");
-    row("missing file, after adding the section", kNoFile, "Games", "SECTION:Games" + tail,
-        Outcome::MissingFile, 0,
-        "Could not find the file '%1'. Please check the filename and try again.");
-    row("last row cut short, the rows read stay", kCutShort, {}, {}, Outcome::Failed, 1, wrong);
-}
-
-void ImportTest::import() {
-    QFETCH(int, file);
-    QFETCH(QString, sectionName);
-    QFETCH(QString, sectionRow);
-    QFETCH(Outcome, outcome);
-    QFETCH(int, added);
-    QFETCH(QString, message);
-    const QString path = m_dir.filePath(QString("src %1.pmf").arg(QTest::currentDataTag()));
-    if (file == kCutShort)
-        writeCutShortFile(path);
-    else if (file != kNoFile)
-        writeDocument(path, file);
-    Document doc;
-    doc.Propulate();
-    doc.WriteProp(QStringLiteral("Title"), QStringLiteral("Mine"));
-    doc.items().appendItems({ItemRow{QStringLiteral("Existing")}});
-    doc.setTitledCaption(QStringLiteral("Mine"));
-    ScriptedPrompter p;
-    QCOMPARE(ImportCommand(doc, p).import(path, sectionName), outcome);
-
-    const int withSection = sectionRow.isEmpty() ? 0 : 1;
-    QCOMPARE(doc.items().count(), 1 + withSection + added);
-    if (withSection)
-        QCOMPARE(doc.items().row(1), ItemRow{sectionRow});
-    if (added > 0)
-        QCOMPARE(doc.items().row(doc.items().count() - 1), icon(added));
-    QCOMPARE(p.messages.size(), 1);
-    QCOMPARE(p.messages[0].text, message.arg(path));
-    const bool imported = outcome == Outcome::Imported;
-    QCOMPARE(p.messages[0].title, imported ? "Import Result" : "Import Error");
-    QCOMPARE(doc.Changed, imported);
-    QCOMPARE(p.busyDepth, 0);
-    // The file's properties never reach the open document.
-    QCOMPARE(doc.ReadProp(QStringLiteral("Title"), true), QStringLiteral("Mine"));
-    QCOMPARE(doc.ReadProp(QStringLiteral("Columns"), true), QStringLiteral("5"));
-    QVERIFY(doc.CurFile.isEmpty());
-    QCOMPARE(doc.caption(), QStringLiteral("Mine - Ulvanta Editor"));
-}
-
-void ImportTest::importsTheCurrentDocumentItself() {
-    const QString path = m_dir.filePath(QStringLiteral("self.pmf"));
-    writeDocument(path, 2);
-    Document doc;
-    doc.OpenFile(path, false); // held from now on
-    ScriptedPrompter p;
-    QCOMPARE(ImportCommand(doc, p).import(path, QString()), Outcome::Imported);
-    QCOMPARE(doc.items().count(), 4);
-    QCOMPARE(doc.items().row(2), doc.items().row(0));
-    QVERIFY(doc.CO.isHeld());
-}
 
 QTEST_GUILESS_MAIN(ImportTest)
 #include "tst_import.moc"

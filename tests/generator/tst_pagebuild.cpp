@@ -51,163 +51,146 @@ void makeFile(const QString& path, const QByteArray& bytes, qint64 size = -1) {
 class TestPageBuild : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void iconFolderHoldsWhatExists();
-    void rebuildDeletesTheOldIcons();
-    void buildCommand_data();
-    void buildCommand();
-    void commandLineBuildsTheSameBytes();
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        if (dir->path().contains('.'))
+            QSKIP("the temporary folder's name holds a \".\"");
+        doc = std::make_unique<Document>();
+        doc->Propulate();
+    }
+
+    void iconFolderHoldsWhatExistsAndIsCleanedOnRebuild() {
+        const QString tool = path("my tool \u00e9");
+        makeFile(tool, "#!/bin/sh\n");
+        makeFile(path("broken.dat"), QByteArray(64, '\xff'));
+        makeFile(path("huge.bin"), "x", qint64(3) << 30);
+        QDir().mkdir(path("a folder"));
+        doc->items().appendItems(
+            {icon("A", tool), icon("B", tool.toUpper()), icon("C", path("gone")),
+             icon("D", path("pic.PNG")), icon("E", path("a folder")), icon("F", path("broken.dat")),
+             icon("G", path("huge.bin")), section("20.5"), icon("H", path("a folder/../huge.bin")),
+             section("10"), icon("I", path("a folder/."))});
+        const QString page = build("out page.htm");
+        const QString base = path("out page");
+        QCOMPARE(page.count("src=\"" + base + "/Icon1.ico\""), 2); // the same program, in capitals
+        QVERIFY(page.contains("src=\"" + path("pic.PNG") + "\""));
+        for (int k : {0, 2, 3, 4, 5, 6}) // 0: a missing program
+            QVERIFY(page.contains(QString("src=\"%1/Icon%2.ico\"").arg(base).arg(k)));
+        // Sizes 16 to 24 take the small icon, 25 and more the large one, below 16 none.
+        QCOMPARE(QDir(base).entryList(QDir::Files, QDir::Name),
+                 QStringList({"Icon1.ico", "Icon2.ico", "Icon3.ico", "Icon4.ico", "Icon5.ico",
+                              "Icons.txt"}));
+        QCOMPARE(QImageReader(base + "/Icon1.ico").size(), QSize(32, 32));
+        QCOMPARE(QImageReader(base + "/Icon5.ico").size(), QSize(16, 16));
+        KeyFile list;
+        list.LoadKeys(base + "/Icons.txt");
+        QCOMPARE(list.GetKey("Icons"), QString("6"));
+        QCOMPARE(list.GetKey("EXE1"), tool);
+        QCOMPARE(list.GetKey("EXE2"), path("a folder"));
+        QVERIFY(page.toLatin1() == readAll(path("out page.htm"))); // plain ASCII
+
+        // A view touches no file; a rebuild deletes the icons the list names, and only those.
+        PageGenerator(*doc, keys).GenHTML(false, base);
+        QVERIFY(QFile::exists(base + "/Icon5.ico"));
+        makeFile(base + "/Icon7.ico", "not ours");
+        doc->items().clear();
+        doc->items().appendItems({icon("E", path("a folder"))});
+        build("out page.htm");
+        QCOMPARE(QDir(base).entryList(QDir::Files, QDir::Name),
+                 QStringList({"Icon1.ico", "Icon7.ico", "Icons.txt"}));
+        list.LoadKeys(base + "/Icons.txt");
+        QCOMPARE(list.GetKey("Icons"), QString("1"));
+        QCOMPARE(list.GetKey("EXE1"), path("a folder"));
+    }
+
+    void buildCommand_data() {
+        QTest::addColumn<bool>("items");
+        QTest::addColumn<PromptAnswer>("buildEmpty"); // to "No Items in List", asked of no items
+        QTest::addColumn<QString>("chosen");          // "" cancels
+        QTest::addColumn<QString>("error");           // the message's end, "" none
+        const auto row = [](const char* tag, bool items, PromptAnswer buildEmpty, QString chosen,
+                            QString error) {
+            QTest::newRow(tag) << items << buildEmpty << chosen << error;
+        };
+        row("no items, No", false, PromptAnswer::No, "x.htm", "");
+        row("no items, Yes: a page without a table", false, PromptAnswer::Yes, "x.htm", "");
+        row("cancelled", true, PromptAnswer::No, "", "");
+        row("built", true, PromptAnswer::No, "x.htm", "");
+        row("a folder", true, PromptAnswer::No, "sub.d", "Path/File access error, 75");
+        row("no dot", true, PromptAnswer::No, "plain", "Bad file name or number, 52");
+    }
+
+    void buildCommand() {
+        QFETCH(bool, items);
+        QFETCH(PromptAnswer, buildEmpty);
+        QFETCH(QString, chosen);
+        QFETCH(QString, error);
+        QDir().mkdir(path("sub.d"));
+        if (items)
+            doc->items().appendItems({icon("A", {})});
+        doc->WriteProp("(HTML File)", path("old.htm"));
+        ScriptedPrompter p;
+        p.answers.push_back(buildEmpty);
+        p.files.push_back(chosen.isEmpty() ? std::nullopt : std::optional<QString>(path(chosen)));
+
+        const bool built = BuildCommand(*doc, p, keys).run();
+
+        const bool asked = items || buildEmpty == PromptAnswer::Yes;
+        const bool success = asked && !chosen.isEmpty() && error.isEmpty();
+        QCOMPARE(p.fileRequests.size(), asked ? 1 : 0);
+        if (asked)
+            QCOMPARE(p.fileRequests[0].fileName, path("old.htm"));
+        QCOMPARE(built, success);
+        QCOMPARE(doc->Changed, success);
+        QCOMPARE(doc->ReadProp("(HTML File)", true), path(success ? chosen : "old.htm"));
+        QCOMPARE(p.busyDepth, 0);
+        if (!items)
+            QCOMPARE(p.messages.takeFirst().defaultButton, PromptAnswer::No);
+        QCOMPARE(p.messages.size(), error.isEmpty() ? 0 : 1);
+        if (success)
+            QCOMPARE(QString(readAll(path(chosen))).contains("<table"), items);
+        if (!error.isEmpty()) {
+            QCOMPARE(p.messages[0].title, QString("Build Error"));
+            QCOMPARE(p.messages[0].text,
+                     "An error occurred when attempting to build the HTML file '" + path(chosen) +
+                         "' - " + error);
+        }
+    }
+
+    void commandLineBuildsTheSameBytes() {
+        makeFile(path("tool"), "x");
+        doc->items().appendItems({icon("A", path("tool")), icon("B, \u00fc", "/x.gif")});
+        doc->WriteProp("Show edit command", "True");
+        doc->SaveFile(path("doc.pmf"));
+        doc->CO.release();
+        const QByteArray docBytes = readAll(path("doc.pmf"));
+
+        const QByteArray editorPage = build("page.htm").toLatin1();
+        const QByteArray editorList = readAll(path("page/Icons.txt"));
+
+        QProcess proc;
+        QCOMPARE(runBuilder(proc, {path("doc.pmf"), path("page.htm")}), 0);
+        QCOMPARE(readAll(path("page.htm")), editorPage);
+        QCOMPARE(readAll(path("page/Icons.txt")), editorList);
+        QCOMPARE(readAll(path("doc.pmf")), docBytes);
+
+        QCOMPARE(runBuilder(proc, {path("doc.pmf")}), 0);
+        QCOMPARE(proc.readAllStandardOutput(), htmlViewText(*doc, keys).toLatin1());
+    }
 
 private:
     QString path(const QString& name) const { return dir->filePath(name); }
-    QString build(const QString& name);
+
+    QString build(const QString& name) {
+        PageFile::build(*doc, keys, path(name));
+        return QString::fromLatin1(readAll(path(name)));
+    }
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<Document> doc;
     KeyFile keys;
 };
-
-void TestPageBuild::init() {
-    dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir->isValid());
-    if (dir->path().contains('.'))
-        QSKIP("the temporary folder's name holds a \".\"");
-    doc = std::make_unique<Document>();
-    doc->Propulate();
-}
-
-QString TestPageBuild::build(const QString& name) {
-    PageFile::build(*doc, keys, path(name));
-    return QString::fromLatin1(readAll(path(name)));
-}
-
-void TestPageBuild::iconFolderHoldsWhatExists() {
-    const QString tool = path("my tool \u00e9");
-    makeFile(tool, "#!/bin/sh\n");
-    makeFile(path("broken.dat"), QByteArray(64, '\xff'));
-    makeFile(path("huge.bin"), "x", qint64(3) << 30);
-    QDir().mkdir(path("a folder"));
-    doc->items().appendItems({icon("A", tool), icon("B", tool.toUpper()), icon("C", path("gone")),
-                              icon("D", path("pic.PNG")), icon("E", path("a folder")),
-                              icon("F", path("broken.dat")), icon("G", path("huge.bin")),
-                              section("20.5"), icon("H", path("a folder/../huge.bin")),
-                              section("10"), icon("I", path("a folder/."))});
-    const QString page = build("out page.htm");
-    const QString base = path("out page");
-    QCOMPARE(page.count("src=\"" + base + "/Icon1.ico\""), 2); // the same program, in capitals
-    QVERIFY(page.contains("src=\"" + path("pic.PNG") + "\""));
-    for (int k : {0, 2, 3, 4, 5, 6}) // 0: a missing program
-        QVERIFY(page.contains(QString("src=\"%1/Icon%2.ico\"").arg(base).arg(k)));
-    // Sizes 16 to 24 take the small icon, 25 and more the large one, below 16 none.
-    QCOMPARE(QDir(base).entryList(QDir::Files, QDir::Name),
-             QStringList(
-                 {"Icon1.ico", "Icon2.ico", "Icon3.ico", "Icon4.ico", "Icon5.ico", "Icons.txt"}));
-    QCOMPARE(QImageReader(base + "/Icon1.ico").size(), QSize(32, 32));
-    QCOMPARE(QImageReader(base + "/Icon5.ico").size(), QSize(16, 16));
-    KeyFile list;
-    list.LoadKeys(base + "/Icons.txt");
-    QCOMPARE(list.GetKey("Icons"), QString("6"));
-    QCOMPARE(list.GetKey("EXE1"), tool);
-    QCOMPARE(list.GetKey("EXE2"), path("a folder"));
-    QVERIFY(page.toLatin1() == readAll(path("out page.htm"))); // plain ASCII
-}
-
-void TestPageBuild::rebuildDeletesTheOldIcons() {
-    makeFile(path("a.sh"), "x");
-    makeFile(path("b.sh"), "y");
-    doc->items().appendItems({icon("A", path("a.sh")), icon("B", path("b.sh"))});
-    build("menu.htm");
-    QVERIFY(QFile::exists(path("menu/Icon2.ico")));
-    PageGenerator(*doc, keys).GenHTML(false, path("menu")); // a view touches no file
-    QVERIFY(QFile::exists(path("menu/Icon2.ico")));
-    doc->items().removeItem(0);
-    makeFile(path("menu/Icon7.ico"), "not ours");
-    const QString page = build("menu.htm");
-    QVERIFY(page.contains(path("menu/Icon1.ico")));
-    QCOMPARE(QDir(path("menu")).entryList(QDir::Files, QDir::Name),
-             QStringList({"Icon1.ico", "Icon7.ico", "Icons.txt"}));
-    KeyFile list;
-    list.LoadKeys(path("menu/Icons.txt"));
-    QCOMPARE(list.GetKey("EXE1"), path("b.sh"));
-    QCOMPARE(list.GetKey("Icons"), QString("1"));
-}
-
-void TestPageBuild::buildCommand_data() {
-    QTest::addColumn<bool>("items");
-    QTest::addColumn<PromptAnswer>("buildEmpty"); // to "No Items in List", asked of no items
-    QTest::addColumn<QString>("chosen");          // "" cancels
-    QTest::addColumn<QString>("error");           // the message's end, "" none
-    const auto row = [](const char* tag, bool items, PromptAnswer buildEmpty, QString chosen,
-                        QString error) {
-        QTest::newRow(tag) << items << buildEmpty << chosen << error;
-    };
-    row("no items, No", false, PromptAnswer::No, "x.htm", "");
-    row("no items, Yes: a page without a table", false, PromptAnswer::Yes, "x.htm", "");
-    row("cancelled", true, PromptAnswer::No, "", "");
-    row("built", true, PromptAnswer::No, "x.htm", "");
-    row("a folder", true, PromptAnswer::No, "sub.d", "Path/File access error, 75");
-    row("no dot", true, PromptAnswer::No, "plain", "Bad file name or number, 52");
-}
-
-void TestPageBuild::buildCommand() {
-    QFETCH(bool, items);
-    QFETCH(PromptAnswer, buildEmpty);
-    QFETCH(QString, chosen);
-    QFETCH(QString, error);
-    QDir().mkdir(path("sub.d"));
-    if (items)
-        doc->items().appendItems({icon("A", {})});
-    doc->WriteProp("(HTML File)", path("old.htm"));
-    ScriptedPrompter p;
-    p.answers.push_back(buildEmpty);
-    p.files.push_back(chosen.isEmpty() ? std::nullopt : std::optional<QString>(path(chosen)));
-
-    const bool built = BuildCommand(*doc, p, keys).run();
-
-    const bool asked = items || buildEmpty == PromptAnswer::Yes;
-    const bool success = asked && !chosen.isEmpty() && error.isEmpty();
-    QCOMPARE(p.fileRequests.size(), asked ? 1 : 0);
-    if (asked)
-        QCOMPARE(p.fileRequests[0].fileName, path("old.htm"));
-    QCOMPARE(built, success);
-    QCOMPARE(doc->Changed, success);
-    QCOMPARE(doc->ReadProp("(HTML File)", true), path(success ? chosen : "old.htm"));
-    QCOMPARE(p.busyDepth, 0);
-    if (!items)
-        QCOMPARE(p.messages.takeFirst().defaultButton, PromptAnswer::No);
-    QCOMPARE(p.messages.size(), error.isEmpty() ? 0 : 1);
-    if (success)
-        QCOMPARE(QString(readAll(path(chosen))).contains("<table"), items);
-    if (!error.isEmpty()) {
-        QCOMPARE(p.messages[0].title, QString("Build Error"));
-        QCOMPARE(p.messages[0].text, "An error occurred when attempting to build the HTML file '" +
-                                         path(chosen) + "' - " + error);
-    }
-}
-
-void TestPageBuild::commandLineBuildsTheSameBytes() {
-    makeFile(path("tool"), "x");
-    doc->items().appendItems({icon("A", path("tool")), icon("B, \u00fc", "/x.gif")});
-    doc->WriteProp("Show edit command", "True");
-    doc->SaveFile(path("doc.pmf"));
-    doc->CO.release();
-    const QByteArray docBytes = readAll(path("doc.pmf"));
-
-    ScriptedPrompter p;
-    p.files.push_back(path("page.htm"));
-    QVERIFY(BuildCommand(*doc, p, keys).run());
-    const QByteArray editorPage = readAll(path("page.htm"));
-    const QByteArray editorList = readAll(path("page/Icons.txt"));
-
-    QProcess proc;
-    QCOMPARE(runBuilder(proc, {path("doc.pmf"), path("page.htm")}), 0);
-    QCOMPARE(readAll(path("page.htm")), editorPage);
-    QCOMPARE(readAll(path("page/Icons.txt")), editorList);
-    QCOMPARE(readAll(path("doc.pmf")), docBytes);
-
-    QCOMPARE(runBuilder(proc, {path("doc.pmf")}), 0);
-    QCOMPARE(proc.readAllStandardOutput(), htmlViewText(*doc, keys).toLatin1());
-}
 
 QTEST_MAIN(TestPageBuild)
 #include "tst_pagebuild.moc"
