@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(Shortcut::name(title), name);
     }
 
-    void desktopShortcut() {
+    void shortcutIsWrittenToTheDesktopFolder() {
         const QString desk = dir->filePath("My Desk"), icon = dir->filePath("i.png");
         writeFile(icon, {});
         writeFile(dir->filePath("user-dirs.dirs"), "XDG_DESKTOP_DIR=\"" + desk.toUtf8() + "\"\n");

@@ -53,7 +53,7 @@ const int kNoFile = -1, kCutShort = -2;
 class ImportTest : public QObject {
     Q_OBJECT
 private slots:
-    void import_data() {
+    void importAddsTheRowsReadAndReports_data() {
         QTest::addColumn<int>("file"); // a document's rows, kNoFile or kCutShort
         QTest::addColumn<QString>("sectionName");
         QTest::addColumn<QString>("sectionRow"); // empty: no section row
@@ -76,7 +76,7 @@ private slots:
         row("last row cut short, the rows read stay", kCutShort, {}, {}, wrong);
     }
 
-    void import() {
+    void importAddsTheRowsReadAndReports() {
         QFETCH(int, file);
         QFETCH(QString, sectionName);
         QFETCH(QString, sectionRow);

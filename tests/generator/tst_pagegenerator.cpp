@@ -110,11 +110,12 @@ private slots:
         QCOMPARE(out, expected);
     }
 
-    void tableOutline_data() {
+    void tableLayoutOrNumberError_data() {
         QTest::addColumn<std::vector<ItemRow>>("rows");
         QTest::addColumn<QStringList>("settings");
-        QTest::addColumn<QString>("outline"); // see tableOutline(); "error N" when generation fails
-        QTest::addColumn<QString>("width");   // every cell's
+        QTest::addColumn<QString>(
+            "outline"); // see tableLayoutOrNumberError(); "error N" when generation fails
+        QTest::addColumn<QString>("width"); // every cell's
         const auto icons = [](int n, std::vector<ItemRow> v = {}) {
             for (int i = 0; i < n; ++i)
                 v.push_back(icon(QString("I%1").arg(i), "c"));
@@ -152,7 +153,7 @@ private slots:
         row("zero columns with icons", {section("S", "0.4"), icon("a", "b")}, {}, "error 11");
     }
 
-    void tableOutline() {
+    void tableLayoutOrNumberError() {
         QFETCH(std::vector<ItemRow>, rows);
         QFETCH(QStringList, settings);
         QFETCH(QString, outline);
