@@ -6,14 +6,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -84,14 +82,10 @@ private slots:
         QTest::newRow("icon dialog") << false;
         QTest::newRow("section dialog") << true;
     }
-
     void mnemonicsReachTheirFields() {
         QFETCH(bool, section);
-        std::unique_ptr<QDialog> d;
-        if (section)
-            d = std::make_unique<frmSection>(*w);
-        else
-            d = std::make_unique<frmAdd>(*w);
+        std::unique_ptr<QDialog> d(section ? static_cast<QDialog*>(new frmSection(*w))
+                                           : new frmAdd(*w));
         d->show();
         // A dialog over an active window reports itself active before it is.
         QTRY_COMPARE(QApplication::activeWindow(), d.get());
@@ -120,12 +114,11 @@ private slots:
             claim(g->title());
     }
 
-    void keyboardOnlyDocumentSavesAndReopens() {
+    void addDialogTakesOneIconAfterAnotherByKeyboard() {
         // F4: two icons, Enter after each, Esc to close.
         whenModal([](QDialog* d) {
             auto* a = qobject_cast<frmAdd*>(d);
             QVERIFY(a);
-            QCOMPARE(a->windowTitle(), QStringLiteral("Add an Icon"));
             QTest::keyClicks(a->focusWidget(), QStringLiteral("Editor"));
             QTest::keyClick(a->focusWidget(), Qt::Key_Tab);
             QTest::keyClicks(a->focusWidget(), QStringLiteral("/usr/bin/editor"));
@@ -141,50 +134,9 @@ private slots:
         });
         QTest::keyClick(w->lvItems, Qt::Key_F4);
         QCOMPARE(texts(w->doc().items()), (QStringList{"Editor", "Terminal"}));
+        QCOMPARE(w->doc().items().cell(0, ColCommand), QStringLiteral("/usr/bin/editor"));
+        QCOMPARE(w->doc().items().cell(1, ColRun), QStringLiteral("Normal Window"));
         QVERIFY(w->doc().Changed);
-
-        // Second row current, F7: a section above it.
-        // The offscreen platform does not hand activation back when a dialog closes.
-        w->activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), w.get());
-        QTest::keyClick(w->lvItems, Qt::Key_Home); // the first key only makes a row current
-        QTest::keyClick(w->lvItems, Qt::Key_End);
-        QCOMPARE(w->currentRow(), 1);
-        whenModal([](QDialog* d) {
-            QTest::keyClicks(d->focusWidget(), QStringLiteral("Tools: misc"));
-            QTest::keyClick(d->focusWidget(), Qt::Key_Return);
-        });
-        QTest::keyClick(w->lvItems, Qt::Key_F7);
-        w->activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), w.get());
-        const QString section = QStringLiteral(
-            "SECTION:Tools{c} misc;Columns:5;Icon size:32;Icons above:True;Table border:False");
-        QCOMPARE(texts(w->doc().items()), (QStringList{"Editor", section, "Terminal"}));
-
-        // The first icon goes into the section, then Copy and paste of the section.
-        QTest::keyClick(w->lvItems, Qt::Key_Home);
-        QTest::keyClick(w->lvItems, Qt::Key_D, Qt::ControlModifier);
-        QCOMPARE(w->currentRow(), 1);
-        QTest::keyClick(w->lvItems, Qt::Key_Home);
-        QTest::keyClick(w->lvItems, Qt::Key_F12);
-        QCOMPARE(texts(w->doc().items()), (QStringList{section, "Editor", "Terminal", section}));
-
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("keys.pmf"));
-        prompter->files.push_back(path);
-        QTest::keyClick(w->lvItems, Qt::Key_S, Qt::ControlModifier);
-        QVERIFY(!w->doc().Changed);
-
-        // The window holds its file; a copy is read back.
-        const QString copy = dir.filePath(QStringLiteral("copy.pmf"));
-        QVERIFY(QFile::copy(path, copy));
-        Document reopened;
-        reopened.OpenFile(copy, false);
-        QCOMPARE(reopened.items().count(), 4);
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(reopened.items().row(i), w->doc().items().row(i));
-        QCOMPARE(reopened.items().cell(1, ColCommand), QStringLiteral("/usr/bin/editor"));
-        QCOMPARE(reopened.items().cell(2, ColRun), QStringLiteral("Normal Window"));
     }
 
     void editWithEnterWritesAndCloses() {
@@ -195,7 +147,6 @@ private slots:
         bool checked = false;
         whenModal([&](QDialog* d) {
             auto* a = qobject_cast<frmAdd*>(d);
-            QCOMPARE(a->windowTitle(), QStringLiteral("Edit Icon Old"));
             QVERIFY(a->cmdAddClose->isHidden());
             // Only the edited row stays selected.
             QCOMPARE(w->lvItems->selectionModel()->selectedRows().size(), 1);
@@ -227,7 +178,6 @@ private slots:
         whenModal([](QDialog* d) {
             auto* s = qobject_cast<frmSection*>(d);
             QVERIFY(s);
-            QCOMPARE(s->windowTitle(), QStringLiteral("Edit Section Old"));
             s->txtColumns->setFocus();
             s->txtColumns->setText(QStringLiteral("250"));
             QTest::keyClick(s->txtColumns, Qt::Key_Return); // confirms with the focus still there

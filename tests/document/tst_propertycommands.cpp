@@ -1,5 +1,6 @@
-// Editing page properties without a window: numbers, Booleans, the title, the
-// font settings, the Delete key, reset, the choice of editor and the colour texts.
+// Page properties without a window: the list and reading and writing by name,
+// typed numbers and the title, Booleans, the font settings, the Delete key, reset,
+// the choice of editor and the colour texts.
 #include "ScriptedPrompter.h"
 #include "document/Colour.h"
 #include "document/Document.h"
@@ -13,7 +14,7 @@
 using namespace ulvanta;
 
 namespace {
-// Records which dialog the window would open.
+// Records which dialog the window would open; the font dialog is always cancelled.
 struct RecordingHost : PropertyEditorHost {
     QStringList calls;
     qint32 defCol = 0;
@@ -26,17 +27,9 @@ struct RecordingHost : PropertyEditorHost {
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override {
         calls << "Font";
         fontShown = initial;
-        return std::nullopt; // cancelled
+        return std::nullopt;
     }
 };
-
-void twoColumns(const char* a, const char* b) {
-    QTest::addColumn<QString>(a);
-    QTest::addColumn<QString>(b);
-}
-void twoTexts(const char* row, const QString& a, const QString& b) {
-    QTest::newRow(row) << a << b;
-}
 } // namespace
 
 class tst_PropertyCommands : public QObject {
@@ -58,10 +51,39 @@ private slots:
         doc.CurFile.clear();
         doc.NextNew = 1;
         doc.Propulate();
+        doc.setUntitledCaption();
         doc.Changed = false;
     }
 
-    void numberEntry_data() {
+    void tableIsSortedByNameAndBounded() {
+        QCOMPARE(doc.props().count(), 36);
+        for (int i = 1; i < doc.props().count(); ++i)
+            QVERIFY2(doc.props().name(i - 1).compare(doc.props().name(i), Qt::CaseInsensitive) < 0,
+                     qPrintable(doc.props().name(i)));
+        // Positions outside the table, and unknown sub-items, give nothing.
+        QCOMPARE(doc.GetProp(36, 3), QString("P_SHOW_R"));
+        QVERIFY(doc.GetProp(37, 1).isEmpty() && doc.GetProp(0, 3).isEmpty());
+        QVERIFY(doc.GetProp(1, 4).isEmpty());
+    }
+
+    void readAndWriteByName() {
+        doc.WriteProp("Title", "Tom & Jerry <é>");
+        QCOMPARE(setting("Title"), QString("Tom & Jerry <é>"));
+        QCOMPARE(doc.ReadProp("Title"), QString("Tom &amp; Jerry &lt;&#233;&gt;"));
+        QCOMPARE(doc.ReadProp("title"), QString()); // names are case-sensitive
+        doc.WriteProp("title", "x");
+        QCOMPARE(setting("Title"), QString("Tom & Jerry <é>"));
+        // HTML is never converted; the list shows it whole up to 49 characters.
+        const QString html = "<b>&</b>" + QString(41, 'x');
+        doc.WriteProp("Header HTML", html);
+        doc.WriteProp("Footer HTML", html + "y");
+        QCOMPARE(doc.ReadProp("Footer HTML"), html + "y");
+        QCOMPARE(doc.props().setting(row("Header HTML")), html);
+        QCOMPARE(doc.props().setting(row("Footer HTML")), html + "y...");
+    }
+
+    // Numbers and the title are typed into an input box.
+    void typedEntry_data() {
         QTest::addColumn<QString>("property");
         QTest::addColumn<QString>("answer"); // a null text cancels the box
         QTest::addColumn<QString>("expected");
@@ -77,8 +99,10 @@ private slots:
         add("blanks kept", "Columns", " 7 ", " 7 ", "");
         add("empty", "Columns", "", "5", "");
         add("cancelled", "Columns", QString(), "5", "");
+        add("title typed", "Title", "My apps", "My apps", "");
+        add("title empty", "Title", "", "New File 1", "");
     }
-    void numberEntry() {
+    void typedEntry() {
         QFETCH(QString, property);
         QFETCH(QString, answer);
         QFETCH(QString, expected);
@@ -91,6 +115,7 @@ private slots:
         QCOMPARE(prompter.inputDefaults, QStringList{before});
         QCOMPARE(setting(property), expected);
         QCOMPARE(doc.Changed, expected != before);
+        QCOMPARE(doc.caption(), setting("Title") + " - Ulvanta Editor");
         QCOMPARE(prompter.messages.size(), message.isEmpty() ? 0 : 1); // no second chance
         if (!message.isEmpty()) {
             QCOMPARE(prompter.messages[0].text, message);
@@ -99,83 +124,59 @@ private slots:
         }
     }
 
-    void toggle_data() {
+    // A click toggles a Boolean; the Delete key empties only a few settings.
+    void clickAndDelete_data() {
+        QTest::addColumn<QString>("property");
         QTest::addColumn<QString>("start");
-        QTest::addColumn<int>("clicks");
+        QTest::addColumn<bool>("click"); // else the Delete key
         QTest::addColumn<QString>("expected");
-        QTest::newRow("once") << "False" << 1 << "True";
-        QTest::newRow("twice") << "False" << 2 << "False";
-        QTest::newRow("neither") << "true" << 1 << "true";
+        const auto add = [](const char* r, const char* p, const char* s, bool c, const char* e) {
+            QTest::newRow(r) << p << s << c << e;
+        };
+        add("False clicked", "Table border", "False", true, "True");
+        add("True clicked", "Table border", "True", true, "False");
+        add("other text clicked", "Table border", "true", true, "true");
+        add("icon size deleted", "Icon size", "48", false, "");
+        add("columns kept", "Columns", "3", false, "3");
     }
-    void toggle() {
+    void clickAndDelete() {
+        QFETCH(QString, property);
         QFETCH(QString, start);
-        QFETCH(int, clicks);
+        QFETCH(bool, click);
         QFETCH(QString, expected);
-        doc.WriteProp("Table border", start);
-        for (int i = 0; i < clicks; ++i)
-            cmd.activate(row("Table border"), host);
-        QCOMPARE(setting("Table border"), expected);
-        QVERIFY(doc.Changed);
+        doc.WriteProp(property, start);
+        if (click)
+            cmd.activate(row(property), host);
+        else
+            QCOMPARE(cmd.deleteKey(row(property)), expected != start);
+        QCOMPARE(setting(property), expected);
+        QCOMPARE(doc.Changed, click || expected != start); // a click counts as a change
         QVERIFY(prompter.messages.isEmpty() && host.calls.isEmpty());
     }
 
-    void showEditCommandAsksToSave_data() {
+    void showEditCommandNeedsASavedFile_data() {
+        QTest::addColumn<bool>("saved");
         QTest::addColumn<bool>("yes");
-        QTest::newRow("no") << false;
+        QTest::newRow("untitled, no") << false << false;
         // Yes saves (Save As for an untitled document, cancelled here); the setting stays on.
-        QTest::newRow("yes") << true;
+        QTest::newRow("untitled, yes") << false << true;
+        QTest::newRow("saved: not asked") << true << false;
     }
-    void showEditCommandAsksToSave() {
+    void showEditCommandNeedsASavedFile() {
+        QFETCH(bool, saved);
         QFETCH(bool, yes);
+        QTemporaryDir dir;
+        if (saved)
+            doc.SaveFile(dir.filePath("saved.pmf"));
         prompter.answers.push_back(yes ? PromptAnswer::Yes : PromptAnswer::No);
         cmd.toggle(row("Show edit command"));
-        QCOMPARE(prompter.messages.size(), 1);
-        QCOMPARE(prompter.messages[0].text, QString("This property requires that the file is "
-                                                    "saved.  Do you want to save now?"));
-        QCOMPARE(prompter.messages[0].title, QString("Save File"));
-        QCOMPARE(prompter.messages[0].buttons, PromptButtons::YesNo);
-        QCOMPARE(setting("Show edit command"), yes ? QString("True") : QString("False"));
+        doc.CO.release();
+        QCOMPARE(prompter.messages.size(), saved ? 0 : 1);
+        if (!saved)
+            QCOMPARE(prompter.messages[0].buttons, PromptButtons::YesNo);
+        QCOMPARE(setting("Show edit command"), QString(saved || yes ? "True" : "False"));
         QCOMPARE(prompter.fileRequests.size(), yes ? 1 : 0);
         QVERIFY(doc.Changed);
-    }
-
-    void showEditCommandOnASavedDocumentDoesNotAsk() {
-        QTemporaryDir dir;
-        doc.SaveFile(dir.filePath("saved.pmf"));
-        cmd.toggle(row("Show edit command"));
-        QCOMPARE(setting("Show edit command"), QString("True"));
-        QVERIFY(prompter.messages.isEmpty());
-        doc.CO.release();
-    }
-
-    void title_data() {
-        twoColumns("answer", "caption");
-        twoTexts("typed", "My apps", "My apps - Ulvanta Editor");
-        twoTexts("empty answer", "", "New File 1 - Ulvanta Editor");
-    }
-    void title() {
-        QFETCH(QString, answer);
-        QFETCH(QString, caption);
-        doc.setUntitledCaption();
-        prompter.inputs.push_back(answer);
-        cmd.activate(row("Title"), host);
-        QCOMPARE(prompter.inputPrompts, QStringList{"Type the window title:|Title"});
-        QCOMPARE(setting("Title"), answer.isEmpty() ? QString("New File 1") : answer);
-        QCOMPARE(doc.caption(), caption);
-        QCOMPARE(doc.Changed, !answer.isEmpty());
-    }
-
-    void deleteKey_data() {
-        twoColumns("property", "expected");
-        twoTexts("icon size", "Icon size", "");
-        twoTexts("columns", "Columns", "5");
-    }
-    void deleteKey() {
-        QFETCH(QString, property);
-        QFETCH(QString, expected);
-        QCOMPARE(cmd.deleteKey(row(property)), expected.isEmpty());
-        QCOMPARE(setting(property), expected);
-        QCOMPARE(doc.Changed, expected.isEmpty());
     }
 
     void reset_data() {
@@ -186,17 +187,18 @@ private slots:
     void reset() {
         QFETCH(bool, yes);
         doc.WriteProp("Header HTML", "<b>hi</b>");
+        doc.WriteProp("Columns", "3");
         doc.NextNew = 4;
         QSignalSpy tabs(&doc, &Document::tabRequested);
         prompter.answers.push_back(yes ? PromptAnswer::Yes : PromptAnswer::No);
         cmd.reset();
-        QCOMPARE(tabs.size(), 1);
+        QCOMPARE(tabs.size(), 1); // the question is asked over the Properties tab
         QCOMPARE(tabs[0][0].toInt(), 1);
-        QCOMPARE(prompter.messages[0].text,
-                 QString("Are you sure you want to reset the properties?"));
-        QCOMPARE(prompter.messages[0].title, QString("Reset Properties"));
-        QCOMPARE(setting("Header HTML"), yes ? QString() : QString("<b>hi</b>"));
-        QCOMPARE(setting("Title"), yes ? QString("New File 4") : QString("New File 1"));
+        QCOMPARE(prompter.messages.size(), 1);
+        const QStringList after{setting("Header HTML"), setting("Columns"), setting("Title")};
+        const QStringList expected =
+            yes ? QStringList{"", "5", "New File 4"} : QStringList{"<b>hi</b>", "3", "New File 1"};
+        QCOMPARE(after, expected);
         QCOMPARE(doc.Changed, yes);
     }
 
@@ -204,25 +206,21 @@ private slots:
         QTest::addColumn<QString>("property");
         QTest::addColumn<QString>("call");
         QTest::addColumn<qint64>("defCol");
-        QTest::addColumn<QString>("title");
-        const auto add = [](const char* p, const char* c, qint64 d, const char* t) {
-            QTest::newRow(p) << p << c << d << t;
-        };
-        add("Background colour", "PCol", 0x80000005, "");
-        add("(HTML File)", "PFile", 0, "HTML File Location");
-        add("Header HTML", "MultiLine", 0, "");
-        add("Font", "Font", 0, "");
+        QTest::newRow("colour") << "Background colour"
+                                << "PCol" << qint64(0x80000005);
+        QTest::newRow("file") << "(HTML File)"
+                              << "PFile" << qint64(0);
+        QTest::newRow("text") << "Header HTML"
+                              << "MultiLine" << qint64(0);
     }
     void dialogEditors() {
         QFETCH(QString, property);
         QFETCH(QString, call);
         QFETCH(qint64, defCol);
-        QFETCH(QString, title);
         QSignalSpy checkmenus(&doc, &Document::checkmenusRequested);
         cmd.activate(row(property), host);
         QCOMPARE(host.calls, QStringList{call});
         QCOMPARE(host.defCol, qint32(defCol));
-        QCOMPARE(host.fileEditor.prompt, title);
         QCOMPARE(host.fileEditor.htmlFile, property == "(HTML File)");
         // Only the built page's location changes what Run and the shortcut offer.
         QCOMPARE(checkmenus.size(), property == "(HTML File)" ? 1 : 0);
@@ -230,38 +228,27 @@ private slots:
         QCOMPARE(doc.Changed, call == "MultiLine");
     }
 
-    void fontDialogIsLoadedFromTheSettings_data() {
-        twoColumns("size", "colour");
-        QTest::addColumn<bool>("shown");
-        QTest::addColumn<double>("shownSize");
+    void fontDialogShowsTheSettingsAndCancelKeepsThem_data() {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("colour");
+        QTest::addColumn<double>("shownSize"); // -1: no dialog
         QTest::addColumn<int>("shownColour");
-        QTest::newRow("all set") << QString("12.5") << "#FF0000" << true << 12.5 << 255;
-        QTest::newRow("invalid colour") << QString("10") << "#FFF" << true << 10.0 << -1;
-        QTest::newRow("size no number") << QString("big") << "#FF0000" << false << -1.0 << -1;
+        QTest::newRow("all set") << "12.5"
+                                 << "#FF0000" << 12.5 << 255;
+        QTest::newRow("invalid colour") << "10"
+                                        << "#FFF" << 10.0 << -1;
+        QTest::newRow("size no number") << "big"
+                                        << "#FF0000" << -1.0 << -1;
     }
-    void fontDialogIsLoadedFromTheSettings() {
+    void fontDialogShowsTheSettingsAndCancelKeepsThem() {
         QFETCH(QString, size);
         QFETCH(QString, colour);
-        QFETCH(bool, shown);
         QFETCH(double, shownSize);
         QFETCH(int, shownColour);
         doc.WriteProp("Font", "Serif");
         doc.WriteProp("Font underline", "True");
         doc.WriteProp("Font size", size);
         doc.WriteProp("Text colour", colour);
-        cmd.editFont(host);
-        QCOMPARE(host.fontShown.has_value(), shown);
-        if (!shown)
-            return;
-        QCOMPARE(host.fontShown->name, QString("Serif"));
-        QVERIFY(host.fontShown->underline && !host.fontShown->bold);
-        QCOMPARE(host.fontShown->size.value_or(-1.0), shownSize);
-        QCOMPARE(host.fontShown->colour.value_or(-1), shownColour);
-    }
-
-    void fontDialogCancelChangesNothing() {
-        doc.WriteProp("Font size", "11");
-        doc.WriteProp("Text colour", "#123456");
         const auto all = [this] {
             QStringList out;
             for (int r = 0; r < doc.props().count(); ++r)
@@ -272,39 +259,41 @@ private slots:
         cmd.activate(row("Font"), host);
         QCOMPARE(all(), before);
         QVERIFY(!doc.Changed);
+        QCOMPARE(host.fontShown.has_value(), shownSize > 0);
+        if (!host.fontShown)
+            return;
+        QCOMPARE(host.fontShown->name, QString("Serif"));
+        QVERIFY(host.fontShown->underline && !host.fontShown->bold);
+        QCOMPARE(host.fontShown->size.value_or(-1.0), shownSize);
+        QCOMPARE(host.fontShown->colour.value_or(-1), shownColour);
     }
 
-    void colHexToNum_data() {
-        twoColumns("hex", "number");
-        twoTexts("red", "#FF0000", "255");
-        twoTexts("blue, no #", "0000FF", "16711680");
-        twoTexts("lower case", "#00ff00", "65280");
-        twoTexts("three digits", "#FFF", "");
-        twoTexts("five digits", "12345", "341010");
-        twoTexts("every # removed", "#12#3456", "5649426");
-        twoTexts("beyond six", "#FF0000AA", "255");
-        twoTexts("not hex", "#GG0000", "");
-        twoTexts("sign", "-10000", "");
+    void colourTexts_data() {
+        QTest::addColumn<bool>("toNumber");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        const auto add = [](const char* r, bool n, const char* f, const char* t) {
+            QTest::newRow(r) << n << QString(f) << QString(t);
+        };
+        // The text reads red, green, blue; the number holds red in its lowest byte.
+        add("blue, no #", true, "0000FF", "16711680");
+        add("lower case", true, "#00ff00", "65280");
+        add("three digits", true, "#FFF", "");
+        add("five digits", true, "12345", "341010");
+        add("every # removed", true, "#12#3456", "5649426");
+        add("beyond six", true, "#FF0000AA", "255");
+        add("not hex", true, "#GG0000", "");
+        add("teal, padded", false, "8421376", "#008080");
+        add("largest", false, "16777215", "#FFFFFF");
+        add("too large", false, "16777216", "");
+        add("negative", false, "-1", "");
+        add("not a number", false, "abc", "");
     }
-    void colHexToNum() {
-        QFETCH(QString, hex);
-        QFETCH(QString, number);
-        QCOMPARE(Colour::ColHexToNum(hex), number);
-    }
-
-    void colNumToHex_data() {
-        twoColumns("number", "hex");
-        twoTexts("red", "255", "#FF0000");
-        twoTexts("teal", "8421376", "#008080");
-        twoTexts("one", "1", "#010000");
-        twoTexts("too large", "16777216", "");
-        twoTexts("negative", "-1", "");
-        twoTexts("not a number", "abc", "");
-    }
-    void colNumToHex() {
-        QFETCH(QString, number);
-        QFETCH(QString, hex);
-        QCOMPARE(Colour::ColNumToHex(number), hex);
+    void colourTexts() {
+        QFETCH(bool, toNumber);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QCOMPARE(toNumber ? Colour::ColHexToNum(from) : Colour::ColNumToHex(from), to);
     }
 };
 
