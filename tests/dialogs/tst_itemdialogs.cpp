@@ -43,13 +43,6 @@ QStringList texts(const ItemList& items) {
     return out;
 }
 
-void addRows(frmPME& w, const QStringList& descriptions) {
-    std::vector<ItemRow> rows;
-    for (const QString& d : descriptions)
-        rows.push_back(ItemRow{d, QStringLiteral("cmd")});
-    w.doc().items().appendItems(std::move(rows));
-}
-
 // The mnemonic letter of a caption, or 0.
 QChar mnemonic(const QString& caption) {
     static const QRegularExpression amp(QStringLiteral("(?:^|[^&])(?:&&)*&([^&])"));
@@ -140,7 +133,7 @@ private slots:
     }
 
     void editWithEnterWritesAndCloses() {
-        addRows(*w, {"First", "Old"});
+        w->doc().items().appendItems({ItemRow{"First", "cmd"}, ItemRow{"Old", "cmd"}});
         w->setCurrentRow(1);
         w->lvItems->selectionModel()->select(
             w->doc().items().index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
@@ -163,8 +156,9 @@ private slots:
     }
 
     void inPlaceEditOfASectionOpensTheSectionDialog() {
-        addRows(*w,
-                {"SECTION:Old;Columns:3;Icon size:48;Icons above:maybe;Table border:True", "x"});
+        w->doc().items().appendItems(
+            {ItemRow{"SECTION:Old;Columns:3;Icon size:48;Icons above:maybe;Table border:True"},
+             ItemRow{"x", "cmd"}});
         // Reaching a section row by keyboard is no edit: no dialog opens.
         QSignalSpy edits(w->mnuEditEdit, &QAction::triggered);
         QTimer* stray = whenModal([](QDialog* d) { d->reject(); });

@@ -1,15 +1,27 @@
-// Page properties without a window: the list and reading and writing by name,
-// typed numbers and the title, Booleans, the font settings, the Delete key, reset,
-// the choice of editor and the colour texts.
+// Page properties: the list and reading and writing by name, what a click or a
+// key does to each property, reset, the colour texts, and the colour, file, text
+// and font dialogs with the property list of the main window.
 #include "ScriptedPrompter.h"
+#include "app/frmPME.h"
+#include "dialogs/FontDialog.h"
+#include "dialogs/frmPCol.h"
+#include "dialogs/frmPFile.h"
+#include "dialogs/frmPMTB.h"
 #include "document/Colour.h"
-#include "document/Document.h"
 #include "document/FileCommands.h"
-#include "document/PropertyCommands.h"
+#include "document/PropertyDialogs.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace ulvanta;
 
@@ -43,6 +55,15 @@ class tst_PropertyCommands : public QObject {
 
     int row(const QString& name) const { return doc.props().rowOf(name); }
     QString setting(const QString& name) const { return doc.ReadProp(name, true); }
+    static QString setting(frmPME& w, const QString& name) { return w.doc().ReadProp(name, true); }
+
+    // Clicks a row of the window's property list.
+    static void clickProperty(frmPME& w, const QString& name) {
+        const QModelIndex i = w.doc().props().index(w.doc().props().rowOf(name), 0);
+        w.lvProp->scrollTo(i);
+        QTest::mouseClick(w.lvProp->viewport(), Qt::LeftButton, {},
+                          w.lvProp->visualRect(i).center());
+    }
 
 private slots:
     void init() {
@@ -55,15 +76,11 @@ private slots:
         doc.Changed = false;
     }
 
-    void tableIsSortedByNameAndBounded() {
+    void listIsSortedByName() {
         QCOMPARE(doc.props().count(), 36);
         for (int i = 1; i < doc.props().count(); ++i)
             QVERIFY2(doc.props().name(i - 1).compare(doc.props().name(i), Qt::CaseInsensitive) < 0,
                      qPrintable(doc.props().name(i)));
-        // Positions outside the table, and unknown sub-items, give nothing.
-        QCOMPARE(doc.GetProp(36, 3), QString("P_SHOW_R"));
-        QVERIFY(doc.GetProp(37, 1).isEmpty() && doc.GetProp(0, 3).isEmpty());
-        QVERIFY(doc.GetProp(1, 4).isEmpty());
     }
 
     void readAndWriteByName() {
@@ -110,48 +127,57 @@ private slots:
         const QString before = setting(property);
         prompter.inputs.push_back(answer.isNull() ? std::nullopt : std::optional(answer));
         cmd.activate(row(property), host);
-        QCOMPARE(prompter.inputPrompts.size(), 1);
-        QVERIFY(prompter.inputPrompts[0].endsWith("|" + property));
+        QVERIFY(prompter.inputPrompts.value(0).endsWith("|" + property)); // titled by name
         QCOMPARE(prompter.inputDefaults, QStringList{before});
         QCOMPARE(setting(property), expected);
         QCOMPARE(doc.Changed, expected != before);
         QCOMPARE(doc.caption(), setting("Title") + " - Ulvanta Editor");
         QCOMPARE(prompter.messages.size(), message.isEmpty() ? 0 : 1); // no second chance
-        if (!message.isEmpty()) {
-            QCOMPARE(prompter.messages[0].text, message);
-            QCOMPARE(prompter.messages[0].title, property + " Error");
-            QCOMPARE(prompter.messages[0].icon, PromptIcon::Exclamation);
-        }
+        QCOMPARE(prompter.messages.value(0).text, message);
+        QCOMPARE(prompter.messages.value(0).title, message.isEmpty() ? "" : property + " Error");
     }
 
-    // A click toggles a Boolean; the Delete key empties only a few settings.
+    // A click toggles a Boolean or opens the property's dialog; the Delete key
+    // empties only a few settings.
     void clickAndDelete_data() {
         QTest::addColumn<QString>("property");
         QTest::addColumn<QString>("start");
         QTest::addColumn<bool>("click"); // else the Delete key
         QTest::addColumn<QString>("expected");
-        const auto add = [](const char* r, const char* p, const char* s, bool c, const char* e) {
-            QTest::newRow(r) << p << s << c << e;
-        };
-        add("False clicked", "Table border", "False", true, "True");
-        add("True clicked", "Table border", "True", true, "False");
-        add("other text clicked", "Table border", "true", true, "true");
-        add("icon size deleted", "Icon size", "48", false, "");
-        add("columns kept", "Columns", "3", false, "3");
+        QTest::addColumn<QString>("dialog");
+        const auto add = [](const char* r, const char* p, const char* s, bool c, const char* e,
+                            const char* d) { QTest::newRow(r) << p << s << c << e << d; };
+        add("False clicked", "Table border", "False", true, "True", "");
+        add("True clicked", "Table border", "True", true, "False", "");
+        add("other text clicked", "Table border", "true", true, "true", "");
+        add("colour clicked", "Background colour", "", true, "", "PCol");
+        add("file clicked", "(HTML File)", "", true, "", "PFile");
+        add("HTML clicked", "Header HTML", "", true, "", "MultiLine");
+        add("icon size deleted", "Icon size", "48", false, "", "");
+        add("columns kept", "Columns", "3", false, "3", "");
     }
     void clickAndDelete() {
         QFETCH(QString, property);
         QFETCH(QString, start);
         QFETCH(bool, click);
         QFETCH(QString, expected);
+        QFETCH(QString, dialog);
         doc.WriteProp(property, start);
+        QSignalSpy checkmenus(&doc, &Document::checkmenusRequested);
         if (click)
             cmd.activate(row(property), host);
         else
             QCOMPARE(cmd.deleteKey(row(property)), expected != start);
         QCOMPARE(setting(property), expected);
-        QCOMPARE(doc.Changed, click || expected != start); // a click counts as a change
-        QVERIFY(prompter.messages.isEmpty() && host.calls.isEmpty());
+        QCOMPARE(host.calls, dialog.isEmpty() ? QStringList() : QStringList{dialog});
+        QCOMPARE(host.defCol, dialog == "PCol" ? Colour::SystemWindow : 0);
+        QCOMPARE(host.fileEditor.htmlFile, dialog == "PFile");
+        // Only the built page's location changes what Run and the shortcut offer.
+        QCOMPARE(checkmenus.size(), dialog == "PFile" ? 1 : 0);
+        // A Boolean counts as changed even when it stays; the text editor however it closes.
+        const bool changed = (click && dialog != "PCol" && dialog != "PFile") || expected != start;
+        QCOMPARE(doc.Changed, changed);
+        QVERIFY(prompter.messages.isEmpty());
     }
 
     void showEditCommandNeedsASavedFile_data() {
@@ -172,60 +198,30 @@ private slots:
         cmd.toggle(row("Show edit command"));
         doc.CO.release();
         QCOMPARE(prompter.messages.size(), saved ? 0 : 1);
-        if (!saved)
-            QCOMPARE(prompter.messages[0].buttons, PromptButtons::YesNo);
         QCOMPARE(setting("Show edit command"), QString(saved || yes ? "True" : "False"));
         QCOMPARE(prompter.fileRequests.size(), yes ? 1 : 0);
         QVERIFY(doc.Changed);
     }
 
-    void reset_data() {
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("yes") << true;
-        QTest::newRow("no") << false;
-    }
-    void reset() {
-        QFETCH(bool, yes);
+    void resetAsksFirst() {
         doc.WriteProp("Header HTML", "<b>hi</b>");
         doc.WriteProp("Columns", "3");
         doc.NextNew = 4;
         QSignalSpy tabs(&doc, &Document::tabRequested);
-        prompter.answers.push_back(yes ? PromptAnswer::Yes : PromptAnswer::No);
+        const auto kept = [this] {
+            return QStringList{setting("Header HTML"), setting("Columns"), setting("Title")};
+        };
+        prompter.answers = {PromptAnswer::No, PromptAnswer::Yes};
         cmd.reset();
-        QCOMPARE(tabs.size(), 1); // the question is asked over the Properties tab
-        QCOMPARE(tabs[0][0].toInt(), 1);
-        QCOMPARE(prompter.messages.size(), 1);
-        const QStringList after{setting("Header HTML"), setting("Columns"), setting("Title")};
-        const QStringList expected =
-            yes ? QStringList{"", "5", "New File 4"} : QStringList{"<b>hi</b>", "3", "New File 1"};
-        QCOMPARE(after, expected);
-        QCOMPARE(doc.Changed, yes);
-    }
-
-    void dialogEditors_data() {
-        QTest::addColumn<QString>("property");
-        QTest::addColumn<QString>("call");
-        QTest::addColumn<qint64>("defCol");
-        QTest::newRow("colour") << "Background colour"
-                                << "PCol" << qint64(0x80000005);
-        QTest::newRow("file") << "(HTML File)"
-                              << "PFile" << qint64(0);
-        QTest::newRow("text") << "Header HTML"
-                              << "MultiLine" << qint64(0);
-    }
-    void dialogEditors() {
-        QFETCH(QString, property);
-        QFETCH(QString, call);
-        QFETCH(qint64, defCol);
-        QSignalSpy checkmenus(&doc, &Document::checkmenusRequested);
-        cmd.activate(row(property), host);
-        QCOMPARE(host.calls, QStringList{call});
-        QCOMPARE(host.defCol, qint32(defCol));
-        QCOMPARE(host.fileEditor.htmlFile, property == "(HTML File)");
-        // Only the built page's location changes what Run and the shortcut offer.
-        QCOMPARE(checkmenus.size(), property == "(HTML File)" ? 1 : 0);
-        // The text editor marks the document changed however it closes.
-        QCOMPARE(doc.Changed, call == "MultiLine");
+        QCOMPARE(kept(), (QStringList{"<b>hi</b>", "3", "New File 1"}));
+        QVERIFY(!doc.Changed);
+        cmd.reset();
+        QCOMPARE(kept(), (QStringList{"", "5", "New File 4"}));
+        QVERIFY(doc.Changed);
+        QCOMPARE(prompter.messages.size(), 2);
+        // Each question is asked over the Properties tab.
+        QCOMPARE(tabs.size(), 2);
+        QCOMPARE(tabs[1][0].toInt(), 1);
     }
 
     void fontDialogShowsTheSettingsAndCancelKeepsThem_data() {
@@ -233,12 +229,12 @@ private slots:
         QTest::addColumn<QString>("colour");
         QTest::addColumn<double>("shownSize"); // -1: no dialog
         QTest::addColumn<int>("shownColour");
-        QTest::newRow("all set") << "12.5"
-                                 << "#FF0000" << 12.5 << 255;
-        QTest::newRow("invalid colour") << "10"
-                                        << "#FFF" << 10.0 << -1;
-        QTest::newRow("size no number") << "big"
-                                        << "#FF0000" << -1.0 << -1;
+        const auto add = [](const char* r, const char* s, const char* c, double ss, int sc) {
+            QTest::newRow(r) << s << c << ss << sc;
+        };
+        add("all set", "12.5", "#FF0000", 12.5, 255);
+        add("invalid colour", "10", "#FFF", 10.0, -1);
+        add("size no number", "big", "#FF0000", -1.0, -1);
     }
     void fontDialogShowsTheSettingsAndCancelKeepsThem() {
         QFETCH(QString, size);
@@ -295,7 +291,124 @@ private slots:
         QFETCH(QString, to);
         QCOMPARE(toNumber ? Colour::ColHexToNum(from) : Colour::ColNumToHex(from), to);
     }
+
+    // The dialogs, offscreen, and the property list of the main window.
+    void colourEditor_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QColor>("chosen"); // from the colour chooser, when valid
+        QTest::addColumn<QColor>("preview");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("stored");
+        const QColor none, green(0, 255, 0), purple(128, 0, 128); // purple: shown for no colour
+        QTest::newRow("green, case kept") << "00ff00" << none << green << true << "#00ff00";
+        QTest::newRow("short stays as typed") << "FF00" << none << purple << true << "#FF00";
+        QTest::newRow("empty") << "" << none << purple << true << "";
+        QTest::newRow("chosen") << "" << QColor(1, 2, 3) << QColor(1, 2, 3) << true << "#010203";
+        QTest::newRow("cancelled") << "00ff00" << none << green << false << "";
+    }
+    void colourEditor() {
+        QFETCH(QString, typed);
+        QFETCH(QColor, chosen);
+        QFETCH(QColor, preview);
+        QFETCH(bool, ok);
+        QFETCH(QString, stored);
+        frmPCol dlg(doc, row("Link visited colour"), Colour::Purple);
+        QTest::keyClicks(dlg.txtCol, typed);
+        dlg.chooseColour = [chosen](const QColor&) { return std::optional(chosen); };
+        if (chosen.isValid())
+            dlg.cmdChoose->click();
+        QCOMPARE(dlg.previewColour(), preview);
+        (ok ? dlg.cmdOK : dlg.cmdCancel)->click();
+        QCOMPARE(setting("Link visited colour"), stored);
+        QCOMPARE(doc.Changed, ok); // OK marks the document changed even for no colour
+    }
+
+    void fileEditor_data() {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("browsed");
+        QTest::newRow("style sheet: a link") << "Style sheet" << true << "file:///w/f";
+        QTest::newRow("icon: a path") << "Icon" << true << "/w/f";
+        QTest::newRow("built page: cancelled") << "(HTML File)" << false << "/w/f";
+    }
+    void fileEditor() {
+        QFETCH(QString, property);
+        QFETCH(bool, ok);
+        QFETCH(QString, browsed);
+        const PropertyEditor editor = editorFor(property);
+        doc.WriteProp(property, "old");
+        frmPFile dlg(doc, doc.props().rowOf(property), PropertyDialogs::fileRequest(editor),
+                     PropertyDialogs::fileLabel(property, editor.htmlFile), prompter);
+        QCOMPARE(dlg.txtFile->text(), QString("old"));
+        prompter.files = {QString("/w/f"), std::nullopt};
+        dlg.cmdBrowse->click();
+        dlg.cmdBrowse->click(); // cancelled: the path stays
+        QCOMPARE(dlg.txtFile->text(), browsed);
+        // The built page is asked for with the form that warns before replacing a file.
+        QCOMPARE(prompter.fileRequests[0].save, property == "(HTML File)");
+        QVERIFY(!doc.Changed);
+        (ok ? dlg.cmdOK : dlg.cmdCancel)->click();
+        QCOMPARE(setting(property), ok ? browsed : QString("old"));
+        QCOMPARE(doc.Changed, ok);
+    }
+
+    void textEditorTakesEnterAsANewLine() {
+        const QString a(24, 'a'), b(24, 'b');
+        frmPMTB dlg(doc, row("Footer HTML"));
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        dlg.txtMTB->setFocus();
+        QTest::keyClicks(dlg.txtMTB, a);
+        QTest::keyClick(dlg.txtMTB, Qt::Key_Return);
+        QTest::keyClicks(dlg.txtMTB, b);
+        QVERIFY(dlg.isVisible());
+        dlg.cmdOK->click();
+        QCOMPARE(doc.FooterHTML, a + "\r\n" + b);
+        // The line break counts as two blanks in the shortened text of the list.
+        QCOMPARE(doc.props().setting(row("Footer HTML")), a + "  " + b + "...");
+    }
+
+    // Clicks on the window's list; Edit property waits for one after every refill.
+    void propertyListOfTheWindow() {
+        frmPME w(&prompter);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(!w.mnuEditProperty->isEnabled());
+        w.tabMain->setCurrentIndex(1);
+        clickProperty(w, "Table border");
+        QVERIFY(w.mnuEditProperty->isEnabled());
+        QCOMPARE(setting(w, "Table border"), QString("True"));
+        // Edit property comes back to the Properties tab and edits the clicked row again.
+        w.tabMain->setCurrentIndex(0);
+        w.mnuEditProperty->trigger();
+        QCOMPARE(w.tabMain->currentIndex(), 1);
+        QCOMPARE(setting(w, "Table border"), QString("False"));
+
+        w.doc().WriteProp("Font size", "14");
+        w.doc().WriteProp("Text colour", "#0000FF");
+        // Runs once the font dialog is up, while the click that opened it waits.
+        QTimer::singleShot(0, [] {
+            auto* dlg = qobject_cast<FontDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dlg);
+            QCOMPARE(dlg->choice().size.value_or(0), 14.0);
+            QCOMPARE(dlg->choice().colour.value_or(-1), 0xFF0000);
+            QFont font = dlg->fontPart->currentFont();
+            font.setPointSize(20);
+            font.setUnderline(true);
+            dlg->fontPart->setCurrentFont(font);
+            dlg->cmdOK->click();
+        });
+        clickProperty(w, "Font");
+        const QStringList font{setting(w, "Font size"), setting(w, "Font underline"),
+                               setting(w, "Text colour")};
+        QCOMPARE(font, (QStringList{"20", "True", "#0000FF"}));
+
+        prompter.answers.push_back(PromptAnswer::Yes);
+        w.mnuEditReset->trigger();
+        QVERIFY(!w.mnuEditProperty->isEnabled());
+        QVERIFY(!w.lvProp->selectionModel()->hasSelection());
+    }
 };
 
-QTEST_GUILESS_MAIN(tst_PropertyCommands)
+QTEST_MAIN(tst_PropertyCommands)
 #include "tst_propertycommands.moc"
