@@ -31,6 +31,8 @@ QTimer* whenModal(std::function<void(QDialog*)> f) {
         timer->stop();
         timer->deleteLater();
         f(d);
+        if (QTest::currentTestFailed())
+            d->reject(); // so that the test goes on to report it
     });
     timer->start();
     return timer;
