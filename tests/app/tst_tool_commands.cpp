@@ -1,6 +1,7 @@
 // The tool dialogs (replace, swap columns, import) and the help commands.
 #include "ScriptedPrompter.h"
 #include "app/frmPME.h"
+#include "dialogs/frmAbout.h"
 #include "dialogs/frmHelp.h"
 #include "dialogs/frmImport.h"
 #include "dialogs/frmReplace.h"
@@ -13,6 +14,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -21,6 +23,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 using namespace ulvanta;
 
@@ -149,6 +152,42 @@ private slots:
         QVERIFY(m_links.urls[0].path().contains(QLatin1Char('@')));
         QCOMPARE(m_links.urls[0].query(QUrl::FullyDecoded),
                  QStringLiteral("subject=Ulvanta Editor Feedback"));
+    }
+
+    // Help, feedback and the about box only show things: the list, the Changed
+    // flag and which commands are enabled stay as they were.
+    void helpCommandsLeaveTheDocumentAsItWas_data() {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("contents") << "mnuHelpContents";
+        QTest::newRow("feedback") << "mnuHelpFeedback";
+        QTest::newRow("about") << "mnuHelpAbout";
+    }
+    void helpCommandsLeaveTheDocumentAsItWas() {
+        QFETCH(QString, action);
+        const auto actions = m_w->findChildren<QAction*>();
+        QList<bool> enabled;
+        for (QAction* a : actions)
+            enabled << a->isEnabled();
+        const bool about = action == QLatin1String("mnuHelpAbout");
+        QString aboutTitle, aboutVersion;
+        if (about) // the box is modal: read and close it from inside its loop
+            QTimer::singleShot(0, m_w.get(), [&] {
+                if (auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget())) {
+                    aboutTitle = box->windowTitle();
+                    aboutVersion = box->lblVersion->text();
+                    box->cmdOK->click();
+                }
+            });
+        m_w->findChild<QAction*>(action)->trigger();
+        if (about) {
+            QCOMPARE(aboutTitle, QStringLiteral("About Ulvanta Editor"));
+            QCOMPARE(aboutVersion, QStringLiteral("Version 3.3.13"));
+        }
+        QVERIFY(!m_w->doc().Changed);
+        QCOMPARE(m_w->doc().items().count(), 2);
+        QCOMPARE(m_w->currentRow(), 0);
+        for (int i = 0; i < actions.size(); ++i)
+            QVERIFY2(actions[i]->isEnabled() == enabled[i], qPrintable(actions[i]->objectName()));
     }
 
     void helpLinksLeadToPagesOfTheHelp_data() {
