@@ -1,9 +1,12 @@
-// The launcher window with a real browser engine: pages written as the page
-// generator writes them, real clicks on their links, and a small recording
-// program as the icons' command.
+// The launcher window with a real browser engine: pages built by the page
+// generator, real clicks on their links, and a small recording program as the
+// icons' command. One window shows page after page, as the launcher does.
 
 #include "ScriptedPrompter.h"
+#include "components/KeyFile.h"
 #include "components/Toolkit.h"
+#include "document/Document.h"
+#include "generator/modGenHTML.h"
 #include "launcher/LauncherPage.h"
 #include "launcher/LauncherWindow.h"
 
@@ -15,7 +18,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMenu>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -26,67 +28,30 @@
 
 using namespace ulvanta;
 using namespace ulvanta::launcher;
-using ulvanta::test::ScriptedPrompter;
+
+Q_DECLARE_METATYPE(ulvanta::ItemRow)
 
 namespace {
 
-struct Icon {
-    Icon(QString d, QString c, QString p = {}, QString s = {}, QString r = {})
-        : description(d), command(c), parameters(p), startIn(s), runWord(r) {}
-    QString description, command, parameters, startIn, runWord; // run word as the page has it
-};
-
-// A field of an icon as the generator puts it into a link.
-QString linkField(QString text) {
-    return Toolkit::EncodeText(text.replace(QLatin1Char(','), QLatin1String("&comma;")));
+ItemRow icon(const QString& description, const QString& command, const QString& parameters = {},
+             const QString& startIn = {}, const QString& run = QStringLiteral("Normal Window")) {
+    return {description, command, parameters, startIn, {}, run, {}};
 }
 
-// A page in the generator's format: title, command bar, a table of icons and the
-// settings comment at its end.
-QString generatedPage(const QString& title, const QList<Icon>& icons, const PageSettings& s = {},
-                      const QStringList& commands = {}, const QString& headerHtml = {}) {
-    static const QMap<QString, QString> captions{{"open", "Open"},    {"exit", "Exit"},
-                                                 {"min", "Minimise"}, {"max", "Maximise"},
-                                                 {"edit", "Edit"},    {"refresh", "Refresh"}};
-    const QString t = Toolkit::EncodeText(title);
-    QStringList bar, lines{"<html>",   "",       "<head>", "<title>" + t + "</title>", "</head>",
-                           "",         "<body>", "",       "<h1>" + t + "</h1>",       "",
-                           headerHtml, ""};
-    for (const QString& c : commands)
-        bar << "[ <a href=\"pmc:" + c + "\">" + captions[c] + "</a> ]";
-    lines << "<p>" + bar.join(' ') + "</p>"
-          << "<table border=\"0\" width=\"100%\">"
-          << "  <tr>";
-    for (const Icon& i : icons) {
-        QString href = "pm:" + linkField(i.command) + "," + linkField(i.parameters) + "," +
-                       linkField(i.startIn) + "," + i.runWord;
-        while (href.endsWith(QLatin1Char(',')))
-            href.chop(1);
-        const QString d = Toolkit::EncodeText(i.description);
-        lines << "    <td align=\"center\"><a href=\"" + href + "\" title=\"" + d + "\">" + d +
-                     "</a></td>";
+// The page the editor builds from "Name=value" settings ("CurFile=" names the
+// document) and icon rows.
+QByteArray buildPage(const QStringList& settings, const std::vector<ItemRow>& icons) {
+    Document doc;
+    doc.Propulate();
+    for (const QString& s : settings) {
+        if (s.startsWith(QLatin1String("CurFile=")))
+            doc.CurFile = s.mid(8);
+        else
+            doc.WriteProp(s.section(QLatin1Char('='), 0, 0), s.section(QLatin1Char('='), 1));
     }
-    lines << "  </tr>"
-          << "</table>"
-          << ""
-          << "</body>"
-          << ""
-          << "</html>"
-          << ""
-          << "<!-- Ulvanta info:";
-    const auto add = [&](bool on, const QString& line) {
-        if (on)
-            lines << line;
-    };
-    add(!s.closable, "Closable=False");
-    add(!s.extraCommands, "Extra commands=False");
-    add(true, "Height=" + QString::number(s.height));
-    add(!s.icon.isEmpty(), "Icon=" + Toolkit::EncodeText(s.icon));
-    add(s.minimiseOnUse, "Minimise on use=True");
-    add(s.startMaximised, "Start maximised=True");
-    add(commands.contains("edit"), "Source file=" + s.sourceFile);
-    add(true, "Width=" + QString::number(s.width) + "\r\n-->");
-    return lines.join("\r\n");
+    doc.items().appendItems(icons);
+    KeyFile keys;
+    return PageGenerator(doc, keys).GenHTML(false, {}).toUtf8();
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
@@ -97,107 +62,62 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
 // Clicks, with the mouse, the link whose text is given, once the page shows it.
 bool clickLink(LauncherWindow& w, const QString& text) {
     const QString script =
-        QStringLiteral("(function(t){var a=Array.from(document.querySelectorAll('a'))"
-                       ".find(function(e){return e.textContent===t;});"
+        QStringLiteral("(function(t){var a=Array.from(document.links).find(e=>e.textContent===t);"
                        "if(!a)return null;a.scrollIntoView();var r=a.getBoundingClientRect();"
                        "return [r.left+r.width/2,r.top+r.height/2];})(%1[0])")
             .arg(QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact)));
     QVariantList at;
-    const bool found = QTest::qWaitFor(
-        [&] {
-            std::optional<QVariant> result;
-            w.view()->page()->runJavaScript(script, [&result](const QVariant& v) { result = v; });
-            (void)QTest::qWaitFor([&] { return result.has_value(); }, 10000);
-            at = result.value_or(QVariant()).toList();
-            return at.size() == 2;
-        },
-        15000);
-    if (!found || !w.view()->focusProxy())
+    const auto find = [&] {
+        std::optional<QVariant> result;
+        w.view()->page()->runJavaScript(script, [&result](const QVariant& v) { result = v; });
+        return QTest::qWaitFor([&] { return result.has_value(); }, 10000) &&
+               (at = result->toList()).size() == 2;
+    };
+    if (!QTest::qWaitFor(find, 15000) || !w.view()->focusProxy())
         return false;
     QTest::mouseClick(w.view()->focusProxy(), Qt::LeftButton, {},
                       QPoint(qRound(at[0].toDouble()), qRound(at[1].toDouble())));
     return true;
 }
 
-QStringList arguments(const QJsonObject& record) {
-    return record["arguments"].toVariant().toStringList();
-}
-
-// Catches what the launcher hands to the desktop to open.
-class DesktopCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
-
-// A web server on the loopback interface serving one page.
-class LoopbackServer : public QTcpServer {
-public:
-    QByteArray page;
-    LoopbackServer() {
-        connect(this, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* s = nextPendingConnection()) {
-                connect(s, &QTcpSocket::readyRead, s, [this, s] {
-                    s->readAll();
-                    s->write("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
-                             QByteArray::number(page.size()) + "\r\n\r\n" + page);
-                    s->disconnectFromHost();
-                });
-                connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
-            }
-        });
-    }
-};
-
 } // namespace
 
 class TestLauncherWindow : public QObject {
     Q_OBJECT
 
+public slots:
+    // What the launcher hands to the desktop to open.
+    void desktopOpens(const QUrl& url) { m_opened << url; }
+
 private slots:
     void initTestCase();
-    void init() {
-        QFile::remove(m_record);
-        m_prompter = std::make_unique<ScriptedPrompter>();
-    }
+    void init();
+    void cleanupTestCase();
 
     void missingPageIsReported();
-    void iconStartsItsProgram_data();
-    void iconStartsItsProgram();
-    void documentsOpenWithTheDesktop_data();
-    void documentsOpenWithTheDesktop();
-    void failedIconIsReportedAndLauncherGoesOn();
+    void iconClicks_data();
+    void iconClicks();
     void windowFollowsPageSettings();
-    void fixedWindowClosesOnlyByExit();
-    void maximiseAndMinimiseCommands();
-    void editCommand_data();
-    void editCommand();
-    void commandsShowingAnotherPage_data();
-    void commandsShowingAnotherPage();
-    void linkedLocalPageShowsInTheWindow_data();
-    void linkedLocalPageShowsInTheWindow();
+    void anotherPageTakesOverTheWindow_data();
+    void anotherPageTakesOverTheWindow();
     void networkPageCannotStartPrograms();
+    // Last: after Exit the window is gone.
+    void fixedWindowFollowsItsCommandBar();
 
 private:
     QString at(QString text) const { return text.replace(QLatin1Char('@'), m_dir.path()); }
-    QString writePage(const QString& name, const QString& title, const QList<Icon>& icons,
-                      const PageSettings& s = {}, const QStringList& commands = {},
-                      const QString& headerHtml = {}) {
-        const QString path = at("@/" + name);
-        return writeFile(path, generatedPage(title, icons, s, commands, headerHtml).toUtf8())
-                   ? path
-                   : QString();
+    QString writePage(const QStringList& settings, const std::vector<ItemRow>& icons = {},
+                      const QString& name = {}) {
+        const QString path =
+            at("@/" + (name.isEmpty() ? QStringLiteral("page %1.htm").arg(++m_pages) : name));
+        return writeFile(path, buildPage(settings, icons)) ? path : QString();
     }
-    // Opens the page in a new window and waits until it is shown and loaded.
-    std::unique_ptr<LauncherWindow> show(const QString& page, const QString& programFolder = {}) {
-        auto w = std::make_unique<LauncherWindow>(m_prompter.get(), programFolder);
-        QSignalSpy loaded(w->view(), &QWebEngineView::loadFinished);
-        if (!w->openPage(page) || !QTest::qWaitForWindowExposed(w.get()) ||
-            !QTest::qWaitFor([&] { return !loaded.isEmpty() && loaded.last()[0].toBool(); }, 30000))
-            return nullptr;
-        return w;
+    // Shows the page in the window and waits until it is loaded.
+    bool show(const QString& page) {
+        QSignalSpy loaded(m_window->view(), &QWebEngineView::loadFinished);
+        return m_window->openPage(page) && QTest::qWaitForWindowExposed(m_window.get()) &&
+               QTest::qWaitFor([&] { return !loaded.isEmpty() && loaded.last()[0].toBool(); },
+                               30000);
     }
     bool recorded(int timeout = 15000) const {
         return QTest::qWaitFor([this] { return QFile::exists(m_record); }, timeout);
@@ -207,12 +127,20 @@ private:
         return f.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(f.readAll()).object()
                                            : QJsonObject();
     }
+    QStringList recordedArguments() const {
+        return record()["arguments"].toVariant().toStringList();
+    }
 
     QTemporaryDir m_dir;
     QString m_program; // the recording program, in a folder with an awkward name
     QString m_startIn; // an awkward start-in folder
     QString m_record;  // where the recording program writes
-    std::unique_ptr<ScriptedPrompter> m_prompter;
+    QString m_editor;  // the recording program as the editor beside the launcher
+    QString m_iconPage;
+    int m_pages = 0;
+    QList<QUrl> m_opened;
+    test::ScriptedPrompter m_prompter;
+    std::unique_ptr<LauncherWindow> m_window;
 };
 
 void TestLauncherWindow::initTestCase() {
@@ -220,316 +148,228 @@ void TestLauncherWindow::initTestCase() {
     const QString recorder = QCoreApplication::applicationDirPath() + "/launcher_recorder";
     const QString bin = at(QString::fromUtf8("@/bin, \"é\" 1"));
     m_startIn = at(QString::fromUtf8("@/start, \"in\" é"));
-    QVERIFY(QDir().mkpath(bin) && QDir().mkpath(m_startIn));
+    QVERIFY(QDir().mkpath(bin) && QDir().mkpath(m_startIn) && QDir().mkpath(at("@/programs")));
     m_program = bin + QString::fromUtf8("/rec, \"q\" é");
-    QVERIFY2(QFile::copy(recorder, m_program), qPrintable(recorder));
-    QVERIFY(QFile::setPermissions(m_program, QFile::ReadOwner | QFile::ExeOwner));
+    m_editor = at("@/programs/ulvanta-editor");
+    for (const QString& copy : {m_program, m_editor}) {
+        QVERIFY2(QFile::copy(recorder, copy), qPrintable(recorder));
+        QVERIFY(QFile::setPermissions(copy, QFile::ReadOwner | QFile::ExeOwner));
+    }
     m_record = at("@/record.json");
     qputenv("LAUNCHER_RECORD", QFile::encodeName(m_record));
+    QDesktopServices::setUrlHandler("file", this, "desktopOpens");
+    QDesktopServices::setUrlHandler("https", this, "desktopOpens");
+    m_window = std::make_unique<LauncherWindow>(&m_prompter, at("@/programs"));
+}
+
+void TestLauncherWindow::init() {
+    QFile::remove(m_record);
+    m_opened.clear();
+    m_prompter.messages.clear();
+    m_prompter.fileRequests.clear();
+    m_prompter.files.clear();
+}
+
+void TestLauncherWindow::cleanupTestCase() {
+    QDesktopServices::unsetUrlHandler("file");
+    QDesktopServices::unsetUrlHandler("https");
 }
 
 void TestLauncherWindow::missingPageIsReported() {
     const QString path = at(QString::fromUtf8("@/no such, é.htm"));
-    LauncherWindow w(m_prompter.get());
+    LauncherWindow w(&m_prompter);
     QVERIFY(!w.openPage(path));
-    QCOMPARE(m_prompter->messages.size(), 1);
-    QCOMPARE(m_prompter->messages[0].text, "An error occurred when attempting to open the file '" +
-                                               path + "' - File not found, 53");
-    QCOMPARE(m_prompter->messages[0].title, QStringLiteral("Open Error"));
+    QCOMPARE(m_prompter.messages.size(), 1);
+    QCOMPARE(m_prompter.messages[0].text, "An error occurred when attempting to open the file '" +
+                                              path + "' - File not found, 53");
+    QCOMPARE(m_prompter.messages[0].title, QStringLiteral("Open Error"));
     QVERIFY(!w.isVisible());
 }
 
-void TestLauncherWindow::iconStartsItsProgram_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("parameters");
-    QTest::addColumn<QString>("startIn");
-    QTest::addColumn<QString>("runWord");
-    QTest::addColumn<bool>("minimiseOnUse");
-    QTest::addColumn<QStringList>("arguments");
-
-    const auto row = [](const char* name, const char* command, const char* parameters,
-                        const char* startIn, const char* runWord, bool minimise,
-                        const QStringList& arguments) {
-        QTest::newRow(name) << QString::fromUtf8(command) << QString::fromUtf8(parameters)
-                            << QString::fromUtf8(startIn) << runWord << minimise << arguments;
-    };
-    row("commas, quotes, spaces and accents everywhere", "<program>",
-        "plain \"two words\" 'single, quoted' \"a,b\" café \"say \\\"hi\\\"\" \"\"", "<start-in>",
-        "", false,
-        {"plain", "two words", "single, quoted", "a,b", QString::fromUtf8("café"), "say \"hi\"",
-         ""});
-    row("percent sign and ampersand", "<program>", "100% a&b \"café au lait\" %41", "<start-in>",
-        "", false, {"100%", "a&b", QString::fromUtf8("café au lait"), "A"});
-    row("command named relative to its start-in folder", "rec, \"q\" é", "x", "<bin>", "", false,
-        {"x"});
-    row("no start-in folder", "<program>", "only", "", "", false, {"only"});
-    row("run word for a maximised window", "<program>", "m", "<start-in>", "maxfocus", false,
-        {"m"});
-    row("hidden: no display nor terminal", "<program>", "a b", "<start-in>", "hidden", false,
-        {"a", "b"});
-    row("window minimised on use", "<program>", "go", "", "", true, {"go"});
-}
-
-void TestLauncherWindow::iconStartsItsProgram() {
-    QFETCH(QString, command);
-    QFETCH(QString, parameters);
-    QFETCH(QString, startIn);
-    QFETCH(QString, runWord);
-    QFETCH(bool, minimiseOnUse);
-    command.replace(QLatin1String("<program>"), m_program);
-    startIn.replace(QLatin1String("<start-in>"), m_startIn)
-        .replace(QLatin1String("<bin>"), QFileInfo(m_program).absolutePath());
-    PageSettings s;
-    s.minimiseOnUse = minimiseOnUse;
-
-    auto w = show(
-        writePage("icons.htm", "Icons",
-                  {{"Other", "/bin/true"}, {"Record", command, parameters, startIn, runWord}}, s));
-    QVERIFY(w);
-    QVERIFY(!w->isMinimized());
-    QVERIFY(clickLink(*w, "Record"));
-    QVERIFY(recorded());
-    const QJsonObject r = record();
-    QTEST(arguments(r), "arguments");
-    QCOMPARE(r["folder"].toString(), startIn.isEmpty() ? QDir::currentPath() : startIn);
-    const bool hidden = runWord == QLatin1String("hidden");
-    QCOMPARE(r["display"].toBool(), !hidden);
-    if (hidden)
-        QCOMPARE(r["stdin"].toString(), QStringLiteral("/dev/null"));
-    QCOMPARE(r["stdout"].toString() == QLatin1String("/dev/null"), hidden);
-    QVERIFY(m_prompter->messages.isEmpty());
-    QVERIFY(w->isVisible());
-    if (minimiseOnUse)
-        QTRY_VERIFY(w->isMinimized());
-}
-
-void TestLauncherWindow::documentsOpenWithTheDesktop_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("runWord");
-    QTest::addColumn<QUrl>("opened");
+void TestLauncherWindow::iconClicks_data() {
+    QTest::addColumn<ItemRow>("item");
+    // The program's arguments, the address opened or the message shown.
+    QTest::addColumn<QVariant>("expected");
     const QString doc = at(QString::fromUtf8("@/notes, é & \"more\".txt"));
-    writeFile(doc, "notes\n");
     const QString web = QStringLiteral("https://example.invalid/a,b?c=%C3%A9");
-    QTest::newRow("document") << doc << "" << QUrl::fromLocalFile(doc);
-    QTest::newRow("document, hidden") << doc << "hidden" << QUrl::fromLocalFile(doc);
-    QTest::newRow("folder") << m_startIn << "" << QUrl::fromLocalFile(m_startIn);
-    QTest::newRow("web address") << web << "" << QUrl(web);
-}
-
-void TestLauncherWindow::documentsOpenWithTheDesktop() {
-    QFETCH(QString, command);
-    QFETCH(QString, runWord);
-    DesktopCatcher catcher;
-    QDesktopServices::setUrlHandler("file", &catcher, "open");
-    QDesktopServices::setUrlHandler("https", &catcher, "open");
-    auto w = show(writePage("docs.htm", "Documents", {{"Document", command, "", "", runWord}}));
-    const bool caught = w && clickLink(*w, "Document") &&
-                        QTest::qWaitFor([&] { return !catcher.opened.isEmpty(); }, 10000);
-    QDesktopServices::unsetUrlHandler("file");
-    QDesktopServices::unsetUrlHandler("https");
-    QVERIFY(caught);
-    QTEST(catcher.opened.value(0), "opened");
-    QCOMPARE(catcher.opened.size(), 1);
-    QVERIFY(m_prompter->messages.isEmpty());
-}
-
-void TestLauncherWindow::failedIconIsReportedAndLauncherGoesOn() {
     const QString missing = at("@/absent, prog");
-    auto w = show(writePage("fail.htm", "Failing",
-                            {{"Broken", missing, "a \"b c\""}, {"Works", m_program, "ok"}}));
-    QVERIFY(w);
-    QVERIFY(clickLink(*w, "Broken"));
-    QTRY_VERIFY_WITH_TIMEOUT(!m_prompter->messages.isEmpty(), 10000);
-    QCOMPARE(m_prompter->messages.size(), 1);
-    QCOMPARE(m_prompter->messages[0].text, "An error occurred when running the command - '" +
-                                               missing + " a \"b c\"' - File not found, 53");
-    QCOMPARE(m_prompter->messages[0].title, QStringLiteral("Run Error"));
-    QCOMPARE(m_prompter->messages[0].icon, PromptIcon::Critical);
-    QVERIFY(clickLink(*w, "Works"));
-    QVERIFY(recorded());
-    QCOMPARE(arguments(record()), QStringList{"ok"});
+    QVERIFY(writeFile(doc, "notes\n"));
+    // Every row's icon stands on one page that minimises the window on use.
+    std::vector<ItemRow> icons;
+    const auto row = [&](const char* name, const ItemRow& item, const QVariant& expected) {
+        icons.push_back(item);
+        icons.back()[ColDescription] = QStringLiteral("Icon %1").arg(icons.size());
+        QTest::newRow(name) << icons.back() << expected;
+    };
+    row("commas, quotes, spaces and accents everywhere",
+        icon({}, m_program,
+             QString::fromUtf8(
+                 "plain \"two words\" 'single, quoted' \"a,b\" café \"say \\\"hi\\\"\" \"\""),
+             m_startIn),
+        QStringList{"plain", "two words", "single, quoted", "a,b", QString::fromUtf8("café"),
+                    "say \"hi\"", ""});
+    row("percent sign, ampersand and a run word",
+        icon({}, m_program, QString::fromUtf8("100% a&b \"café au lait\" %41"), {},
+             "Maximised Focus"),
+        QStringList{"100%", "a&b", QString::fromUtf8("café au lait"), "A"});
+    row("hidden: no display nor terminal", icon({}, m_program, "a b", m_startIn, "Hidden"),
+        QStringList{"a", "b"});
+    row("document", icon({}, doc), QUrl::fromLocalFile(doc));
+    row("web address", icon({}, web), QUrl(web));
+    row("missing program", icon({}, missing, "a \"b c\""),
+        QString("An error occurred when running the command - '" + missing +
+                " a \"b c\"' - File not found, 53"));
+    m_iconPage = writePage({"Minimise on use=True"}, icons);
+}
+
+void TestLauncherWindow::iconClicks() {
+    QFETCH(ItemRow, item);
+    QFETCH(QVariant, expected);
+    if (m_window->pagePath() != m_iconPage)
+        QVERIFY(show(m_iconPage));
+    m_window->showNormal();
+    QVERIFY(clickLink(*m_window, item[ColDescription]));
+    if (expected.typeId() == QMetaType::QStringList) {
+        QVERIFY(recorded());
+        const QJsonObject r = record();
+        QCOMPARE(recordedArguments(), expected.toStringList());
+        const QString startIn = item[ColStartIn];
+        QCOMPARE(r["folder"].toString(), startIn.isEmpty() ? QDir::currentPath() : startIn);
+        const bool hidden = item[ColRun] == QLatin1String("Hidden");
+        QCOMPARE(r["display"].toBool(), !hidden);
+        if (hidden)
+            QCOMPARE(r["stdin"].toString(), QStringLiteral("/dev/null"));
+        QCOMPARE(r["stdout"].toString() == QLatin1String("/dev/null"), hidden);
+    } else if (expected.typeId() == QMetaType::QUrl) {
+        QTRY_COMPARE_WITH_TIMEOUT(m_opened, QList<QUrl>{expected.toUrl()}, 10000);
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(!m_prompter.messages.isEmpty(), 10000);
+        QCOMPARE(m_prompter.messages[0].text, expected.toString());
+        QCOMPARE(m_prompter.messages[0].title, QStringLiteral("Run Error"));
+        QVERIFY(!m_window->isMinimized()); // nothing was started
+        return;
+    }
+    QVERIFY(m_prompter.messages.isEmpty());
+    QVERIFY(m_window->isMinimized());
 }
 
 void TestLauncherWindow::windowFollowsPageSettings() {
-    PageSettings s;
-    s.width = 530;
-    s.height = 370;
-    s.icon = at(QString::fromUtf8("@/icône, 1.png"));
+    const QString picture = at(QString::fromUtf8("@/icône, 1.png"));
     QImage red(32, 32, QImage::Format_ARGB32);
     red.fill(Qt::red);
-    QVERIFY(red.save(s.icon, "PNG"));
+    QVERIFY(red.save(picture, "PNG"));
     const QString title = QString::fromUtf8("Café & \"Co\" <1>");
-    auto w = show(writePage("settings.htm", title, {{"One", "/bin/true"}}, s));
-    QVERIFY(w);
-    QCOMPARE(w->windowTitle(), title);
-    QCOMPARE(w->size(), QSize(530, 370));
-    QCOMPARE(w->windowIcon().pixmap(32, 32).toImage().pixelColor(16, 16), QColor(Qt::red));
-    QVERIFY(w->windowFlags().testFlag(Qt::WindowCloseButtonHint) ||
-            !w->windowFlags().testFlag(Qt::CustomizeWindowHint));
-    QVERIFY(!w->isMaximized());
-
-    // Extra commands (on unless the page says False): the window's context menu.
-    QCOMPARE(w->view()->contextMenuPolicy(), Qt::CustomContextMenu);
-    QVERIFY(w->close());
-    QVERIFY(!w->isVisible());
+    // A page built from a document never saved names no source to edit.
+    QVERIFY(show(writePage({"Title=" + title, "Width=530", "Height=370", "Icon=" + picture,
+                            "Show edit command=True"})));
+    QCOMPARE(m_window->windowTitle(), title);
+    QCOMPARE(m_window->size(), QSize(530, 370));
+    QCOMPARE(m_window->windowIcon().pixmap(32, 32).toImage().pixelColor(16, 16), QColor(Qt::red));
+    QVERIFY(!m_window->windowFlags().testFlag(Qt::CustomizeWindowHint));
+    QCOMPARE(m_window->view()->contextMenuPolicy(), Qt::CustomContextMenu);
+    QVERIFY(clickLink(*m_window, "Edit"));
+    QTRY_COMPARE(m_prompter.messages.size(), 1);
+    QCOMPARE(m_prompter.messages[0].title, QStringLiteral("Edit"));
+    QVERIFY(m_window->close());
+    QVERIFY(!m_window->isVisible());
 }
 
-void TestLauncherWindow::fixedWindowClosesOnlyByExit() {
-    PageSettings s;
-    s.closable = false;
-    s.extraCommands = false;
-    auto w = show(writePage("fixed.htm", "Fixed", {{"One", "/bin/true"}}, s, {"exit"}));
-    QVERIFY(w);
-    QVERIFY(w->windowFlags().testFlag(Qt::CustomizeWindowHint));
-    QVERIFY(!w->windowFlags().testFlag(Qt::WindowCloseButtonHint));
-    QCOMPARE(w->view()->contextMenuPolicy(), Qt::NoContextMenu);
-    QVERIFY(!w->close());
-    QVERIFY(w->isVisible());
-    QVERIFY(clickLink(*w, "Exit"));
-    QTRY_VERIFY(!w->isVisible());
-}
-
-void TestLauncherWindow::maximiseAndMinimiseCommands() {
-    PageSettings s;
-    s.startMaximised = true;
-    auto w = show(writePage("maxed.htm", "Maxed", {{"One", "/bin/true"}}, s, {"min", "max"}));
-    QVERIFY(w);
-    QVERIFY(w->isMaximized());
-    QVERIFY(clickLink(*w, "Maximise"));
-    QTRY_VERIFY(!w->isMaximized());
-    QTRY_COMPARE(w->size(), QSize(PageSettings::DefaultWidth, PageSettings::DefaultHeight));
-    QVERIFY(clickLink(*w, "Maximise"));
-    QTRY_VERIFY(w->isMaximized());
-    QVERIFY(clickLink(*w, "Minimise"));
-    QTRY_VERIFY(w->isMinimized());
-}
-
-void TestLauncherWindow::editCommand_data() {
-    QTest::addColumn<bool>("sourceNamed");
-    QTest::newRow("starts the editor on the source document") << true;
-    QTest::newRow("explains when the page names no source") << false;
-}
-
-void TestLauncherWindow::editCommand() {
-    QFETCH(bool, sourceNamed);
-    // A program folder whose "editor" is the recording program.
-    const QString programs = at("@/programs"), editor = programs + "/ulvanta-editor";
-    QVERIFY(QDir().mkpath(programs));
-    QFile::remove(editor);
-    QVERIFY(QFile::copy(m_program, editor));
-    QVERIFY(QFile::setPermissions(editor, QFile::ReadOwner | QFile::ExeOwner));
-    PageSettings s;
-    if (sourceNamed) {
-        s.sourceFile = at(QString::fromUtf8("@/my menu, é&1.pmf"));
-        QVERIFY(writeFile(s.sourceFile, "VODK"));
-    }
-    auto w = show(writePage("edit.htm", "Edit", {{"One", "/bin/true"}}, s, {"edit"}), programs);
-    QVERIFY(w);
-    QVERIFY(clickLink(*w, "Edit"));
-    if (sourceNamed) {
-        QVERIFY(recorded());
-        QCOMPARE(record()["program"].toString(), editor);
-        QCOMPARE(arguments(record()), QStringList{s.sourceFile});
-        QVERIFY(m_prompter->messages.isEmpty());
-    } else {
-        QTRY_VERIFY_WITH_TIMEOUT(!m_prompter->messages.isEmpty(), 10000);
-        QCOMPARE(m_prompter->messages[0].title, QStringLiteral("Edit"));
-        QVERIFY(m_prompter->messages[0].text.contains(QLatin1String("does not name the document")));
-        QVERIFY(!recorded(1000));
-    }
-}
-
-void TestLauncherWindow::commandsShowingAnotherPage_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("newPage");
-    QTest::newRow("refresh rereads the page") << "refresh"
-                                              << "Refresh"
-                                              << "page.htm";
-    QTest::newRow("open shows the chosen page") << "open"
-                                                << "Open"
-                                                << "second é.htm";
-}
-
-void TestLauncherWindow::commandsShowingAnotherPage() {
-    QFETCH(QString, command);
-    QFETCH(QString, caption);
-    QFETCH(QString, newPage);
-    PageSettings s;
-    s.width = 420;
-    s.height = 320;
-    auto w = show(writePage("page.htm", "Before", {{"One", "/bin/true"}}, s, {command}));
-    QVERIFY(w);
-    QCOMPARE(w->windowTitle(), QStringLiteral("Before"));
-
-    s.width = 460;
-    s.closable = false;
-    const QString second = writePage(newPage, "After", {{"Two", m_program, "two"}}, s, {command});
-    QVERIFY(!second.isEmpty());
-    m_prompter->files.push_back(second);
-    QVERIFY(clickLink(*w, caption));
-    QTRY_COMPARE(w->windowTitle(), QStringLiteral("After"));
-    QCOMPARE(m_prompter->fileRequests.size(), command == QLatin1String("open") ? 1 : 0);
-    QVERIFY(m_prompter->fileRequests.isEmpty() || !m_prompter->fileRequests[0].save);
-    QCOMPARE(w->pagePath(), second);
-    QCOMPARE(w->size(), QSize(460, 320));
-    QVERIFY(!w->settings().closable);
-    QVERIFY(clickLink(*w, "Two")); // the new page itself is shown
-    QVERIFY(recorded());
-    QCOMPARE(arguments(record()), QStringList{"two"});
-}
-
-void TestLauncherWindow::linkedLocalPageShowsInTheWindow_data() {
+void TestLauncherWindow::anotherPageTakesOverTheWindow_data() {
     QTest::addColumn<QString>("link");
-    const QString linked = at(QString::fromUtf8("@/linked, é.htm"));
-    QTest::newRow("hyperlink item") << "<a href=\"" + linkField(linked) + "\">Go there</a>";
-    QTest::newRow("link to a new window")
-        << QString::fromUtf8("<a href=\"linked, é.htm\" target=\"_blank\">Go there</a>");
+    QTest::addColumn<QString>("name"); // of the page then shown
+    QTest::newRow("refresh rereads the page") << "Refresh"
+                                              << "page.htm";
+    QTest::newRow("open shows the chosen page") << "Open" << QString::fromUtf8("second é.htm");
+    QTest::newRow("hyperlink item") << "Go there" << QString::fromUtf8("linked, é.htm");
+    QTest::newRow("link asking for a new window")
+        << "New window" << QString::fromUtf8("linked, é.htm");
 }
 
-void TestLauncherWindow::linkedLocalPageShowsInTheWindow() {
+void TestLauncherWindow::anotherPageTakesOverTheWindow() {
     QFETCH(QString, link);
-    PageSettings other;
-    other.width = 380;
-    other.height = 280;
-    const QString second = writePage(QString::fromUtf8("linked, é.htm"), "Linked",
-                                     {{"There", m_program, "linked"}}, other);
-    auto w = show(writePage("links.htm", "Links", {}, {}, {}, link));
-    QVERIFY(w);
-    QVERIFY(clickLink(*w, "Go there"));
-    QTRY_COMPARE(w->view()->url(), QUrl::fromLocalFile(second));
-    QTRY_COMPARE(w->windowTitle(), QStringLiteral("Linked"));
-    QCOMPARE(w->size(), QSize(380, 280));
-    // The local page reached by the link runs its icons.
-    QVERIFY(clickLink(*w, "There"));
+    QFETCH(QString, name);
+    const QString linked = QString::fromUtf8("linked, é.htm");
+    QVERIFY(
+        show(writePage({"Title=Before", "Show open command=True", "Show refresh command=True",
+                        "Header HTML=<a href=\"" + linked + "\" target=\"_blank\">New window</a>"},
+                       {icon("Go there", at("@/" + linked), {}, {}, "Hyperlink")}, "page.htm")));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Before"));
+    const QString second = writePage({"Title=After", "Width=460", "Height=320", "Closable=False"},
+                                     {icon("Two", m_program, "two")}, name);
+    m_prompter.files.push_back(second);
+    QVERIFY(clickLink(*m_window, link));
+    QTRY_COMPARE(m_window->windowTitle(), QStringLiteral("After"));
+    QTRY_COMPARE(m_window->view()->url(), QUrl::fromLocalFile(second));
+    QCOMPARE(m_window->pagePath(), second);
+    QCOMPARE(m_prompter.fileRequests.size(), link == QLatin1String("Open") ? 1 : 0);
+    QCOMPARE(m_window->size(), QSize(460, 320));
+    QVERIFY(!m_window->settings().closable);
+    // The page now shown runs its icons.
+    QVERIFY(clickLink(*m_window, "Two"));
     QVERIFY(recorded());
-    QCOMPARE(arguments(record()), QStringList{"linked"});
+    QCOMPARE(recordedArguments(), QStringList{"two"});
+    QVERIFY(!m_window->isMinimized()); // the page does not ask for it
 }
 
 void TestLauncherWindow::networkPageCannotStartPrograms() {
-    LoopbackServer server;
+    // A web server on the loopback interface serving one page.
+    QTcpServer server;
     QVERIFY(server.listen(QHostAddress::LocalHost));
-    server.page =
-        generatedPage("Remote", {{"Run me", m_program, "remote"}}, {}, {"exit", "min"}).toUtf8();
+    const QByteArray page = buildPage({"Show exit command=True", "Show minimise command=True"},
+                                      {icon("Run me", m_program, "remote")});
+    connect(&server, &QTcpServer::newConnection, this, [&] {
+        while (QTcpSocket* s = server.nextPendingConnection())
+            connect(s, &QTcpSocket::readyRead, s, [s, page] {
+                s->write("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n" + page);
+                s->disconnectFromHost();
+            });
+    });
     const QString address =
         QStringLiteral("http://127.0.0.1:%1/remote.htm").arg(server.serverPort());
     // An icon link asking for a new window runs nothing either.
-    auto w = show(writePage("toremote.htm", "Local", {}, {}, {},
-                            "<a href=\"" + address + "\">Remote page</a> <a href=\"pm:" +
-                                Toolkit::EncodeText(m_program) +
-                                ",popup\" target=\"_blank\">Icon in new window</a>"));
-    QVERIFY(w);
-    QVERIFY(clickLink(*w, "Icon in new window"));
-    QVERIFY(clickLink(*w, "Remote page"));
-    QTRY_COMPARE(w->view()->url(), QUrl(address));
-    QVERIFY(clickLink(*w, "Run me"));
-    QVERIFY(clickLink(*w, "Exit"));
-    QVERIFY(clickLink(*w, "Minimise"));
-    QVERIFY(!recorded(3000));
-    QVERIFY(w->isVisible());
-    QVERIFY(!w->isMinimized());
-    QVERIFY(m_prompter->messages.isEmpty());
-    QCOMPARE(w->view()->url(), QUrl(address));
+    QVERIFY(
+        show(writePage({"Header HTML=<a href=\"" + address + "\">Remote page</a> <a href=\"pm:" +
+                        Toolkit::EncodeText(QString(m_program).replace(",", "&comma;")) +
+                        ",popup\" target=\"_blank\">Icon in new window</a>"})));
+    QVERIFY(clickLink(*m_window, "Icon in new window"));
+    QVERIFY(clickLink(*m_window, "Remote page"));
+    QTRY_COMPARE(m_window->view()->url(), QUrl(address));
+    for (const char* link : {"Run me", "Exit", "Minimise"})
+        QVERIFY(clickLink(*m_window, link));
+    QVERIFY(!recorded(1500));
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!m_window->isMinimized());
+    QVERIFY(m_prompter.messages.isEmpty());
+    QCOMPARE(m_window->view()->url(), QUrl(address));
+}
+
+void TestLauncherWindow::fixedWindowFollowsItsCommandBar() {
+    const QString source = at(QString::fromUtf8("@/my menu, é&1.pmf"));
+    QVERIFY(writeFile(source, "VODK"));
+    QVERIFY(show(
+        writePage({"Start maximised=True", "Closable=False", "Extra commands=False",
+                   "Show exit command=True", "Show minimise command=True",
+                   "Show maximise command=True", "Show edit command=True", "CurFile=" + source})));
+    QVERIFY(m_window->windowFlags().testFlag(Qt::CustomizeWindowHint));
+    QVERIFY(!m_window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QCOMPARE(m_window->view()->contextMenuPolicy(), Qt::NoContextMenu);
+    QVERIFY(m_window->isMaximized());
+    QVERIFY(clickLink(*m_window, "Maximise"));
+    QTRY_VERIFY(!m_window->isMaximized());
+    QTRY_COMPARE(m_window->size(), QSize(PageSettings::DefaultWidth, PageSettings::DefaultHeight));
+    QVERIFY(clickLink(*m_window, "Maximise"));
+    QTRY_VERIFY(m_window->isMaximized());
+    QVERIFY(clickLink(*m_window, "Minimise"));
+    QTRY_VERIFY(m_window->isMinimized());
+    m_window->showNormal();
+    QVERIFY(clickLink(*m_window, "Edit"));
+    QVERIFY(recorded());
+    QCOMPARE(record()["program"].toString(), m_editor);
+    QCOMPARE(recordedArguments(), QStringList{source});
+    QVERIFY(!m_window->close());
+    QVERIFY(clickLink(*m_window, "Exit"));
+    QTRY_VERIFY(!m_window->isVisible());
+    QVERIFY(m_prompter.messages.isEmpty());
 }
 
 int main(int argc, char* argv[]) {
