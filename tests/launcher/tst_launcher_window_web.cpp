@@ -119,11 +119,10 @@ private:
                QTest::qWaitFor([&] { return !loaded.isEmpty() && loaded.last()[0].toBool(); },
                                30000);
     }
-    bool recorded(int timeout = 15000) const {
-        return QTest::qWaitFor([this] { return QFile::exists(m_record); }, timeout);
-    }
-    QJsonObject record() const {
+    // What the recording program wrote, once it has; empty when it has not in time.
+    QJsonObject record(int timeout = 15000) const {
         QFile f(m_record);
+        (void)QTest::qWaitFor([&] { return f.exists(); }, timeout);
         return f.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(f.readAll()).object()
                                            : QJsonObject();
     }
@@ -135,7 +134,6 @@ private:
     QString m_program; // the recording program, in a folder with an awkward name
     QString m_startIn; // an awkward start-in folder
     QString m_record;  // where the recording program writes
-    QString m_editor;  // the recording program as the editor beside the launcher
     QString m_iconPage;
     int m_pages = 0;
     QList<QUrl> m_opened;
@@ -150,15 +148,14 @@ void TestLauncherWindow::initTestCase() {
     m_startIn = at(QString::fromUtf8("@/start, \"in\" é"));
     QVERIFY(QDir().mkpath(bin) && QDir().mkpath(m_startIn) && QDir().mkpath(at("@/programs")));
     m_program = bin + QString::fromUtf8("/rec, \"q\" é");
-    m_editor = at("@/programs/ulvanta-editor");
-    for (const QString& copy : {m_program, m_editor}) {
+    // The recording program also stands in for the editor beside the launcher.
+    for (const QString& copy : {m_program, at("@/programs/ulvanta-editor")}) {
         QVERIFY2(QFile::copy(recorder, copy), qPrintable(recorder));
         QVERIFY(QFile::setPermissions(copy, QFile::ReadOwner | QFile::ExeOwner));
     }
     m_record = at("@/record.json");
     qputenv("LAUNCHER_RECORD", QFile::encodeName(m_record));
     QDesktopServices::setUrlHandler("file", this, "desktopOpens");
-    QDesktopServices::setUrlHandler("https", this, "desktopOpens");
     m_window = std::make_unique<LauncherWindow>(&m_prompter, at("@/programs"));
 }
 
@@ -172,7 +169,6 @@ void TestLauncherWindow::init() {
 
 void TestLauncherWindow::cleanupTestCase() {
     QDesktopServices::unsetUrlHandler("file");
-    QDesktopServices::unsetUrlHandler("https");
 }
 
 void TestLauncherWindow::missingPageIsReported() {
@@ -191,7 +187,6 @@ void TestLauncherWindow::iconClicks_data() {
     // The program's arguments, the address opened or the message shown.
     QTest::addColumn<QVariant>("expected");
     const QString doc = at(QString::fromUtf8("@/notes, é & \"more\".txt"));
-    const QString web = QStringLiteral("https://example.invalid/a,b?c=%C3%A9");
     const QString missing = at("@/absent, prog");
     QVERIFY(writeFile(doc, "notes\n"));
     // Every row's icon stands on one page that minimises the window on use.
@@ -215,7 +210,6 @@ void TestLauncherWindow::iconClicks_data() {
     row("hidden: no display nor terminal", icon({}, m_program, "a b", m_startIn, "Hidden"),
         QStringList{"a", "b"});
     row("document", icon({}, doc), QUrl::fromLocalFile(doc));
-    row("web address", icon({}, web), QUrl(web));
     row("missing program", icon({}, missing, "a \"b c\""),
         QString("An error occurred when running the command - '" + missing +
                 " a \"b c\"' - File not found, 53"));
@@ -230,9 +224,8 @@ void TestLauncherWindow::iconClicks() {
     m_window->showNormal();
     QVERIFY(clickLink(*m_window, item[ColDescription]));
     if (expected.typeId() == QMetaType::QStringList) {
-        QVERIFY(recorded());
         const QJsonObject r = record();
-        QCOMPARE(recordedArguments(), expected.toStringList());
+        QCOMPARE(r["arguments"].toVariant().toStringList(), expected.toStringList());
         const QString startIn = item[ColStartIn];
         QCOMPARE(r["folder"].toString(), startIn.isEmpty() ? QDir::currentPath() : startIn);
         const bool hidden = item[ColRun] == QLatin1String("Hidden");
@@ -306,7 +299,6 @@ void TestLauncherWindow::anotherPageTakesOverTheWindow() {
     QVERIFY(!m_window->settings().closable);
     // The page now shown runs its icons.
     QVERIFY(clickLink(*m_window, "Two"));
-    QVERIFY(recorded());
     QCOMPARE(recordedArguments(), QStringList{"two"});
     QVERIFY(!m_window->isMinimized()); // the page does not ask for it
 }
@@ -336,7 +328,7 @@ void TestLauncherWindow::networkPageCannotStartPrograms() {
     QTRY_COMPARE(m_window->view()->url(), QUrl(address));
     for (const char* link : {"Run me", "Exit", "Minimise"})
         QVERIFY(clickLink(*m_window, link));
-    QVERIFY(!recorded(1500));
+    QVERIFY(record(1500).isEmpty());
     QVERIFY(m_window->isVisible());
     QVERIFY(!m_window->isMinimized());
     QVERIFY(m_prompter.messages.isEmpty());
@@ -363,8 +355,6 @@ void TestLauncherWindow::fixedWindowFollowsItsCommandBar() {
     QTRY_VERIFY(m_window->isMinimized());
     m_window->showNormal();
     QVERIFY(clickLink(*m_window, "Edit"));
-    QVERIFY(recorded());
-    QCOMPARE(record()["program"].toString(), m_editor);
     QCOMPARE(recordedArguments(), QStringList{source});
     QVERIFY(!m_window->close());
     QVERIFY(clickLink(*m_window, "Exit"));
