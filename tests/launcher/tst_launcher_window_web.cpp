@@ -24,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEngineView>
+#include <cstdio>
 #include <memory>
 
 using namespace ulvanta;
@@ -154,6 +155,9 @@ void TestLauncherWindow::initTestCase() {
         QVERIFY(QFile::setPermissions(copy, QFile::ReadOwner | QFile::ExeOwner));
     }
     m_record = at("@/record.json");
+    // Programs not hidden inherit the launcher's input: make it other than the null device.
+    QVERIFY(writeFile(at("@/input"), "") &&
+            std::freopen(QFile::encodeName(at("@/input")).constData(), "r", stdin));
     qputenv("LAUNCHER_RECORD", QFile::encodeName(m_record));
     QDesktopServices::setUrlHandler("file", this, "desktopOpens");
     m_window = std::make_unique<LauncherWindow>(&m_prompter, at("@/programs"));
@@ -230,8 +234,7 @@ void TestLauncherWindow::iconClicks() {
         QCOMPARE(r["folder"].toString(), startIn.isEmpty() ? QDir::currentPath() : startIn);
         const bool hidden = item[ColRun] == QLatin1String("Hidden");
         QCOMPARE(r["display"].toBool(), !hidden);
-        if (hidden)
-            QCOMPARE(r["stdin"].toString(), QStringLiteral("/dev/null"));
+        QCOMPARE(r["stdin"].toString() == QLatin1String("/dev/null"), hidden);
         QCOMPARE(r["stdout"].toString() == QLatin1String("/dev/null"), hidden);
     } else if (expected.typeId() == QMetaType::QUrl) {
         QTRY_COMPARE_WITH_TIMEOUT(m_opened, QList<QUrl>{expected.toUrl()}, 10000);
