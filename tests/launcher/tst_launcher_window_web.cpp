@@ -273,12 +273,13 @@ void TestLauncherWindow::windowFollowsPageSettings() {
 void TestLauncherWindow::anotherPageTakesOverTheWindow_data() {
     QTest::addColumn<QString>("link");
     QTest::addColumn<QString>("name"); // of the page then shown
-    QTest::newRow("refresh rereads the page") << "Refresh"
-                                              << "page.htm";
-    QTest::newRow("open shows the chosen page") << "Open" << QString::fromUtf8("second é.htm");
-    QTest::newRow("hyperlink item") << "Go there" << QString::fromUtf8("linked, é.htm");
-    QTest::newRow("link asking for a new window")
-        << "New window" << QString::fromUtf8("linked, é.htm");
+    const auto row = [](const char* name, const char* link, const char* page) {
+        QTest::newRow(name) << QString::fromUtf8(link) << QString::fromUtf8(page);
+    };
+    row("refresh rereads the page", "Refresh", "page.htm");
+    row("open shows the chosen page", "Open", "second é.htm");
+    row("hyperlink item", "Go there", "linked, é.htm");
+    row("link asking for a new window", "New window", "linked, é.htm");
 }
 
 void TestLauncherWindow::anotherPageTakesOverTheWindow() {
