@@ -96,8 +96,8 @@ private slots:
     void cleanupTestCase();
 
     void missingPageIsReported();
-    void iconClicks_data();
-    void iconClicks();
+    void clickedIconRunsItsCommand_data();
+    void clickedIconRunsItsCommand();
     void windowFollowsPageSettings();
     void anotherPageTakesOverTheWindow_data();
     void anotherPageTakesOverTheWindow();
@@ -186,7 +186,7 @@ void TestLauncherWindow::missingPageIsReported() {
     QVERIFY(!w.isVisible());
 }
 
-void TestLauncherWindow::iconClicks_data() {
+void TestLauncherWindow::clickedIconRunsItsCommand_data() {
     QTest::addColumn<ItemRow>("item");
     // The program's arguments, the address opened or the message shown.
     QTest::addColumn<QVariant>("expected");
@@ -220,7 +220,7 @@ void TestLauncherWindow::iconClicks_data() {
     m_iconPage = writePage({"Minimise on use=True"}, icons);
 }
 
-void TestLauncherWindow::iconClicks() {
+void TestLauncherWindow::clickedIconRunsItsCommand() {
     QFETCH(ItemRow, item);
     QFETCH(QVariant, expected);
     if (m_window->pagePath() != m_iconPage)
