@@ -23,7 +23,6 @@ fi
 work=$(mktemp -d)
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1280x900x24 >/dev/null 2>&1 &
-xvfb=$!
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 export DISPLAY=$display QTWEBENGINE_DISABLE_SANDBOX=1 LC_ALL=en_US.UTF-8
 sleep 1
