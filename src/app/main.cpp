@@ -1,5 +1,6 @@
+#include "app/MainWindow.h"
 #include "app/PreviewPage.h"
-#include "app/frmPME.h"
+#include "components/ProgramInfo.h"
 
 #include <QApplication>
 
@@ -7,11 +8,11 @@ int main(int argc, char* argv[]) {
     ulvanta::PreviewPage::registerSchemes(); // before the application object
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ulvanta Editor"));
-    QApplication::setApplicationVersion(QStringLiteral("3.3.13"));
+    QApplication::setApplicationVersion(ulvanta::ProgramInfo::version());
     // The whole command line after the program name is one path (or nothing).
     QStringList args = QApplication::arguments();
     args.removeFirst();
-    ulvanta::frmPME w;
+    ulvanta::MainWindow w;
     w.start(args.join(QLatin1Char(' ')));
     return app.exec();
 }

@@ -4,11 +4,12 @@
 //   ulvanta-build DOC.pmf           prints the page as the editor's HTML tab shows it
 //   ulvanta-build DOC.pmf OUT.htm   builds OUT.htm (and its icon folder) as Build does
 
-#include "components/KeyFile.h"
-#include "components/UlvError.h"
+#include "components/Error.h"
+#include "components/KeyValueFile.h"
+#include "components/ProgramInfo.h"
 #include "document/Document.h"
 #include "generator/BuildCommand.h"
-#include "generator/modGenHTML.h"
+#include "generator/PageGenerator.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -36,7 +37,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("ulvanta-build"));
-    QGuiApplication::setApplicationVersion(PageGenerator::version());
+    QGuiApplication::setApplicationVersion(ProgramInfo::version());
 
     QStringList args = QGuiApplication::arguments();
     args.removeFirst();
@@ -46,7 +47,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (args.size() == 1 && args[0] == QLatin1String("--version")) {
-        std::printf("ulvanta-build %s\n", qPrintable(PageGenerator::version()));
+        std::printf("ulvanta-build %s\n", qPrintable(ProgramInfo::version()));
         return 0;
     }
     if (args.size() < 1 || args.size() > 2) {
@@ -56,23 +57,23 @@ int main(int argc, char* argv[]) {
 
     const QString docPath = args[0];
     Document doc;
-    doc.NextNew = 1;
-    doc.Propulate();
+    doc.setNextNewNumber(1);
+    doc.resetProperties();
     try {
-        doc.OpenFile(docPath, false);
-    } catch (const UlvError& e) {
-        printErr(ErrorText::openError(docPath, e));
+        doc.load(docPath);
+    } catch (const Error& e) {
+        printErr(ErrorMessages::openError(docPath, e));
         return 1;
     }
     // Only read here: no need to keep the file from other programs.
-    doc.CO.release();
+    doc.fileLock().release();
 
-    KeyFile keys;
+    KeyValueFile keys;
     if (args.size() == 1) {
         QString page;
         try {
-            page = PageGenerator(doc, keys).GenHTML(false, QString());
-        } catch (const UlvError& e) {
+            page = PageGenerator(doc, keys).generatePage(false, QString());
+        } catch (const Error& e) {
             printErr(QStringLiteral("The page could not be generated - ") + e.describe());
             return 1;
         }
@@ -81,7 +82,7 @@ int main(int argc, char* argv[]) {
                 size_t(bytes.size()) ||
             std::fflush(stdout) != 0) {
             printErr(QStringLiteral("The page could not be written - ") +
-                     UlvError(UlvError::DiskFull).describe());
+                     Error(Error::DiskFull).describe());
             return 1;
         }
         return 0;
@@ -91,9 +92,9 @@ int main(int argc, char* argv[]) {
     // to its icon folder by it.
     const QString out = QFileInfo(args[1]).absoluteFilePath();
     try {
-        PageFile::build(doc, keys, out);
-    } catch (const UlvError& e) {
-        printErr(ErrorText::buildError(out, e));
+        BuiltPage::build(doc, keys, out);
+    } catch (const Error& e) {
+        printErr(ErrorMessages::buildError(out, e));
         return 1;
     }
     return 0;

@@ -17,11 +17,11 @@ public:
     }
 
     // True when the current document may be discarded (saving it first if asked).
-    bool ChangeFile();
-    void New();
-    void Open();
-    void Save();
-    void SaveAs();
+    bool mayDiscard();
+    void newDocument();
+    void open();
+    void save();
+    void saveAs();
 
     // Start-up: the whole command line with its double quotes removed names the
     // document; opened when a file exists there. A failure shows "Open Error" and

@@ -1,8 +1,8 @@
 #include "generator/ShortcutWriter.h"
 
+#include "components/Error.h"
+#include "components/FileChecks.h"
 #include "components/Prompter.h"
-#include "components/Toolkit.h"
-#include "components/UlvError.h"
 #include "document/Document.h"
 
 #include <QDir>
@@ -48,7 +48,7 @@ QString entryValue(const QString& text) {
     return out;
 }
 
-QString shortcutError(const UlvError& e) {
+QString shortcutError(const Error& e) {
     return QStringLiteral("An error occurred when creating a shortcut on the Desktop - ") +
            e.describe();
 }
@@ -132,13 +132,13 @@ QString execArgument(const QString& argument, bool quote) {
     return entryValue(arg);
 }
 
-QString desktopEntry(const QString& aPath, const Document& doc) {
-    const QString title = doc.ReadProp(QStringLiteral("Title"), true);
-    const QString icon = doc.ReadProp(QStringLiteral("Icon"), true);
-    const QString page = doc.ReadProp(QStringLiteral("(HTML File)"), true);
-    const QString launcher = expandEnvironment(aPath + QStringLiteral("ulvanta2.exe"));
+QString desktopEntry(const QString& programFolder, const Document& doc) {
+    const QString title = doc.setting(QStringLiteral("Title"));
+    const QString icon = doc.setting(QStringLiteral("Icon"));
+    const QString page = doc.setting(QStringLiteral("(HTML File)"));
+    const QString launcher = expandEnvironment(programFolder + QStringLiteral("ulvanta2.exe"));
     const QString iconLocation = expandEnvironment(
-        Toolkit::FileExists(icon) ? icon : aPath + QStringLiteral("ulvanta2.exe"));
+        FileChecks::fileExists(icon) ? icon : programFolder + QStringLiteral("ulvanta2.exe"));
 
     QString e = QStringLiteral("[Desktop Entry]\n");
     e += QStringLiteral("Version=1.0\n");
@@ -155,36 +155,35 @@ QString desktopEntry(const QString& aPath, const Document& doc) {
 
 } // namespace Shortcut
 
-ShortcutWriter::ShortcutWriter(const Document& doc, Prompter& prompter, QString aPath,
+ShortcutWriter::ShortcutWriter(const Document& doc, Prompter& prompter, QString programFolder,
                                QString desktopFolder)
-    : m_doc(doc), m_prompter(prompter), m_aPath(std::move(aPath)),
+    : m_doc(doc), m_prompter(prompter), m_aPath(std::move(programFolder)),
       m_desktop(std::move(desktopFolder)) {
     if (m_desktop.isEmpty())
         m_desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
 }
 
 QString ShortcutWriter::filePath() const {
-    return m_desktop + QLatin1Char('/') +
-           Shortcut::name(m_doc.ReadProp(QStringLiteral("Title"), true)) + kSuffix;
+    return m_desktop + QLatin1Char('/') + Shortcut::name(m_doc.setting(QStringLiteral("Title"))) +
+           kSuffix;
 }
 
 bool ShortcutWriter::run() {
     try {
         if (m_desktop.isEmpty() || (!QFileInfo(m_desktop).isDir() && !QDir().mkpath(m_desktop)))
-            throw UlvError(UlvError::PathNotFound);
+            throw Error(Error::PathNotFound);
         const QString path = filePath();
         QSaveFile f(path);
         if (QFileInfo(path).isDir() || !f.open(QIODevice::WriteOnly))
-            throw UlvError(QFileInfo(path).isDir() ? UlvError::PathFileAccess
-                                                   : UlvError::PermissionDenied);
+            throw Error(QFileInfo(path).isDir() ? Error::PathFileAccess : Error::PermissionDenied);
         const QByteArray bytes = Shortcut::desktopEntry(m_aPath, m_doc).toUtf8();
         if (f.write(bytes) != bytes.size())
-            throw UlvError(UlvError::DiskFull);
+            throw Error(Error::DiskFull);
         if (!f.commit())
-            throw UlvError(UlvError::PathFileAccess);
+            throw Error(Error::PathFileAccess);
         QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeUser |
                                         QFile::ExeGroup | QFile::ExeOther);
-    } catch (const UlvError& e) {
+    } catch (const Error& e) {
         m_prompter.message(shortcutError(e), QStringLiteral("Create Shortcut to Desktop Error"),
                            PromptIcon::Critical);
         return false;

@@ -1,6 +1,6 @@
 #include "launcher/IconLink.h"
 
-#include "components/Toolkit.h"
+#include "components/HtmlText.h"
 
 #include <QStringList>
 
@@ -47,7 +47,7 @@ QString decodeField(QString field, bool doubleEncoded) {
     if (doubleEncoded)
         field = percentDecode(field);
     field.replace(QLatin1String("&comma;"), QLatin1String(","));
-    return Toolkit::DecodeText(field);
+    return HtmlText::decode(field);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "components/ProgramInfo.h"
 #include "launcher/LauncherPage.h"
 #include "launcher/LauncherWindow.h"
 
@@ -8,7 +9,7 @@ int main(int argc, char* argv[]) {
     ulvanta::launcher::registerLinkSchemes();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ulvanta"));
-    QApplication::setApplicationVersion(QStringLiteral("3.3.13"));
+    QApplication::setApplicationVersion(ulvanta::ProgramInfo::version());
 
     QStringList args = QApplication::arguments();
     args.removeFirst();

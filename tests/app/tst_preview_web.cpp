@@ -1,6 +1,7 @@
 #include "ScriptedPrompter.h"
+#include "Widgets.h"
+#include "app/MainWindow.h"
 #include "app/PreviewPage.h"
-#include "app/frmPME.h"
 #include "generator/PreviewFile.h"
 
 #include <QApplication>
@@ -26,7 +27,7 @@ private slots:
 
 private:
     void click(QWebEngineView* wb, const QString& id);
-    QWebEngineView* showPreview(frmPME& w);
+    QWebEngineView* showPreview(MainWindow& w);
 
     QTemporaryDir dir;
     test::ScriptedPrompter prompter;
@@ -44,9 +45,9 @@ void TestPreviewWeb::click(QWebEngineView* wb, const QString& id) {
     wb->page()->runJavaScript("document.getElementById('" + id + "').click();");
 }
 
-QWebEngineView* TestPreviewWeb::showPreview(frmPME& w) {
-    w.tabMain->setCurrentIndex(3);
-    auto* wb = w.findChild<QWebEngineView*>("WB");
+QWebEngineView* TestPreviewWeb::showPreview(MainWindow& w) {
+    child<QTabWidget>(&w, "tabs")->setCurrentIndex(3);
+    auto* wb = w.findChild<QWebEngineView*>("preview");
     if (!wb)
         return nullptr;
     // Loaded once the header's link is in the document.
@@ -69,9 +70,9 @@ void TestPreviewWeb::launcherLinksAreRefused_data() {
 
 void TestPreviewWeb::launcherLinksAreRefused() {
     QFETCH(QString, href);
-    frmPME w(&prompter);
+    MainWindow w(&prompter);
     w.start({});
-    w.doc().WriteProp("Header HTML", "<a id=\"l\" href=\"" + href + "\">go</a>");
+    w.doc().setSetting("Header HTML", "<a id=\"l\" href=\"" + href + "\">go</a>");
     QWebEngineView* wb = showPreview(w);
     QVERIFY(wb);
     QCOMPARE(wb->url(), QUrl::fromLocalFile(previewFilePath()));
@@ -87,20 +88,20 @@ void TestPreviewWeb::launcherLinksAreRefused() {
 }
 
 void TestPreviewWeb::ordinaryLinkNavigatesAndLeavingBlanks() {
-    frmPME w(&prompter);
+    MainWindow w(&prompter);
     w.start({});
     const QUrl other = QUrl::fromLocalFile(dir.filePath("other.htm"));
-    w.doc().WriteProp("Header HTML", "<a id=\"l\" href=\"" + other.toString() + "\">go</a>");
+    w.doc().setSetting("Header HTML", "<a id=\"l\" href=\"" + other.toString() + "\">go</a>");
     QWebEngineView* wb = showPreview(w);
     QVERIFY(wb);
     // The browser sits above the status label.
-    QVERIFY(wb->geometry().bottom() <= w.lblWBStat->geometry().top());
-    QVERIFY(wb->height() > w.lblWBStat->height());
+    QVERIFY(wb->geometry().bottom() <= child<QLabel>(&w, "previewStatus")->geometry().top());
+    QVERIFY(wb->height() > child<QLabel>(&w, "previewStatus")->height());
     click(wb, "l");
     QTRY_COMPARE_WITH_TIMEOUT(wb->url(), other, 10000);
-    w.tabMain->setCurrentIndex(2);
+    child<QTabWidget>(&w, "tabs")->setCurrentIndex(2);
     QCOMPARE(wb->url(), QUrl("about:blank"));
-    QVERIFY(w.rtfHTML->toPlainText().contains("other.htm"));
+    QVERIFY(child<QPlainTextEdit>(&w, "htmlView")->toPlainText().contains("other.htm"));
 }
 
 int main(int argc, char* argv[]) {
