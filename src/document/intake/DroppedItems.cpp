@@ -126,9 +126,8 @@ QList<DroppedLink> droppedLinks(const QMimeData& data) {
         for (const QString& line : lines(data.text())) {
             if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
                 continue;
-            links.append({line.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(line)
-                                                            : QUrl(line, QUrl::StrictMode),
-                          {}});
+            links.append(
+                {line.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(line) : QUrl(line), {}});
         }
     }
     return links;
