@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <memory>
+#include <optional>
 
 namespace ulvanta::intake {
 
