@@ -3,9 +3,9 @@
 #include "document/ColumnSwap.h"
 #include "document/Document.h"
 #include "document/ReplaceAll.h"
+#include "timing.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -67,13 +67,6 @@ double median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
-double elapsedMs(const std::function<void()>& f) {
-    QElapsedTimer t;
-    t.start();
-    f();
-    return double(t.nsecsElapsed()) / 1e6;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -127,13 +120,13 @@ int main(int argc, char* argv[]) {
         for (int run = 0; run < kRuns; ++run) {
             Document plain;
             plain.items().appendItems(rows);
-            direct.push_back(elapsedMs([&] { c.direct(plain); }));
+            direct.push_back(timeMs([&] { c.direct(plain); }));
 
             Document doc;
             doc.items().appendItems(rows);
-            done.push_back(elapsedMs([&] { doc.edits().push(c.step(doc)); }));
-            undone.push_back(elapsedMs([&] { doc.undoStack().undo(); }));
-            redone.push_back(elapsedMs([&] { doc.undoStack().redo(); }));
+            done.push_back(timeMs([&] { doc.edits().push(c.step(doc)); }));
+            undone.push_back(timeMs([&] { doc.undoStack().undo(); }));
+            redone.push_back(timeMs([&] { doc.undoStack().redo(); }));
             stored = doc.edits().storedBytes();
         }
         const double worst = std::max(median(undone), median(redone));
