@@ -17,7 +17,8 @@ const QString kFooterHTML = QStringLiteral("Footer HTML");
 const QString kAppSuffix = QStringLiteral(" - Ulvanta Editor");
 } // namespace
 
-Document::Document(QObject* parent) : QObject(parent), m_items(this), m_props(this) {}
+Document::Document(QObject* parent)
+    : QObject(parent), m_items(this), m_props(this), m_edits(*this) {}
 
 QString Document::GetProp(int pos, int subItem) const {
     if (pos < 1 || pos > PropertyTable::Count)

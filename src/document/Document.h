@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/EditHistory.h"
 #include "document/FileHold.h"
 #include "document/ItemList.h"
 #include "document/PropertyList.h"
@@ -27,6 +28,13 @@ public:
     bool Changed = false;
     int NextNew = 1;
     FileHold CO; // the hold on CurFile
+
+    // --- undo and redo ---
+    // Every edit of rows, properties and Header/Footer HTML goes through here.
+    EditHistory& edits() { return m_edits; }
+    QUndoStack& undoStack() { return m_edits.stack(); }
+    // New and Open start without history.
+    void clearHistory() { m_edits.clear(); }
 
     // --- properties ---
     // Property number 1..36: 1 display name, 2 default, 3 key; anything else empty.
@@ -68,6 +76,9 @@ signals:
     void checkmenusRequested();
     void tabRequested(int tab);
     void propertiesRefilled();
+    // An undo or redo changed the document; the window selects as `place` says
+    // (the tab is already requested).
+    void editReplayed(const ulvanta::EditPlace& place);
 
 private:
     void retakeHold();
@@ -75,6 +86,7 @@ private:
     ItemList m_items;
     PropertyList m_props;
     QString m_caption;
+    EditHistory m_edits; // after the lists its steps change
 };
 
 } // namespace ulvanta
