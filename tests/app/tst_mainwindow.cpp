@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
