@@ -1,5 +1,6 @@
 #include "app/frmPME.h"
 
+#include "app/RecentFilesMenu.h"
 #include "app/WidgetPrompter.h"
 #include "components/Toolkit.h"
 #include "document/MenuState.h"
@@ -283,6 +284,9 @@ void frmPME::setupFileCommands() {
     command(mnuFileSave, [this] { m_fileCommands.Save(); });
     command(mnuFileSaveAs, [this] { m_fileCommands.SaveAs(); });
     command(mnuFileExit, [this] { close(); });
+    m_fileCommands.setRecentFiles(&m_recent);
+    new RecentFilesMenu(findChild<QMenu*>(QStringLiteral("mnuFile")), mnuFileExit, m_recent,
+                        [this](const QString& path) { m_fileCommands.openPath(path); });
 }
 
 int frmPME::currentRow() const {

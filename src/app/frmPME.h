@@ -1,5 +1,6 @@
 #pragma once
 
+#include "components/RecentFiles.h"
 #include "document/Document.h"
 #include "document/FileCommands.h"
 
@@ -126,6 +127,7 @@ private:
     std::unique_ptr<Prompter> m_ownPrompter;
     Prompter* m_prompter;
     FileCommands m_fileCommands;
+    RecentFiles m_recent;
     std::vector<QAction*> m_buttons; // toolbar buttons 1..13
     std::vector<QAction*> m_built;
     int m_lastTab = 0;

@@ -1,6 +1,7 @@
 // Main window: find and replace, column swap, import, help.
 #include "app/frmPME.h"
 
+#include "components/ProgramFiles.h"
 #include "components/ProgramInfo.h"
 #include "components/Prompter.h"
 #include "components/Toolkit.h"
@@ -66,7 +67,7 @@ void frmPME::setupToolCommands() {
 
     mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
     command(mnuHelpContents, [this] {
-        const QString index = APath + QStringLiteral("help/index.html");
+        const QString index = ProgramFiles::helpFolder(APath) + QStringLiteral("index.html");
         if (!Toolkit::FileExists(index)) {
             prompter().message(QStringLiteral("Could not find the help file '") + index +
                                    QStringLiteral("'."),

@@ -1,5 +1,6 @@
 #include "app/PreviewPage.h"
 #include "app/frmPME.h"
+#include "components/ProgramFiles.h"
 
 #include <QApplication>
 
@@ -8,6 +9,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ulvanta Editor"));
     QApplication::setApplicationVersion(QStringLiteral("3.3.13"));
+    QApplication::setOrganizationName(QStringLiteral("ulvanta")); // where the settings live
+    QApplication::setDesktopFileName(ulvanta::ProgramFiles::applicationId());
+    QApplication::setWindowIcon(ulvanta::ProgramFiles::applicationIcon());
     // The whole command line after the program name is one path (or nothing).
     QStringList args = QApplication::arguments();
     args.removeFirst();

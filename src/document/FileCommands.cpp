@@ -1,6 +1,7 @@
 #include "document/FileCommands.h"
 
 #include "components/PackFile.h"
+#include "components/RecentFiles.h"
 #include "components/UlvError.h"
 #include "document/Document.h"
 
@@ -53,6 +54,7 @@ bool FileCommands::openReporting(const QString& path) {
     try {
         BusyPointer busy(m_prompter);
         m_doc.OpenFile(path, false);
+        remember(path);
         return true;
     } catch (const UlvError& e) {
         m_prompter.message(ErrorText::openError(path, e), QStringLiteral("Open Error"),
@@ -77,6 +79,7 @@ void FileCommands::Save() {
         try {
             BusyPointer busy(m_prompter);
             m_doc.SaveFile(m_doc.CurFile);
+            remember(m_doc.CurFile);
             return;
         } catch (const UlvError&) {
             // Falls through to Save As, where the user can choose another place.
@@ -93,10 +96,23 @@ void FileCommands::SaveAs() {
     try {
         BusyPointer busy(m_prompter);
         m_doc.SaveFile(*path);
+        remember(*path);
     } catch (const UlvError& e) {
         m_prompter.message(ErrorText::saveError(*path, e), QStringLiteral("Save Error"),
                            PromptIcon::Critical);
     }
+}
+
+bool FileCommands::openPath(const QString& path) {
+    if (!ChangeFile() || !openReporting(path))
+        return false;
+    m_doc.Changed = false;
+    return true;
+}
+
+void FileCommands::remember(const QString& path) {
+    if (m_recent)
+        m_recent->add(path);
 }
 
 void FileCommands::openAtStartup(const QString& commandLine) {

@@ -4,6 +4,7 @@
 #include "components/Toolkit.h"
 #include "components/UlvError.h"
 #include "document/Document.h"
+#include "generator/ShortcutPlaces.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,6 +16,7 @@ namespace ulvanta {
 namespace {
 
 const QString kSuffix = QStringLiteral(".desktop");
+const QString kErrorTitle = QStringLiteral("Create Shortcut to Desktop Error");
 // Longest file name the file systems here accept, in bytes.
 constexpr qsizetype kMaxFileNameBytes = 255;
 
@@ -169,10 +171,10 @@ QString ShortcutWriter::filePath() const {
 }
 
 bool ShortcutWriter::run() {
+    const QString path = filePath();
     try {
         if (m_desktop.isEmpty() || (!QFileInfo(m_desktop).isDir() && !QDir().mkpath(m_desktop)))
             throw UlvError(UlvError::PathNotFound);
-        const QString path = filePath();
         QSaveFile f(path);
         if (QFileInfo(path).isDir() || !f.open(QIODevice::WriteOnly))
             throw UlvError(QFileInfo(path).isDir() ? UlvError::PathFileAccess
@@ -184,13 +186,25 @@ bool ShortcutWriter::run() {
             throw UlvError(UlvError::PathFileAccess);
         QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeUser |
                                         QFile::ExeGroup | QFile::ExeOther);
+        Shortcut::markTrusted(path);
     } catch (const UlvError& e) {
-        m_prompter.message(shortcutError(e), QStringLiteral("Create Shortcut to Desktop Error"),
-                           PromptIcon::Critical);
+        m_prompter.message(shortcutError(e), kErrorTitle, PromptIcon::Critical);
         return false;
     }
-    m_prompter.message(QStringLiteral("A shortcut was successfully created on the Desktop"),
-                       QStringLiteral("Create Shortcut on Desktop"), PromptIcon::Information);
+    if (m_prompter.message(QStringLiteral("A shortcut was successfully created on the Desktop\n\n"
+                                          "Add it to the application menu as well?"),
+                           QStringLiteral("Create Shortcut on Desktop"), PromptIcon::Question,
+                           PromptButtons::YesNo, PromptAnswer::No) == PromptAnswer::Yes) {
+        try {
+            Shortcut::addToApplicationMenu(path);
+        } catch (const UlvError& e) {
+            m_prompter.message(
+                QStringLiteral("An error occurred when adding the shortcut to the application "
+                               "menu - ") +
+                    e.describe(),
+                kErrorTitle, PromptIcon::Critical);
+        }
+    }
     return true;
 }
 

@@ -4,7 +4,10 @@
 #include "document/SectionRow.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QStandardPaths>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace ulvanta;
@@ -30,6 +33,7 @@ private slots:
     void runFollowsTheBuiltFile();
     void inPlaceEditOfASectionIsRefused();
     void closeCancelledKeepsTheWindow();
+    void recentDocumentsListedAboveExit();
 };
 
 void TestMainWindow::startsUntitled() {
@@ -137,6 +141,30 @@ void TestMainWindow::closeCancelledKeepsTheWindow() {
     QVERIFY(w.isVisible());
     p.answers = {PromptAnswer::No};
     QVERIFY(w.close());
+}
+
+void TestMainWindow::recentDocumentsListedAboveExit() {
+    QStandardPaths::setTestModeEnabled(true); // the user's own list stays as it is
+    QTemporaryDir dir;
+    const QString a = dir.filePath("a&b.pmf"), b = dir.filePath("b.pmf");
+    ScriptedPrompter p;
+    frmPME w(&p);
+    w.start(QString());
+    for (const QString& path : {b, a}) {
+        p.files = {path};
+        w.mnuFileSaveAs->trigger();
+    }
+    auto* file = w.findChild<QMenu*>("mnuFile");
+    emit file->aboutToShow();
+    emit file->aboutToShow(); // filled afresh, not twice
+    const QList<QAction*> actions = file->actions();
+    const qsizetype exit = actions.indexOf(w.mnuFileExit);
+    QCOMPARE(actions[exit - 3]->text(), "&1 " + QString(a).replace("&", "&&"));
+    QCOMPARE(actions[exit - 2]->text(), "&2 " + b);
+    QVERIFY(actions[exit - 1]->isSeparator() && actions[exit - 4]->isSeparator());
+    QCOMPARE(actions[exit - 5], w.mnuFileShortcut);
+    actions[exit - 2]->trigger();
+    QCOMPARE(w.doc().CurFile, b);
 }
 
 QTEST_MAIN(TestMainWindow)
