@@ -3,9 +3,9 @@
 #include "document/Document.h"
 #include "document/ReplaceAll.h"
 #include "document/SectionRow.h"
+#include "timing.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <cstdio>
 
 using namespace ulvanta;
@@ -32,13 +32,6 @@ void fill(Document& doc, int rows) {
         all.push_back(std::move(r));
     }
     doc.items().appendItems(std::move(all));
-}
-
-template <typename F> double timeMs(F f) {
-    QElapsedTimer t;
-    t.start();
-    f();
-    return double(t.nsecsElapsed()) / 1e6;
 }
 } // namespace
 

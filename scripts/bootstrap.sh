@@ -3,8 +3,10 @@
 # and builds into build/. Sourced by run.sh and test.sh.
 set -euo pipefail
 
+# The last line: what the install test uses to validate the desktop files and make the package.
 ULVANTA_PACKAGES=(cmake g++ make ccache qt6-base-dev qt6-base-dev-tools qt6-webengine-dev
-  qt6-qpa-plugins qt6-image-formats-plugins libgl-dev xvfb xauth fonts-dejavu-core)
+  qt6-qpa-plugins qt6-image-formats-plugins libgl-dev xvfb xauth fonts-dejavu-core
+  desktop-file-utils appstream shared-mime-info dpkg-dev file gzip)
 
 missing=()
 for p in "${ULVANTA_PACKAGES[@]}"; do

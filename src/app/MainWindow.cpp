@@ -3,6 +3,7 @@
 #include "app/ItemActions.h"
 #include "app/OutputActions.h"
 #include "app/PropertyActions.h"
+#include "app/RecentFilesMenu.h"
 #include "app/ToolActions.h"
 
 #include "components/FileChecks.h"
@@ -277,6 +278,9 @@ void MainWindow::connectCommands() {
     on(m_actionSave, this, [this] { m_fileCommands.save(); });
     on(m_actionSaveAs, this, [this] { m_fileCommands.saveAs(); });
     on(m_actionExit, this, [this] { close(); });
+    m_fileCommands.setRecentFiles(&m_recent);
+    new RecentFilesMenu(findChild<QMenu*>(QStringLiteral("menuFile")), m_actionExit, m_recent,
+                        [this](const QString& path) { m_fileCommands.openPath(path); });
 
     m_outputActions = new OutputActions(m_doc, *m_prompter, m_programFolder, m_htmlView,
                                         m_previewLayout, m_previewStatus, this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "components/RecentFiles.h"
 #include "document/Document.h"
 #include "document/FileCommands.h"
 
@@ -88,6 +89,7 @@ private:
     Prompter* m_prompter;
     FileCommands m_fileCommands;
     QString m_programFolder;
+    RecentFiles m_recent;
 
     QToolBar* m_toolBar = nullptr;
     QTabWidget* m_tabs = nullptr;

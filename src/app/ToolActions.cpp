@@ -1,6 +1,7 @@
 #include "app/ToolActions.h"
 
 #include "components/FileChecks.h"
+#include "components/ProgramFiles.h"
 #include "components/ProgramInfo.h"
 #include "components/Prompter.h"
 #include "dialogs/AboutDialog.h"
@@ -67,7 +68,7 @@ void ToolActions::importItems() {
 }
 
 void ToolActions::showHelp() {
-    const QString index = m_programFolder + QStringLiteral("help/index.html");
+    const QString index = ProgramFiles::helpFolder(m_programFolder) + QStringLiteral("index.html");
     if (!FileChecks::fileExists(index)) {
         m_prompter.message(QStringLiteral("Could not find the help file '") + index +
                                QStringLiteral("'."),

@@ -17,7 +17,8 @@ const QString kFooterHTML = QStringLiteral("Footer HTML");
 const QString kAppSuffix = QStringLiteral(" - Ulvanta Editor");
 } // namespace
 
-Document::Document(QObject* parent) : QObject(parent), m_items(this), m_props(this) {}
+Document::Document(QObject* parent)
+    : QObject(parent), m_items(this), m_props(this), m_edits(*this) {}
 
 QString Document::defaultSetting(int number) const {
     if (PropertyTable::key(number) == QLatin1String("P_TITLE"))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/EditHistory.h"
 #include "document/FileLock.h"
 #include "document/ItemList.h"
 #include "document/PropertyList.h"
@@ -36,6 +37,13 @@ public:
     void setNextNewNumber(int number) { m_nextNewNumber = number; }
     // The hold on the current file.
     FileLock& fileLock() { return m_fileLock; }
+
+    // --- undo and redo ---
+    // Every edit of rows, properties and Header/Footer HTML goes through here.
+    EditHistory& edits() { return m_edits; }
+    QUndoStack& undoStack() { return m_edits.stack(); }
+    // New and Open start without history.
+    void clearHistory() { m_edits.clear(); }
 
     // --- properties ---
     // The default of property number 1..36; the title's names the next untitled document.
@@ -80,6 +88,9 @@ signals:
     void actionUpdateRequested();
     void replaced();
     void propertiesRefilled();
+    // An undo or redo changed the document; the window shows place's tab and
+    // selects as place says.
+    void editReplayed(const ulvanta::EditPlace& place);
 
 private:
     void read(const QString& path, bool importing);
@@ -93,6 +104,7 @@ private:
     bool m_modified = false;
     int m_nextNewNumber = 1;
     FileLock m_fileLock;
+    EditHistory m_edits; // after the lists its steps change
 };
 
 } // namespace ulvanta

@@ -3,6 +3,7 @@
 #include "components/EntryContainer.h"
 #include "components/Error.h"
 #include "components/FileChecks.h"
+#include "components/RecentFiles.h"
 #include "document/Document.h"
 
 #include <QFile>
@@ -54,6 +55,7 @@ bool FileCommands::openReporting(const QString& path) {
     try {
         BusyPointer busy(m_prompter);
         m_doc.load(path);
+        remember(path);
         return true;
     } catch (const Error& e) {
         m_prompter.message(ErrorMessages::openError(path, e), QStringLiteral("Open Error"),
@@ -78,6 +80,7 @@ void FileCommands::save() {
         try {
             BusyPointer busy(m_prompter);
             m_doc.save(m_doc.filePath());
+            remember(m_doc.filePath());
             return;
         } catch (const Error&) {
             // Falls through to Save As, where the user can choose another place.
@@ -94,10 +97,23 @@ void FileCommands::saveAs() {
     try {
         BusyPointer busy(m_prompter);
         m_doc.save(*path);
+        remember(*path);
     } catch (const Error& e) {
         m_prompter.message(ErrorMessages::saveError(*path, e), QStringLiteral("Save Error"),
                            PromptIcon::Critical);
     }
+}
+
+bool FileCommands::openPath(const QString& path) {
+    if (!mayDiscard() || !openReporting(path))
+        return false;
+    m_doc.setModified(false);
+    return true;
+}
+
+void FileCommands::remember(const QString& path) {
+    if (m_recent)
+        m_recent->add(path);
 }
 
 void FileCommands::openAtStartup(const QString& commandLine) {

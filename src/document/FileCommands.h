@@ -5,6 +5,7 @@
 namespace ulvanta {
 
 class Document;
+class RecentFiles;
 
 // New, Open, Save, Save As, the change guard, the start-up document and the
 // close sequence: every question they ask goes through the prompter.
@@ -22,6 +23,12 @@ public:
     void open();
     void save();
     void saveAs();
+    // Opens a document named by the program (the recent files), asking about
+    // unsaved changes first. True when it was opened.
+    bool openPath(const QString& path);
+
+    // Documents opened or saved from now on are added to this list (none: not kept).
+    void setRecentFiles(RecentFiles* recent) { m_recent = recent; }
 
     // Start-up: the whole command line with its double quotes removed names the
     // document; opened when a file exists there. A failure shows "Open Error" and
@@ -35,9 +42,11 @@ public:
 private:
     // Opens a document, reporting a failure as "Open Error"; true on success.
     bool openReporting(const QString& path);
+    void remember(const QString& path);
 
     Document& m_doc;
     Prompter& m_prompter;
+    RecentFiles* m_recent = nullptr;
 };
 
 } // namespace ulvanta

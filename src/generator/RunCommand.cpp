@@ -21,7 +21,7 @@ LaunchLine launchLine(const QString& programFolder, const Document& doc) {
 
 RunCommand::RunCommand(const Document& doc, Prompter& prompter, QString programFolder,
                        Starter starter)
-    : m_doc(doc), m_prompter(prompter), m_aPath(std::move(programFolder)),
+    : m_doc(doc), m_prompter(prompter), m_programFolder(std::move(programFolder)),
       m_start(std::move(starter)) {
     if (!m_start) {
         m_start = [](const QString& program, const QStringList& arguments) {
@@ -31,7 +31,7 @@ RunCommand::RunCommand(const Document& doc, Prompter& prompter, QString programF
 }
 
 bool RunCommand::run() {
-    const LaunchLine l = launchLine(m_aPath, m_doc);
+    const LaunchLine l = launchLine(m_programFolder, m_doc);
     if (m_start(l.program, l.arguments))
         return true;
     const QFileInfo fi(l.program);

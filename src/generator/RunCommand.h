@@ -36,7 +36,7 @@ public:
 private:
     const Document& m_doc;
     Prompter& m_prompter;
-    QString m_aPath;
+    QString m_programFolder;
     Starter m_start;
 };
 

@@ -4,6 +4,7 @@
 #include "components/FileChecks.h"
 #include "components/Prompter.h"
 #include "document/Document.h"
+#include "generator/ShortcutPlaces.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,6 +16,7 @@ namespace ulvanta {
 namespace {
 
 const QString kSuffix = QStringLiteral(".desktop");
+const QString kErrorTitle = QStringLiteral("Create Shortcut to Desktop Error");
 // Longest file name the file systems here accept, in bytes.
 constexpr qsizetype kMaxFileNameBytes = 255;
 
@@ -157,7 +159,7 @@ QString desktopEntry(const QString& programFolder, const Document& doc) {
 
 ShortcutWriter::ShortcutWriter(const Document& doc, Prompter& prompter, QString programFolder,
                                QString desktopFolder)
-    : m_doc(doc), m_prompter(prompter), m_aPath(std::move(programFolder)),
+    : m_doc(doc), m_prompter(prompter), m_programFolder(std::move(programFolder)),
       m_desktop(std::move(desktopFolder)) {
     if (m_desktop.isEmpty())
         m_desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
@@ -169,27 +171,39 @@ QString ShortcutWriter::filePath() const {
 }
 
 bool ShortcutWriter::run() {
+    const QString path = filePath();
     try {
         if (m_desktop.isEmpty() || (!QFileInfo(m_desktop).isDir() && !QDir().mkpath(m_desktop)))
             throw Error(Error::PathNotFound);
-        const QString path = filePath();
         QSaveFile f(path);
         if (QFileInfo(path).isDir() || !f.open(QIODevice::WriteOnly))
             throw Error(QFileInfo(path).isDir() ? Error::PathFileAccess : Error::PermissionDenied);
-        const QByteArray bytes = Shortcut::desktopEntry(m_aPath, m_doc).toUtf8();
+        const QByteArray bytes = Shortcut::desktopEntry(m_programFolder, m_doc).toUtf8();
         if (f.write(bytes) != bytes.size())
             throw Error(Error::DiskFull);
         if (!f.commit())
             throw Error(Error::PathFileAccess);
         QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeUser |
                                         QFile::ExeGroup | QFile::ExeOther);
+        Shortcut::markTrusted(path);
     } catch (const Error& e) {
-        m_prompter.message(shortcutError(e), QStringLiteral("Create Shortcut to Desktop Error"),
-                           PromptIcon::Critical);
+        m_prompter.message(shortcutError(e), kErrorTitle, PromptIcon::Critical);
         return false;
     }
-    m_prompter.message(QStringLiteral("A shortcut was successfully created on the Desktop"),
-                       QStringLiteral("Create Shortcut on Desktop"), PromptIcon::Information);
+    if (m_prompter.message(QStringLiteral("A shortcut was successfully created on the Desktop\n\n"
+                                          "Add it to the application menu as well?"),
+                           QStringLiteral("Create Shortcut on Desktop"), PromptIcon::Question,
+                           PromptButtons::YesNo, PromptAnswer::No) == PromptAnswer::Yes) {
+        try {
+            Shortcut::addToApplicationMenu(path);
+        } catch (const Error& e) {
+            m_prompter.message(
+                QStringLiteral("An error occurred when adding the shortcut to the application "
+                               "menu - ") +
+                    e.describe(),
+                kErrorTitle, PromptIcon::Critical);
+        }
+    }
     return true;
 }
 

@@ -48,7 +48,7 @@ public:
 private:
     const Document& m_doc;
     Prompter& m_prompter;
-    QString m_aPath;
+    QString m_programFolder;
     QString m_desktop;
 };
 

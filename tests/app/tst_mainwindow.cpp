@@ -5,7 +5,10 @@
 #include "document/SectionRow.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QStandardPaths>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace ulvanta;
@@ -31,6 +34,7 @@ private slots:
     void runFollowsTheBuiltFile();
     void inPlaceEditOfASectionIsRefused();
     void closeCancelledKeepsTheWindow();
+    void recentDocumentsListedAboveExit();
 };
 
 void TestMainWindow::startsUntitled() {
@@ -138,6 +142,30 @@ void TestMainWindow::closeCancelledKeepsTheWindow() {
     QVERIFY(w.isVisible());
     p.answers = {PromptAnswer::No};
     QVERIFY(w.close());
+}
+
+void TestMainWindow::recentDocumentsListedAboveExit() {
+    QStandardPaths::setTestModeEnabled(true); // the user's own list stays as it is
+    QTemporaryDir dir;
+    const QString a = dir.filePath("a&b.pmf"), b = dir.filePath("b.pmf");
+    ScriptedPrompter p;
+    MainWindow w(&p);
+    w.start(QString());
+    for (const QString& path : {b, a}) {
+        p.files = {path};
+        child<QAction>(&w, "actionSaveAs")->trigger();
+    }
+    auto* file = w.findChild<QMenu*>("menuFile");
+    emit file->aboutToShow();
+    emit file->aboutToShow(); // filled afresh, not twice
+    const QList<QAction*> actions = file->actions();
+    const qsizetype exit = actions.indexOf(child<QAction>(&w, "actionExit"));
+    QCOMPARE(actions[exit - 3]->text(), "&1 " + QString(a).replace("&", "&&"));
+    QCOMPARE(actions[exit - 2]->text(), "&2 " + b);
+    QVERIFY(actions[exit - 1]->isSeparator() && actions[exit - 4]->isSeparator());
+    QCOMPARE(actions[exit - 5], child<QAction>(&w, "actionShortcut"));
+    actions[exit - 2]->trigger();
+    QCOMPARE(w.doc().filePath(), b);
 }
 
 QTEST_MAIN(TestMainWindow)

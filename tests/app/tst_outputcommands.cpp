@@ -4,6 +4,7 @@
 #include "generator/PageGenerator.h"
 #include "generator/PreviewFile.h"
 #include "generator/RunCommand.h"
+#include "generator/ShortcutPlaces.h"
 #include "generator/ShortcutWriter.h"
 
 #include <QTemporaryDir>
@@ -133,7 +134,25 @@ private slots:
         QVERIFY(QFileInfo(file).isExecutable());
         QCOMPARE(prompter.messages.size(), 1);
         QCOMPARE(prompter.messages[0].text,
-                 QString("A shortcut was successfully created on the Desktop"));
+                 QString("A shortcut was successfully created on the Desktop\n\n"
+                         "Add it to the application menu as well?"));
+        QCOMPARE(prompter.messages[0].defaultButton, PromptAnswer::No);
+
+        // Yes adds the same entry to the user's application menu.
+        prompter.messages.clear();
+        prompter.answers = {PromptAnswer::Yes};
+        qputenv("XDG_DATA_HOME", dir->path().toLocal8Bit());
+        QVERIFY(w.run());
+        QCOMPARE(readAll(dir->filePath("applications/ulvanta-Menu; ''$1''.desktop")),
+                 readAll(file));
+        prompter.answers = {PromptAnswer::Yes};
+        qputenv("XDG_DATA_HOME", "/proc/none");
+        QVERIFY(w.run());
+        qunsetenv("XDG_DATA_HOME");
+        QCOMPARE(prompter.messages.size(), 3);
+        QCOMPARE(prompter.messages[2].text,
+                 QString("An error occurred when adding the shortcut "
+                         "to the application menu - Path not found, 76"));
 
         // Variables in the program's folder are expanded; without an icon file the
         // shortcut shows the launcher's.
@@ -144,10 +163,32 @@ private slots:
         QVERIFY(entry.contains("\nIcon=/opt/x y/ulvanta2.exe\n"));
 
         QVERIFY(!ShortcutWriter(*doc, prompter, "/opt/", "/proc/desk").run());
-        QCOMPARE(prompter.messages[1].title, QString("Create Shortcut to Desktop Error"));
-        QCOMPARE(prompter.messages[1].text,
+        QCOMPARE(prompter.messages[3].title, QString("Create Shortcut to Desktop Error"));
+        QCOMPARE(prompter.messages[3].text,
                  QString("An error occurred when creating a shortcut on the "
                          "Desktop - Path not found, 76"));
+    }
+
+    void shortcutMarkedTrusted_data() {
+        QTest::addColumn<QByteArray>("gio"); // the script on the PATH, none when empty
+        QTest::newRow("no gio") << QByteArray();
+        QTest::newRow("gio sets the mark") << QByteArray("echo \"$@\" > \"$0.args\"");
+        QTest::newRow("gio fails") << QByteArray("exit 1");
+    }
+
+    void shortcutMarkedTrusted() {
+        QFETCH(QByteArray, gio);
+        const QString script = dir->filePath("gio");
+        if (!gio.isEmpty())
+            writeFile(script, "#!/bin/sh\n" + gio + "\n");
+        QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", dir->path().toLocal8Bit());
+        const bool marked = Shortcut::markTrusted("/d/My Page.desktop");
+        qputenv("PATH", path);
+        QCOMPARE(marked, gio.startsWith("echo"));
+        QCOMPARE(readAll(script + ".args"),
+                 marked ? "set /d/My Page.desktop metadata::trusted true\n" : "");
     }
 
 private:

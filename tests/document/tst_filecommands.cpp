@@ -1,4 +1,5 @@
 #include "ScriptedPrompter.h"
+#include "components/RecentFiles.h"
 #include "document/Document.h"
 #include "document/FileCommands.h"
 
@@ -120,6 +121,38 @@ private slots:
         QCOMPARE(prompter->messages.size(), error.isEmpty() ? 0 : 1);
         if (!error.isEmpty())
             QCOMPARE(prompter->messages.first().title, error);
+    }
+
+    void recentDocumentOpens_data() {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<PromptAnswer>("answer"); // to the save-changes question
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("unchanged") << false << PromptAnswer::Ok << "b.pmf" << true;
+        QTest::newRow("changes kept") << true << PromptAnswer::Cancel << "b.pmf" << false;
+        QTest::newRow("changes dropped") << true << PromptAnswer::No << "b.pmf" << true;
+        QTest::newRow("missing: reported") << false << PromptAnswer::Ok << "gone.pmf" << false;
+    }
+
+    // Documents opened or saved are listed first; the list opens them again.
+    void recentDocumentOpens() {
+        QFETCH(bool, changed);
+        QFETCH(PromptAnswer, answer);
+        QFETCH(QString, name);
+        QFETCH(bool, opened);
+        const QString a = dir.filePath("a.pmf"), b = dir.filePath("b.pmf");
+        Document().save(b);
+        QFile::remove(dir.filePath("recent.ini"));
+        RecentFiles recent(dir.filePath("recent.ini"));
+        cmds->setRecentFiles(&recent);
+        prompter->files = {a};
+        cmds->saveAs();
+        doc->setModified(changed);
+        prompter->answers = {answer};
+        QCOMPARE(cmds->openPath(dir.filePath(name)), opened);
+        QCOMPARE(doc->filePath(), opened ? b : a);
+        QCOMPARE(recent.files(), opened ? (QStringList{b, a}) : (QStringList{a}));
+        QCOMPARE(prompter->messages.size(), int(changed) + int(name == "gone.pmf"));
     }
 
     void closeRemovesThePreviewEvenWhenCancelled() {

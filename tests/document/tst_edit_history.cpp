@@ -1,0 +1,201 @@
+#include "document/Document.h"
+#include "document/PropertyTable.h"
+
+#include <QTest>
+
+using namespace ulvanta;
+
+namespace {
+
+ItemRow row(const QString& description, const QString& command) {
+    ItemRow r;
+    r[ColDescription] = description;
+    r[ColCommand] = command;
+    return r;
+}
+
+// Two sections; the icon "b" has a command that would read as a section heading.
+QString shownCaption; // the window title as the window would show it
+
+void fill(Document& doc) {
+    doc.resetProperties();
+    doc.items().appendItems({row("SECTION:A", ""), row("a", "x"), row("b", "SECTION:y"),
+                             row("SECTION:B", ""), row("c", "z")});
+    doc.setSetting(QStringLiteral("Title"), QStringLiteral("Doc"));
+    doc.setSetting(QStringLiteral("Header HTML"), QString(60, u'h'));
+    doc.setSetting(QStringLiteral("Footer HTML"), QStringLiteral("f"));
+    // The window shows the caption anew whenever the document's name changes.
+    shownCaption = doc.caption();
+    QObject::connect(&doc, &Document::nameChanged, [&doc] { shownCaption = doc.caption(); });
+}
+
+// Everything an edit may change: every cell, every property whole, the caption.
+QStringList snapshot(const Document& doc) {
+    QStringList s{QString::number(doc.items().count()), shownCaption};
+    for (int i = 0; i < doc.items().count(); ++i)
+        s.append(QStringList(doc.items().row(i).begin(), doc.items().row(i).end()));
+    for (int n = 1; n <= PropertyTable::Count; ++n)
+        s << doc.setting(PropertyTable::displayName(n));
+    return s;
+}
+
+// Description/Command of each row | Title|Header length|Footer | caption.
+QString picture(const Document& doc) {
+    QStringList s;
+    for (int i = 0; i < doc.items().count(); ++i)
+        s << doc.items().cell(i, ColDescription) + u'/' + doc.items().cell(i, ColCommand);
+    s = QStringList{s.join(u' ')};
+    for (const char* name : {"Title", "Header HTML", "Footer HTML"})
+        s << doc.setting(QLatin1String(name));
+    return QStringLiteral("%1 | %2|%3|%4 | ").arg(s[0], s[1]).arg(s[2].size()).arg(s[3]) +
+           shownCaption;
+}
+
+// A step from words: its kind (also its text), then numbers and texts; a new row
+// "n" has the Command "N".
+EditStepPtr make(Document& d, const QString& spec) {
+    const QStringList w = spec.split(u' ');
+    const auto n = [&](int i) { return w[i].toInt(); };
+    std::vector<ItemRow> rows;
+    for (const QString& t : w.mid(2))
+        rows.push_back(row(t, t.toUpper()));
+    if (w[0] == "insert")
+        return insertRowsStep(d.items(), w[0], n(1), rows);
+    if (w[0] == "remove")
+        return removeRowsStep(d.items(), w[0], n(1), n(2));
+    if (w[0] == "replace")
+        return replaceRowStep(d.items(), w[0], n(1), rows.front());
+    if (w[0] == "rotate")
+        return rotateStep(w[0], n(1), n(2), n(3), w.size() > 4);
+    if (w[0] == "swap")
+        return swapColumnsStep(d.items(), w[0], n(1), n(2));
+    if (w[0] == "title")
+        return changeSettingsStep(d, w[0], {{"Title", w[1]}, {"Header HTML", w[2]}}, true);
+    if (w[0] == "reset")
+        return resetSettingsStep(d, w[0]);
+    std::vector<CellChange> cells; // ROW:COLUMN:TEXT
+    for (const QString& t : w.mid(1)) {
+        const int r = t.section(u':', 0, 0).toInt(), c = t.section(u':', 1, 1).toInt();
+        cells.push_back({r, c, d.items().cell(r, c), t.section(u':', 2)});
+    }
+    return changeCellsStep(w[0], cells);
+}
+
+} // namespace
+
+class EditHistoryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void undoAndRedoRestoreEachState_data();
+    void undoAndRedoRestoreEachState();
+    void dropsTheOldestPastTheLimits_data();
+    void dropsTheOldestPastTheLimits();
+};
+
+void EditHistoryTest::undoAndRedoRestoreEachState_data() {
+    // Steps separated by ";"; the picture of the rows alone means the properties
+    // and caption stay as filled.
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("undone"); // the current row after undo: row or property name
+    const auto add = [](const char* name, const char* steps, QString after, const char* undone) {
+        if (!after.contains(u'|'))
+            after += " | Doc|60|f | Doc - Ulvanta Editor";
+        QTest::newRow(name) << steps << after << undone;
+    };
+    add("insert one row", "insert 2 n", "SECTION:A/ a/x n/N b/SECTION:y SECTION:B/ c/z", "2");
+    add("insert rows inside", "insert 1 n m", "SECTION:A/ n/N m/M a/x b/SECTION:y SECTION:B/ c/z",
+        "1");
+    add("append rows", "insert 5 n m", "SECTION:A/ a/x b/SECTION:y SECTION:B/ c/z n/N m/M", "4");
+    add("remove one row", "remove 1 1", "SECTION:A/ b/SECTION:y SECTION:B/ c/z", "1");
+    add("remove a section block", "remove 0 3", "SECTION:B/ c/z", "0");
+    add("remove the last rows", "remove 3 2", "SECTION:A/ a/x b/SECTION:y", "3");
+    add("replace a row", "replace 4 q", "SECTION:A/ a/x b/SECTION:y SECTION:B/ q/Q", "4");
+    add("section moves down", "rotate 0 3 4", "SECTION:B/ c/z SECTION:A/ a/x b/SECTION:y", "0");
+    add("section moves up", "rotate 0 3 4 up", "SECTION:B/ c/z SECTION:A/ a/x b/SECTION:y", "3");
+    add("icon moves up", "rotate 1 2 2 up", "SECTION:A/ b/SECTION:y a/x SECTION:B/ c/z", "2");
+    add("cells of two rows change", "cells 4:0:SECTION:c 1:1:X 4:1:z",
+        "SECTION:A/ a/X b/SECTION:y SECTION:B/ SECTION:c/z", "-1");
+    add("description edited in place", "cells 2:0:B", "SECTION:A/ a/x B/SECTION:y SECTION:B/ c/z",
+        "2");
+    add("description and command swap", "swap 0 1", "SECTION:A/ x/a SECTION:y/b SECTION:B/ z/c",
+        "-1");
+    add("title and header change", "title T2 <hr>",
+        "SECTION:A/ a/x b/SECTION:y SECTION:B/ c/z | T2|4|f | T2 - Ulvanta Editor", "Title");
+    add("properties reset", "reset",
+        "SECTION:A/ a/x b/SECTION:y SECTION:B/ c/z | New File 1|0| | Doc - Ulvanta Editor", "-1");
+    add("a mixed sequence",
+        "insert 5 n m;rotate 0 3 4;cells 1:1:X 6:0:SECTION:m;swap 0 1;remove 0 2;title T2 "
+        "<hr>;replace 0 q;reset",
+        "q/Q x/a SECTION:y/b N/n SECTION:m/M | New File 1|0| | T2 - Ulvanta Editor", "4");
+}
+
+void EditHistoryTest::undoAndRedoRestoreEachState() {
+    QFETCH(QString, steps);
+    QFETCH(QString, after);
+    QFETCH(QString, undone);
+    Document doc;
+    fill(doc);
+    EditPlace place;
+    connect(&doc, &Document::editReplayed, this, [&](const EditPlace& p) { place = p; });
+    const QStringList before = snapshot(doc);
+    for (const QString& step : steps.split(u';'))
+        doc.edits().push(make(doc, step));
+    QCOMPARE(picture(doc), after);
+    QVERIFY(doc.isModified());
+    const QStringList done = snapshot(doc);
+
+    doc.setModified(false);
+    while (doc.undoStack().canUndo())
+        doc.undoStack().undo();
+    QCOMPARE(snapshot(doc), before);
+    QVERIFY(doc.isModified());
+    bool isRow = false;
+    const int row = undone.toInt(&isRow);
+    const bool onProperties = steps.startsWith("title") || steps.startsWith("reset");
+    QCOMPARE(place.tab, onProperties ? EditTab::Properties : EditTab::Icons);
+    QCOMPARE(place.current, isRow ? row : doc.props().rowOf(undone));
+
+    doc.setModified(false);
+    while (doc.undoStack().canRedo())
+        doc.undoStack().redo();
+    QCOMPARE(snapshot(doc), done);
+    QVERIFY(doc.isModified());
+}
+
+void EditHistoryTest::dropsTheOldestPastTheLimits_data() {
+    QTest::addColumn<qint64>("maxBytes"); // 0: the document's own limits
+    QTest::addColumn<int>("pushes");
+    QTest::addColumn<int>("textLength");
+    QTest::addColumn<int>("kept");
+    QTest::newRow("past the step limit") << qint64(0) << 103 << 10 << 100;
+    QTest::newRow("past the byte limit") << qint64(100000) << 5 << 10000 << 2;
+    QTest::newRow("one step over the byte limit") << qint64(30000) << 3 << 10000 << 0;
+}
+
+void EditHistoryTest::dropsTheOldestPastTheLimits() {
+    QFETCH(qint64, maxBytes);
+    QFETCH(int, pushes);
+    QFETCH(int, textLength);
+    QFETCH(int, kept);
+    Document doc;
+    fill(doc);
+    if (maxBytes > 0)
+        doc.edits().setLimits(EditHistory::DefaultMaxSteps, maxBytes);
+    std::vector<QStringList> states{snapshot(doc)};
+    for (int i = 0; i < pushes; ++i) {
+        const QString text = QString(textLength, u'x') + QString::number(i);
+        doc.edits().push(make(doc, "cells 1:6:" + text));
+        states.push_back(snapshot(doc));
+    }
+    QCOMPARE(doc.undoStack().count(), kept);
+    QVERIFY(doc.edits().storedBytes() <= (maxBytes > 0 ? maxBytes : EditHistory::DefaultMaxBytes));
+    while (doc.undoStack().canUndo())
+        doc.undoStack().undo();
+    QCOMPARE(snapshot(doc), states[size_t(pushes - kept)]);
+    doc.clearHistory();
+    QCOMPARE(doc.edits().storedBytes(), qint64(0));
+}
+
+QTEST_GUILESS_MAIN(EditHistoryTest)
+#include "tst_edit_history.moc"

@@ -1,0 +1,350 @@
+#include "document/SectionRow.h"
+#include "document/intake/BookmarkFile.h"
+#include "document/intake/DesktopEntry.h"
+#include "document/intake/DroppedItems.h"
+#include "document/intake/IconLookup.h"
+#include "document/intake/InstalledApplications.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace ulvanta;
+using namespace ulvanta::intake;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes, bool executable = false) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+    if (executable)
+        f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+}
+
+// A row as one line: its columns joined by "|" (sections as "[name]"), the icon
+// left out where icons are not the point.
+QString describe(const ItemRow& r, bool withIcon = false) {
+    if (r[ColDescription].startsWith(QLatin1String("SECTION:")))
+        return QLatin1Char('[') + SectionRow::name(r[ColDescription]) + QLatin1Char(']');
+    QStringList cols(r.begin(), r.end());
+    if (!withIcon)
+        cols.removeAt(ColIcon);
+    return cols.join(QLatin1Char('|'));
+}
+
+QStringList describe(const std::vector<ItemRow>& rows) {
+    QStringList out;
+    for (const ItemRow& r : rows)
+        out << describe(r);
+    return out;
+}
+
+const QString N = QStringLiteral("Normal Window");
+const QString H = QStringLiteral("Hyperlink");
+
+} // namespace
+
+class IntakeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void desktopEntryBecomesRowOrIsRefused_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("expected"); // the row, or "!" and the refusal
+        const QString head = QStringLiteral("[Desktop Entry]\nType=Application\n");
+        QTest::newRow("field codes go, path and comment kept")
+            << head + "Name=Editor\nExec=/usr/bin/editor --new %U\nPath=/srv\nComment=Edits\n"
+            << "C"
+            << "Editor|/usr/bin/editor|--new|/srv|" + N + "|Edits";
+        QTest::newRow("quoted program and arguments")
+            << head + "Name=Q\nExec=\"/opt/My App/run\" --title \"two words\" %f -x%%y %i %c %k\n"
+            << "C"
+            << "Q|/opt/My App/run|--title \"two words\" -x%y||" + N + "|";
+        QTest::newRow("escapes inside quotes")
+            << head + "Name=S\nExec=sh -c \"echo \\\\\"hi\\\\\" \\\\\\\\ \\\\$HOME\"\n"
+            << "C"
+            << "S|sh|-c \"echo \\\"hi\\\" \\\\ $HOME\"||" + N + "|";
+        QTest::newRow("empty quoted argument kept") << head + "Name=E\nExec=run \"\" %F\n"
+                                                    << "C"
+                                                    << "E|run|\"\"||" + N + "|";
+        QTest::newRow("escaped space in a value") << head + "Name=A\\sB\nExec=ab\n"
+                                                  << "C"
+                                                  << "A B|ab|||" + N + "|";
+        const QString names = head +
+                              "Name=Files\nName[de]=Dateien\nName[de_AT]=Dateien AT\nExec=files\n"
+                              "Comment=Browse\nComment[de]=Durchsuchen\n";
+        QTest::newRow("language name") << names << "de_DE"
+                                       << "Dateien|files|||" + N + "|Durchsuchen";
+        QTest::newRow("country name") << names << "de_AT"
+                                      << "Dateien AT|files|||" + N + "|Durchsuchen";
+        QTest::newRow("untranslated language") << names << "fr_FR"
+                                               << "Files|files|||" + N + "|Browse";
+        QTest::newRow("terminal program comes in as it is")
+            << head + "Name=Top\nExec=top\nTerminal=true\n"
+            << "C"
+            << "Top|top|||" + N + "|";
+        QTest::newRow("link") << "[Desktop Entry]\nType=Link\nName=Site\nURL=https://ex.org/\n"
+                              << "C"
+                              << "Site|https://ex.org/|||" + H + "|";
+        QTest::newRow("other groups ignored")
+            << "# c\n[Desktop Action new]\nName=Wrong\nExec=wrong\n" + head +
+                   "Name=Right\nExec=right\n[Desktop Action x]\nExec=x\n"
+            << "C"
+            << "Right|right|||" + N + "|";
+        QTest::newRow("no group") << "Name=X\nExec=x\n"
+                                  << "C"
+                                  << "!is not a desktop entry";
+        QTest::newRow("no name") << head + "Exec=x\n"
+                                 << "C"
+                                 << "!has no Name";
+        QTest::newRow("no exec") << head + "Name=X\n"
+                                 << "C"
+                                 << "!has no Exec";
+        QTest::newRow("only field codes") << head + "Name=X\nExec=%U\n"
+                                          << "C"
+                                          << "!has an Exec line that names no program";
+        QTest::newRow("open quote") << head + "Name=X\nExec=\"x\n"
+                                    << "C"
+                                    << "!has an Exec line that names no program";
+        QTest::newRow("directory") << "[Desktop Entry]\nType=Directory\nName=X\n"
+                                   << "C"
+                                   << "!is neither an application nor a link";
+        QTest::newRow("link without url") << "[Desktop Entry]\nType=Link\nName=X\n"
+                                          << "C"
+                                          << "!is a link without a URL";
+    }
+    void desktopEntryBecomesRowOrIsRefused() {
+        QFETCH(QString, text);
+        QFETCH(QString, locale);
+        QFETCH(QString, expected);
+        const DesktopEntryReading r = parseDesktopEntry(text.toUtf8(), QLocale(locale));
+        if (expected.startsWith(QLatin1Char('!'))) {
+            QCOMPARE(r.refusal, expected.mid(1));
+            return;
+        }
+        QVERIFY2(r.ok(), qPrintable(r.refusal));
+        IconLookup icons({{}, {}, {}});
+        QCOMPARE(describe(desktopEntryRow(r.entry, icons)), expected);
+    }
+
+    void iconNameBecomesPictureFile_data() {
+        QTest::addColumn<QString>("icon");
+        QTest::addColumn<QString>("expected"); // relative to the temporary folder
+        QTest::newRow("largest raster size") << "a"
+                                             << "icons/hicolor/256x256/apps/a.png";
+        QTest::newRow("scalable when no raster") << "b"
+                                                 << "icons/hicolor/scalable/apps/b.svg";
+        QTest::newRow("user's theme before hicolor") << "c"
+                                                     << "icons/Mine/16x16/apps/c.png";
+        QTest::newRow("inherited theme") << "d"
+                                         << "icons/Base/48x48/apps/d.png";
+        QTest::newRow("earlier data folder wins at one size")
+            << "e"
+            << "home/icons/hicolor/512x512/apps/e.png";
+        QTest::newRow("pixmap folder last") << "f"
+                                            << "pixmaps/f.xpm";
+        QTest::newRow("name given with suffix") << "a.png"
+                                                << "icons/hicolor/256x256/apps/a.png";
+        QTest::newRow("absolute path kept") << "%T/pixmaps/f.xpm"
+                                            << "pixmaps/f.xpm";
+        QTest::newRow("missing absolute path looked up") << "/nowhere/a.png"
+                                                         << "icons/hicolor/256x256/apps/a.png";
+        QTest::newRow("unknown") << "zz"
+                                 << "";
+        QTest::newRow("none") << ""
+                              << "";
+    }
+    void iconNameBecomesPictureFile() {
+        QFETCH(QString, icon);
+        QFETCH(QString, expected);
+        QTemporaryDir tmp;
+        const QString t = tmp.path() + QLatin1Char('/');
+        for (const char* f :
+             {"icons/hicolor/16x16/apps/a.png", "icons/hicolor/256x256/apps/a.png",
+              "icons/hicolor/scalable/apps/a.svg", "icons/hicolor/scalable/apps/b.svg",
+              "icons/hicolor/256x256/apps/c.png", "icons/Mine/16x16/apps/c.png",
+              "icons/Base/48x48/apps/d.png", "icons/hicolor/512x512/apps/e.png",
+              "home/icons/hicolor/512x512/apps/e.png", "pixmaps/f.xpm", "pixmaps/a.png"})
+            writeFile(t + QLatin1String(f), "x");
+        writeFile(t + "icons/Mine/index.theme", "[Icon Theme]\nInherits=Base,hicolor\n");
+        IconLookup lookup({{t + "home/icons", t + "icons"}, {t + "pixmaps"}, "Mine"});
+        icon.replace(QLatin1String("%T"), tmp.path());
+        QCOMPARE(lookup.find(icon), expected.isEmpty() ? QString() : t + expected);
+    }
+
+    void dropBecomesRows_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QStringList>("items"); // %T: the temporary folder
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("files, folder, program, entry and address")
+            << "text/uri-list"
+            << QStringList{"%T/notes.txt", "%T/dir", "%T/tool.sh", "%T/app.desktop",
+                           "https://www.example.org/a?b=1"}
+            << QStringList{"notes.txt|%T/notes.txt|||" + N + "|", "dir|%T/dir|||" + N + "|",
+                           "tool|%T/tool.sh||%T|" + N + "|", "App|app|-v||" + N + "|",
+                           "www.example.org|https://www.example.org/a?b=1|||" + H + "|"}
+            << "";
+        QTest::newRow("bad scheme and missing file skipped")
+            << "text/uri-list" << QStringList{"mailto:a@b.c", "%T/notes.txt", "%T/gone.txt"}
+            << QStringList{"notes.txt|%T/notes.txt|||" + N + "|"}
+            << "2 items not added; the first: mailto:a@b.c is neither a file nor a web address";
+        QTest::newRow("broken entry") << "text/uri-list" << QStringList{"%T/broken.desktop"}
+                                      << QStringList{} << "Not added: broken.desktop has no Exec";
+        QTest::newRow("browser titles")
+            << "text/x-moz-url" << QStringList{"https://a.org/x", "Page A", "ftp://b.org/", "B"}
+            << QStringList{"Page A|https://a.org/x|||" + H + "|", "B|ftp://b.org/|||" + H + "|"}
+            << "";
+        QTest::newRow("old browser title")
+            << "_NETSCAPE_URL" << QStringList{"http://c.org/", "Seite Ü"}
+            << QStringList{"Seite Ü|http://c.org/|||" + H + "|"} << "";
+        QTest::newRow("address as text") << "text/plain" << QStringList{"https://d.org/p"}
+                                         << QStringList{"d.org|https://d.org/p|||" + H + "|"} << "";
+        QTest::newRow("path as text") << "text/plain" << QStringList{"%T/notes.txt"}
+                                      << QStringList{"notes.txt|%T/notes.txt|||" + N + "|"} << "";
+        QTest::newRow("plain words")
+            << "text/plain" << QStringList{"hello there"} << QStringList{}
+            << "Not added: hello there is neither a file nor a web address";
+        QTest::newRow("empty") << "text/uri-list" << QStringList{} << QStringList{}
+                               << "Nothing to add: the drop holds no file or web address";
+    }
+    void dropBecomesRows() {
+        QFETCH(QString, format);
+        QFETCH(QStringList, items);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, reason);
+        QTemporaryDir tmp;
+        const QString t = tmp.path();
+        writeFile(t + "/notes.txt", "n");
+        writeFile(t + "/tool.sh", "#!/bin/sh\n", true);
+        writeFile(t + "/app.desktop",
+                  "[Desktop Entry]\nType=Application\nName=App\nExec=app -v %u\n", true);
+        writeFile(t + "/broken.desktop", "[Desktop Entry]\nType=Application\nName=B\n");
+        QDir(t).mkdir("dir");
+        items.replaceInStrings("%T", t);
+        rows.replaceInStrings("%T", t);
+
+        QMimeData data;
+        if (format == QLatin1String("text/uri-list")) {
+            QList<QUrl> urls;
+            for (const QString& i : items)
+                urls << (i.startsWith('/') ? QUrl::fromLocalFile(i) : QUrl(i));
+            data.setUrls(urls);
+        } else if (format == QLatin1String("text/x-moz-url")) {
+            const QString text = items.join('\n');
+            data.setData(format,
+                         QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2));
+        } else if (format == QLatin1String("text/plain")) {
+            data.setText(items.join('\n'));
+        } else {
+            data.setData(format, items.join('\n').toUtf8());
+        }
+        const DropResult result = rowsFromDrop(data, QLocale::c());
+        QCOMPARE(describe(result.rows), rows);
+        QCOMPARE(result.reason, reason);
+    }
+
+    void bookmarksBecomeSections_data() {
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QStringList>("rows");
+        const QString h = "|||" + H + "|";
+        QTest::newRow("nested folders, loose links first")
+            << "<DT><H3 ADD_DATE=\"1\">Work</H3>\n<DL><p>\n"
+               "<DT><A HREF=\"https://w.org/\" ADD_DATE=\"2\" "
+               "ICON=\"data:image/png;base64,AA>\">W</A>\n"
+               "<DT><H3>Tools &amp; Docs</H3>\n<DL><p>\n"
+               "<DT><A HREF=\"https://t.org/?a=1&amp;b=2\">Tom&#39;s &quot;T&quot; &#x263A;</A>\n"
+               "</DL><p>\n<DT><A HREF=\"https://w2.org/\">W2</A>\n</DL><p>\n"
+               "<DT><A HREF=\"https://top.org/\">Top</A>\n"
+            << QStringList{
+                   "Top|https://top.org/" + h, "[Work]",
+                   "W|https://w.org/" + h,     "W2|https://w2.org/" + h,
+                   "[Work / Tools & Docs]",    "Tom's \"T\" \u263A|https://t.org/?a=1&b=2" + h};
+        QTest::newRow("empty folder, internal links, untitled link, description")
+            << "<DT><H3>Empty</H3>\n<DL><p>\n</DL><p>\n"
+               "<DT><H3>Smart</H3>\n<DL><p>\n<DT><A HREF=\"place:sort=8\">Recent</A>\n</DL><p>\n"
+               "<DT><H3>Odd: {x};y</H3>\n<DL><p>\n<DT><A HREF=\"http://u.org/p\"></A>\n"
+               "<DD>Said &lt;here&gt;\n<DT><a href='http://v.org'>V\n  line</a>\n</DL>\n"
+            << QStringList{"[Odd: {x};y]", "u.org|http://u.org/p|||" + H + "|Said <here>",
+                           "V line|http://v.org" + h};
+    }
+    void bookmarksBecomeSections() {
+        QFETCH(QString, body);
+        QFETCH(QStringList, rows);
+        const QString page = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<!-- This is an automatically "
+                             "generated file. <DL> -->\n<META HTTP-EQUIV=\"Content-Type\" "
+                             "CONTENT=\"text/html; charset=UTF-8\">\n<TITLE>Bookmarks</TITLE>\n"
+                             "<H1>Bookmarks Menu</H1>\n\n<DL><p>\n" +
+                             body + "</DL>\n";
+        QTemporaryDir tmp;
+        writeFile(tmp.filePath("b.html"), page.toUtf8());
+        QVERIFY(isBookmarkFilePath(tmp.filePath("b.html")));
+        QCOMPARE(describe(readBookmarkFile(tmp.filePath("b.html"))), rows);
+    }
+
+    void bookmarkFileIsRecognised_data() {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<bool>("bookmarks");
+        QTest::newRow("export") << QByteArray("<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<META") << true;
+        QTest::newRow("bom, blanks, case")
+            << QByteArray("\xEF\xBB\xBF\r\n<!doctype netscape-bookmark-file-1>") << true;
+        QTest::newRow("html page") << QByteArray("<!DOCTYPE html>\n<html>") << false;
+        QTest::newRow("document") << QByteArray("VODK\x02\0\0\0", 8) << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+    void bookmarkFileIsRecognised() {
+        QFETCH(QByteArray, head);
+        QFETCH(bool, bookmarks);
+        QCOMPARE(isBookmarkFile(head), bookmarks);
+    }
+
+    void installedApplicationsListed() {
+        QTemporaryDir tmp;
+        const QString t = tmp.path();
+        const auto entry = [](const char* name, const char* extra = "") {
+            return QByteArray("[Desktop Entry]\nType=Application\nName=") + name +
+                   "\nExec=" + QByteArray(name).toLower() + "\n" + extra;
+        };
+        writeFile(t + "/home/applications/mine.desktop", entry("Mine", "Categories=Office;\n"));
+        writeFile(t + "/home/applications/dup.desktop", entry("Dup Own"));
+        writeFile(t + "/home/applications/hideme.desktop", entry("HideMe", "Hidden=true\n"));
+        writeFile(t + "/a/applications/dup.desktop", entry("Dup System"));
+        writeFile(t + "/a/applications/hideme.desktop", entry("HideMe System"));
+        writeFile(t + "/a/applications/kde/sub.desktop",
+                  entry("alpha", "Categories=Qt;Utility;\nKeywords=zip;pack;\n"));
+        writeFile(t + "/b/applications/nodisp.desktop", entry("NoDisp", "NoDisplay=true\n"));
+        writeFile(t + "/b/applications/broken.desktop", "[Desktop Entry]\nName=Broken\n");
+        writeFile(t + "/b/applications/zed.desktop", entry("Zed", "Categories=Game;Network;\n"));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(t + "/home"));
+        qputenv("XDG_DATA_DIRS", QFile::encodeName(t + "/a:" + t + "/b"));
+        const std::vector<Application> apps = installedApplications(QLocale::c());
+
+        QStringList listed;
+        for (const Application& a : apps)
+            listed << a.entry.name + '/' + a.id + '/' + a.category;
+        QCOMPARE(listed, (QStringList{"alpha/kde-sub.desktop/Utility", "Dup Own/dup.desktop/",
+                                      "Mine/mine.desktop/Office", "Zed/zed.desktop/Game"}));
+
+        const QList<std::pair<QString, QString>> filters{
+            {"", "alpha Dup Own Mine Zed"}, {"ZE", "Zed"}, {"PACK", "alpha"}, {"d own", "Dup Own"}};
+        for (const auto& [filter, names] : filters) {
+            QStringList matched;
+            for (const Application& a : apps)
+                if (matchesFilter(a, filter))
+                    matched << a.entry.name;
+            QCOMPARE(matched.join(' '), names);
+        }
+        QCOMPARE(
+            describe(rowsByCategory(apps)),
+            (QStringList{"[Accessories]", describe(apps[0].row), "[Games]", describe(apps[3].row),
+                         "[Office]", describe(apps[2].row), "[Other]", describe(apps[1].row)}));
+    }
+};
+
+QTEST_GUILESS_MAIN(IntakeTest)
+#include "tst_intake.moc"
