@@ -7,7 +7,7 @@ namespace ulvanta {
 class Document;
 class KeyValueFile;
 
-// modGenHTML: turns a document into the launcher page. The one implementation of
+// Turns a document into the launcher page. The one implementation of
 // the page for the HTML tab, the preview, Build and the command-line builder.
 //
 // The page is made of seven pieces, joined by generatePage; every line ends in CRLF.

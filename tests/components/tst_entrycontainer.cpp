@@ -32,7 +32,7 @@ void write(const QString& path, const QByteArray& bytes) {
 }
 } // namespace
 
-class TestPackFile : public QObject {
+class TestEntryContainer : public QObject {
     Q_OBJECT
 private slots:
     void writesTheDocumentedLayout();
@@ -42,7 +42,7 @@ private slots:
     void failedWriteKeepsOldFile();
 };
 
-void TestPackFile::writesTheDocumentedLayout() {
+void TestEntryContainer::writesTheDocumentedLayout() {
     QTemporaryDir dir;
     EntryContainer p;
     p.setEntryName(1, "A");
@@ -57,7 +57,7 @@ void TestPackFile::writesTheDocumentedLayout() {
     QCOMPARE(f.readAll(), validContainer());
 }
 
-void TestPackFile::badContainers_data() {
+void TestEntryContainer::badContainers_data() {
     QTest::addColumn<QByteArray>("bytes");
     const QByteArray good = validContainer();
     QTest::newRow("empty") << QByteArray();
@@ -75,7 +75,7 @@ void TestPackFile::badContainers_data() {
         QTest::addRow("truncated at %d", cut) << good.left(cut);
 }
 
-void TestPackFile::badContainers() {
+void TestEntryContainer::badContainers() {
     QFETCH(QByteArray, bytes);
     QTemporaryDir dir;
     const QString path = dir.filePath("bad.pmf");
@@ -90,7 +90,7 @@ void TestPackFile::badContainers() {
     }
 }
 
-void TestPackFile::randomBytesNeverCrash() {
+void TestEntryContainer::randomBytesNeverCrash() {
     QTemporaryDir dir;
     const QString path = dir.filePath("rnd.pmf");
     QRandomGenerator rng(42);
@@ -112,7 +112,7 @@ void TestPackFile::randomBytesNeverCrash() {
     }
 }
 
-void TestPackFile::failedWriteKeepsOldFile() {
+void TestEntryContainer::failedWriteKeepsOldFile() {
     QTemporaryDir dir;
     const QString path = dir.filePath("d.pmf");
     write(path, validContainer());
@@ -130,5 +130,5 @@ void TestPackFile::failedWriteKeepsOldFile() {
     QCOMPARE(f.readAll(), validContainer());
 }
 
-QTEST_GUILESS_MAIN(TestPackFile)
+QTEST_GUILESS_MAIN(TestEntryContainer)
 #include "tst_entrycontainer.moc"

@@ -6,7 +6,7 @@
 
 using namespace ulvanta;
 
-class TestKeyFile : public QObject {
+class TestKeyValueFile : public QObject {
     Q_OBJECT
 private slots:
     void keysSurviveSaveAndLoad();
@@ -17,7 +17,7 @@ private slots:
     void loadMissingFileFails();
 };
 
-void TestKeyFile::keysSurviveSaveAndLoad() {
+void TestKeyValueFile::keysSurviveSaveAndLoad() {
     QTemporaryDir dir;
     KeyValueFile k;
     k.setValue("Icons", "2");
@@ -41,7 +41,7 @@ void TestKeyFile::keysSurviveSaveAndLoad() {
     QCOMPARE(back.value("Nope"), QString("[NOT FOUND]"));
 }
 
-void TestKeyFile::parseKeys_data() {
+void TestKeyValueFile::parseKeys_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
@@ -62,7 +62,7 @@ void TestKeyFile::parseKeys_data() {
                                            << "[NOT FOUND]";
 }
 
-void TestKeyFile::parseKeys() {
+void TestKeyValueFile::parseKeys() {
     QFETCH(QString, text);
     QFETCH(QString, key);
     QFETCH(QString, value);
@@ -72,7 +72,7 @@ void TestKeyFile::parseKeys() {
     QCOMPARE(k.value(key), value);
 }
 
-void TestKeyFile::listEntries() {
+void TestKeyValueFile::listEntries() {
     KeyValueFile k;
     k.setValue("Icons", "0");
     QCOMPARE(k.findListEntry("Icons", "EXE", "x", true), 0);
@@ -89,7 +89,7 @@ void TestKeyFile::listEntries() {
     QCOMPARE(k.findListEntry("Icons", "EXE", "/bin/OTHER", true), 2);
 }
 
-void TestKeyFile::findAfterRewriteSeesNewValue() {
+void TestKeyValueFile::findAfterRewriteSeesNewValue() {
     KeyValueFile k;
     k.addListEntry("L");
     k.setListEntry("L", "P", "one");
@@ -99,7 +99,7 @@ void TestKeyFile::findAfterRewriteSeesNewValue() {
     QCOMPARE(k.findListEntry("L", "P", "TWO", true), 1);
 }
 
-void TestKeyFile::loadMissingFileFails() {
+void TestKeyValueFile::loadMissingFileFails() {
     KeyValueFile k;
     try {
         k.load("/nonexistent/dir/Icons.txt");
@@ -109,5 +109,5 @@ void TestKeyFile::loadMissingFileFails() {
     }
 }
 
-QTEST_GUILESS_MAIN(TestKeyFile)
+QTEST_GUILESS_MAIN(TestKeyValueFile)
 #include "tst_keyvaluefile.moc"
