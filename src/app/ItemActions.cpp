@@ -55,28 +55,27 @@ void ItemActions::editCurrent() {
     m_list->setFocus();
 }
 
-void ItemActions::removeCurrent() {
+void ItemActions::runOnList(void (ListCommands::*command)()) {
     showList();
-    ListCommands(m_doc, m_prompter, m_list->selectionModel()).removeCurrent();
+    ListCommands list(m_doc, m_prompter, m_list->selectionModel());
+    (list.*command)();
     m_list->setFocus();
+}
+
+void ItemActions::removeCurrent() {
+    runOnList(&ListCommands::removeCurrent);
 }
 
 void ItemActions::duplicateCurrent() {
-    showList();
-    ListCommands(m_doc, m_prompter, m_list->selectionModel()).duplicateCurrent();
-    m_list->setFocus();
+    runOnList(&ListCommands::duplicateCurrent);
 }
 
 void ItemActions::moveUp() {
-    showList();
-    ListCommands(m_doc, m_prompter, m_list->selectionModel()).moveUp();
-    m_list->setFocus();
+    runOnList(&ListCommands::moveUp);
 }
 
 void ItemActions::moveDown() {
-    showList();
-    ListCommands(m_doc, m_prompter, m_list->selectionModel()).moveDown();
-    m_list->setFocus();
+    runOnList(&ListCommands::moveDown);
 }
 
 } // namespace ulvanta

@@ -9,6 +9,7 @@ namespace ulvanta {
 
 class Document;
 class ItemListView;
+class ListCommands;
 class Prompter;
 
 // The Edit menu's commands on the item list: add, edit, delete, copy, move. Each
@@ -33,6 +34,8 @@ public slots:
 private:
     int currentRow() const;
     void showList();
+    // Runs a list command over the Icons tab, then gives the list the keyboard.
+    void runOnList(void (ListCommands::*command)());
 
     Document& m_doc;
     Prompter& m_prompter;
