@@ -351,6 +351,58 @@ QString PageGenerator::sectionTables(bool forBuild, const QString& basePath) {
     return out;
 }
 
+void PageGenerator::appendLink(QString& out, const ItemList& items, int row,
+                               const QString& run) const {
+    const qsizetype linkStart = out.size();
+    if (run != QLatin1String("Hyperlink"))
+        out += QLatin1String("pm:");
+    out += items.pageText(row, ColCommand);
+    out += QLatin1Char(',');
+    out += items.pageText(row, ColParameters);
+    out += QLatin1Char(',');
+    out += items.pageText(row, ColStartIn);
+    out += QLatin1Char(',');
+    out += runWord(run);
+    // Empty trailing fields leave no separators behind.
+    qsizetype end = out.size();
+    while (end > linkStart && out.at(end - 1) == QLatin1Char(','))
+        --end;
+    out.truncate(end);
+}
+
+QString PageGenerator::extractIcon(const QString& raw, const QString& basePath, int iconSize,
+                                   int& iconCounter) {
+    // A program or document: its icon, extracted once per source. The source is
+    // the path as typed (the file system knows no entities), so "é" and "É"
+    // compare as the same letter.
+    const int k = m_keys.findListEntry(kIcons, kExePrefix, raw.toUpper(), true);
+    if (k > 0)
+        return iconFilePath(basePath, k);
+    if (!FileChecks::fileExists(raw) && !FileChecks::folderExists(raw) &&
+        FileChecks::pathKind(raw) != FileChecks::PathOther)
+        return iconFilePath(basePath, 0);
+    if (!FileChecks::folderExists(basePath)) {
+        if (!QDir().mkdir(basePath))
+            throw Error(QFileInfo(QFileInfo(basePath).absolutePath()).isDir()
+                            ? Error::PathFileAccess
+                            : Error::PathNotFound);
+    }
+    ++iconCounter;
+    const QString file = iconFilePath(basePath, iconCounter);
+    if (iconSize >= 16) {
+        const QImage picture =
+            iconSize <= 24 ? DesktopIcons::smallIcon(raw) : DesktopIcons::largeIcon(raw);
+        QImageWriter writer(file, "ico");
+        if (!writer.write(picture))
+            throw Error(writer.error() == QImageWriter::DeviceError ? Error::PathFileAccess
+                                                                    : Error::InvalidFileFormat);
+    }
+    m_keys.addListEntry(kIcons);
+    m_keys.setListEntry(kIcons, kIconPrefix, file);
+    m_keys.setListEntry(kIcons, kExePrefix, raw);
+    return file;
+}
+
 void PageGenerator::appendSectionTables(QString& out, bool forBuild, const QString& basePath) {
     const ItemList& items = m_doc.items();
     const int n = items.count();
@@ -453,21 +505,7 @@ void PageGenerator::appendSectionTables(QString& out, bool forBuild, const QStri
         out += QLatin1String("    <td width=\"");
         out += width;
         out += QLatin1String("%\" align=\"center\"><a href=\"");
-        const qsizetype linkStart = out.size();
-        if (run != QLatin1String("Hyperlink"))
-            out += QLatin1String("pm:");
-        out += items.pageText(r, ColCommand);
-        out += QLatin1Char(',');
-        out += items.pageText(r, ColParameters);
-        out += QLatin1Char(',');
-        out += items.pageText(r, ColStartIn);
-        out += QLatin1Char(',');
-        out += runWord(run);
-        // Empty trailing fields leave no separators behind.
-        qsizetype end = out.size();
-        while (end > linkStart && out.at(end - 1) == QLatin1Char(','))
-            --end;
-        out.truncate(end);
+        appendLink(out, items, r, run);
         out += QLatin1String("\" title=\"");
         out += tip;
         out += QLatin1String("\">");
@@ -484,40 +522,8 @@ void PageGenerator::appendSectionTables(QString& out, bool forBuild, const QStri
             if (!forBuild || isImageExtension(icon)) {
                 source = icon;
             } else {
-                // A program or document: its icon, extracted once per source. The
-                // source is the path as typed (the file system knows no entities),
-                // so "é" and "É" compare as the same letter.
-                const QString& raw = items.cell(r, ColIcon);
-                const int k = m_keys.findListEntry(kIcons, kExePrefix, raw.toUpper(), true);
-                QString file;
-                if (k > 0) {
-                    file = iconFilePath(basePath, k);
-                } else if (FileChecks::fileExists(raw) || FileChecks::folderExists(raw) ||
-                           FileChecks::pathKind(raw) == FileChecks::PathOther) {
-                    if (!FileChecks::folderExists(basePath)) {
-                        if (!QDir().mkdir(basePath))
-                            throw Error(QFileInfo(QFileInfo(basePath).absolutePath()).isDir()
-                                            ? Error::PathFileAccess
-                                            : Error::PathNotFound);
-                    }
-                    ++iconCounter;
-                    file = iconFilePath(basePath, iconCounter);
-                    if (iconSize >= 16) {
-                        const QImage picture = iconSize <= 24 ? DesktopIcons::smallIcon(raw)
-                                                              : DesktopIcons::largeIcon(raw);
-                        QImageWriter writer(file, "ico");
-                        if (!writer.write(picture))
-                            throw Error(writer.error() == QImageWriter::DeviceError
-                                            ? Error::PathFileAccess
-                                            : Error::InvalidFileFormat);
-                    }
-                    m_keys.addListEntry(kIcons);
-                    m_keys.setListEntry(kIcons, kIconPrefix, file);
-                    m_keys.setListEntry(kIcons, kExePrefix, raw);
-                } else {
-                    file = iconFilePath(basePath, 0);
-                }
-                source = HtmlText::encode(file);
+                source = HtmlText::encode(
+                    extractIcon(items.cell(r, ColIcon), basePath, iconSize, iconCounter));
             }
             out += QStringLiteral("<img border=\"0\" src=\"") + source +
                    QStringLiteral("\" width=\"") + iconSizeText + QStringLiteral("\" height=\"") +

@@ -5,6 +5,7 @@
 namespace ulvanta {
 
 class Document;
+class ItemList;
 class KeyValueFile;
 
 // Turns a document into the launcher page. The one implementation of
@@ -41,6 +42,14 @@ private:
     // sectionTables's work, appended straight to the page so that a large table is
     // not copied again.
     void appendSectionTables(QString& out, bool forBuild, const QString& basePath);
+    // The link of an icon row: "pm:" (except for a hyperlink), then command,
+    // parameters, start folder and run word, without empty trailing fields.
+    void appendLink(QString& out, const ItemList& items, int row, const QString& run) const;
+    // The icon file of a program or document for the icon folder at basePath:
+    // the one listed for it, a new one extracted (iconCounter counts them) and
+    // listed, or number 0 for a path where nothing exists. Throws Error.
+    QString extractIcon(const QString& raw, const QString& basePath, int iconSize,
+                        int& iconCounter);
     // Deletes the icons the previous build listed in basePath/Icons.txt.
     void deleteOldIcons(const QString& basePath);
 
