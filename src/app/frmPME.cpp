@@ -316,7 +316,7 @@ void frmPME::Checkmenus() {
 void frmPME::endOnSignal() {
     m_endingOnSignal = true;
     close();
-    QCoreApplication::quit(); // also leaves a dialog that may be open
+    QCoreApplication::exit(0); // also leaves a dialog that may be open
 }
 
 void frmPME::closeEvent(QCloseEvent* event) {

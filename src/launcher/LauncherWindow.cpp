@@ -94,6 +94,7 @@ LauncherWindow::LauncherWindow(Prompter* prompter, const QString& programFolder,
 }
 
 LauncherWindow::~LauncherWindow() {
+    qApp->removeEventFilter(this);
     // The page must go before the profile it was made with.
     delete m_view;
     delete m_page;
@@ -271,7 +272,7 @@ void LauncherWindow::commandExit() {
 void LauncherWindow::endNow() {
     m_exiting = true;
     close();
-    QCoreApplication::quit(); // also leaves a message box that may be open
+    QCoreApplication::exit(0); // also leaves a message box that may be open
 }
 
 bool LauncherWindow::eventFilter(QObject* watched, QEvent* event) {

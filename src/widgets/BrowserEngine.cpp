@@ -19,8 +19,13 @@ bool sandboxAlreadyOff() {
 }
 
 bool userNamespacesOff() {
-    QFile f(QStringLiteral("/proc/sys/user/max_user_namespaces"));
-    return f.open(QIODevice::ReadOnly) && f.readAll().trimmed() == "0";
+    for (const char* path :
+         {"/proc/sys/user/max_user_namespaces", "/proc/sys/kernel/unprivileged_userns_clone"}) {
+        QFile f(QString::fromLatin1(path));
+        if (f.open(QIODevice::ReadOnly) && f.readAll().trimmed() == "0")
+            return true;
+    }
+    return false;
 }
 
 } // namespace

@@ -414,8 +414,9 @@ void TestLauncherWindow::programRunsAsAUserRunsIt() {
     QProcess launcher;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("QTWEBENGINE_DISABLE_SANDBOX"); // this test's own engine set it
-    if (!display)
-        env.remove("DISPLAY");
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (!display)
+            env.remove(name);
     launcher.setProcessEnvironment(env);
     launcher.setProcessChannelMode(QProcess::MergedChannels);
     launcher.start(qEnvironmentVariable("ULVANTA_BIN") + "/ulvanta2.exe", arguments);
