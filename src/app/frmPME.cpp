@@ -317,8 +317,14 @@ void frmPME::Checkmenus() {
     set(mnuFileRun, m.run);
 }
 
+void frmPME::endOnSignal() {
+    m_endingOnSignal = true;
+    close();
+    QCoreApplication::exit(0); // also leaves a dialog that may be open
+}
+
 void frmPME::closeEvent(QCloseEvent* event) {
-    if (m_fileCommands.close(previewFilePath()))
+    if (m_fileCommands.close(previewFilePath(), !m_endingOnSignal))
         event->accept();
     else
         event->ignore();

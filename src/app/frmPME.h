@@ -51,6 +51,8 @@ public:
     Document& doc() { return m_doc; }
     Prompter& prompter() { return *m_prompter; }
     FileCommands& fileCommands() { return m_fileCommands; }
+    // Ends the editor now without a question, because a signal asked it to.
+    void endOnSignal();
 
     QString APath;      // the program folder, ending in a separator
     bool EIcon = false; // the icon and section dialogs edit (true) or add (false)
@@ -131,6 +133,7 @@ private:
     std::vector<QAction*> m_buttons; // toolbar buttons 1..13
     std::vector<QAction*> m_built;
     int m_lastTab = 0;
+    bool m_endingOnSignal = false;
 };
 
 } // namespace ulvanta

@@ -6,6 +6,7 @@
 #include "generator/PreviewFile.h"
 #include "generator/RunCommand.h"
 #include "generator/ShortcutWriter.h"
+#include "widgets/BrowserEngine.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -45,6 +46,7 @@ private:
         auto* page = new PreviewPage(m_wb);
         m_wb->setPage(page);
         connect(page, &QWebEnginePage::linkHovered, m_w->lblWBStat, &QLabel::setText);
+        watchBrowserPage(page, [this](const QString& text) { m_w->lblWBStat->setText(text); });
         // The browser takes the place of the stretch above the status label.
         QVBoxLayout* layout = m_w->previewLayout;
         for (int i = 0; i < layout->count(); ++i) {

@@ -1,10 +1,13 @@
 #include "app/PreviewPage.h"
 #include "app/frmPME.h"
 #include "components/ProgramFiles.h"
+#include "widgets/BrowserEngine.h"
+#include "widgets/EndSignals.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    ulvanta::prepareBrowserEngine();
     ulvanta::PreviewPage::registerSchemes(); // before the application object
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ulvanta Editor"));
@@ -16,6 +19,9 @@ int main(int argc, char* argv[]) {
     QStringList args = QApplication::arguments();
     args.removeFirst();
     ulvanta::frmPME w;
+    ulvanta::EndSignals endSignals;
+    QObject::connect(&endSignals, &ulvanta::EndSignals::endRequested, &w,
+                     &ulvanta::frmPME::endOnSignal);
     w.start(args.join(QLatin1Char(' ')));
     return app.exec();
 }

@@ -125,8 +125,8 @@ void FileCommands::openAtStartup(const QString& commandLine) {
     New();
 }
 
-bool FileCommands::close(const QString& previewFile) {
-    const bool ok = ChangeFile();
+bool FileCommands::close(const QString& previewFile, bool ask) {
+    const bool ok = !ask || ChangeFile();
     if (ok)
         m_doc.CO.release();
     if (PackFile::FileExists(previewFile))

@@ -36,8 +36,9 @@ public:
     void openAtStartup(const QString& commandLine);
 
     // The close sequence: the change guard (true when the window may close, its
-    // hold then released), then the preview file removed either way.
-    bool close(const QString& previewFile);
+    // hold then released), then the preview file removed either way. Without ask
+    // the document is left unsaved and the window always closes.
+    bool close(const QString& previewFile, bool ask = true);
 
 private:
     // Opens a document, reporting a failure as "Open Error"; true on success.

@@ -8,7 +8,8 @@ set(_launcher_dir ${CMAKE_CURRENT_LIST_DIR})
 add_library(ulvanta_launcher_core STATIC
   ${_launcher_dir}/IconLink.cpp ${_launcher_dir}/IconLink.h
   ${_launcher_dir}/IconStart.cpp ${_launcher_dir}/IconStart.h
-  ${_launcher_dir}/PageFile.cpp ${_launcher_dir}/PageFile.h
+  ${_launcher_dir}/LaunchOptions.cpp ${_launcher_dir}/LaunchOptions.h
+  ${_launcher_dir}/LoadedPage.cpp ${_launcher_dir}/LoadedPage.h
   ${_launcher_dir}/ShellWords.cpp ${_launcher_dir}/ShellWords.h)
 target_link_libraries(ulvanta_launcher_core PUBLIC ulvanta_core Qt6::Core)
 
@@ -23,6 +24,7 @@ target_link_libraries(ulvanta_launcher_ui PUBLIC ulvanta_launcher_core ulvanta_c
 add_executable(ulvanta2 ${_launcher_dir}/main.cpp)
 target_link_libraries(ulvanta2 PRIVATE ulvanta_launcher_ui)
 set_target_properties(ulvanta2 PROPERTIES OUTPUT_NAME ulvanta2 SUFFIX .exe)
+target_compile_definitions(ulvanta2 PRIVATE ULVANTA_VERSION="${PROJECT_VERSION}")
 
 # Pages link to other pages through "Ulvanta2.exe" with a capital U; on a file
 # system that tells the two apart, that name must run the launcher too.

@@ -1,7 +1,10 @@
 #include "ScriptedPrompter.h"
 #include "app/PreviewPage.h"
 #include "app/frmPME.h"
+#include "document/FileHold.h"
 #include "generator/PreviewFile.h"
+#include "widgets/BrowserEngine.h"
+#include "widgets/EndSignals.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -11,8 +14,47 @@
 #include <QTemporaryDir>
 #include <QWebEngineView>
 #include <QtTest>
+#include <csignal>
+#include <cstdio>
 
 using namespace ulvanta;
+
+namespace {
+
+// Shows the Preview tab and waits until the header's link is in the document.
+QWebEngineView* showPreview(frmPME& w) {
+    w.tabMain->setCurrentIndex(3);
+    auto* wb = w.findChild<QWebEngineView*>("WB");
+    if (!wb)
+        return nullptr;
+    bool ready = false;
+    QElapsedTimer t;
+    t.start();
+    while (!ready && t.elapsed() < 20000) {
+        wb->page()->runJavaScript("document.getElementById('l') !== null",
+                                  [&](const QVariant& v) { ready = v.toBool(); });
+        QTest::qWait(100);
+    }
+    return ready ? wb : nullptr;
+}
+
+// The editor as the program runs it, on a changed document held open, ending
+// on a signal once the preview is shown; the test drives it from outside.
+int runEditorUntilSignalled(const QString& document) {
+    frmPME w;
+    EndSignals endSignals;
+    QObject::connect(&endSignals, &EndSignals::endRequested, &w, &frmPME::endOnSignal);
+    w.start(document);
+    w.doc().Changed = true;
+    w.doc().WriteProp("Header HTML", "<a id=\"l\" href=\"x.htm\">go</a>");
+    if (!showPreview(w) || !w.doc().CO.isHeld())
+        return 3;
+    std::puts("shown");
+    std::fflush(stdout);
+    return QApplication::exec();
+}
+
+} // namespace
 
 // The preview in a real browser engine: the launcher's links stay inert, other
 // links navigate, leaving the tab blanks the view.
@@ -23,10 +65,11 @@ private slots:
     void launcherLinksAreRefused_data();
     void launcherLinksAreRefused();
     void ordinaryLinkNavigatesAndLeavingBlanks();
+    void signalEndsEditorWithoutAsking_data();
+    void signalEndsEditorWithoutAsking();
 
 private:
     void click(QWebEngineView* wb, const QString& id);
-    QWebEngineView* showPreview(frmPME& w);
 
     QTemporaryDir dir;
     test::ScriptedPrompter prompter;
@@ -42,23 +85,6 @@ void TestPreviewWeb::initTestCase() {
 
 void TestPreviewWeb::click(QWebEngineView* wb, const QString& id) {
     wb->page()->runJavaScript("document.getElementById('" + id + "').click();");
-}
-
-QWebEngineView* TestPreviewWeb::showPreview(frmPME& w) {
-    w.tabMain->setCurrentIndex(3);
-    auto* wb = w.findChild<QWebEngineView*>("WB");
-    if (!wb)
-        return nullptr;
-    // Loaded once the header's link is in the document.
-    bool ready = false;
-    QElapsedTimer t;
-    t.start();
-    while (!ready && t.elapsed() < 20000) {
-        wb->page()->runJavaScript("document.getElementById('l') !== null",
-                                  [&](const QVariant& v) { ready = v.toBool(); });
-        QTest::qWait(100);
-    }
-    return ready ? wb : nullptr;
 }
 
 void TestPreviewWeb::launcherLinksAreRefused_data() {
@@ -103,9 +129,46 @@ void TestPreviewWeb::ordinaryLinkNavigatesAndLeavingBlanks() {
     QVERIFY(w.rtfHTML->toPlainText().contains("other.htm"));
 }
 
+void TestPreviewWeb::signalEndsEditorWithoutAsking_data() {
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGHUP") << SIGHUP;
+}
+
+// A signal ends the editor through its clean path once the browser engine runs:
+// the preview file goes, the document is released, nothing is asked.
+void TestPreviewWeb::signalEndsEditorWithoutAsking() {
+    QFETCH(int, signalNumber);
+    const QString document = dir.filePath("held.pmf");
+    frmPME saver(&prompter);
+    saver.start({});
+    saver.doc().SaveFile(document);
+    saver.doc().CO.release();
+    QVERIFY(QFile::exists(document));
+    QProcess editor;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("EDITOR_UNTIL_SIGNALLED", document);
+    editor.setProcessEnvironment(env);
+    editor.start(QCoreApplication::applicationFilePath());
+    QVERIFY(editor.waitForReadyRead(60000));
+    QCOMPARE(editor.readAllStandardOutput(), QByteArray("shown\n"));
+    QVERIFY(QFile::exists(previewFilePath()));
+    QVERIFY(FileHold::isLockedElsewhere(document));
+    ::kill(editor.processId(), signalNumber);
+    QVERIFY(editor.waitForFinished(5000));
+    QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(editor.exitCode(), 0);
+    QVERIFY(!QFile::exists(previewFilePath()));
+    QVERIFY(!FileHold::isLockedElsewhere(document));
+}
+
 int main(int argc, char* argv[]) {
+    prepareBrowserEngine();
     PreviewPage::registerSchemes();
     QApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet("EDITOR_UNTIL_SIGNALLED"))
+        return runEditorUntilSignalled(qEnvironmentVariable("EDITOR_UNTIL_SIGNALLED"));
     TestPreviewWeb t;
     return QTest::qExec(&t, argc, argv);
 }
