@@ -12,6 +12,7 @@ int main(int argc, char* argv[]) {
     QStringList args = QApplication::arguments();
     args.removeFirst();
     ulvanta::frmPME w;
+    w.fileCommands().recovery().enable(ulvanta::RecoveryStore::defaultFolder());
     w.start(args.join(QLatin1Char(' ')));
     return app.exec();
 }

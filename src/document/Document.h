@@ -50,6 +50,9 @@ public:
     // Writes the document (7 entries per row, then the 36 properties) atomically
     // and makes the file current. Throws UlvError; nothing changes on failure.
     void SaveFile(const QString& path);
+    // Writes the same bytes as SaveFile without making the file current or touching
+    // the hold. Throws UlvError.
+    void writeFile(const QString& path) const;
 
     // --- the window's view of the document ---
     const QString& caption() const { return m_caption; }
@@ -68,6 +71,8 @@ signals:
     void checkmenusRequested();
     void tabRequested(int tab);
     void propertiesRefilled();
+    // Rows or properties changed (also on New and Open, which refill them).
+    void edited();
 
 private:
     void retakeHold();

@@ -47,6 +47,7 @@ void FileCommands::New() {
     m_doc.items().clear();
     m_doc.requestCheckmenus();
     m_doc.Changed = false;
+    m_recovery.drop();
 }
 
 bool FileCommands::openReporting(const QString& path) {
@@ -68,8 +69,10 @@ void FileCommands::Open() {
         {QStringLiteral("Open an Ulvanta File"), fileFilter(), QString(), false});
     if (!path)
         return;
-    if (openReporting(*path))
+    if (openReporting(*path)) {
         m_doc.Changed = false;
+        m_recovery.drop();
+    }
 }
 
 void FileCommands::Save() {
@@ -77,6 +80,7 @@ void FileCommands::Save() {
         try {
             BusyPointer busy(m_prompter);
             m_doc.SaveFile(m_doc.CurFile);
+            m_recovery.drop();
             return;
         } catch (const UlvError&) {
             // Falls through to Save As, where the user can choose another place.
@@ -93,6 +97,7 @@ void FileCommands::SaveAs() {
     try {
         BusyPointer busy(m_prompter);
         m_doc.SaveFile(*path);
+        m_recovery.drop();
     } catch (const UlvError& e) {
         m_prompter.message(ErrorText::saveError(*path, e), QStringLiteral("Save Error"),
                            PromptIcon::Critical);
@@ -100,6 +105,8 @@ void FileCommands::SaveAs() {
 }
 
 void FileCommands::openAtStartup(const QString& commandLine) {
+    if (m_recovery.offer(m_prompter))
+        return;
     QString path = commandLine;
     path.remove(QLatin1Char('"'));
     if (!PackFile::FileExists(path))
@@ -111,8 +118,10 @@ void FileCommands::openAtStartup(const QString& commandLine) {
 
 bool FileCommands::close(const QString& previewFile) {
     const bool ok = ChangeFile();
-    if (ok)
+    if (ok) {
         m_doc.CO.release();
+        m_recovery.drop();
+    }
     if (PackFile::FileExists(previewFile))
         QFile::remove(previewFile);
     return ok;
