@@ -108,7 +108,10 @@ bool RecoveryKeeper::offer(Prompter& prompter) {
         m_lastChange = copy.lastChange;
         m_pending = true;
         writeNow();
-        m_store->discard(copy.id);
+        if (m_store->hasCopy())
+            m_store->discard(copy.id);
+        else
+            m_store->release(copy.id);
         recovered = true;
     }
     return recovered;
