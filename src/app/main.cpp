@@ -22,6 +22,7 @@ int main(int argc, char* argv[]) {
     ulvanta::EndSignals endSignals;
     QObject::connect(&endSignals, &ulvanta::EndSignals::endRequested, &w,
                      &ulvanta::frmPME::endOnSignal);
+    w.fileCommands().recovery().enable(ulvanta::RecoveryStore::defaultFolder());
     w.start(args.join(QLatin1Char(' ')));
     return app.exec();
 }

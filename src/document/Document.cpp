@@ -17,8 +17,16 @@ const QString kFooterHTML = QStringLiteral("Footer HTML");
 const QString kAppSuffix = QStringLiteral(" - Ulvanta Editor");
 } // namespace
 
-Document::Document(QObject* parent)
-    : QObject(parent), m_items(this), m_props(this), m_edits(*this) {}
+Document::Document(QObject* parent) : QObject(parent), m_items(this), m_props(this), m_edits(*this) {
+    for (QAbstractItemModel* m :
+         {static_cast<QAbstractItemModel*>(&m_items), static_cast<QAbstractItemModel*>(&m_props)}) {
+        connect(m, &QAbstractItemModel::dataChanged, this, &Document::edited);
+        connect(m, &QAbstractItemModel::rowsInserted, this, &Document::edited);
+        connect(m, &QAbstractItemModel::rowsRemoved, this, &Document::edited);
+        connect(m, &QAbstractItemModel::rowsMoved, this, &Document::edited);
+        connect(m, &QAbstractItemModel::modelReset, this, &Document::edited);
+    }
+}
 
 QString Document::GetProp(int pos, int subItem) const {
     if (pos < 1 || pos > PropertyTable::Count)
@@ -76,7 +84,9 @@ void Document::WriteProp(const QString& propName, const QString& value) {
         m_props.setSetting(row, htmlPreview(value));
     } else {
         m_props.setSetting(row, value);
+        return;
     }
+    emit edited(); // the list shows only the start of the text, which may not have changed
 }
 
 void Document::setCaption(const QString& caption) {
@@ -173,30 +183,7 @@ void Document::SaveFile(const QString& path) {
     try {
         if (FileHold::isLockedElsewhere(path))
             throw UlvError(UlvError::PermissionDenied);
-        PackFile pack;
-        quint32 counter = 0;
-        const int n = m_items.count();
-        static const std::array<QVariant, ItemColumnCount> rowNames = [] {
-            std::array<QVariant, ItemColumnCount> a;
-            for (int c = 0; c < ItemColumnCount; ++c)
-                a[size_t(c)] = QString::fromLatin1(kRowEntryNames[c]);
-            return a;
-        }();
-        for (int r = 0; r < n; ++r) {
-            const ItemRow& row = m_items.row(r);
-            for (int c = 0; c < ItemColumnCount; ++c) {
-                ++counter;
-                pack.SetEntry(rowNames[size_t(c)], 3, counter);
-                pack.SetEntry(row[size_t(c)], 5, counter);
-            }
-        }
-        for (int p = 1; p <= m_props.count(); ++p) {
-            ++counter;
-            pack.SetEntry(GetProp(p, 3), 3, counter);
-            pack.SetEntry(ReadProp(GetProp(p, 1), true), 5, counter);
-        }
-        pack.SetEntry(counter, 1, 0);
-        pack.WritePack(path);
+        writeFile(path);
     } catch (...) {
         retakeHold();
         throw;
@@ -205,6 +192,33 @@ void Document::SaveFile(const QString& path) {
     setTitledCaption(ReadProp(QStringLiteral("Title"), true));
     Changed = false;
     CO.take(CurFile);
+}
+
+void Document::writeFile(const QString& path) const {
+    PackFile pack;
+    quint32 counter = 0;
+    const int n = m_items.count();
+    static const std::array<QVariant, ItemColumnCount> rowNames = [] {
+        std::array<QVariant, ItemColumnCount> a;
+        for (int c = 0; c < ItemColumnCount; ++c)
+            a[size_t(c)] = QString::fromLatin1(kRowEntryNames[c]);
+        return a;
+    }();
+    for (int r = 0; r < n; ++r) {
+        const ItemRow& row = m_items.row(r);
+        for (int c = 0; c < ItemColumnCount; ++c) {
+            ++counter;
+            pack.SetEntry(rowNames[size_t(c)], 3, counter);
+            pack.SetEntry(row[size_t(c)], 5, counter);
+        }
+    }
+    for (int p = 1; p <= m_props.count(); ++p) {
+        ++counter;
+        pack.SetEntry(GetProp(p, 3), 3, counter);
+        pack.SetEntry(ReadProp(GetProp(p, 1), true), 5, counter);
+    }
+    pack.SetEntry(counter, 1, 0);
+    pack.WritePack(path);
 }
 
 } // namespace ulvanta

@@ -58,6 +58,9 @@ public:
     // Writes the document (7 entries per row, then the 36 properties) atomically
     // and makes the file current. Throws UlvError; nothing changes on failure.
     void SaveFile(const QString& path);
+    // Writes the same bytes as SaveFile without making the file current or touching
+    // the hold. Throws UlvError.
+    void writeFile(const QString& path) const;
 
     // --- the window's view of the document ---
     const QString& caption() const { return m_caption; }
@@ -79,6 +82,8 @@ signals:
     // An undo or redo changed the document; the window selects as `place` says
     // (the tab is already requested).
     void editReplayed(const ulvanta::EditPlace& place);
+    // Rows or properties changed (also on New and Open, which refill them).
+    void edited();
 
 private:
     void retakeHold();

@@ -48,6 +48,7 @@ void FileCommands::New() {
     m_doc.items().clear();
     m_doc.requestCheckmenus();
     m_doc.Changed = false;
+    m_recovery.drop();
 }
 
 bool FileCommands::openReporting(const QString& path) {
@@ -70,8 +71,10 @@ void FileCommands::Open() {
         {QStringLiteral("Open an Ulvanta File"), fileFilter(), QString(), false});
     if (!path)
         return;
-    if (openReporting(*path))
+    if (openReporting(*path)) {
         m_doc.Changed = false;
+        m_recovery.drop();
+    }
 }
 
 void FileCommands::Save() {
@@ -80,6 +83,7 @@ void FileCommands::Save() {
             BusyPointer busy(m_prompter);
             m_doc.SaveFile(m_doc.CurFile);
             remember(m_doc.CurFile);
+            m_recovery.drop();
             return;
         } catch (const UlvError&) {
             // Falls through to Save As, where the user can choose another place.
@@ -97,6 +101,7 @@ void FileCommands::SaveAs() {
         BusyPointer busy(m_prompter);
         m_doc.SaveFile(*path);
         remember(*path);
+        m_recovery.drop();
     } catch (const UlvError& e) {
         m_prompter.message(ErrorText::saveError(*path, e), QStringLiteral("Save Error"),
                            PromptIcon::Critical);
@@ -116,6 +121,8 @@ void FileCommands::remember(const QString& path) {
 }
 
 void FileCommands::openAtStartup(const QString& commandLine) {
+    if (m_recovery.offer(m_prompter))
+        return;
     QString path = commandLine;
     path.remove(QLatin1Char('"'));
     if (!PackFile::FileExists(path))
@@ -127,8 +134,14 @@ void FileCommands::openAtStartup(const QString& commandLine) {
 
 bool FileCommands::close(const QString& previewFile, bool ask) {
     const bool ok = !ask || ChangeFile();
-    if (ok)
+    if (ok) {
+        // Ending without asking (a signal) keeps unsaved changes in the recovery copy.
+        if (!ask && m_doc.Changed)
+            m_recovery.writeNow();
+        else
+            m_recovery.drop();
         m_doc.CO.release();
+    }
     if (PackFile::FileExists(previewFile))
         QFile::remove(previewFile);
     return ok;
