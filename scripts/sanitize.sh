@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer into
+# build-asan/ and runs every test there. Any finding fails the run; the only
+# findings let through are those listed, each with its reason, in
+# scripts/sanitize/*.supp, and they all lie inside Qt or the system libraries.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+SUPP="$PWD/scripts/sanitize"
+
+flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+ULVANTA_BUILD="$PWD/build-asan"
+ULVANTA_CMAKE_ARGS=(-DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags")
+start=$SECONDS
+source scripts/bootstrap.sh
+echo "sanitize build: $((SECONDS - start)) s"
+
+export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1"
+export LSAN_OPTIONS="suppressions=$SUPP/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:suppressions=$SUPP/ubsan.supp"
+start=$SECONDS
+cd "$ULVANTA_BUILD"
+ctest --output-on-failure -j"$(nproc)"
+echo "sanitize tests: $((SECONDS - start)) s"
