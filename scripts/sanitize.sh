@@ -14,7 +14,9 @@ start=$SECONDS
 source scripts/bootstrap.sh
 echo "sanitize build: $((SECONDS - start)) s"
 
-export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1"
+# No strict_string_checks: the program keeps its text in Qt strings, and the check
+# stops the X keyboard library, which hands strndup an exact length, at start-up.
+export ASAN_OPTIONS="detect_leaks=1:detect_stack_use_after_return=1"
 export LSAN_OPTIONS="suppressions=$SUPP/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:suppressions=$SUPP/ubsan.supp"
 start=$SECONDS
