@@ -21,5 +21,11 @@ export LSAN_OPTIONS="suppressions=$SUPP/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:suppressions=$SUPP/ubsan.supp"
 start=$SECONDS
 cd "$ULVANTA_BUILD"
-ctest --output-on-failure -j"$(nproc)"
+ctest --output-on-failure -j"$(nproc)" -E _web
+# The browser engine (Chromium inside QtWebEngineCore) frees objects with a size
+# other than the one it allocated them with, and at exit it leaves allocations of
+# its own and of libraries it has already unloaded, which no suppression can name.
+# Its tests therefore run without those two checks; every other check stays.
+ASAN_OPTIONS="$ASAN_OPTIONS:new_delete_type_mismatch=0:detect_leaks=0" \
+  ctest --output-on-failure -j"$(nproc)" -R _web
 echo "sanitize tests: $((SECONDS - start)) s"
