@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QWebEngineView>
 #include <QtTest>
+#include <memory>
 
 using namespace ulvanta;
 
@@ -49,16 +50,17 @@ QWebEngineView* TestPreviewWeb::showPreview(frmPME& w) {
     auto* wb = w.findChild<QWebEngineView*>("WB");
     if (!wb)
         return nullptr;
-    // Loaded once the header's link is in the document.
-    bool ready = false;
+    // Loaded once the header's link is in the document. An answer may come after
+    // this function has returned, so it goes to storage that outlives it.
+    const auto ready = std::make_shared<bool>(false);
     QElapsedTimer t;
     t.start();
-    while (!ready && t.elapsed() < 20000) {
+    while (!*ready && t.elapsed() < 20000) {
         wb->page()->runJavaScript("document.getElementById('l') !== null",
-                                  [&](const QVariant& v) { ready = v.toBool(); });
+                                  [ready](const QVariant& v) { *ready = v.toBool(); });
         QTest::qWait(100);
     }
-    return ready ? wb : nullptr;
+    return *ready ? wb : nullptr;
 }
 
 void TestPreviewWeb::launcherLinksAreRefused_data() {
