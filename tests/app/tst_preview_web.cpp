@@ -16,6 +16,7 @@
 #include <QtTest>
 #include <csignal>
 #include <cstdio>
+#include <memory>
 
 using namespace ulvanta;
 
@@ -27,15 +28,17 @@ QWebEngineView* showPreview(frmPME& w) {
     auto* wb = w.findChild<QWebEngineView*>("WB");
     if (!wb)
         return nullptr;
-    bool ready = false;
+    // An answer may come after this function has returned, so it goes to storage
+    // that outlives it.
+    const auto ready = std::make_shared<bool>(false);
     QElapsedTimer t;
     t.start();
-    while (!ready && t.elapsed() < 20000) {
+    while (!*ready && t.elapsed() < 20000) {
         wb->page()->runJavaScript("document.getElementById('l') !== null",
-                                  [&](const QVariant& v) { ready = v.toBool(); });
+                                  [ready](const QVariant& v) { *ready = v.toBool(); });
         QTest::qWait(100);
     }
-    return ready ? wb : nullptr;
+    return *ready ? wb : nullptr;
 }
 
 // The editor as the program runs it, on a changed document held open, ending

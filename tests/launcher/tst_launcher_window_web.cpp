@@ -74,10 +74,11 @@ bool clickLink(LauncherWindow& w, const QString& text) {
             .arg(QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact)));
     QVariantList at;
     const auto find = [&] {
-        std::optional<QVariant> result;
-        w.view()->page()->runJavaScript(script, [&result](const QVariant& v) { result = v; });
-        return QTest::qWaitFor([&] { return result.has_value(); }, 10000) &&
-               (at = result->toList()).size() == 2;
+        // A late answer must not land in a finished call's stack.
+        const auto result = std::make_shared<std::optional<QVariant>>();
+        w.view()->page()->runJavaScript(script, [result](const QVariant& v) { *result = v; });
+        return QTest::qWaitFor([&] { return result->has_value(); }, 10000) &&
+               (at = (*result)->toList()).size() == 2;
     };
     if (!QTest::qWaitFor(find, 15000) || !w.view()->focusProxy())
         return false;
