@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+#include <sched.h>
+#include <sys/mount.h>
 
 using namespace ulvanta;
 
@@ -25,6 +27,22 @@ QByteArray validContainer() {
     return d;
 }
 
+// A 64 KiB file system on a folder, seen by this process alone (root only; the
+// mount ends with the process at the latest).
+struct TinyDisk {
+    explicit TinyDisk(const QString& dir) : path(QFile::encodeName(dir)) {
+        mounted = unshare(CLONE_NEWNS) == 0 &&
+                  mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                  mount("tmpfs", path.constData(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~TinyDisk() {
+        if (mounted)
+            umount(path.constData());
+    }
+    QByteArray path;
+    bool mounted = false;
+};
+
 void write(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
@@ -39,6 +57,7 @@ private slots:
     void badContainers_data();
     void badContainers();
     void randomBytesNeverCrash();
+    void failedWriteKeepsOldFile_data();
     void failedWriteKeepsOldFile();
 };
 
@@ -71,6 +90,15 @@ void TestPackFile::badContainers_data() {
     QByteArray longer = good;
     longer.replace(20, 4, u32(0xFFFFFFF0u));
     QTest::newRow("length outside") << longer;
+    // Entry 2's (position, length); entry 1 holds bytes 40 and 41.
+    const QList<std::tuple<const char*, quint32, quint32>> ranges = {
+        {"contents overlap", 41, 1},
+        {"content repeated", 40, 2},
+        {"contents out of order", 40, 0},
+        {"content inside the directory", 8, 2},
+    };
+    for (const auto& [row, position, length] : ranges)
+        QTest::newRow(row) << good.left(32) + u32(position) + u32(length) + good.mid(40);
     for (int cut : {9, 41})
         QTest::addRow("truncated at %d", cut) << good.left(cut);
 }
@@ -112,18 +140,37 @@ void TestPackFile::randomBytesNeverCrash() {
     }
 }
 
+void TestPackFile::failedWriteKeepsOldFile_data() {
+    QTest::addColumn<bool>("fullDisk"); // else the target is a folder
+    QTest::addColumn<int>("used");      // bytes of the 64 KiB disk taken beforehand
+    QTest::addColumn<int>("size");      // of the content written
+    QTest::addColumn<int>("number");
+    QTest::newRow("onto a folder") << false << 0 << 10 << 75;
+    QTest::newRow("larger than the disk") << true << 0 << 100000 << 61;
+    QTest::newRow("small, onto a full disk") << true << 60000 << 1000 << 61;
+}
+
 void TestPackFile::failedWriteKeepsOldFile() {
+    QFETCH(bool, fullDisk);
+    QFETCH(int, used);
+    QFETCH(int, size);
+    QFETCH(int, number);
     QTemporaryDir dir;
     const QString path = dir.filePath("d.pmf");
+    TinyDisk disk(dir.path());
+    if (fullDisk && !disk.mounted)
+        QSKIP("this process may not mount a file system");
     write(path, validContainer());
+    write(dir.filePath("other"), QByteArray(used, 'o'));
     PackFile p;
     p.SetEntry("A", 3, 1);
+    p.SetEntry(QString(size, 'x'), 5, 1);
     p.SetEntry(1, 1, 0);
     try {
-        p.WritePack(dir.path()); // a folder
-        QFAIL("writing onto a folder succeeded");
+        p.WritePack(fullDisk ? path : dir.path());
+        QFAIL("the write succeeded");
     } catch (const UlvError& e) {
-        QCOMPARE(e.number(), 75);
+        QCOMPARE(e.number(), number);
     }
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
