@@ -78,8 +78,10 @@ void FileCommands::Save() {
             BusyPointer busy(m_prompter);
             m_doc.SaveFile(m_doc.CurFile);
             return;
-        } catch (const UlvError&) {
-            // Falls through to Save As, where the user can choose another place.
+        } catch (const UlvError& e) {
+            // Said first, then Save As lets the user choose another place.
+            m_prompter.message(ErrorText::saveError(m_doc.CurFile, e), QStringLiteral("Save Error"),
+                               PromptIcon::Critical);
         }
     }
     SaveAs();
