@@ -1,5 +1,7 @@
 #include "app/PreviewPage.h"
 #include "app/frmPME.h"
+#include "components/CommandLine.h"
+#include "components/UlvError.h"
 
 #include <QApplication>
 
@@ -8,10 +10,19 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ulvanta Editor"));
     QApplication::setApplicationVersion(QStringLiteral("3.3.13"));
-    // The whole command line after the program name is one path (or nothing).
-    QStringList args = QApplication::arguments();
-    args.removeFirst();
+    // The whole command line after the program name is one path (or nothing), in
+    // the file name encoding: its own bytes, not text.
+    QByteArray line;
+    for (int i = 1; i < argc; ++i)
+        line += (i > 1 ? " " : "") + QByteArray(argv[i]);
     ulvanta::frmPME w;
-    w.start(args.join(QLatin1Char(' ')));
+    QString path;
+    try {
+        path = ulvanta::CommandLine::fileName(line);
+    } catch (const ulvanta::UlvError& e) {
+        w.prompter().message(ulvanta::ErrorText::openError(QString::fromLocal8Bit(line), e),
+                             QStringLiteral("Open Error"), ulvanta::PromptIcon::Critical);
+    }
+    w.start(path);
     return app.exec();
 }
