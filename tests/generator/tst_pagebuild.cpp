@@ -1,6 +1,5 @@
 #include "ScriptedPrompter.h"
 #include "components/KeyFile.h"
-#include "components/ProgramInfo.h"
 #include "document/Document.h"
 #include "document/SectionRow.h"
 #include "generator/BuildCommand.h"
@@ -183,26 +182,17 @@ private slots:
     void commandLineConventions_data() {
         QTest::addColumn<QString>("args"); // shell words
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("out"); // how standard output starts
-        QTest::addColumn<QString>("err"); // standard error, one line starting so, or nothing
+        QTest::addColumn<QString>("err"); // the one line on standard error starts so
         const QString bad = "\"$(printf 'x\\377.htm')\"";
         const QString open = "An error occurred when attempting to open the file '";
-        QTest::newRow("help") << "doc.pmf --help" << 0 << "Usage: ulvanta-build"
-                              << "";
-        QTest::newRow("version") << "--version" << 0
-                                 << "ulvanta-build " + ProgramInfo::version() + "\n"
-                                 << "";
-        QTest::newRow("unknown option") << "-x doc.pmf" << 2 << ""
-                                        << "ulvanta-build: unknown option '-x'";
-        QTest::newRow("too many") << "doc.pmf a.htm b.htm" << 2 << ""
-                                  << "Usage:";
-        QTest::newRow("a name like an option") << "-- doc.pmf" << 0 << "<"
-                                               << "";
-        QTest::newRow("empty name") << "''" << 1 << "" << open + "' - Bad file name or number, 52";
+        QTest::newRow("unknown option")
+            << "-x doc.pmf" << 2 << "ulvanta-build: unknown option '-x'";
+        QTest::newRow("a name like an option") << "-- doc.pmf" << 0 << "";
+        QTest::newRow("empty name") << "''" << 1 << open + "' - Bad file name or number, 52";
         QTest::newRow("document name not in the file name encoding")
-            << bad << 1 << "" << open + "x\uFFFD.htm' - Bad file name";
+            << bad << 1 << open + "x\uFFFD.htm' - Bad file name";
         QTest::newRow("page name not in the file name encoding")
-            << "doc.pmf " + bad << 1 << ""
+            << "doc.pmf " + bad << 1
             << "An error occurred when attempting to build the HTML file 'x\uFFFD.htm' - Bad file "
                "name";
     }
@@ -210,7 +200,6 @@ private slots:
     void commandLineConventions() {
         QFETCH(QString, args);
         QFETCH(int, exitCode);
-        QFETCH(QString, out);
         QFETCH(QString, err);
         doc->SaveFile(path("doc.pmf"));
         doc->CO.release();
@@ -220,12 +209,9 @@ private slots:
         proc.start("/bin/sh", {"-c", "exec \"$0\" " + args, builder});
         QVERIFY(proc.waitForFinished(30000));
         QCOMPARE(proc.exitCode(), exitCode);
-        const QString stdOut = QString::fromUtf8(proc.readAllStandardOutput());
-        QVERIFY(out.isEmpty() ? stdOut.isEmpty() : stdOut.startsWith(out));
         const QStringList lines = QString::fromUtf8(proc.readAllStandardError()).split('\n');
-        QVERIFY2(err.isEmpty() ? lines[0].isEmpty() : lines[0].startsWith(err),
-                 qPrintable(lines[0]));
-        if (exitCode != 2)
+        QVERIFY2(lines[0].startsWith(err), qPrintable(lines[0]));
+        if (exitCode != 2) // nothing but the builder's own message
             QCOMPARE(lines.size(), err.isEmpty() ? 1 : 2);
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"doc.pmf"});
     }
