@@ -85,8 +85,10 @@ void FileCommands::Save() {
             remember(m_doc.CurFile);
             m_recovery.drop();
             return;
-        } catch (const UlvError&) {
-            // Falls through to Save As, where the user can choose another place.
+        } catch (const UlvError& e) {
+            // Said first, then Save As lets the user choose another place.
+            m_prompter.message(ErrorText::saveError(m_doc.CurFile, e), QStringLiteral("Save Error"),
+                               PromptIcon::Critical);
         }
     }
     SaveAs();

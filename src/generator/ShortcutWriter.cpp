@@ -176,7 +176,8 @@ bool ShortcutWriter::run() {
         if (m_desktop.isEmpty() || (!QFileInfo(m_desktop).isDir() && !QDir().mkpath(m_desktop)))
             throw UlvError(UlvError::PathNotFound);
         QSaveFile f(path);
-        if (QFileInfo(path).isDir() || !f.open(QIODevice::WriteOnly))
+        // Unbuffered, so that a full disk fails the write rather than the commit.
+        if (QFileInfo(path).isDir() || !f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             throw UlvError(QFileInfo(path).isDir() ? UlvError::PathFileAccess
                                                    : UlvError::PermissionDenied);
         const QByteArray bytes = Shortcut::desktopEntry(m_aPath, m_doc).toUtf8();

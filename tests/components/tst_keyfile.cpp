@@ -97,6 +97,12 @@ void TestKeyFile::findAfterRewriteSeesNewValue() {
     k.SetKey("P1", "two");
     QCOMPARE(k.FindListEntry("L", "P", "one", true), 0);
     QCOMPARE(k.FindListEntry("L", "P", "TWO", true), 1);
+    k.SetKey("P2", "three"); // above the count until the list grows past it
+    QCOMPARE(k.FindListEntry("L", "P", "three", true), 0);
+    k.NextListEntry("L");
+    k.NextListEntry("L");
+    k.SetListEntry("L", "P", "four");
+    QCOMPARE(k.FindListEntry("L", "P", "three", true), 2);
 }
 
 void TestKeyFile::loadMissingFileFails() {

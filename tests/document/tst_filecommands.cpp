@@ -2,6 +2,7 @@
 #include "components/RecentFiles.h"
 #include "document/Document.h"
 #include "document/FileCommands.h"
+#include "document/FileHold.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -82,6 +83,20 @@ private slots:
         cmds->Save();
         QVERIFY(prompter->fileRequests.isEmpty());
         QVERIFY(!doc->Changed);
+    }
+
+    void failedSaveIsSaidBeforeSaveAs() {
+        const QString path = dir.filePath("held.pmf");
+        doc->SaveFile(path);
+        doc->CO.release();
+        FileHold other;
+        QVERIFY(other.take(path));
+        cmds->Save(); // Save As cancelled
+        QCOMPARE(prompter->fileRequests.size(), 1);
+        QCOMPARE(prompter->messages.size(), 1);
+        QCOMPARE(prompter->messages[0].text,
+                 "An error occurred when attempting to save the file '" + path +
+                     "' - Permission denied, 70");
     }
 
     void startUp_data() {
