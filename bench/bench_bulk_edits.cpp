@@ -43,7 +43,7 @@ int main(int argc, char* argv[]) {
     std::printf("%d rows (one section row in 20)\n", rows);
 
     const double caseless = timeMs([&] {
-        ReplaceAll(doc,
+        replaceAll(doc,
                    {QStringLiteral("notepad"),
                     QStringLiteral("wordpad"),
                     false,
@@ -52,22 +52,22 @@ int main(int argc, char* argv[]) {
     std::printf("Replace All, 6 columns, any case:   %8.1f ms\n", caseless);
 
     const double exact = timeMs([&] {
-        ReplaceAll(doc, {QStringLiteral("wordpad"), QStringLiteral("notepad"), true, {ColCommand}});
+        replaceAll(doc, {QStringLiteral("wordpad"), QStringLiteral("notepad"), true, {ColCommand}});
     });
     std::printf("Replace All, Command, match case:   %8.1f ms\n", exact);
 
     const double fillEmpty = timeMs([&] {
-        ReplaceAll(doc, {QString(), QStringLiteral("C:\\Tools"), false, {ColStartIn}});
+        replaceAll(doc, {QString(), QStringLiteral("C:\\Tools"), false, {ColStartIn}});
     });
     std::printf("Replace All, empty find (Start In): %8.1f ms\n", fillEmpty);
 
-    const double swap = timeMs([&] { SwapColumns(doc, ColumnOperation::Swap, 0, 1); });
+    const double swap = timeMs([&] { swapColumns(doc, ColumnOperation::Swap, 0, 1); });
     std::printf("Swap Description and Command:       %8.1f ms\n", swap);
 
-    const double move = timeMs([&] { SwapColumns(doc, ColumnOperation::Move, 2, 5); });
+    const double move = timeMs([&] { swapColumns(doc, ColumnOperation::Move, 2, 5); });
     std::printf("Move Parameters to Comments:        %8.1f ms\n", move);
 
-    const double copy = timeMs([&] { SwapColumns(doc, ColumnOperation::Copy, 4, 5); });
+    const double copy = timeMs([&] { swapColumns(doc, ColumnOperation::Copy, 4, 5); });
     std::printf("Copy Icon to Comments:              %8.1f ms\n", copy);
     return 0;
 }

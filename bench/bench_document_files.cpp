@@ -18,7 +18,7 @@ struct Times {
 
 Times measure(int rows, const QString& folder) {
     Document doc;
-    doc.Propulate();
+    doc.resetProperties();
     std::vector<ItemRow> items;
     items.reserve(size_t(rows));
     for (int i = 0; i < rows; ++i) {
@@ -38,14 +38,14 @@ Times measure(int rows, const QString& folder) {
     for (int run = 0; run < 3; ++run) {
         QElapsedTimer t;
         t.start();
-        doc.SaveFile(path);
+        doc.save(path);
         best.save = std::min(best.save, t.nsecsElapsed() / 1e9);
-        doc.CO.release();
+        doc.fileLock().release();
 
         Document back;
-        back.Propulate();
+        back.resetProperties();
         t.restart();
-        back.OpenFile(path, false);
+        back.load(path);
         best.open = std::min(best.open, t.nsecsElapsed() / 1e9);
         if (back.items().count() != rows) {
             std::fprintf(stderr, "read %d rows of %d\n", back.items().count(), rows);

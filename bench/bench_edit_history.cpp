@@ -88,7 +88,7 @@ int main(int argc, char* argv[]) {
          [](Document&) { return rotateStep(QStringLiteral("Move Up"), 20, 21, 21, true); }},
         {"Replace All notepad -> wordpad, 6 columns",
          [](Document& d) {
-             ReplaceAll(d, {QStringLiteral("notepad"),
+             replaceAll(d, {QStringLiteral("notepad"),
                             QStringLiteral("wordpad"),
                             false,
                             {ColDescription, ColCommand, ColParameters, ColStartIn, ColIcon,
@@ -96,7 +96,7 @@ int main(int argc, char* argv[]) {
          },
          replaceStep},
         {"Swap Description and Command",
-         [](Document& d) { SwapColumns(d, ColumnOperation::Swap, 0, 1); },
+         [](Document& d) { swapColumns(d, ColumnOperation::Swap, 0, 1); },
          [](Document& d) {
              return swapColumnsStep(d.items(), QStringLiteral("Swap Columns"), 0, 1);
          }},

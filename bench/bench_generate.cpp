@@ -1,10 +1,10 @@
 // Generates the page of a large document (100,000 rows in 1,000 sections) and
 // compares the time with writing the same number of bytes to a file.
 
-#include "components/KeyFile.h"
+#include "components/KeyValueFile.h"
 #include "document/Document.h"
 #include "document/SectionRow.h"
-#include "generator/modGenHTML.h"
+#include "generator/PageGenerator.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -21,8 +21,8 @@ int main(int argc, char* argv[]) {
     constexpr int kPerSection = kRows / kSections;
 
     Document doc;
-    doc.Propulate();
-    doc.WriteProp(QStringLiteral("Show edit command"), QStringLiteral("True"));
+    doc.resetProperties();
+    doc.setSetting(QStringLiteral("Show edit command"), QStringLiteral("True"));
     static const char* const styles[] = {"Normal Window", "Maximised Focus", "Hidden", "Hyperlink"};
     std::vector<ItemRow> rows;
     rows.reserve(kRows);
@@ -49,10 +49,10 @@ int main(int argc, char* argv[]) {
     }
     doc.items().appendItems(std::move(rows));
 
-    KeyFile keys;
+    KeyValueFile keys;
     QElapsedTimer t;
     t.start();
-    const QString page = PageGenerator(doc, keys).GenHTML(false, QString());
+    const QString page = PageGenerator(doc, keys).generatePage(false, QString());
     const qint64 genNs = t.nsecsElapsed();
 
     const QByteArray bytes = page.toLocal8Bit();

@@ -73,9 +73,9 @@ Result measure(int half, int current, const std::function<void(ListCommands&)>& 
                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         YesPrompter prompter;
         ListCommands cmds(doc, prompter, &selection);
-        QObject::connect(&doc, &Document::checkmenusRequested, &doc, [&] {
+        QObject::connect(&doc, &Document::actionUpdateRequested, &doc, [&] {
             const QModelIndex i = selection.currentIndex();
-            (void)ulvanta::Checkmenus(doc.items(), i.isValid() ? i.row() : -1, false);
+            (void)ulvanta::menuState(doc.items(), i.isValid() ? i.row() : -1, false);
         });
         QElapsedTimer t;
         t.start();
@@ -98,15 +98,15 @@ int main(int argc, char* argv[]) {
     const int half = 50000; // two blocks of 50,000 rows: 100,000 rows
     std::printf("list of %d rows, two sections of %d rows\n", 2 * half, half);
     report("Move down: 50,000-row section past another",
-           measure(half, 0, [](ListCommands& c) { c.MoveDown(); }), 50);
+           measure(half, 0, [](ListCommands& c) { c.moveDown(); }), 50);
     report("Move up: 50,000-row section past the one above",
-           measure(half, half, [](ListCommands& c) { c.MoveUp(); }), 50);
+           measure(half, half, [](ListCommands& c) { c.moveUp(); }), 50);
     report("Copy and paste of one icon",
-           measure(half, 10, [](ListCommands& c) { c.CopyAndPaste(); }), 5);
+           measure(half, 10, [](ListCommands& c) { c.duplicateCurrent(); }), 5);
     report("Delete of one icon (near the top)",
-           measure(half, 10, [](ListCommands& c) { c.Delete(); }), 5);
-    report("Move down of one icon", measure(half, 10, [](ListCommands& c) { c.MoveDown(); }), 5);
+           measure(half, 10, [](ListCommands& c) { c.removeCurrent(); }), 5);
+    report("Move down of one icon", measure(half, 10, [](ListCommands& c) { c.moveDown(); }), 5);
     report("Move up of one icon (leaving its section)",
-           measure(half, half + 1, [](ListCommands& c) { c.MoveUp(); }), 5);
+           measure(half, half + 1, [](ListCommands& c) { c.moveUp(); }), 5);
     return 0;
 }

@@ -1,8 +1,9 @@
+#include "app/MainWindow.h"
 #include "app/PreviewPage.h"
-#include "app/frmPME.h"
 #include "components/CommandLine.h"
+#include "components/Error.h"
 #include "components/ProgramFiles.h"
-#include "components/UlvError.h"
+#include "components/ProgramInfo.h"
 #include "widgets/BrowserEngine.h"
 #include "widgets/EndSignals.h"
 
@@ -13,7 +14,7 @@ int main(int argc, char* argv[]) {
     ulvanta::PreviewPage::registerSchemes(); // before the application object
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ulvanta Editor"));
-    QApplication::setApplicationVersion(QStringLiteral("3.3.13"));
+    QApplication::setApplicationVersion(ulvanta::ProgramInfo::version());
     QApplication::setOrganizationName(QStringLiteral("ulvanta")); // where the settings live
     QApplication::setDesktopFileName(ulvanta::ProgramFiles::applicationId());
     QApplication::setWindowIcon(ulvanta::ProgramFiles::applicationIcon());
@@ -22,16 +23,16 @@ int main(int argc, char* argv[]) {
     QByteArray line;
     for (int i = 1; i < argc; ++i)
         line += (i > 1 ? " " : "") + QByteArray(argv[i]);
-    ulvanta::frmPME w;
+    ulvanta::MainWindow w;
     ulvanta::EndSignals endSignals;
     QObject::connect(&endSignals, &ulvanta::EndSignals::endRequested, &w,
-                     &ulvanta::frmPME::endOnSignal);
+                     &ulvanta::MainWindow::endOnSignal);
     w.fileCommands().recovery().enable(ulvanta::RecoveryStore::defaultFolder());
     QString path;
     try {
         path = ulvanta::CommandLine::fileName(line);
-    } catch (const ulvanta::UlvError& e) {
-        w.prompter().message(ulvanta::ErrorText::openError(QString::fromLocal8Bit(line), e),
+    } catch (const ulvanta::Error& e) {
+        w.prompter().message(ulvanta::ErrorMessages::openError(QString::fromLocal8Bit(line), e),
                              QStringLiteral("Open Error"), ulvanta::PromptIcon::Critical);
     }
     w.start(path);

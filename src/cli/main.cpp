@@ -5,11 +5,12 @@
 //   ulvanta-build DOC.pmf OUT.htm   builds OUT.htm (and its icon folder) as Build does
 
 #include "components/CommandLine.h"
-#include "components/KeyFile.h"
-#include "components/UlvError.h"
+#include "components/Error.h"
+#include "components/KeyValueFile.h"
+#include "components/ProgramInfo.h"
 #include "document/Document.h"
 #include "generator/BuildCommand.h"
-#include "generator/modGenHTML.h"
+#include "generator/PageGenerator.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -48,7 +49,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("ulvanta-build"));
-    QGuiApplication::setApplicationVersion(PageGenerator::version());
+    QGuiApplication::setApplicationVersion(ProgramInfo::version());
 
     // The arguments' own bytes (the application has taken out its options): paths
     // are decoded as file names, not as text.
@@ -62,7 +63,7 @@ int main(int argc, char* argv[]) {
             std::fputs(kUsage, stdout);
             return 0;
         } else if (options && arg == "--version") {
-            std::printf("ulvanta-build %s\n", qPrintable(PageGenerator::version()));
+            std::printf("ulvanta-build %s\n", qPrintable(ProgramInfo::version()));
             return 0;
         } else if (options && arg.size() > 1 && arg.startsWith('-')) {
             printErr(QStringLiteral("ulvanta-build: unknown option '%1'")
@@ -80,24 +81,24 @@ int main(int argc, char* argv[]) {
 
     QString docPath = QFile::decodeName(args[0]);
     Document doc;
-    doc.NextNew = 1;
-    doc.Propulate();
+    doc.setNextNewNumber(1);
+    doc.resetProperties();
     try {
         docPath = CommandLine::fileName(args[0]);
-        doc.OpenFile(docPath, false);
-    } catch (const UlvError& e) {
-        printErr(ErrorText::openError(docPath, e));
+        doc.load(docPath);
+    } catch (const Error& e) {
+        printErr(ErrorMessages::openError(docPath, e));
         return 1;
     }
     // Only read here: no need to keep the file from other programs.
-    doc.CO.release();
+    doc.fileLock().release();
 
-    KeyFile keys;
+    KeyValueFile keys;
     if (args.size() == 1) {
         QString page;
         try {
-            page = PageGenerator(doc, keys).GenHTML(false, QString());
-        } catch (const UlvError& e) {
+            page = PageGenerator(doc, keys).generatePage(false, QString());
+        } catch (const Error& e) {
             printErr(QStringLiteral("The page could not be generated - ") + e.describe());
             return 1;
         }
@@ -106,7 +107,7 @@ int main(int argc, char* argv[]) {
                 size_t(bytes.size()) ||
             std::fflush(stdout) != 0) {
             printErr(QStringLiteral("The page could not be written - ") +
-                     UlvError(UlvError::DiskFull).describe());
+                     Error(Error::DiskFull).describe());
             return 1;
         }
         return 0;
@@ -117,9 +118,9 @@ int main(int argc, char* argv[]) {
     QString out = QFile::decodeName(args[1]);
     try {
         out = QFileInfo(CommandLine::fileName(args[1])).absoluteFilePath();
-        PageFile::build(doc, keys, out);
-    } catch (const UlvError& e) {
-        printErr(ErrorText::buildError(out, e));
+        BuiltPage::build(doc, keys, out);
+    } catch (const Error& e) {
+        printErr(ErrorMessages::buildError(out, e));
         return 1;
     }
     return 0;

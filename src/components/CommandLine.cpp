@@ -1,6 +1,6 @@
 #include "components/CommandLine.h"
 
-#include "components/UlvError.h"
+#include "components/Error.h"
 
 #include <QFile>
 
@@ -9,9 +9,9 @@ namespace ulvanta {
 QString CommandLine::fileName(const QByteArray& argument) {
     const QString name = QFile::decodeName(argument);
     if (QFile::encodeName(name) != argument)
-        throw UlvError(QStringLiteral("Bad file name or number (the name is not valid in the "
-                                      "system's file name encoding)"),
-                       UlvError::BadFileName);
+        throw Error(QStringLiteral("Bad file name or number (the name is not valid in the "
+                                   "system's file name encoding)"),
+                    Error::BadFileName);
     return name;
 }
 

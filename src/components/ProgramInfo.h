@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Version.h"
+
 #include <QString>
 
 namespace ulvanta {
@@ -11,11 +13,9 @@ inline QString title() {
     return QStringLiteral("Ulvanta Editor");
 }
 
-// "3.3.13": major, minor and revision in plain decimal, from the build.
+// "3.3.13": major, minor and revision, from the project's version.
 inline QString version() {
-    return QString::number(ULVANTA_VERSION_MAJOR) + QLatin1Char('.') +
-           QString::number(ULVANTA_VERSION_MINOR) + QLatin1Char('.') +
-           QString::number(ULVANTA_VERSION_PATCH);
+    return QStringLiteral(ULVANTA_VERSION);
 }
 
 inline QString description() {

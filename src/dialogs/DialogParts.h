@@ -8,6 +8,9 @@ class QPushButton;
 
 namespace ulvanta {
 
+// Whether a dialog adds a new entry or edits the current one.
+enum class DialogMode { Add, Edit };
+
 // The default button answers Enter; every other button leaves Enter to it.
 enum class ButtonRole { Default, Other };
 

@@ -14,18 +14,19 @@
 namespace ulvanta {
 
 FontDialog::FontDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("cdFont"));
+    setObjectName(QStringLiteral("FontDialog"));
     setWindowTitle(QStringLiteral("Font"));
 
     // The chooser is embedded as a plain widget; its own buttons are replaced by ours.
-    fontPart = new QFontDialog(this);
-    fontPart->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
-    fontPart->setWindowFlags(Qt::Widget);
-    fontPart->setSizeGripEnabled(false);
-    fontPart->setCurrentFont(font()); // until a setting names one, start from the usual font
+    m_fontChooser = new QFontDialog(this);
+    m_fontChooser->setObjectName(QStringLiteral("fontChooser"));
+    m_fontChooser->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    m_fontChooser->setWindowFlags(Qt::Widget);
+    m_fontChooser->setSizeGripEnabled(false);
+    m_fontChooser->setCurrentFont(font()); // until a setting names one, start from the usual font
     // Enter in its lists or Esc would close only the embedded part: close the whole dialog.
-    connect(fontPart, &QDialog::finished, this, [this](int result) {
-        fontPart->setVisible(true);
+    connect(m_fontChooser, &QDialog::finished, this, [this](int result) {
+        m_fontChooser->setVisible(true);
         if (result == QDialog::Accepted)
             accept();
         else
@@ -33,23 +34,23 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent) {
     });
 
     auto* colourLabel = new QLabel(QStringLiteral("Text colour:"));
-    picColour = makeSwatch(QStringLiteral("picColour"));
-    picColour->setFixedSize(40, 20);
-    cmdColour =
-        makeButton(QStringLiteral("C&olour..."), QStringLiteral("cmdColour"), ButtonRole::Other);
-    cmdOK = makeButton(QStringLiteral("OK"), QStringLiteral("cmdOK"), ButtonRole::Default);
-    cmdCancel =
-        makeButton(QStringLiteral("Cancel"), QStringLiteral("cmdCancel"), ButtonRole::Other);
+    m_colourSwatch = makeSwatch(QStringLiteral("colourSwatch"));
+    m_colourSwatch->setFixedSize(40, 20);
+    m_colourButton =
+        makeButton(QStringLiteral("C&olour..."), QStringLiteral("colourButton"), ButtonRole::Other);
+    m_okButton = makeButton(QStringLiteral("OK"), QStringLiteral("okButton"), ButtonRole::Default);
+    m_cancelButton =
+        makeButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), ButtonRole::Other);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(fontPart, 1);
+    layout->addWidget(m_fontChooser, 1);
     auto* row = new QHBoxLayout;
     row->addWidget(colourLabel);
-    row->addWidget(picColour);
-    row->addWidget(cmdColour);
+    row->addWidget(m_colourSwatch);
+    row->addWidget(m_colourButton);
     row->addStretch(1);
-    row->addWidget(cmdOK);
-    row->addWidget(cmdCancel);
+    row->addWidget(m_okButton);
+    row->addWidget(m_cancelButton);
     layout->addLayout(row);
 
     chooseColour = [this](const QColor& initial) -> std::optional<QColor> {
@@ -59,23 +60,23 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent) {
             return std::nullopt;
         return dlg.selectedColor();
     };
-    connect(cmdColour, &QPushButton::clicked, this, [this] {
+    connect(m_colourButton, &QPushButton::clicked, this, [this] {
         if (const auto chosen = chooseColour(m_colour))
             setColour(*chosen);
     });
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     setColour(m_colour);
 }
 
 void FontDialog::setColour(const QColor& colour) {
     m_colour = colour;
-    showSwatch(picColour, colour);
+    showSwatch(m_colourSwatch, colour);
 }
 
 void FontDialog::load(const FontChoice& settings) {
-    QFont font = fontPart->currentFont();
+    QFont font = m_fontChooser->currentFont();
     // The face follows weight and slant, not the face name shown before.
     font.setStyleName(QString());
     if (!settings.name.isEmpty())
@@ -86,13 +87,13 @@ void FontDialog::load(const FontChoice& settings) {
     font.setUnderline(settings.underline);
     if (settings.size && *settings.size > 0)
         font.setPointSizeF(*settings.size);
-    fontPart->setCurrentFont(font);
+    m_fontChooser->setCurrentFont(font);
     if (settings.colour)
         setColour(Colour::toColor(*settings.colour, palette()));
 }
 
 FontChoice FontDialog::choice() const {
-    const QFont font = fontPart->currentFont();
+    const QFont font = m_fontChooser->currentFont();
     FontChoice c;
     c.name = font.family();
     c.bold = font.bold();

@@ -30,16 +30,15 @@ public:
     QColor colour() const { return m_colour; }
     void setColour(const QColor& colour);
 
-    QFontDialog* fontPart = nullptr;
-    QPushButton* cmdColour = nullptr;
-    QLabel* picColour = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdCancel = nullptr;
-
     // The platform colour dialog; replaceable so that tests can answer it.
     std::function<std::optional<QColor>(const QColor& initial)> chooseColour;
 
 private:
+    QFontDialog* m_fontChooser = nullptr;
+    QPushButton* m_colourButton = nullptr;
+    QLabel* m_colourSwatch = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
     QColor m_colour = Qt::black;
 };
 

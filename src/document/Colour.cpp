@@ -27,7 +27,7 @@ int hexPair(const QString& text, qsizetype from) {
 }
 } // namespace
 
-QString ColHexToNum(const QString& colHex) {
+QString hexToNumber(const QString& colHex) {
     QString digits = colHex;
     digits.remove(QLatin1Char('#'));
     const int red = hexPair(digits, 0);
@@ -38,7 +38,7 @@ QString ColHexToNum(const QString& colHex) {
     return QString::number(red + 256 * green + 65536 * blue);
 }
 
-QString ColNumToHex(const QString& colNum) {
+QString numberToHex(const QString& colNum) {
     bool ok = false;
     const qlonglong n = colNum.trimmed().toLongLong(&ok);
     if (!ok || n < 0 || n > 0xFFFFFF)

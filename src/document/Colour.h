@@ -23,11 +23,11 @@ constexpr qint32 Red = 0x0000FF;
 // "#RRGGBB" (every "#" removed, then three pairs of hexadecimal digits; the last
 // pair may be a single digit) -> the colour number as decimal text. A missing or
 // non-hexadecimal pair gives empty text; characters after the sixth are ignored.
-QString ColHexToNum(const QString& colHex);
+QString hexToNumber(const QString& colHex);
 
 // Decimal colour number 0..16777215 -> "#RRGGBB" in upper case. Text that is not
 // such a number gives empty text (no colour).
-QString ColNumToHex(const QString& colNum);
+QString numberToHex(const QString& colNum);
 
 bool isSystemColour(qint32 number);
 

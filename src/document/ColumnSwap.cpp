@@ -27,7 +27,7 @@ void SwapChoice::chooseSecond(int column) {
     m_second = column;
 }
 
-bool SwapColumns(Document& doc, ColumnOperation op, int first, int second) {
+bool swapColumns(Document& doc, ColumnOperation op, int first, int second) {
     const int a = swapListColumn(first);
     const int b = swapListColumn(second);
     if (a < 0 || b < 0 || a == b)
@@ -51,7 +51,7 @@ bool SwapColumns(Document& doc, ColumnOperation op, int first, int second) {
             break;
         }
     });
-    doc.Changed = true;
+    doc.setModified(true);
     return true;
 }
 

@@ -44,6 +44,6 @@ private:
 // one pass over the list; section rows are never touched. The document is marked
 // changed even when the list holds no icon row. Returns false, changing nothing,
 // when the columns are equal or out of range.
-bool SwapColumns(Document& doc, ColumnOperation op, int first, int second);
+bool swapColumns(Document& doc, ColumnOperation op, int first, int second);
 
 } // namespace ulvanta

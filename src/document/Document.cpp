@@ -1,8 +1,8 @@
 #include "document/Document.h"
 
-#include "components/PackFile.h"
-#include "components/Toolkit.h"
-#include "components/UlvError.h"
+#include "components/EntryContainer.h"
+#include "components/Error.h"
+#include "components/HtmlText.h"
 #include "document/PropertyTable.h"
 
 #include <array>
@@ -17,7 +17,8 @@ const QString kFooterHTML = QStringLiteral("Footer HTML");
 const QString kAppSuffix = QStringLiteral(" - Ulvanta Editor");
 } // namespace
 
-Document::Document(QObject* parent) : QObject(parent), m_items(this), m_props(this), m_edits(*this) {
+Document::Document(QObject* parent)
+    : QObject(parent), m_items(this), m_props(this), m_edits(*this) {
     for (QAbstractItemModel* m :
          {static_cast<QAbstractItemModel*>(&m_items), static_cast<QAbstractItemModel*>(&m_props)}) {
         connect(m, &QAbstractItemModel::dataChanged, this, &Document::edited);
@@ -28,59 +29,51 @@ Document::Document(QObject* parent) : QObject(parent), m_items(this), m_props(th
     }
 }
 
-QString Document::GetProp(int pos, int subItem) const {
-    if (pos < 1 || pos > PropertyTable::Count)
-        return {};
-    const PropertyDef& d = PropertyTable::at(pos);
-    switch (subItem) {
-    case 1:
-        return QString::fromLatin1(d.displayName);
-    case 2:
-        if (qstrcmp(d.key, "P_TITLE") == 0)
-            return QStringLiteral("New File ") + QString::number(NextNew);
-        return QString::fromLatin1(d.defaultValue);
-    case 3:
-        return QString::fromLatin1(d.key);
-    }
-    return {};
+QString Document::defaultSetting(int number) const {
+    if (PropertyTable::key(number) == QLatin1String("P_TITLE"))
+        return QStringLiteral("New File ") + QString::number(m_nextNewNumber);
+    return PropertyTable::defaultValue(number);
 }
 
-void Document::Propulate() {
+void Document::resetProperties() {
     std::vector<PropertyList::Row> rows;
     rows.reserve(PropertyTable::Count);
     for (int n = 1; n <= PropertyTable::Count; ++n)
-        rows.push_back({GetProp(n, 1), GetProp(n, 2)});
+        rows.push_back({PropertyTable::displayName(n), defaultSetting(n)});
     m_props.setRows(std::move(rows));
-    HeaderHTML.clear();
-    FooterHTML.clear();
+    m_headerHtml.clear();
+    m_footerHtml.clear();
     emit propertiesRefilled();
 }
 
-QString Document::ReadProp(const QString& propName, bool noConv) const {
+QString Document::setting(const QString& propName) const {
     if (propName == kFooterHTML)
-        return FooterHTML;
+        return m_footerHtml;
     if (propName == kHeaderHTML)
-        return HeaderHTML;
+        return m_headerHtml;
     const int row = m_props.rowOf(propName);
-    if (row < 0)
-        return {};
-    const QString& value = m_props.setting(row);
-    return noConv ? value : Toolkit::EncodeText(value, false);
+    return row < 0 ? QString() : m_props.setting(row);
+}
+
+QString Document::htmlSetting(const QString& propName) const {
+    if (propName == kFooterHTML || propName == kHeaderHTML)
+        return setting(propName);
+    return HtmlText::encode(setting(propName));
 }
 
 QString Document::htmlPreview(const QString& text) {
     return text.size() < 50 ? text : text.left(50) + QStringLiteral("...");
 }
 
-void Document::WriteProp(const QString& propName, const QString& value) {
+void Document::setSetting(const QString& propName, const QString& value) {
     const int row = m_props.rowOf(propName);
     if (row < 0)
         return;
     if (propName == kFooterHTML) {
-        FooterHTML = value;
+        m_footerHtml = value;
         m_props.setSetting(row, htmlPreview(value));
     } else if (propName == kHeaderHTML) {
-        HeaderHTML = value;
+        m_headerHtml = value;
         m_props.setSetting(row, htmlPreview(value));
     } else {
         m_props.setSetting(row, value);
@@ -89,31 +82,28 @@ void Document::WriteProp(const QString& propName, const QString& value) {
     emit edited(); // the list shows only the start of the text, which may not have changed
 }
 
-void Document::setCaption(const QString& caption) {
-    if (caption == m_caption)
-        return;
-    m_caption = caption;
-    emit captionChanged(m_caption);
-}
-
-void Document::setTitledCaption(const QString& title) {
-    if (CurFile.isEmpty())
-        setCaption(title + kAppSuffix);
-    else
-        setCaption(title + QStringLiteral(" (") + CurFile + QStringLiteral(")") + kAppSuffix);
-}
-
-void Document::setUntitledCaption() {
-    setCaption(QStringLiteral("New File ") + QString::number(NextNew) + kAppSuffix);
+QString Document::caption() const {
+    const QString title = setting(QStringLiteral("Title"));
+    if (m_filePath.isEmpty())
+        return title + kAppSuffix;
+    return title + QStringLiteral(" (") + m_filePath + QStringLiteral(")") + kAppSuffix;
 }
 
 void Document::retakeHold() {
-    if (!CurFile.isEmpty() && !CO.isHeld())
-        CO.take(CurFile);
+    if (!m_filePath.isEmpty() && !m_fileLock.isHeld())
+        m_fileLock.take(m_filePath);
 }
 
-void Document::OpenFile(const QString& path, bool imprt) {
-    CO.release();
+void Document::load(const QString& path) {
+    read(path, false);
+}
+
+void Document::importItems(const QString& path) {
+    read(path, true);
+}
+
+void Document::read(const QString& path, bool importing) {
+    m_fileLock.release();
     std::vector<ItemRow> rows;
     // Rows read before a failure stay in the list, so they are handed over on every exit.
     const auto flush = [&] {
@@ -123,37 +113,36 @@ void Document::OpenFile(const QString& path, bool imprt) {
         }
     };
     try {
-        if (FileHold::isLockedElsewhere(path))
-            throw UlvError(UlvError::PermissionDenied);
-        PackFile pack;
-        pack.LoadPack(path);
-        if (!imprt)
+        if (FileLock::isLockedElsewhere(path))
+            throw Error(Error::PermissionDenied);
+        EntryContainer pack;
+        pack.load(path);
+        if (!importing)
             m_items.clear();
-        const quint32 count = pack.GetEntry(1, 0).toUInt();
+        const quint32 count = pack.count();
         const auto content = [&](quint32 i) {
-            return pack.ReadEntry(path, pack.GetEntry(1, i).toUInt(), pack.GetEntry(2, i).toUInt(),
-                                  false);
+            return pack.readEntry(path, pack.entryPosition(i), pack.entryLength(i));
         };
         int k = 0;
         for (quint32 i = 1; i <= count; ++i) {
             const QString name = pack.entryName(i);
             if (name.startsWith(QLatin1String("P_"))) {
-                if (imprt)
+                if (importing)
                     continue;
                 ++k;
-                while (k <= PropertyTable::Count && GetProp(k, 3) != name)
+                while (k <= PropertyTable::Count && PropertyTable::key(k) != name)
                     ++k;
                 if (k > PropertyTable::Count)
-                    throw UlvError(QStringLiteral("Invalid file format (property '%1' is not "
-                                                  "known or out of order)")
-                                       .arg(name),
-                                   UlvError::InvalidFileFormat);
-                WriteProp(GetProp(k, 1), content(i));
+                    throw Error(QStringLiteral("Invalid file format (property '%1' is not "
+                                               "known or out of order)")
+                                    .arg(name),
+                                Error::InvalidFileFormat);
+                setSetting(PropertyTable::displayName(k), content(i));
             } else if (name == QLatin1String(kRowEntryNames[0])) {
                 if (quint64(i) + ItemColumnCount - 1 > count)
-                    throw UlvError(QStringLiteral("Invalid file format (the last row is cut "
-                                                  "short)"),
-                                   UlvError::InvalidFileFormat);
+                    throw Error(QStringLiteral("Invalid file format (the last row is cut "
+                                               "short)"),
+                                Error::InvalidFileFormat);
                 ItemRow r;
                 for (int c = 0; c < ItemColumnCount; ++c)
                     r[size_t(c)] = content(i + quint32(c));
@@ -166,40 +155,40 @@ void Document::OpenFile(const QString& path, bool imprt) {
         retakeHold();
         throw;
     }
-    if (!imprt) {
-        CurFile = path;
-        setTitledCaption(ReadProp(QStringLiteral("Title"), true));
-        requestTab(0);
+    if (!importing) {
+        m_filePath = path;
+        announceName();
+        announceReplaced();
     }
-    requestCheckmenus();
-    if (imprt)
+    requestActionUpdate();
+    if (importing)
         retakeHold();
     else
-        CO.take(CurFile);
+        m_fileLock.take(m_filePath);
 }
 
-void Document::SaveFile(const QString& path) {
-    CO.release();
+void Document::save(const QString& path) {
+    m_fileLock.release();
     try {
-        if (FileHold::isLockedElsewhere(path))
-            throw UlvError(UlvError::PermissionDenied);
+        if (FileLock::isLockedElsewhere(path))
+            throw Error(Error::PermissionDenied);
         writeFile(path);
     } catch (...) {
         retakeHold();
         throw;
     }
-    CurFile = path;
-    setTitledCaption(ReadProp(QStringLiteral("Title"), true));
-    Changed = false;
-    CO.take(CurFile);
+    m_filePath = path;
+    announceName();
+    m_modified = false;
+    m_fileLock.take(m_filePath);
 }
 
 void Document::writeFile(const QString& path) const {
-    PackFile pack;
+    EntryContainer pack;
     quint32 counter = 0;
     const int n = m_items.count();
-    static const std::array<QVariant, ItemColumnCount> rowNames = [] {
-        std::array<QVariant, ItemColumnCount> a;
+    static const std::array<QString, ItemColumnCount> rowNames = [] {
+        std::array<QString, ItemColumnCount> a;
         for (int c = 0; c < ItemColumnCount; ++c)
             a[size_t(c)] = QString::fromLatin1(kRowEntryNames[c]);
         return a;
@@ -208,17 +197,17 @@ void Document::writeFile(const QString& path) const {
         const ItemRow& row = m_items.row(r);
         for (int c = 0; c < ItemColumnCount; ++c) {
             ++counter;
-            pack.SetEntry(rowNames[size_t(c)], 3, counter);
-            pack.SetEntry(row[size_t(c)], 5, counter);
+            pack.setEntryName(counter, rowNames[size_t(c)]);
+            pack.setEntryContent(counter, row[size_t(c)]);
         }
     }
     for (int p = 1; p <= m_props.count(); ++p) {
         ++counter;
-        pack.SetEntry(GetProp(p, 3), 3, counter);
-        pack.SetEntry(ReadProp(GetProp(p, 1), true), 5, counter);
+        pack.setEntryName(counter, PropertyTable::key(p));
+        pack.setEntryContent(counter, setting(PropertyTable::displayName(p)));
     }
-    pack.SetEntry(counter, 1, 0);
-    pack.WritePack(path);
+    pack.setEntryCount(counter);
+    pack.save(path);
 }
 
 } // namespace ulvanta

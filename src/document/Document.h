@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/EditHistory.h"
-#include "document/FileHold.h"
+#include "document/FileLock.h"
 #include "document/ItemList.h"
 #include "document/PropertyList.h"
 
@@ -22,12 +22,21 @@ public:
     PropertyList& props() { return m_props; }
     const PropertyList& props() const { return m_props; }
 
-    QString HeaderHTML;
-    QString FooterHTML;
-    QString CurFile; // empty for a document never saved
-    bool Changed = false;
-    int NextNew = 1;
-    FileHold CO; // the hold on CurFile
+    // The full Header HTML and Footer HTML texts (the property list shows previews).
+    const QString& headerHtml() const { return m_headerHtml; }
+    void setHeaderHtml(const QString& html) { m_headerHtml = html; }
+    const QString& footerHtml() const { return m_footerHtml; }
+    void setFooterHtml(const QString& html) { m_footerHtml = html; }
+    // Empty for a document never saved.
+    const QString& filePath() const { return m_filePath; }
+    void setFilePath(const QString& path) { m_filePath = path; }
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified) { m_modified = modified; }
+    // The number of the next untitled document ("New File N").
+    int nextNewNumber() const { return m_nextNewNumber; }
+    void setNextNewNumber(int number) { m_nextNewNumber = number; }
+    // The hold on the current file.
+    FileLock& fileLock() { return m_fileLock; }
 
     // --- undo and redo ---
     // Every edit of rows, properties and Header/Footer HTML goes through here.
@@ -37,60 +46,69 @@ public:
     void clearHistory() { m_edits.clear(); }
 
     // --- properties ---
-    // Property number 1..36: 1 display name, 2 default, 3 key; anything else empty.
-    QString GetProp(int pos, int subItem) const;
+    // The default of property number 1..36; the title's names the next untitled document.
+    QString defaultSetting(int number) const;
     // Fills the property list with the defaults and empties Header/Footer HTML.
-    void Propulate();
-    // The value of a property by display name; with noConv false it has passed
-    // through EncodeText. Header/Footer HTML come back whole and unconverted.
-    QString ReadProp(const QString& propName, bool noConv = false) const;
+    void resetProperties();
+    // The value of a property by display name, exactly as stored; empty for a name
+    // the document does not know. Header/Footer HTML come back whole.
+    QString setting(const QString& propName) const;
+    // The value as the page writes it: passed through HtmlText::encode, except
+    // Header/Footer HTML, which come back whole and unconverted.
+    QString htmlSetting(const QString& propName) const;
     // Sets a property; Header/Footer HTML keep the full text and show a preview.
-    void WriteProp(const QString& propName, const QString& value);
+    void setSetting(const QString& propName, const QString& value);
     // The property list's view of a long text: whole below 50 characters, else the
     // first 50 followed by "...".
     static QString htmlPreview(const QString& text);
 
     // --- files ---
-    // Reads a document file. With imprt true its item rows are appended and
-    // everything else in it is ignored. Throws UlvError; rows and properties read
-    // before the error stay.
-    void OpenFile(const QString& path, bool imprt);
+    // Reads a document file and makes it current. Throws Error; rows and
+    // properties read before the error stay.
+    void load(const QString& path);
+    // Appends the item rows of a document file, ignoring everything else in it.
+    // Throws Error; rows read before the error stay.
+    void importItems(const QString& path);
     // Writes the document (7 entries per row, then the 36 properties) atomically
-    // and makes the file current. Throws UlvError; nothing changes on failure.
-    void SaveFile(const QString& path);
-    // Writes the same bytes as SaveFile without making the file current or touching
-    // the hold. Throws UlvError.
+    // and makes the file current. Throws Error; nothing changes on failure.
+    void save(const QString& path);
+    // Writes the same bytes as save without making the file current or touching
+    // the lock. Throws Error.
     void writeFile(const QString& path) const;
 
-    // --- the window's view of the document ---
-    const QString& caption() const { return m_caption; }
-    void setCaption(const QString& caption);
-    // "TITLE (PATH) - Ulvanta Editor", or "TITLE - Ulvanta Editor" while untitled.
-    void setTitledCaption(const QString& title);
-    // "New File N - Ulvanta Editor".
-    void setUntitledCaption();
-    // Asks the window to recompute which commands are enabled.
-    void requestCheckmenus() { emit checkmenusRequested(); }
-    // Asks the window to show a tab (0 Icons, 1 Properties, 2 HTML, 3 Preview).
-    void requestTab(int tab) { emit tabRequested(tab); }
+    // "TITLE (PATH) - Ulvanta Editor", or "TITLE - Ulvanta Editor" while untitled:
+    // what the window shows as its title.
+    QString caption() const;
+    // Tells the views that the title or the file naming the document changed.
+    void announceName() { emit nameChanged(); }
+    // Asks the views to recompute which commands are enabled.
+    void requestActionUpdate() { emit actionUpdateRequested(); }
+    // Tells the views that a new or opened document took the place of the last one.
+    void announceReplaced() { emit replaced(); }
 
 signals:
-    void captionChanged(const QString& caption);
-    void checkmenusRequested();
-    void tabRequested(int tab);
+    void nameChanged();
+    void actionUpdateRequested();
+    void replaced();
     void propertiesRefilled();
-    // An undo or redo changed the document; the window selects as `place` says
-    // (the tab is already requested).
+    // An undo or redo changed the document; the window shows place's tab and
+    // selects as place says.
     void editReplayed(const ulvanta::EditPlace& place);
     // Rows or properties changed (also on New and Open, which refill them).
     void edited();
 
 private:
+    void read(const QString& path, bool importing);
     void retakeHold();
 
     ItemList m_items;
     PropertyList m_props;
-    QString m_caption;
+    QString m_headerHtml;
+    QString m_footerHtml;
+    QString m_filePath;
+    bool m_modified = false;
+    int m_nextNewNumber = 1;
+    FileLock m_fileLock;
     EditHistory m_edits; // after the lists its steps change
 };
 

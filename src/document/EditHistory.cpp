@@ -58,7 +58,7 @@ void EditHistory::pushDone(EditStepPtr step) {
 
 void EditHistory::record(EditStepPtr step) {
     m_stack.push(new Command(*this, std::move(step)));
-    m_doc.Changed = true;
+    m_doc.setModified(true);
     trimToBytes();
 }
 
@@ -73,10 +73,9 @@ void EditHistory::setLimits(int maxSteps, qint64 maxBytes) {
 }
 
 void EditHistory::replayed(const EditPlace& place) {
-    m_doc.Changed = true;
-    m_doc.requestTab(int(place.tab));
+    m_doc.setModified(true);
     emit m_doc.editReplayed(place);
-    m_doc.requestCheckmenus();
+    m_doc.requestActionUpdate();
 }
 
 // Runs right after a push, when nothing is left to redo. QUndoStack can only drop

@@ -11,8 +11,8 @@ class Document;
 // The document's undo history: one QUndoStack whose commands are thin wrappers
 // around shared steps. Holds at most maxSteps steps and maxBytes of step data,
 // dropping the oldest; a step larger than maxBytes by itself is not kept. Doing, undoing and
-// redoing a step marks the document changed; undo and redo also show the step's tab and tell the
-// window where to put the selection (Document::editReplayed).
+// redoing a step marks the document changed; undo and redo also tell the window which tab
+// to show and where to put the selection (Document::editReplayed).
 class EditHistory {
 public:
     static constexpr int DefaultMaxSteps = 100;

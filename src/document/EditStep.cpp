@@ -187,9 +187,9 @@ public:
 private:
     void write(Document& doc, QString SettingChange::*text) const {
         for (const SettingChange& c : m_changes)
-            doc.WriteProp(c.name, c.*text);
+            doc.setSetting(c.name, c.*text);
         if (m_retitle)
-            doc.setTitledCaption(doc.ReadProp(QStringLiteral("Title"), true));
+            doc.announceName();
     }
 
     std::vector<SettingChange> m_changes;
@@ -200,10 +200,10 @@ class ResetSettingsStep : public EditStep {
 public:
     explicit ResetSettingsStep(std::vector<std::pair<QString, QString>> old)
         : m_old(std::move(old)) {}
-    void apply(Document& doc) override { doc.Propulate(); }
+    void apply(Document& doc) override { doc.resetProperties(); }
     void revert(Document& doc) override {
         for (const auto& [name, value] : m_old)
-            doc.WriteProp(name, value);
+            doc.setSetting(name, value);
     }
     qint64 bytes() const override {
         qint64 n = sizeof(*this);
@@ -301,7 +301,7 @@ EditStepPtr changeSettingsStep(const Document& doc, const QString& text,
     std::vector<SettingChange> changes;
     changes.reserve(values.size());
     for (const auto& [name, value] : values)
-        changes.push_back({name, doc.ReadProp(name, true), value});
+        changes.push_back({name, doc.setting(name), value});
     auto step = named(std::make_shared<SettingsStep>(std::move(changes), retitle), text);
     const int row = values.empty() ? -1 : doc.props().rowOf(values.front().first);
     step->before = step->after = {EditTab::Properties, row, -1, -1};
@@ -312,8 +312,8 @@ EditStepPtr resetSettingsStep(const Document& doc, const QString& text) {
     std::vector<std::pair<QString, QString>> old;
     old.reserve(PropertyTable::Count);
     for (int n = 1; n <= PropertyTable::Count; ++n) {
-        const QString name = doc.GetProp(n, 1);
-        old.emplace_back(name, doc.ReadProp(name, true));
+        const QString name = PropertyTable::displayName(n);
+        old.emplace_back(name, doc.setting(name));
     }
     auto step = named(std::make_shared<ResetSettingsStep>(std::move(old)), text);
     step->before.tab = step->after.tab = EditTab::Properties;

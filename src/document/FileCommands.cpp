@@ -1,8 +1,9 @@
 #include "document/FileCommands.h"
 
-#include "components/PackFile.h"
+#include "components/EntryContainer.h"
+#include "components/Error.h"
+#include "components/FileChecks.h"
 #include "components/RecentFiles.h"
-#include "components/UlvError.h"
 #include "document/Document.h"
 
 #include <QFile>
@@ -14,19 +15,19 @@ const QString kAppTitle = QStringLiteral("Ulvanta Editor");
 
 } // namespace
 
-bool FileCommands::ChangeFile() {
-    if (!m_doc.Changed)
+bool FileCommands::mayDiscard() {
+    if (!m_doc.isModified())
         return true;
-    QString text = QStringLiteral("The file '") + m_doc.ReadProp(QStringLiteral("Title"), true) +
+    QString text = QStringLiteral("The file '") + m_doc.setting(QStringLiteral("Title")) +
                    QStringLiteral("' ");
-    if (!m_doc.CurFile.isEmpty())
-        text += QStringLiteral("('") + m_doc.CurFile + QStringLiteral("')");
+    if (!m_doc.filePath().isEmpty())
+        text += QStringLiteral("('") + m_doc.filePath() + QStringLiteral("')");
     text += QStringLiteral(" has changed.  Do you want to save the changes?");
     switch (m_prompter.message(text, kAppTitle, PromptIcon::Question, PromptButtons::YesNoCancel,
                                PromptAnswer::Yes)) {
     case PromptAnswer::Yes:
-        Save();
-        return !m_doc.Changed;
+        save();
+        return !m_doc.isModified();
     case PromptAnswer::No:
         return true;
     default:
@@ -34,86 +35,87 @@ bool FileCommands::ChangeFile() {
     }
 }
 
-void FileCommands::New() {
-    if (!ChangeFile())
+void FileCommands::newDocument() {
+    if (!mayDiscard())
         return;
-    ++m_doc.NextNew;
-    m_doc.setUntitledCaption();
-    m_doc.CO.release();
-    m_doc.HeaderHTML.clear();
-    m_doc.FooterHTML.clear();
-    m_doc.CurFile.clear();
-    m_doc.requestTab(0);
-    m_doc.Propulate();
+    m_doc.setNextNewNumber(m_doc.nextNewNumber() + 1);
+    m_doc.fileLock().release();
+    m_doc.setHeaderHtml({});
+    m_doc.setFooterHtml({});
+    m_doc.setFilePath({});
+    m_doc.announceReplaced();
+    m_doc.resetProperties();
+    m_doc.announceName();
     m_doc.items().clear();
-    m_doc.requestCheckmenus();
-    m_doc.Changed = false;
+    m_doc.requestActionUpdate();
+    m_doc.setModified(false);
     m_recovery.drop();
 }
 
 bool FileCommands::openReporting(const QString& path) {
     try {
         BusyPointer busy(m_prompter);
-        m_doc.OpenFile(path, false);
+        m_doc.load(path);
         remember(path);
         return true;
-    } catch (const UlvError& e) {
-        m_prompter.message(ErrorText::openError(path, e), QStringLiteral("Open Error"),
+    } catch (const Error& e) {
+        m_prompter.message(ErrorMessages::openError(path, e), QStringLiteral("Open Error"),
                            PromptIcon::Critical);
         return false;
     }
 }
 
-void FileCommands::Open() {
-    if (!ChangeFile())
+void FileCommands::open() {
+    if (!mayDiscard())
         return;
     const auto path = m_prompter.chooseFile(
         {QStringLiteral("Open an Ulvanta File"), fileFilter(), QString(), false});
     if (!path)
         return;
     if (openReporting(*path)) {
-        m_doc.Changed = false;
+        m_doc.setModified(false);
         m_recovery.drop();
     }
 }
 
-void FileCommands::Save() {
-    if (PackFile::FileExists(m_doc.CurFile)) {
+void FileCommands::save() {
+    if (FileChecks::fileExists(m_doc.filePath())) {
         try {
             BusyPointer busy(m_prompter);
-            m_doc.SaveFile(m_doc.CurFile);
-            remember(m_doc.CurFile);
+            m_doc.save(m_doc.filePath());
+            remember(m_doc.filePath());
             m_recovery.drop();
             return;
-        } catch (const UlvError& e) {
+        } catch (const Error& e) {
             // Said first, then Save As lets the user choose another place.
-            m_prompter.message(ErrorText::saveError(m_doc.CurFile, e), QStringLiteral("Save Error"),
-                               PromptIcon::Critical);
+            m_prompter.message(ErrorMessages::saveError(m_doc.filePath(), e),
+                               QStringLiteral("Save Error"), PromptIcon::Critical);
         }
     }
-    SaveAs();
+    saveAs();
 }
 
-void FileCommands::SaveAs() {
+void FileCommands::saveAs() {
     const auto path = m_prompter.chooseFile(
         {QStringLiteral("Save the Ulvanta File"), fileFilter(), QString(), true});
     if (!path)
         return;
     try {
         BusyPointer busy(m_prompter);
-        m_doc.SaveFile(*path);
+        m_doc.save(*path);
         remember(*path);
         m_recovery.drop();
-    } catch (const UlvError& e) {
-        m_prompter.message(ErrorText::saveError(*path, e), QStringLiteral("Save Error"),
+    } catch (const Error& e) {
+        m_prompter.message(ErrorMessages::saveError(*path, e), QStringLiteral("Save Error"),
                            PromptIcon::Critical);
     }
 }
 
 bool FileCommands::openPath(const QString& path) {
-    if (!ChangeFile() || !openReporting(path))
+    if (!mayDiscard() || !openReporting(path))
         return false;
-    m_doc.Changed = false;
+    m_doc.setModified(false);
+    m_recovery.drop();
     return true;
 }
 
@@ -127,24 +129,24 @@ void FileCommands::openAtStartup(const QString& commandLine) {
         return;
     QString path = commandLine;
     path.remove(QLatin1Char('"'));
-    if (!PackFile::FileExists(path))
+    if (!FileChecks::fileExists(path))
         return;
     if (openReporting(path))
         return;
-    New();
+    newDocument();
 }
 
 bool FileCommands::close(const QString& previewFile, bool ask) {
-    const bool ok = !ask || ChangeFile();
+    const bool ok = !ask || mayDiscard();
     if (ok) {
         // Ending without asking (a signal) keeps unsaved changes in the recovery copy.
-        if (!ask && m_doc.Changed)
+        if (!ask && m_doc.isModified())
             m_recovery.writeNow();
         else
             m_recovery.drop();
-        m_doc.CO.release();
+        m_doc.fileLock().release();
     }
-    if (PackFile::FileExists(previewFile))
+    if (FileChecks::fileExists(previewFile))
         QFile::remove(previewFile);
     return ok;
 }

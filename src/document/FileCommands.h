@@ -20,11 +20,11 @@ public:
     }
 
     // True when the current document may be discarded (saving it first if asked).
-    bool ChangeFile();
-    void New();
-    void Open();
-    void Save();
-    void SaveAs();
+    bool mayDiscard();
+    void newDocument();
+    void open();
+    void save();
+    void saveAs();
     // Opens a document named by the program (the recent files), asking about
     // unsaved changes first. True when it was opened.
     bool openPath(const QString& path);

@@ -1,6 +1,7 @@
 #include "document/IconEntry.h"
 
-#include "components/Toolkit.h"
+#include "components/DesktopIcons.h"
+#include "components/FileChecks.h"
 #include "document/Document.h"
 #include "document/SectionRow.h"
 
@@ -63,7 +64,7 @@ int insertPosition(int count, int currentRow, bool addAtBottom) {
     return count;
 }
 
-Outcome AddEdit(Document& doc, Prompter& prompter, const Fields& f, bool editMode, int currentRow,
+Outcome confirm(Document& doc, Prompter& prompter, const Fields& f, bool editMode, int currentRow,
                 bool addAtBottom) {
     if (const auto refusal = validate(f, editMode)) {
         prompter.message(refusal->text, refusal->title, PromptIcon::Exclamation, PromptButtons::Ok,
@@ -81,10 +82,10 @@ Outcome AddEdit(Document& doc, Prompter& prompter, const Fields& f, bool editMod
         out.row = insertPosition(items.count(), currentRow, addAtBottom);
         items.insertItem(out.row, toRow(f));
         out.focus = Focus::Description;
-        doc.requestCheckmenus();
+        doc.requestActionUpdate();
     }
     out.written = true;
-    doc.Changed = true;
+    doc.setModified(true);
     return out;
 }
 
@@ -137,7 +138,7 @@ QString chooseFile(Prompter& prompter, const QString& title, const QString& patt
 
 PreviewKind previewKind(const QString& iconText) {
     const QString p = withoutQuotes(iconText);
-    if (Toolkit::FileExists(p)) {
+    if (FileChecks::fileExists(p)) {
         static const QStringList pictures = {QStringLiteral("bmp"),  QStringLiteral("gif"),
                                              QStringLiteral("jpeg"), QStringLiteral("jpg"),
                                              QStringLiteral("jpe"),  QStringLiteral("jfif"),
@@ -145,7 +146,7 @@ PreviewKind previewKind(const QString& iconText) {
         const QString ext = p.mid(p.lastIndexOf(QLatin1Char('.')) + 1).toLower();
         return pictures.contains(ext) ? PreviewKind::Picture : PreviewKind::ShellIcon;
     }
-    if (Toolkit::PathKind(p) == Toolkit::PathOther || Toolkit::FolderExists(p))
+    if (FileChecks::pathKind(p) == FileChecks::PathOther || FileChecks::folderExists(p))
         return PreviewKind::ShellIcon;
     return PreviewKind::Clear;
 }
@@ -162,7 +163,7 @@ std::optional<QImage> previewImage(const QString& iconText) {
         return img;
     }
     case PreviewKind::ShellIcon: {
-        QImage img = Toolkit::LargeIcon(p);
+        QImage img = DesktopIcons::largeIcon(p);
         if (img.isNull())
             return std::nullopt;
         return img;

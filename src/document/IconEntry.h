@@ -67,8 +67,8 @@ struct Outcome {
 
 // Validates (a refusal is shown through the prompter) and writes: in edit mode
 // into the current row, in add mode into a new row at insertPosition. Marks the
-// document changed; an add also asks for Checkmenus.
-Outcome AddEdit(Document& doc, Prompter& prompter, const Fields& f, bool editMode, int currentRow,
+// document changed; an add also asks for updateActions.
+Outcome confirm(Document& doc, Prompter& prompter, const Fields& f, bool editMode, int currentRow,
                 bool addAtBottom);
 
 // --- browsing ---

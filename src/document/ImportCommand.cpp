@@ -1,7 +1,8 @@
 #include "document/ImportCommand.h"
 
-#include "components/PackFile.h"
-#include "components/UlvError.h"
+#include "components/EntryContainer.h"
+#include "components/Error.h"
+#include "components/FileChecks.h"
 #include "document/Document.h"
 #include "document/FileCommands.h"
 #include "document/SectionRow.h"
@@ -39,7 +40,7 @@ ImportCommand::Outcome ImportCommand::import(const QString& path, const QString&
         m_doc.items().insertItem(m_doc.items().count(), row);
     }
 
-    if (!PackFile::FileExists(path)) {
+    if (!FileChecks::fileExists(path)) {
         m_prompter.message(QStringLiteral("Could not find the file '") + path +
                                QStringLiteral("'. Please check the filename and try again."),
                            kImportError, PromptIcon::Exclamation);
@@ -49,14 +50,14 @@ ImportCommand::Outcome ImportCommand::import(const QString& path, const QString&
     const int before = m_doc.items().count();
     try {
         BusyPointer busy(m_prompter);
-        m_doc.OpenFile(path, true);
-    } catch (const UlvError& e) {
-        m_prompter.message(ErrorText::importError(path, e), kImportError, PromptIcon::Critical);
+        m_doc.importItems(path);
+    } catch (const Error& e) {
+        m_prompter.message(ErrorMessages::importError(path, e), kImportError, PromptIcon::Critical);
         return Outcome::Failed;
     }
     m_prompter.message(resultMessage(m_doc.items().count() - before),
                        QStringLiteral("Import Result"), PromptIcon::Information);
-    m_doc.Changed = true;
+    m_doc.setModified(true);
     return Outcome::Imported;
 }
 

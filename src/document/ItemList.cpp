@@ -1,6 +1,6 @@
 #include "document/ItemList.h"
 
-#include "components/Toolkit.h"
+#include "components/HtmlText.h"
 #include "document/SectionRow.h"
 
 #include <QFont>
@@ -130,7 +130,7 @@ void ItemList::rotate(int first, int middle, int last) {
     endMoveRows();
 }
 
-int ItemList::ItemsInSection(int li) const {
+int ItemList::iconsInSection(int li) const {
     // Counted in row numbers from 1, as the section rules are stated.
     const int n = count();
     if (n == 0)
@@ -150,14 +150,14 @@ int ItemList::ItemsInSection(int li) const {
     return n - s + leading;
 }
 
-QString ItemList::GetLV(int pos, int sItem) const {
+QString ItemList::pageText(int pos, int sItem) const {
     QString s = cell(pos, sItem);
     if (sItem != ColComments && s.contains(QLatin1Char(',')))
         s.replace(QLatin1Char(','), QLatin1String("&comma;"));
-    return Toolkit::EncodeText(s, false);
+    return HtmlText::encode(s);
 }
 
-void Deselect(QItemSelectionModel* selection) {
+void selectOnlyCurrent(QItemSelectionModel* selection) {
     if (!selection)
         return;
     const QModelIndex current = selection->currentIndex();

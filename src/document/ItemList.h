@@ -22,7 +22,7 @@ enum ItemColumn : int {
 
 using ItemRow = std::array<QString, ItemColumnCount>;
 
-// The item list (lvItems): icon rows and section rows in page order, seven text
+// The item list (m_itemList): icon rows and section rows in page order, seven text
 // columns each, in one contiguous container. Row indices here are 0-based.
 class ItemList : public QAbstractTableModel {
     Q_OBJECT
@@ -64,10 +64,10 @@ public:
     }
 
     // The number of icon rows in the section that holds row li.
-    int ItemsInSection(int li) const;
+    int iconsInSection(int li) const;
     // Column sItem of row pos, prepared for the page: commas (except in Comments)
-    // as "&comma;", then EncodeText.
-    QString GetLV(int pos, int sItem) const;
+    // as "&comma;", then HtmlText::encode.
+    QString pageText(int pos, int sItem) const;
 
 signals:
     // An in-place edit changed a Description.
@@ -78,6 +78,6 @@ private:
 };
 
 // Reduces the selection to the current row.
-void Deselect(QItemSelectionModel* selection);
+void selectOnlyCurrent(QItemSelectionModel* selection);
 
 } // namespace ulvanta

@@ -25,12 +25,11 @@ void ListCommands::makeCurrent(int row) {
 }
 
 void ListCommands::finish() {
-    m_doc.Changed = true;
-    m_doc.requestCheckmenus();
+    m_doc.setModified(true);
+    m_doc.requestActionUpdate();
 }
 
-void ListCommands::Delete() {
-    m_doc.requestTab(0);
+void ListCommands::removeCurrent() {
     const int row = currentRow();
     if (row < 0)
         return;
@@ -48,9 +47,8 @@ void ListCommands::Delete() {
     finish();
 }
 
-void ListCommands::CopyAndPaste() {
-    m_doc.requestTab(0);
-    Deselect(m_selection);
+void ListCommands::duplicateCurrent() {
+    selectOnlyCurrent(m_selection);
     const int row = currentRow();
     if (row < 0)
         return;
@@ -77,8 +75,7 @@ int ListCommands::moveSectionDown(int s) {
     return s + (e - n + 1);
 }
 
-void ListCommands::MoveDown() {
-    m_doc.requestTab(0);
+void ListCommands::moveDown() {
     const int row = currentRow();
     ItemList& items = m_doc.items();
     if (row < 0)
@@ -97,8 +94,7 @@ void ListCommands::MoveDown() {
     finish();
 }
 
-void ListCommands::MoveUp() {
-    m_doc.requestTab(0);
+void ListCommands::moveUp() {
     const int row = currentRow();
     ItemList& items = m_doc.items();
     if (row < 0)

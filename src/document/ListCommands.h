@@ -8,9 +8,9 @@ class Document;
 class Prompter;
 
 // The Edit menu's commands on the item list: delete, copy and paste, move up and
-// move down. Each acts on the current row of the selection model alone, shows the
-// Icons tab first, and ends by marking the document changed and asking for
-// Checkmenus. An icon row moves one row at a time and may leave its section; a
+// move down. Each acts on the current row of the selection model alone
+// and ends by marking the document changed and asking for
+// updateActions. An icon row moves one row at a time and may leave its section; a
 // section row moves with its whole block past the neighbouring section, in one
 // rotation of the rows.
 class ListCommands {
@@ -22,10 +22,10 @@ public:
     enum class Editor { None, Icon, Section };
     Editor editorFor(int row) const;
 
-    void Delete();
-    void CopyAndPaste();
-    void MoveUp();
-    void MoveDown();
+    void removeCurrent();
+    void duplicateCurrent();
+    void moveUp();
+    void moveDown();
 
     // The current row (0-based) or -1.
     int currentRow() const;

@@ -4,7 +4,7 @@
 
 namespace ulvanta {
 
-MenuState Checkmenus(const ItemList& items, int currentRow, bool htmlFileExists) {
+MenuState menuState(const ItemList& items, int currentRow, bool htmlFileExists) {
     MenuState m;
     const int n = items.count();
     const bool rows = n > 0;

@@ -19,6 +19,6 @@ struct MenuState {
 };
 
 // currentRow is 0-based; -1 when no row is current.
-MenuState Checkmenus(const ItemList& items, int currentRow, bool htmlFileExists);
+MenuState menuState(const ItemList& items, int currentRow, bool htmlFileExists);
 
 } // namespace ulvanta

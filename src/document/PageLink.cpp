@@ -1,9 +1,9 @@
 #include "document/PageLink.h"
 
-#include "components/KeyFile.h"
-#include "components/PackFile.h"
-#include "components/Toolkit.h"
-#include "components/UlvError.h"
+#include "components/EntryContainer.h"
+#include "components/Error.h"
+#include "components/HtmlText.h"
+#include "components/KeyValueFile.h"
 
 #include <QFileInfo>
 
@@ -22,8 +22,8 @@ QString launcherPath(const QString& appPath) {
 
 QString readPage(const QString& path) {
     try {
-        return PackFile::ReadText(path);
-    } catch (const UlvError&) {
+        return EntryContainer::readText(path);
+    } catch (const Error&) {
         return {};
     }
 }
@@ -41,7 +41,7 @@ QString description(const QString& pagePath, const QString& content) {
         return {}; // no closing tag after the opening one
     QString title = content.mid(start, b - start);
     title.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    return Toolkit::DecodeText(title.trimmed());
+    return HtmlText::decode(title.trimmed());
 }
 
 QString settingsText(const QString& content) {
@@ -56,7 +56,7 @@ QString settingsText(const QString& content) {
 }
 
 IconEntry::Fields link(const QString& pagePath, const QString& content, bool newWindow,
-                       const QString& appPath, KeyFile& keys) {
+                       const QString& appPath, KeyValueFile& keys) {
     IconEntry::Fields f;
     f.run = IconEntry::runStyles().first();
     f.command = pagePath;
@@ -67,9 +67,9 @@ IconEntry::Fields link(const QString& pagePath, const QString& content, bool new
     } else {
         f.run = IconEntry::runStyles().at(IconEntry::HyperlinkStyle);
     }
-    keys.ParseKeys(settingsText(content));
-    const QString icon = keys.GetKey(QStringLiteral("Icon"));
-    f.icon = icon == KeyFile::notFound() ? launcherPath(appPath) : Toolkit::DecodeText(icon);
+    keys.parse(settingsText(content));
+    const QString icon = keys.value(QStringLiteral("Icon"));
+    f.icon = icon == KeyValueFile::notFound() ? launcherPath(appPath) : HtmlText::decode(icon);
     return f;
 }
 

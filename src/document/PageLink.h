@@ -6,7 +6,7 @@
 
 namespace ulvanta {
 
-class KeyFile;
+class KeyValueFile;
 
 // Turning a page built for the launcher into an icon that opens it: the icon's
 // description is the page's title and its picture the one the page's settings
@@ -38,7 +38,7 @@ QString settingsText(const QString& content);
 // launcher as command, the page as its parameter) or in the same one (the page as
 // command, run style "Hyperlink"). keys is left holding the page's settings.
 IconEntry::Fields link(const QString& pagePath, const QString& content, bool newWindow,
-                       const QString& appPath, KeyFile& keys);
+                       const QString& appPath, KeyValueFile& keys);
 
 } // namespace PageLink
 } // namespace ulvanta

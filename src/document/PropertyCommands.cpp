@@ -1,6 +1,7 @@
 #include "document/PropertyCommands.h"
 
-#include "components/PackFile.h"
+#include "components/EntryContainer.h"
+#include "components/FileChecks.h"
 #include "document/Colour.h"
 #include "document/Document.h"
 #include "document/FileCommands.h"
@@ -33,10 +34,10 @@ PropertyEditor number(const char* prompt, int lower, int upper) {
     return e;
 }
 
-PropertyEditor colour(qint32 defCol) {
+PropertyEditor colour(qint32 defaultColour) {
     PropertyEditor e;
     e.kind = EditorKind::Colour;
-    e.defCol = defCol;
+    e.defaultColour = defaultColour;
     return e;
 }
 
@@ -105,7 +106,7 @@ void PropertyCommands::activate(int row, PropertyEditorHost& host) {
         toggle(row);
         break;
     case EditorKind::Number:
-        NumBox(row, editor.prompt, editor.lower, editor.upper);
+        editNumber(row, editor.prompt, editor.lower, editor.upper);
         break;
     case EditorKind::Title:
         editTitle(row);
@@ -114,17 +115,17 @@ void PropertyCommands::activate(int row, PropertyEditorHost& host) {
         editFont(host);
         break;
     case EditorKind::Colour:
-        host.PCol(row, editor.defCol);
+        host.editColour(row, editor.defaultColour);
         break;
     case EditorKind::File:
-        host.PFile(row, editor);
+        host.editFile(row, editor);
         // Run and the desktop shortcut follow the built page's location.
         if (editor.htmlFile)
-            m_doc.requestCheckmenus();
+            m_doc.requestActionUpdate();
         break;
     case EditorKind::MultiLine:
         host.editMultiLine(row);
-        m_doc.Changed = true;
+        m_doc.setModified(true);
         break;
     }
 }
@@ -144,7 +145,7 @@ QString PropertyCommands::formatFontSize(double points) {
     return locale.toString(double(float(points)), 'g', 6);
 }
 
-void PropertyCommands::NumBox(int row, const QString& cap, int lowerNum, int upperNum) {
+void PropertyCommands::editNumber(int row, const QString& cap, int lowerNum, int upperNum) {
     if (!validRow(row))
         return;
     const QString name = m_doc.props().name(row);
@@ -170,14 +171,14 @@ void PropertyCommands::NumBox(int row, const QString& cap, int lowerNum, int upp
         return;
     }
     m_doc.props().setSetting(row, *answer);
-    m_doc.Changed = true;
+    m_doc.setModified(true);
 }
 
 void PropertyCommands::toggle(int row) {
     if (!validRow(row))
         return;
     const QString setting = m_doc.props().setting(row);
-    m_doc.Changed = true;
+    m_doc.setModified(true);
     if (setting == kFalse) {
         m_doc.props().setSetting(row, kTrue);
         if (m_doc.props().name(row) == QLatin1String("Show edit command"))
@@ -189,13 +190,13 @@ void PropertyCommands::toggle(int row) {
 
 void PropertyCommands::saveCheck(int row) {
     // The page's edit command opens the document file, so there has to be one.
-    if (!m_doc.CurFile.isEmpty() && PackFile::FileExists(m_doc.CurFile))
+    if (!m_doc.filePath().isEmpty() && FileChecks::fileExists(m_doc.filePath()))
         return;
     const PromptAnswer a = m_prompter.message(
         QStringLiteral("This property requires that the file is saved.  Do you want to save now?"),
         QStringLiteral("Save File"), PromptIcon::Question, PromptButtons::YesNo, PromptAnswer::Yes);
     if (a == PromptAnswer::Yes)
-        m_files.Save();
+        m_files.save();
     else
         m_doc.props().setSetting(row, kFalse);
 }
@@ -209,14 +210,12 @@ void PropertyCommands::editTitle(int row) {
     if (!answer || answer->isEmpty())
         return;
     m_doc.props().setSetting(row, *answer);
-    m_doc.setTitledCaption(*answer);
-    m_doc.Changed = true;
+    m_doc.announceName();
+    m_doc.setModified(true);
 }
 
 std::optional<FontChoice> PropertyCommands::fontSettings() const {
-    const auto raw = [this](const char* name) {
-        return m_doc.ReadProp(QString::fromLatin1(name), true);
-    };
+    const auto raw = [this](const char* name) { return m_doc.setting(QString::fromLatin1(name)); };
     FontChoice f;
     f.name = raw("Font");
     f.bold = raw("Font bold") == kTrue;
@@ -229,23 +228,23 @@ std::optional<FontChoice> PropertyCommands::fontSettings() const {
         if (!f.size)
             return std::nullopt;
     }
-    const QString colour = Colour::ColHexToNum(raw("Text colour"));
+    const QString colour = Colour::hexToNumber(raw("Text colour"));
     if (!colour.isEmpty())
         f.colour = colour.toInt();
     return f;
 }
 
 void PropertyCommands::writeFont(const FontChoice& font) {
-    m_doc.WriteProp(QStringLiteral("Font"), font.name);
-    m_doc.WriteProp(QStringLiteral("Font bold"), boolText(font.bold));
-    m_doc.WriteProp(QStringLiteral("Font italic"), boolText(font.italic));
-    m_doc.WriteProp(QStringLiteral("Font size"),
-                    font.size ? formatFontSize(*font.size) : QString());
-    m_doc.WriteProp(QStringLiteral("Font strikethrough"), boolText(font.strikeOut));
-    m_doc.WriteProp(QStringLiteral("Font underline"), boolText(font.underline));
-    m_doc.WriteProp(QStringLiteral("Text colour"),
-                    font.colour ? Colour::ColNumToHex(QString::number(*font.colour)) : QString());
-    m_doc.Changed = true;
+    m_doc.setSetting(QStringLiteral("Font"), font.name);
+    m_doc.setSetting(QStringLiteral("Font bold"), boolText(font.bold));
+    m_doc.setSetting(QStringLiteral("Font italic"), boolText(font.italic));
+    m_doc.setSetting(QStringLiteral("Font size"),
+                     font.size ? formatFontSize(*font.size) : QString());
+    m_doc.setSetting(QStringLiteral("Font strikethrough"), boolText(font.strikeOut));
+    m_doc.setSetting(QStringLiteral("Font underline"), boolText(font.underline));
+    m_doc.setSetting(QStringLiteral("Text colour"),
+                     font.colour ? Colour::numberToHex(QString::number(*font.colour)) : QString());
+    m_doc.setModified(true);
 }
 
 void PropertyCommands::editFont(PropertyEditorHost& host) {
@@ -265,18 +264,17 @@ bool PropertyCommands::deleteKey(int row) {
         name != QLatin1String("Icon size"))
         return false;
     m_doc.props().setSetting(row, QString());
-    m_doc.Changed = true;
+    m_doc.setModified(true);
     return true;
 }
 
 void PropertyCommands::reset() {
-    m_doc.requestTab(1);
     if (m_prompter.message(QStringLiteral("Are you sure you want to reset the properties?"),
                            QStringLiteral("Reset Properties"), PromptIcon::Question,
                            PromptButtons::YesNo, PromptAnswer::Yes) != PromptAnswer::Yes)
         return;
-    m_doc.Propulate();
-    m_doc.Changed = true;
+    m_doc.resetProperties();
+    m_doc.setModified(true);
 }
 
 } // namespace ulvanta

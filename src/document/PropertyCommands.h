@@ -18,9 +18,9 @@ struct PropertyEditor {
     QString prompt; // Number: the input box's question; File: the file dialog's title
     int lower = 0;  // Number: the inclusive bounds
     int upper = 0;
-    qint32 defCol = 0;     // Colour: what the preview shows while no colour is set
-    QString filter;        // File: "Description|pattern|..." pairs
-    bool htmlFile = false; // File: the built page's location (save form)
+    qint32 defaultColour = 0; // Colour: what the preview shows while no colour is set
+    QString filter;           // File: "Description|pattern|..." pairs
+    bool htmlFile = false;    // File: the built page's location (save form)
 };
 
 // The editor of a display name (exact, case-sensitive); a name the program does
@@ -44,8 +44,8 @@ struct FontChoice {
 class PropertyEditorHost {
 public:
     virtual ~PropertyEditorHost() = default;
-    virtual void PCol(int row, qint32 defCol) = 0;
-    virtual void PFile(int row, const PropertyEditor& editor) = 0;
+    virtual void editColour(int row, qint32 defaultColour) = 0;
+    virtual void editFile(int row, const PropertyEditor& editor) = 0;
     virtual void editMultiLine(int row) = 0;
     // The font dialog loaded with the settings; nullopt when cancelled.
     virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
@@ -62,7 +62,7 @@ public:
     void activate(int row, PropertyEditorHost& host);
 
     // Asks for a number between the inclusive bounds and stores it as typed.
-    void NumBox(int row, const QString& cap, int lowerNum, int upperNum);
+    void editNumber(int row, const QString& cap, int lowerNum, int upperNum);
     // "False" -> "True" -> "False"; anything else stays as it is. Marks the document changed.
     void toggle(int row);
     // Asks for the window title and rebuilds the caption from it.

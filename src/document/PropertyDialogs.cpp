@@ -14,17 +14,18 @@ QString colourLabel(const QString& displayName) {
     return displayName + QLatin1Char(':');
 }
 
-std::optional<QColor> previewColour(const QString& text, qint32 defCol, const QPalette& palette) {
+std::optional<QColor> previewColour(const QString& text, qint32 defaultColour,
+                                    const QPalette& palette) {
     if (text.isEmpty())
-        return Colour::toColor(defCol, palette);
-    const QString number = Colour::ColHexToNum(text);
+        return Colour::toColor(defaultColour, palette);
+    const QString number = Colour::hexToNumber(text);
     if (number.isEmpty())
         return std::nullopt;
     return Colour::toColor(number.toInt(), palette);
 }
 
 QString chosenColourText(const QColor& colour) {
-    return Colour::ColNumToHex(QString::number(Colour::toNumber(colour)));
+    return Colour::numberToHex(QString::number(Colour::toNumber(colour)));
 }
 
 QString storedColourText(const QString& typed) {
@@ -60,9 +61,9 @@ QString multiLineText(const Document& doc, int row) {
         return {};
     const QString& name = doc.props().name(row);
     if (name == kHeaderHTML)
-        return doc.HeaderHTML;
+        return doc.headerHtml();
     if (name == kFooterHTML)
-        return doc.FooterHTML;
+        return doc.footerHtml();
     return {};
 }
 
@@ -91,7 +92,7 @@ void commitSetting(Document& doc, int row, const QString& value) {
     if (row < 0 || row >= doc.props().count())
         return;
     doc.props().setSetting(row, value);
-    doc.Changed = true;
+    doc.setModified(true);
 }
 
 void commitMultiLine(Document& doc, int row, const QString& text) {
@@ -99,13 +100,13 @@ void commitMultiLine(Document& doc, int row, const QString& text) {
         return;
     const QString& name = doc.props().name(row);
     if (name == kHeaderHTML)
-        doc.HeaderHTML = text;
+        doc.setHeaderHtml(text);
     else if (name == kFooterHTML)
-        doc.FooterHTML = text;
+        doc.setFooterHtml(text);
     else
         return;
     doc.props().setSetting(row, multiLineSummary(text));
-    doc.Changed = true;
+    doc.setModified(true);
 }
 
 } // namespace ulvanta::PropertyDialogs

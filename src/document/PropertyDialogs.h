@@ -20,9 +20,10 @@ namespace PropertyDialogs {
 // --- colour ---
 // "Background colour:"
 QString colourLabel(const QString& displayName);
-// The preview for the typed colour text: defCol while empty, the colour when the
+// The preview for the typed colour text: defaultColour while empty, the colour when the
 // text is a colour, nullopt (keep the preview as it is) otherwise.
-std::optional<QColor> previewColour(const QString& text, qint32 defCol, const QPalette& palette);
+std::optional<QColor> previewColour(const QString& text, qint32 defaultColour,
+                                    const QPalette& palette);
 // The colour text of a colour chosen in the colour dialog.
 QString chosenColourText(const QColor& colour);
 // What OK stores: the text with a "#" in front when it has none (empty stays empty).

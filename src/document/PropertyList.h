@@ -5,7 +5,7 @@
 
 namespace ulvanta {
 
-// The property list (lvProp): one row per page property, columns "Name" and
+// The property list (m_propertyList): one row per page property, columns "Name" and
 // "Setting", always sorted by name so that "(HTML File)" is the first row.
 class PropertyList : public QAbstractTableModel {
     Q_OBJECT

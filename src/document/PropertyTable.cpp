@@ -66,4 +66,16 @@ int numberOfKey(const QString& key) {
     return idx.value(key, 0);
 }
 
+QString displayName(int number) {
+    return number < 1 || number > Count ? QString() : QString::fromLatin1(at(number).displayName);
+}
+
+QString key(int number) {
+    return number < 1 || number > Count ? QString() : QString::fromLatin1(at(number).key);
+}
+
+QString defaultValue(int number) {
+    return number < 1 || number > Count ? QString() : QString::fromLatin1(at(number).defaultValue);
+}
+
 } // namespace ulvanta::PropertyTable

@@ -1,7 +1,7 @@
 #include "document/RecoveryKeeper.h"
 
+#include "components/Error.h"
 #include "components/Prompter.h"
-#include "components/UlvError.h"
 #include "document/Document.h"
 
 #include <QLocale>
@@ -35,12 +35,12 @@ void RecoveryKeeper::edited() {
 
 void RecoveryKeeper::writeNow() {
     m_timer.stop();
-    if (!m_store || !m_doc.Changed || (!m_pending && m_store->hasCopy()))
+    if (!m_store || !m_doc.isModified() || (!m_pending && m_store->hasCopy()))
         return;
     try {
         m_store->write(m_doc, m_lastChange.isValid() ? m_lastChange : QDateTime::currentDateTime());
         m_pending = false;
-    } catch (const UlvError&) {
+    } catch (const Error&) {
         // A full or read-only disk: tried again after the next edit, never a message
         // in the middle of typing.
     }
@@ -64,13 +64,13 @@ QString RecoveryKeeper::offerText(const RecoveryCopy& copy) {
 }
 
 void RecoveryKeeper::restore(const RecoveryCopy& copy) {
-    m_doc.OpenFile(copy.documentPath, false);
-    m_doc.CO.release();
-    m_doc.CurFile = copy.originalPath;
-    m_doc.setTitledCaption(m_doc.ReadProp(QStringLiteral("Title"), true));
-    m_doc.Changed = true;
-    if (!m_doc.CurFile.isEmpty())
-        m_doc.CO.take(m_doc.CurFile);
+    m_doc.load(copy.documentPath);
+    m_doc.fileLock().release();
+    m_doc.setFilePath(copy.originalPath);
+    m_doc.announceName();
+    m_doc.setModified(true);
+    if (!m_doc.filePath().isEmpty())
+        m_doc.fileLock().take(m_doc.filePath());
 }
 
 bool RecoveryKeeper::offer(Prompter& prompter) {
@@ -88,18 +88,18 @@ bool RecoveryKeeper::offer(Prompter& prompter) {
             m_store->discard(copy.id);
             continue;
         }
-        const auto failed = [&](const QString& path, const UlvError& e) {
-            prompter.message(ErrorText::openError(path, e), QStringLiteral("Open Error"),
+        const auto failed = [&](const QString& path, const Error& e) {
+            prompter.message(ErrorMessages::openError(path, e), QStringLiteral("Open Error"),
                              PromptIcon::Critical);
         };
-        if (!copy.originalPath.isEmpty() && FileHold::isLockedElsewhere(copy.originalPath)) {
-            failed(copy.originalPath, UlvError(UlvError::PermissionDenied));
+        if (!copy.originalPath.isEmpty() && FileLock::isLockedElsewhere(copy.originalPath)) {
+            failed(copy.originalPath, Error(Error::PermissionDenied));
             m_store->release(copy.id); // offered again once the other editor lets go
             continue;
         }
         try {
             restore(copy);
-        } catch (const UlvError& e) {
+        } catch (const Error& e) {
             failed(copy.documentPath, e);
             m_store->setAside(copy.id);
             continue;

@@ -1,7 +1,7 @@
 #include "document/RecoveryStore.h"
 
-#include "components/KeyFile.h"
-#include "components/UlvError.h"
+#include "components/Error.h"
+#include "components/KeyValueFile.h"
 #include "document/Document.h"
 
 #include <QCoreApplication>
@@ -46,7 +46,7 @@ QString RecoveryStore::filePath(const QString& id, const char* suffix) const {
     return m_folder + QLatin1Char('/') + id + QLatin1String(suffix);
 }
 
-bool RecoveryStore::lock(const QString& id, FileHold& hold) const {
+bool RecoveryStore::lock(const QString& id, FileLock& hold) const {
     const QString path = filePath(id, kLock);
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
@@ -57,14 +57,14 @@ bool RecoveryStore::lock(const QString& id, FileHold& hold) const {
 
 void RecoveryStore::write(const Document& doc, const QDateTime& lastChange) {
     if (!isOpen())
-        throw UlvError(UlvError::PathNotFound);
+        throw Error(Error::PathNotFound);
     doc.writeFile(filePath(m_id, kDocument));
-    KeyFile info;
-    info.SetKey(kPathKey, doc.CurFile);
-    info.SetKey(kTitleKey, doc.ReadProp(QStringLiteral("Title"), true));
-    info.SetKey(kChangedKey, lastChange.toUTC().toString(Qt::ISODateWithMs));
-    info.SetKey(kPidKey, QString::number(QCoreApplication::applicationPid()));
-    info.SaveKeys(filePath(m_id, kInfo));
+    KeyValueFile info;
+    info.setValue(kPathKey, doc.filePath());
+    info.setValue(kTitleKey, doc.setting(QStringLiteral("Title")));
+    info.setValue(kChangedKey, lastChange.toUTC().toString(Qt::ISODateWithMs));
+    info.setValue(kPidKey, QString::number(QCoreApplication::applicationPid()));
+    info.save(filePath(m_id, kInfo));
     m_hasCopy = true;
 }
 
@@ -80,28 +80,28 @@ void RecoveryStore::remove() {
 }
 
 bool RecoveryStore::read(const QString& id, RecoveryCopy& copy) const {
-    KeyFile info;
+    KeyValueFile info;
     try {
-        info.LoadKeys(filePath(id, kInfo));
-    } catch (const UlvError&) {
+        info.load(filePath(id, kInfo));
+    } catch (const Error&) {
         return false;
     }
-    const QString missing = KeyFile::notFound();
+    const QString missing = KeyValueFile::notFound();
     bool pidOk = false;
     copy.id = id;
     copy.documentPath = filePath(id, kDocument);
-    copy.originalPath = info.GetKey(kPathKey);
-    copy.title = info.GetKey(kTitleKey);
-    copy.lastChange = QDateTime::fromString(info.GetKey(kChangedKey), Qt::ISODateWithMs);
-    copy.pid = info.GetKey(kPidKey).toLongLong(&pidOk);
+    copy.originalPath = info.value(kPathKey);
+    copy.title = info.value(kTitleKey);
+    copy.lastChange = QDateTime::fromString(info.value(kChangedKey), Qt::ISODateWithMs);
+    copy.pid = info.value(kPidKey).toLongLong(&pidOk);
     if (copy.originalPath == missing || copy.title == missing || !copy.lastChange.isValid() ||
         !pidOk)
         return false;
     // The whole document is read once here, so a damaged one is never offered.
     try {
         Document check;
-        check.OpenFile(copy.documentPath, false);
-    } catch (const UlvError&) {
+        check.load(copy.documentPath);
+    } catch (const Error&) {
         return false;
     }
     return true;
@@ -121,7 +121,7 @@ std::vector<RecoveryCopy> RecoveryStore::claimOrphans() {
     for (const QString& id : ids) {
         if (id == m_id || m_claims.count(id))
             continue;
-        auto hold = std::make_unique<FileHold>();
+        auto hold = std::make_unique<FileLock>();
         if (!lock(id, *hold))
             continue; // its editor is still running
         m_claims[id] = std::move(hold);

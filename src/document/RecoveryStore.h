@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/FileHold.h"
+#include "document/FileLock.h"
 
 #include <QDateTime>
 #include <QString>
@@ -45,7 +45,7 @@ public:
     const QString& id() const { return m_id; }
     bool hasCopy() const { return m_hasCopy; }
 
-    // Writes the document as this editor's copy, each file atomically. Throws UlvError.
+    // Writes the document as this editor's copy, each file atomically. Throws Error.
     void write(const Document& doc, const QDateTime& lastChange);
     void remove();
 
@@ -61,15 +61,15 @@ public:
 
 private:
     QString filePath(const QString& id, const char* suffix) const;
-    bool lock(const QString& id, FileHold& hold) const;
+    bool lock(const QString& id, FileLock& hold) const;
     bool read(const QString& id, RecoveryCopy& copy) const;
     void removeFiles(const QString& id) const;
 
     QString m_folder;
     QString m_id;
-    FileHold m_lock;
+    FileLock m_lock;
     bool m_hasCopy = false;
-    std::map<QString, std::unique_ptr<FileHold>> m_claims;
+    std::map<QString, std::unique_ptr<FileLock>> m_claims;
 };
 
 } // namespace ulvanta

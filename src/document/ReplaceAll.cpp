@@ -33,7 +33,7 @@ QString CellReplacer::apply(const QString& text) const {
     return result;
 }
 
-bool ReplaceAll(Document& doc, const ReplaceRequest& request) {
+bool replaceAll(Document& doc, const ReplaceRequest& request) {
     // The columns in a fixed order, each once, the Run column left out.
     std::vector<int> columns;
     for (int c : {ColDescription, ColCommand, ColParameters, ColStartIn, ColIcon, ColComments}) {
@@ -57,7 +57,7 @@ bool ReplaceAll(Document& doc, const ReplaceRequest& request) {
         visited = true;
     });
     if (visited)
-        doc.Changed = true;
+        doc.setModified(true);
     return visited;
 }
 

@@ -41,6 +41,6 @@ inline QString replaceInCell(const QString& text, const QString& find, const QSt
 // Replace All over the chosen columns of every icon row; section rows are never
 // touched. The document counts as changed as soon as one chosen cell of an icon
 // row was visited, whether or not anything matched. Returns true when it was.
-bool ReplaceAll(Document& doc, const ReplaceRequest& request);
+bool replaceAll(Document& doc, const ReplaceRequest& request);
 
 } // namespace ulvanta

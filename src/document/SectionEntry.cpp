@@ -37,11 +37,11 @@ QString applyRule(const QString& text, const NumberRule& rule) {
 
 Fields fromRow(const QString& rowText) {
     Fields f;
-    f.name = SectionRow::SectDetails(rowText, 1);
-    f.columns = SectionRow::SectDetails(rowText, 2);
-    f.iconSize = SectionRow::SectDetails(rowText, 3);
+    f.name = SectionRow::name(rowText);
+    f.columns = SectionRow::columns(rowText);
+    f.iconSize = SectionRow::iconSize(rowText);
     const auto option = [&](int p, bool fallback) {
-        const QString v = SectionRow::SectDetails(rowText, p);
+        const QString v = SectionRow::field(rowText, p);
         if (v == QLatin1String("True"))
             return true;
         if (v == QLatin1String("False"))
@@ -58,7 +58,7 @@ QString compose(const Fields& f) {
                                applyRule(f.iconSize, IconSizeRule), f.iconsAbove, f.tableBorder);
 }
 
-int Confirm(Document& doc, const Fields& f, bool editMode, int currentRow) {
+int confirm(Document& doc, const Fields& f, bool editMode, int currentRow) {
     ItemList& items = doc.items();
     const bool hasCurrent = currentRow >= 0 && currentRow < items.count();
     const QString text = compose(f);
@@ -74,8 +74,8 @@ int Confirm(Document& doc, const Fields& f, bool editMode, int currentRow) {
         row = hasCurrent ? currentRow : items.count();
         items.insertItem(row, r);
     }
-    doc.requestCheckmenus();
-    doc.Changed = true;
+    doc.requestActionUpdate();
+    doc.setModified(true);
     return row;
 }
 

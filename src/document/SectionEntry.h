@@ -44,8 +44,8 @@ QString compose(const Fields& f);
 // Writes the section: in edit mode the current row's text (its other columns stay),
 // in add mode a new row directly above the current row (at the end when there is
 // none). Returns the row written, or -1 when there was no current row to edit.
-// Asks for Checkmenus and marks the document changed.
-int Confirm(Document& doc, const Fields& f, bool editMode, int currentRow);
+// Asks for updateActions and marks the document changed.
+int confirm(Document& doc, const Fields& f, bool editMode, int currentRow);
 
 } // namespace SectionEntry
 } // namespace ulvanta

@@ -1,11 +1,11 @@
 #include "document/SectionRow.h"
 
-#include "components/Toolkit.h"
+#include "components/HtmlText.h"
 
 namespace ulvanta::SectionRow {
 
 QString escapeName(const QString& name) {
-    QString s = Toolkit::EncodeText(name, false);
+    QString s = HtmlText::encode(name);
     s.replace(QLatin1String("{"), QLatin1String("{l_"));
     s.replace(QLatin1String("}"), QLatin1String("{r}"));
     s.replace(QLatin1String("{l_"), QLatin1String("{l}"));
@@ -20,7 +20,7 @@ QString unescapeName(const QString& escaped) {
     s.replace(QLatin1String("{s}"), QLatin1String(";"));
     s.replace(QLatin1String("{l}"), QLatin1String("{"));
     s.replace(QLatin1String("{r}"), QLatin1String("}"));
-    return Toolkit::DecodeText(s);
+    return HtmlText::decode(s);
 }
 
 QString compose(const QString& name, const QString& columns, const QString& iconSize,
@@ -31,7 +31,7 @@ QString compose(const QString& name, const QString& columns, const QString& icon
            b(iconsAbove) + QStringLiteral(";Table border:") + b(tableBorder);
 }
 
-QString SectDetails(const QString& s, int P) {
+QString field(const QString& s, int P) {
     if (P < 1)
         return {};
     // Walk to part P without splitting the whole text.

@@ -24,18 +24,34 @@ inline bool isSection(const QString& description) {
     return description.startsWith(marker());
 }
 
-// The name as stored: EncodeText, then { } : ; escaped as {l} {r} {c} {s}.
+// The name as stored: HtmlText::encode, then { } : ; escaped as {l} {r} {c} {s}.
 QString escapeName(const QString& name);
-// Undoes escapeName (including the DecodeText).
+// Undoes escapeName (including the HtmlText::decode).
 QString unescapeName(const QString& escaped);
 
 // The whole row text of a section.
 QString compose(const QString& name, const QString& columns, const QString& iconSize,
                 bool iconsAbove, bool tableBorder);
 
-// Field P (1 to 5) of the row text; for 1 the unescaped name. Empty for a missing
-// field or one without ":".
-QString SectDetails(const QString& s, int P);
+// Field number 1 to 5 of the row text (name, columns, icon size, icons above,
+// table border); for 1 the unescaped name. Empty for a missing field or one
+// without ":".
+QString field(const QString& rowText, int number);
+inline QString name(const QString& rowText) {
+    return field(rowText, 1);
+}
+inline QString columns(const QString& rowText) {
+    return field(rowText, 2);
+}
+inline QString iconSize(const QString& rowText) {
+    return field(rowText, 3);
+}
+inline QString iconsAbove(const QString& rowText) {
+    return field(rowText, 4);
+}
+inline QString tableBorder(const QString& rowText) {
+    return field(rowText, 5);
+}
 
 } // namespace SectionRow
 } // namespace ulvanta

@@ -1,11 +1,12 @@
 #include "generator/BuildCommand.h"
 
-#include "components/KeyFile.h"
-#include "components/PackFile.h"
+#include "components/EntryContainer.h"
+#include "components/Error.h"
+#include "components/FileChecks.h"
+#include "components/KeyValueFile.h"
 #include "components/Prompter.h"
-#include "components/UlvError.h"
 #include "document/Document.h"
-#include "generator/modGenHTML.h"
+#include "generator/PageGenerator.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,28 +19,28 @@ namespace {
 const QString kHtmlFile = QStringLiteral("(HTML File)");
 
 // Why a file cannot be written at this path, as an error.
-UlvError unwritable(const QString& path) {
+Error unwritable(const QString& path) {
     const QFileInfo fi(path);
     if (fi.isDir())
-        return UlvError(UlvError::PathFileAccess);
+        return Error(Error::PathFileAccess);
     if (!QFileInfo(fi.absolutePath()).isDir())
-        return UlvError(UlvError::PathNotFound);
-    return UlvError(UlvError::PermissionDenied);
+        return Error(Error::PathNotFound);
+    return Error(Error::PermissionDenied);
 }
 
 } // namespace
 
-namespace PageFile {
+namespace BuiltPage {
 
 QString basePath(const QString& htmlPath) {
     const qsizetype dot = htmlPath.lastIndexOf(QLatin1Char('.'));
     if (dot < 0)
-        throw UlvError(UlvError::BadFileName);
+        throw Error(Error::BadFileName);
     return htmlPath.left(dot);
 }
 
 void write(const QString& path, const QString& page) {
-    if (PackFile::FileExists(path) && !QFile::remove(path))
+    if (FileChecks::fileExists(path) && !QFile::remove(path))
         throw unwritable(path);
     QSaveFile f(path);
     // Unbuffered, so that a full disk fails the write rather than the commit.
@@ -47,12 +48,12 @@ void write(const QString& path, const QString& page) {
         throw unwritable(path);
     const QByteArray bytes = page.toLocal8Bit();
     if (f.write(bytes) != bytes.size())
-        throw UlvError(UlvError::DiskFull);
+        throw Error(Error::DiskFull);
     if (!f.commit())
         throw unwritable(path);
 }
 
-void build(const Document& doc, KeyFile& keys, const QString& htmlPath) {
+void build(const Document& doc, KeyValueFile& keys, const QString& htmlPath) {
     const QString base = basePath(htmlPath);
     // A page that could never be written is refused before the icon folder of an
     // earlier build is touched.
@@ -60,13 +61,13 @@ void build(const Document& doc, KeyFile& keys, const QString& htmlPath) {
     if (fi.isDir() || !QFileInfo(fi.absolutePath()).isDir() ||
         !QFileInfo(fi.absolutePath()).isWritable())
         throw unwritable(htmlPath);
-    if (PackFile::FileExists(htmlPath) && !QFile::remove(htmlPath))
+    if (FileChecks::fileExists(htmlPath) && !QFile::remove(htmlPath))
         throw unwritable(htmlPath);
-    const QString page = PageGenerator(doc, keys).GenHTML(true, base);
+    const QString page = PageGenerator(doc, keys).generatePage(true, base);
     write(htmlPath, page);
 }
 
-} // namespace PageFile
+} // namespace BuiltPage
 
 bool BuildCommand::run() {
     if (m_doc.items().isEmpty()) {
@@ -80,7 +81,7 @@ bool BuildCommand::run() {
     }
 
     // A proposal the dialog could not start from (its folder is gone) is dropped.
-    QString proposed = m_doc.ReadProp(kHtmlFile, true);
+    QString proposed = m_doc.setting(kHtmlFile);
     if (!proposed.isEmpty() && !QFileInfo(QFileInfo(proposed).absolutePath()).isDir())
         proposed.clear();
     const auto chosen =
@@ -91,15 +92,15 @@ bool BuildCommand::run() {
 
     try {
         BusyPointer busy(m_prompter);
-        PageFile::build(m_doc, m_keys, path);
-    } catch (const UlvError& e) {
-        m_prompter.message(ErrorText::buildError(path, e), QStringLiteral("Build Error"),
+        BuiltPage::build(m_doc, m_keys, path);
+    } catch (const Error& e) {
+        m_prompter.message(ErrorMessages::buildError(path, e), QStringLiteral("Build Error"),
                            PromptIcon::Critical);
         return false;
     }
-    m_doc.WriteProp(kHtmlFile, path);
-    m_doc.Changed = true;
-    m_doc.requestCheckmenus();
+    m_doc.setSetting(kHtmlFile, path);
+    m_doc.setModified(true);
+    m_doc.requestActionUpdate();
     return true;
 }
 

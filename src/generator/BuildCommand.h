@@ -5,33 +5,33 @@
 namespace ulvanta {
 
 class Document;
-class KeyFile;
+class KeyValueFile;
 class Prompter;
 
-namespace PageFile {
+namespace BuiltPage {
 
 // The base path of a built page: the path with everything from its last "."
 // removed ("/pages/menu.htm" gives "/pages/menu"); it names the icon folder.
-// Throws UlvError 52 for a path without any ".".
+// Throws Error 52 for a path without any ".".
 QString basePath(const QString& htmlPath);
 
 // Writes the page as the file's whole content in the system's encoding (plain
-// ASCII for every page EncodeText made), without byte-order mark. An existing
-// file is replaced. Throws UlvError.
+// ASCII for every page HtmlText::encode made), without byte-order mark. An existing
+// file is replaced. Throws Error.
 void write(const QString& path, const QString& page);
 
 // Builds the page into a file: everything Build does once the file is chosen
 // (the icon folder included), and nothing to the document. The same code serves
-// the editor and the command-line builder. Throws UlvError.
-void build(const Document& doc, KeyFile& keys, const QString& htmlPath);
+// the editor and the command-line builder. Throws Error.
+void build(const Document& doc, KeyValueFile& keys, const QString& htmlPath);
 
-} // namespace PageFile
+} // namespace BuiltPage
 
 // The Build command: asks for the HTML file, builds the page there, records the
 // file in "(HTML File)". Failures are reported as "Build Error".
 class BuildCommand {
 public:
-    BuildCommand(Document& doc, Prompter& prompter, KeyFile& keys)
+    BuildCommand(Document& doc, Prompter& prompter, KeyValueFile& keys)
         : m_doc(doc), m_prompter(prompter), m_keys(keys) {}
 
     static QString filter() {
@@ -44,7 +44,7 @@ public:
 private:
     Document& m_doc;
     Prompter& m_prompter;
-    KeyFile& m_keys;
+    KeyValueFile& m_keys;
 };
 
 } // namespace ulvanta

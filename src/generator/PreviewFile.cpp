@@ -1,9 +1,10 @@
 #include "generator/PreviewFile.h"
 
-#include "components/PackFile.h"
-#include "components/UlvError.h"
+#include "components/EntryContainer.h"
+#include "components/Error.h"
+#include "components/FileChecks.h"
 #include "generator/BuildCommand.h"
-#include "generator/modGenHTML.h"
+#include "generator/PageGenerator.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +12,7 @@
 namespace ulvanta {
 
 namespace {
-QString notGenerated(const UlvError& e) {
+QString notGenerated(const Error& e) {
     return QStringLiteral("The page could not be generated - ") + e.describe();
 }
 } // namespace
@@ -25,29 +26,29 @@ QString previewFilePath() {
     return temp + QLatin1Char('/') + QStringLiteral("PME.htm");
 }
 
-QString htmlViewText(const Document& doc, KeyFile& keys) {
+QString htmlViewText(const Document& doc, KeyValueFile& keys) {
     try {
-        return PageGenerator(doc, keys).GenHTML(false, QString());
-    } catch (const UlvError& e) {
+        return PageGenerator(doc, keys).generatePage(false, QString());
+    } catch (const Error& e) {
         return notGenerated(e);
     }
 }
 
-PreviewOutcome writePreviewFile(const Document& doc, KeyFile& keys) {
+PreviewOutcome writePreviewFile(const Document& doc, KeyValueFile& keys) {
     PreviewOutcome out;
     out.path = previewFilePath();
-    if (PackFile::FileExists(out.path))
+    if (FileChecks::fileExists(out.path))
         QFile::remove(out.path);
     QString page;
     try {
-        page = PageGenerator(doc, keys).GenHTML(false, QString());
-    } catch (const UlvError& e) {
+        page = PageGenerator(doc, keys).generatePage(false, QString());
+    } catch (const Error& e) {
         out.message = notGenerated(e);
         return out;
     }
     try {
-        PageFile::write(out.path, page);
-    } catch (const UlvError& e) {
+        BuiltPage::write(out.path, page);
+    } catch (const Error& e) {
         out.message = QStringLiteral("The preview file '") + out.path +
                       QStringLiteral("' could not be written - ") + e.describe();
         return out;

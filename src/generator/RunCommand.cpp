@@ -1,7 +1,7 @@
 #include "generator/RunCommand.h"
 
+#include "components/Error.h"
 #include "components/Prompter.h"
-#include "components/UlvError.h"
 #include "document/Document.h"
 
 #include <QFileInfo>
@@ -9,18 +9,20 @@
 
 namespace ulvanta {
 
-LaunchLine launchLine(const QString& aPath, const Document& doc) {
+LaunchLine launchLine(const QString& programFolder, const Document& doc) {
     LaunchLine l;
-    const QString page = doc.ReadProp(QStringLiteral("(HTML File)"), true);
-    l.program = aPath + QStringLiteral("ulvanta2.exe");
+    const QString page = doc.setting(QStringLiteral("(HTML File)"));
+    l.program = programFolder + QStringLiteral("ulvanta2.exe");
     if (!page.isEmpty())
         l.arguments << page;
     l.commandLine = l.program + QLatin1Char(' ') + page;
     return l;
 }
 
-RunCommand::RunCommand(const Document& doc, Prompter& prompter, QString aPath, Starter starter)
-    : m_doc(doc), m_prompter(prompter), m_aPath(std::move(aPath)), m_start(std::move(starter)) {
+RunCommand::RunCommand(const Document& doc, Prompter& prompter, QString programFolder,
+                       Starter starter)
+    : m_doc(doc), m_prompter(prompter), m_programFolder(std::move(programFolder)),
+      m_start(std::move(starter)) {
     if (!m_start) {
         m_start = [](const QString& program, const QStringList& arguments) {
             return QProcess::startDetached(program, arguments);
@@ -29,14 +31,14 @@ RunCommand::RunCommand(const Document& doc, Prompter& prompter, QString aPath, S
 }
 
 bool RunCommand::run() {
-    const LaunchLine l = launchLine(m_aPath, m_doc);
+    const LaunchLine l = launchLine(m_programFolder, m_doc);
     if (m_start(l.program, l.arguments))
         return true;
     const QFileInfo fi(l.program);
-    const UlvError e(!fi.exists()         ? UlvError::FileNotFound
-                     : !fi.isExecutable() ? UlvError::PermissionDenied
-                                          : UlvError::PathFileAccess);
-    m_prompter.message(ErrorText::runError(l.commandLine, e), QStringLiteral("Run Error"),
+    const Error e(!fi.exists()         ? Error::FileNotFound
+                  : !fi.isExecutable() ? Error::PermissionDenied
+                                       : Error::PathFileAccess);
+    m_prompter.message(ErrorMessages::runError(l.commandLine, e), QStringLiteral("Run Error"),
                        PromptIcon::Critical);
     return false;
 }

@@ -15,10 +15,10 @@ struct LaunchLine {
     QString commandLine;   // program + " " + page path, as messages show it
 };
 
-// aPath is the program folder ending in a separator. The page path is the
+// programFolder is the program folder ending in a separator. The page path is the
 // "(HTML File)" property exactly as stored, so that a path holding "&" or "é"
 // still names the file.
-LaunchLine launchLine(const QString& aPath, const Document& doc);
+LaunchLine launchLine(const QString& programFolder, const Document& doc);
 
 // The Run command: starts the launcher on the built page without waiting for it;
 // a launcher that cannot be started is reported as "Run Error".
@@ -27,7 +27,8 @@ public:
     // Starts a program detached; true when it started.
     using Starter = std::function<bool(const QString& program, const QStringList& arguments)>;
 
-    RunCommand(const Document& doc, Prompter& prompter, QString aPath, Starter starter = {});
+    RunCommand(const Document& doc, Prompter& prompter, QString programFolder,
+               Starter starter = {});
 
     // True when the launcher started.
     bool run();
@@ -35,7 +36,7 @@ public:
 private:
     const Document& m_doc;
     Prompter& m_prompter;
-    QString m_aPath;
+    QString m_programFolder;
     Starter m_start;
 };
 

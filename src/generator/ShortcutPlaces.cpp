@@ -1,6 +1,6 @@
 #include "generator/ShortcutPlaces.h"
 
-#include "components/UlvError.h"
+#include "components/Error.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,12 +37,12 @@ QString addToApplicationMenu(const QString& path, const QString& applicationsFol
             ? QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation)
             : applicationsFolder;
     if (folder.isEmpty() || (!QFileInfo(folder).isDir() && !QDir().mkpath(folder)))
-        throw UlvError(UlvError::PathNotFound);
+        throw Error(Error::PathNotFound);
     const QString copy = folder + QStringLiteral("/ulvanta-") + QFileInfo(path).fileName();
     if (QFileInfo(copy).isDir())
-        throw UlvError(UlvError::PathFileAccess);
+        throw Error(Error::PathFileAccess);
     if ((QFileInfo::exists(copy) && !QFile::remove(copy)) || !QFile::copy(path, copy))
-        throw UlvError(UlvError::PermissionDenied);
+        throw Error(Error::PermissionDenied);
     return copy;
 }
 

@@ -11,7 +11,7 @@ bool markTrusted(const QString& path);
 
 // Copies a launcher file into the user's application menu (applicationsFolder
 // empty: the "applications" folder of the user's data folder), under a name that
-// cannot replace another program's entry. Returns the copy's path; throws UlvError.
+// cannot replace another program's entry. Returns the copy's path; throws Error.
 QString addToApplicationMenu(const QString& path, const QString& applicationsFolder = {});
 
 } // namespace ulvanta::Shortcut

@@ -1,8 +1,8 @@
 #include "generator/ShortcutWriter.h"
 
+#include "components/Error.h"
+#include "components/FileChecks.h"
 #include "components/Prompter.h"
-#include "components/Toolkit.h"
-#include "components/UlvError.h"
 #include "document/Document.h"
 #include "generator/ShortcutPlaces.h"
 
@@ -50,7 +50,7 @@ QString entryValue(const QString& text) {
     return out;
 }
 
-QString shortcutError(const UlvError& e) {
+QString shortcutError(const Error& e) {
     return QStringLiteral("An error occurred when creating a shortcut on the Desktop - ") +
            e.describe();
 }
@@ -134,13 +134,13 @@ QString execArgument(const QString& argument, bool quote) {
     return entryValue(arg);
 }
 
-QString desktopEntry(const QString& aPath, const Document& doc) {
-    const QString title = doc.ReadProp(QStringLiteral("Title"), true);
-    const QString icon = doc.ReadProp(QStringLiteral("Icon"), true);
-    const QString page = doc.ReadProp(QStringLiteral("(HTML File)"), true);
-    const QString launcher = expandEnvironment(aPath + QStringLiteral("ulvanta2.exe"));
+QString desktopEntry(const QString& programFolder, const Document& doc) {
+    const QString title = doc.setting(QStringLiteral("Title"));
+    const QString icon = doc.setting(QStringLiteral("Icon"));
+    const QString page = doc.setting(QStringLiteral("(HTML File)"));
+    const QString launcher = expandEnvironment(programFolder + QStringLiteral("ulvanta2.exe"));
     const QString iconLocation = expandEnvironment(
-        Toolkit::FileExists(icon) ? icon : aPath + QStringLiteral("ulvanta2.exe"));
+        FileChecks::fileExists(icon) ? icon : programFolder + QStringLiteral("ulvanta2.exe"));
 
     QString e = QStringLiteral("[Desktop Entry]\n");
     e += QStringLiteral("Version=1.0\n");
@@ -157,38 +157,37 @@ QString desktopEntry(const QString& aPath, const Document& doc) {
 
 } // namespace Shortcut
 
-ShortcutWriter::ShortcutWriter(const Document& doc, Prompter& prompter, QString aPath,
+ShortcutWriter::ShortcutWriter(const Document& doc, Prompter& prompter, QString programFolder,
                                QString desktopFolder)
-    : m_doc(doc), m_prompter(prompter), m_aPath(std::move(aPath)),
+    : m_doc(doc), m_prompter(prompter), m_programFolder(std::move(programFolder)),
       m_desktop(std::move(desktopFolder)) {
     if (m_desktop.isEmpty())
         m_desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
 }
 
 QString ShortcutWriter::filePath() const {
-    return m_desktop + QLatin1Char('/') +
-           Shortcut::name(m_doc.ReadProp(QStringLiteral("Title"), true)) + kSuffix;
+    return m_desktop + QLatin1Char('/') + Shortcut::name(m_doc.setting(QStringLiteral("Title"))) +
+           kSuffix;
 }
 
 bool ShortcutWriter::run() {
     const QString path = filePath();
     try {
         if (m_desktop.isEmpty() || (!QFileInfo(m_desktop).isDir() && !QDir().mkpath(m_desktop)))
-            throw UlvError(UlvError::PathNotFound);
+            throw Error(Error::PathNotFound);
         QSaveFile f(path);
         // Unbuffered, so that a full disk fails the write rather than the commit.
         if (QFileInfo(path).isDir() || !f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            throw UlvError(QFileInfo(path).isDir() ? UlvError::PathFileAccess
-                                                   : UlvError::PermissionDenied);
-        const QByteArray bytes = Shortcut::desktopEntry(m_aPath, m_doc).toUtf8();
+            throw Error(QFileInfo(path).isDir() ? Error::PathFileAccess : Error::PermissionDenied);
+        const QByteArray bytes = Shortcut::desktopEntry(m_programFolder, m_doc).toUtf8();
         if (f.write(bytes) != bytes.size())
-            throw UlvError(UlvError::DiskFull);
+            throw Error(Error::DiskFull);
         if (!f.commit())
-            throw UlvError(UlvError::PathFileAccess);
+            throw Error(Error::PathFileAccess);
         QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeUser |
                                         QFile::ExeGroup | QFile::ExeOther);
         Shortcut::markTrusted(path);
-    } catch (const UlvError& e) {
+    } catch (const Error& e) {
         m_prompter.message(shortcutError(e), kErrorTitle, PromptIcon::Critical);
         return false;
     }
@@ -198,7 +197,7 @@ bool ShortcutWriter::run() {
                            PromptButtons::YesNo, PromptAnswer::No) == PromptAnswer::Yes) {
         try {
             Shortcut::addToApplicationMenu(path);
-        } catch (const UlvError& e) {
+        } catch (const Error& e) {
             m_prompter.message(
                 QStringLiteral("An error occurred when adding the shortcut to the application "
                                "menu - ") +

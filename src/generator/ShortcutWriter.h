@@ -25,7 +25,7 @@ QString execArgument(const QString& argument, bool quote);
 // The text of the desktop entry that starts the launcher on the built page. All
 // values are the properties exactly as stored: a path holding "&" or "é" must
 // stay a working path.
-QString desktopEntry(const QString& aPath, const Document& doc);
+QString desktopEntry(const QString& programFolder, const Document& doc);
 
 } // namespace Shortcut
 
@@ -34,7 +34,7 @@ QString desktopEntry(const QString& aPath, const Document& doc);
 class ShortcutWriter {
 public:
     // desktopFolder empty: the user's desktop folder (XDG_DESKTOP_DIR).
-    ShortcutWriter(const Document& doc, Prompter& prompter, QString aPath,
+    ShortcutWriter(const Document& doc, Prompter& prompter, QString programFolder,
                    QString desktopFolder = {});
 
     // The desktop folder used.
@@ -48,7 +48,7 @@ public:
 private:
     const Document& m_doc;
     Prompter& m_prompter;
-    QString m_aPath;
+    QString m_programFolder;
     QString m_desktop;
 };
 

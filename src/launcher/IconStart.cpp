@@ -1,6 +1,6 @@
 #include "launcher/IconStart.h"
 
-#include "components/UlvError.h"
+#include "components/Error.h"
 #include "launcher/ShellWords.h"
 
 #include <QDir>
@@ -77,12 +77,12 @@ StartPlan planIconStart(const IconLink& link, const QString& pageFolder) {
     plan.commandLine = commandLineOf(link);
     const QString command = link.command.trimmed();
     if (command.isEmpty())
-        throw UlvError(UlvError::BadFileName);
+        throw Error(Error::BadFileName);
 
     const QString startIn = resolveFolder(pageFolder, link.startIn);
     if (!startIn.isEmpty() && !QFileInfo(startIn).isDir())
-        throw UlvError(QStringLiteral("Path not found ('") + startIn + QStringLiteral("')"),
-                       UlvError::PathNotFound);
+        throw Error(QStringLiteral("Path not found ('") + startIn + QStringLiteral("')"),
+                    Error::PathNotFound);
 
     const QString base = startIn.isEmpty() ? pageFolder : startIn;
     if (command.startsWith(QLatin1String("file:"), Qt::CaseInsensitive) ||
@@ -94,7 +94,7 @@ StartPlan planIconStart(const IconLink& link, const QString& pageFolder) {
             // are never handed on.
             if (!url.isValid() || scheme == QLatin1String("pm") || scheme == QLatin1String("pmc") ||
                 scheme == QLatin1String("javascript") || scheme == QLatin1String("data"))
-                throw UlvError(UlvError::BadFileName);
+                throw Error(Error::BadFileName);
             plan.kind = StartPlan::Kind::Open;
             plan.url = url;
             return plan;
@@ -116,8 +116,8 @@ StartPlan planIconStart(const IconLink& link, const QString& pageFolder) {
 
     const QFileInfo fi(path);
     if (!fi.exists())
-        throw UlvError(QFileInfo(fi.absolutePath()).isDir() ? UlvError::FileNotFound
-                                                            : UlvError::PathNotFound);
+        throw Error(QFileInfo(fi.absolutePath()).isDir() ? Error::FileNotFound
+                                                         : Error::PathNotFound);
     if (!isProgram(fi)) {
         plan.kind = StartPlan::Kind::Open;
         plan.url = QUrl::fromLocalFile(fi.absoluteFilePath());
@@ -146,9 +146,9 @@ StartPlan planEditorStart(const QString& programFolder, const QString& sourceFil
 void startProgram(const StartPlan& plan) {
     const QFileInfo fi(plan.program);
     if (!fi.exists())
-        throw UlvError(UlvError::FileNotFound);
+        throw Error(Error::FileNotFound);
     if (!fi.isExecutable())
-        throw UlvError(UlvError::PermissionDenied);
+        throw Error(Error::PermissionDenied);
 
     QProcess process;
     process.setProgram(plan.program);
@@ -197,7 +197,7 @@ void startProgram(const StartPlan& plan) {
     });
 #endif
     if (!process.startDetached())
-        throw UlvError(process.errorString(), UlvError::PathFileAccess);
+        throw Error(process.errorString(), Error::PathFileAccess);
 }
 
 } // namespace ulvanta::launcher

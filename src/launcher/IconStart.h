@@ -39,7 +39,7 @@ struct StartPlan {
 // is a program (a binary or a "#!" script) is started; any other file, a folder or
 // an address such as "https://..." or "mailto:..." is opened. A relative start-in
 // folder is taken from the page's folder.
-// Throws UlvError: 52 for an empty command, 53 when the command names nothing,
+// Throws Error: 52 for an empty command, 53 when the command names nothing,
 // 76 when the start-in folder does not exist, 5 for unbalanced quotes.
 StartPlan planIconStart(const IconLink& link, const QString& pageFolder);
 
@@ -47,7 +47,7 @@ StartPlan planIconStart(const IconLink& link, const QString& pageFolder);
 StartPlan planEditorStart(const QString& programFolder, const QString& sourceFile);
 
 // Starts a Program plan detached: a hidden one with no display to open windows on
-// and its standard streams on the null device. Throws UlvError when it cannot.
+// and its standard streams on the null device. Throws Error when it cannot.
 void startProgram(const StartPlan& plan);
 
 } // namespace ulvanta::launcher

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/WidgetPrompter.h"
+#include "widgets/WidgetPrompter.h"
 
 namespace ulvanta::launcher {
 

@@ -1,7 +1,7 @@
 #include "launcher/LauncherWindow.h"
 
-#include "components/Toolkit.h"
-#include "components/UlvError.h"
+#include "components/DesktopIcons.h"
+#include "components/Error.h"
 #include "launcher/IconLink.h"
 #include "launcher/IconStart.h"
 #include "launcher/LauncherPage.h"
@@ -35,9 +35,10 @@ QIcon iconFor(const QString& path) {
             if (!icon.availableSizes().isEmpty())
                 return icon;
         }
-        return QIcon(QPixmap::fromImage(Toolkit::LargeIcon(path)));
+        return QIcon(QPixmap::fromImage(DesktopIcons::largeIcon(path)));
     }
-    return QIcon(QPixmap::fromImage(Toolkit::LargeIcon(QCoreApplication::applicationFilePath())));
+    return QIcon(
+        QPixmap::fromImage(DesktopIcons::largeIcon(QCoreApplication::applicationFilePath())));
 }
 
 } // namespace
@@ -125,7 +126,7 @@ bool LauncherWindow::showPage(const QString& path, Reading reading) {
     LoadedPage page;
     try {
         page = loadPage(path);
-    } catch (const UlvError& e) {
+    } catch (const Error& e) {
         if (reading == Reading::Followed) {
             // The browser shows it all the same; the window keeps its settings.
             m_pagePath = QFileInfo(path).absoluteFilePath();
@@ -133,8 +134,8 @@ bool LauncherWindow::showPage(const QString& path, Reading reading) {
             updateTitle();
             return false;
         }
-        m_prompter->message(ErrorText::openError(path, e), tr("Open Error"), PromptIcon::Critical,
-                            PromptButtons::Ok, PromptAnswer::Ok);
+        m_prompter->message(ErrorMessages::openError(path, e), tr("Open Error"),
+                            PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok);
         return false;
     }
     m_pagePath = page.path;
@@ -212,15 +213,15 @@ void LauncherWindow::runIconLink(const QUrl& url) {
             planIconStart(link, QFileInfo(m_page->url().toLocalFile()).absolutePath());
         if (plan.kind == StartPlan::Kind::Open) {
             if (!QDesktopServices::openUrl(plan.url))
-                throw UlvError(
+                throw Error(
                     tr("No program is set to open '%1'")
                         .arg(plan.url.isLocalFile() ? plan.url.toLocalFile() : plan.url.toString()),
-                    UlvError::PathFileAccess);
+                    Error::PathFileAccess);
         } else {
             startProgram(plan);
         }
-    } catch (const UlvError& e) {
-        m_prompter->message(ErrorText::runError(commandLineOf(link), e), tr("Run Error"),
+    } catch (const Error& e) {
+        m_prompter->message(ErrorMessages::runError(commandLineOf(link), e), tr("Run Error"),
                             PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok);
         return;
     }
@@ -311,7 +312,7 @@ void LauncherWindow::commandEdit() {
         return;
     }
     if (!QFileInfo(source).isFile()) {
-        m_prompter->message(ErrorText::openError(source, UlvError(UlvError::FileNotFound)),
+        m_prompter->message(ErrorMessages::openError(source, Error(Error::FileNotFound)),
                             tr("Open Error"), PromptIcon::Critical, PromptButtons::Ok,
                             PromptAnswer::Ok);
         return;
@@ -319,8 +320,8 @@ void LauncherWindow::commandEdit() {
     const StartPlan plan = planEditorStart(m_programFolder, source);
     try {
         startProgram(plan);
-    } catch (const UlvError& e) {
-        m_prompter->message(ErrorText::runError(plan.commandLine, e), tr("Run Error"),
+    } catch (const Error& e) {
+        m_prompter->message(ErrorMessages::runError(plan.commandLine, e), tr("Run Error"),
                             PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok);
     }
 }

@@ -1,7 +1,7 @@
 #include "launcher/LoadedPage.h"
 
-#include "components/Toolkit.h"
-#include "components/UlvError.h"
+#include "components/Error.h"
+#include "components/HtmlText.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,16 +38,16 @@ QString resolved(const QString& folder, const QString& path) {
     return QDir::cleanPath(QDir(folder).absoluteFilePath(path));
 }
 
-UlvError openFailure(const QString& path, const QFile& file) {
+Error openFailure(const QString& path, const QFile& file) {
     const QFileInfo fi(path);
     if (fi.isDir())
-        return UlvError(UlvError::PathFileAccess);
+        return Error(Error::PathFileAccess);
     if (!fi.exists())
-        return QFileInfo(fi.absolutePath()).isDir() ? UlvError(UlvError::FileNotFound)
-                                                    : UlvError(UlvError::PathNotFound);
+        return QFileInfo(fi.absolutePath()).isDir() ? Error(Error::FileNotFound)
+                                                    : Error(Error::PathNotFound);
     if (file.error() == QFileDevice::PermissionsError || !fi.isReadable())
-        return UlvError(UlvError::PermissionDenied);
-    return UlvError(UlvError::PathFileAccess);
+        return Error(Error::PermissionDenied);
+    return Error(Error::PathFileAccess);
 }
 
 } // namespace
@@ -70,7 +70,7 @@ std::optional<PageSettings> readPageSettings(const QString& html) {
         if (eq < 0)
             continue;
         const QString key = line.left(eq).trimmed().toLower();
-        const QString value = Toolkit::DecodeText(line.mid(eq + 1));
+        const QString value = HtmlText::decode(line.mid(eq + 1));
         const QString flag = value.trimmed();
         if (key == QLatin1String("closable"))
             s.closable = flag != QLatin1String("False");
@@ -124,14 +124,14 @@ QString readPageTitle(const QString& html) {
         while (i < html.size() && html[i].isSpace())
             ++i;
         if (i < html.size() && html[i] == QLatin1Char('>'))
-            return Toolkit::DecodeText(html.mid(textStart, at - textStart)).simplified();
+            return HtmlText::decode(html.mid(textStart, at - textStart)).simplified();
     }
     return QString();
 }
 
 LoadedPage loadPage(const QString& path) {
     if (path.isEmpty())
-        throw UlvError(UlvError::BadFileName);
+        throw Error(Error::BadFileName);
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         throw openFailure(path, file);
@@ -148,7 +148,7 @@ LoadedPage loadPage(const QString& path) {
             bytes += '\n' + file.read(Piece);
     }
     if (file.error() != QFileDevice::NoError)
-        throw UlvError(UlvError::PathFileAccess);
+        throw Error(Error::PathFileAccess);
 
     const QString html = QString::fromUtf8(bytes);
     const QFileInfo fi(path);

@@ -25,7 +25,7 @@ struct PageSettings {
 };
 
 // The settings of the last settings comment in the page, or nullopt when it has
-// none. Values pass through DecodeText; a Width or Height that is not a positive
+// none. Values pass through HtmlText::decode; a Width or Height that is not a positive
 // number keeps its default. Booleans count only in the exact spelling the page
 // generator writes ("False", "True").
 std::optional<PageSettings> readPageSettings(const QString& html);
@@ -42,7 +42,7 @@ struct LoadedPage {
     std::optional<PageSettings> settings;
 };
 
-// Reads the page at the path; throws UlvError naming why it cannot (53 File not
+// Reads the page at the path; throws Error naming why it cannot (53 File not
 // found, 76 Path not found, 70 Permission denied, 75 for a folder, 52 for no name).
 // Only the first and last megabytes of a very large file are read: the title
 // stands at the start and the settings comment at the end.

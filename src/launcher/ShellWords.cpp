@@ -1,6 +1,6 @@
 #include "launcher/ShellWords.h"
 
-#include "components/UlvError.h"
+#include "components/Error.h"
 
 namespace ulvanta::launcher {
 
@@ -30,7 +30,7 @@ QStringList splitArguments(const QString& parameters) {
         if (c == QLatin1Char('\'')) {
             const qsizetype close = parameters.indexOf(QLatin1Char('\''), i + 1);
             if (close < 0)
-                throw UlvError(
+                throw Error(
                     QStringLiteral("Invalid procedure call or argument (a single quote is not "
                                    "closed in the parameters)"),
                     5);
@@ -46,7 +46,7 @@ QStringList splitArguments(const QString& parameters) {
                 word += parameters[j];
             }
             if (j >= n)
-                throw UlvError(
+                throw Error(
                     QStringLiteral("Invalid procedure call or argument (a double quote is not "
                                    "closed in the parameters)"),
                     5);

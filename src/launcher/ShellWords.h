@@ -11,7 +11,7 @@ namespace ulvanta::launcher {
 // outside quotes a backslash keeps the next character literally. Quoted and plain
 // pieces that touch form one word, and "" or '' is an empty word. Nothing is
 // expanded: no variables, no wildcards, no "~".
-// Throws UlvError (5) when a quote is left open.
+// Throws Error (5) when a quote is left open.
 QStringList splitArguments(const QString& parameters);
 
 } // namespace ulvanta::launcher

@@ -1,4 +1,5 @@
-#include "components/UlvError.h"
+#include "components/Error.h"
+#include "components/ProgramInfo.h"
 #include "launcher/LaunchOptions.h"
 #include "launcher/LauncherPage.h"
 #include "launcher/LauncherPrompter.h"
@@ -34,8 +35,9 @@ int reportNoDisplay(const QString& path) {
     if (!path.isEmpty()) {
         try {
             loadPage(path);
-        } catch (const UlvError& e) {
-            print(stderr, QStringLiteral("Open Error: %1\n").arg(ErrorText::openError(path, e)));
+        } catch (const Error& e) {
+            print(stderr,
+                  QStringLiteral("Open Error: %1\n").arg(ErrorMessages::openError(path, e)));
             return 1;
         }
     }
@@ -56,7 +58,7 @@ int main(int argc, char* argv[]) {
         print(stdout, launcherUsage(name));
         return 0;
     case LaunchOptions::Action::Version:
-        print(stdout, QStringLiteral("%1 %2\n").arg(name, QStringLiteral(ULVANTA_VERSION)));
+        print(stdout, QStringLiteral("%1 %2\n").arg(name, ulvanta::ProgramInfo::version()));
         return 0;
     case LaunchOptions::Action::Bad:
         print(stderr, QStringLiteral("%1: %2\nTry '%1 --help'.\n").arg(name, early.problem));
@@ -72,7 +74,7 @@ int main(int argc, char* argv[]) {
     registerLinkSchemes();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ulvanta"));
-    QApplication::setApplicationVersion(QStringLiteral(ULVANTA_VERSION));
+    QApplication::setApplicationVersion(ulvanta::ProgramInfo::version());
 
     // Qt has taken its own options (such as -platform) out by now.
     const LaunchOptions options = parseLaunchOptions(QApplication::arguments().mid(1));

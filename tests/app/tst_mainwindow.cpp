@@ -1,5 +1,6 @@
 #include "ScriptedPrompter.h"
-#include "app/frmPME.h"
+#include "Widgets.h"
+#include "app/MainWindow.h"
 #include "document/MenuState.h"
 #include "document/SectionRow.h"
 
@@ -38,14 +39,14 @@ private slots:
 
 void TestMainWindow::startsUntitled() {
     ScriptedPrompter p;
-    frmPME w(&p);
+    MainWindow w(&p);
     w.start(QString());
     QCOMPARE(w.windowTitle(), QString("New File 1 - Ulvanta Editor"));
-    QVERIFY(w.lvItems->isVisible());
-    QCOMPARE(w.tabMain->count(), 4);
-    QCOMPARE(w.lvProp->model()->rowCount(), 36);
-    QCOMPARE(w.lvItems->model()->columnCount(), 7);
-    QVERIFY(w.APath.endsWith('/'));
+    QVERIFY(child<ItemListView>(&w, "itemList")->isVisible());
+    QCOMPARE(child<QTabWidget>(&w, "tabs")->count(), 4);
+    QCOMPARE(child<QTreeView>(&w, "propertyList")->model()->rowCount(), 36);
+    QCOMPARE(child<ItemListView>(&w, "itemList")->model()->columnCount(), 7);
+    QVERIFY(w.programFolder().endsWith('/'));
 }
 
 void TestMainWindow::menusCarryTheirCaptionsAndKeys_data() {
@@ -55,10 +56,10 @@ void TestMainWindow::menusCarryTheirCaptionsAndKeys_data() {
     const auto row = [](const char* name, const char* caption, const char* key) {
         QTest::newRow(name) << QString(name) << QString(caption) << QString(key);
     };
-    row("mnuFileSaveAs", "Save &As...", "Ctrl+B");
-    row("mnuFileImport", "&Import Ulvanta File Items...", "F11");
-    row("mnuEditAddSection", "Add se&ction (above selected item)...", "F7");
-    row("mnuHelpFeedback", "&Send feedback...", "Ctrl+F1");
+    row("actionSaveAs", "Save &As...", "Ctrl+B");
+    row("actionImport", "&Import Ulvanta File Items...", "F11");
+    row("actionAddSection", "Add se&ction (above selected item)...", "F7");
+    row("actionFeedback", "&Send feedback...", "Ctrl+F1");
 }
 
 void TestMainWindow::menusCarryTheirCaptionsAndKeys() {
@@ -66,7 +67,7 @@ void TestMainWindow::menusCarryTheirCaptionsAndKeys() {
     QFETCH(QString, caption);
     QFETCH(QString, key);
     ScriptedPrompter p;
-    frmPME w(&p);
+    MainWindow w(&p);
     auto* a = w.findChild<QAction*>(name);
     QVERIFY(a);
     QCOMPARE(a->text(), caption);
@@ -91,51 +92,51 @@ void TestMainWindow::moveEnabling() {
     QFETCH(bool, up);
     QFETCH(bool, down);
     ScriptedPrompter p;
-    frmPME w(&p);
+    MainWindow w(&p);
     std::vector<ItemRow> rows;
     for (QChar c : shape)
         rows.push_back(c == 's' ? section("s") : icon("i"));
     w.doc().items().appendItems(rows);
     w.setCurrentRow(current);
-    w.Checkmenus();
+    w.updateActions();
     // A command is enabled only once it is built; the decision itself is checked here.
-    const MenuState m = ulvanta::Checkmenus(w.doc().items(), current, false);
+    const MenuState m = ulvanta::menuState(w.doc().items(), current, false);
     QCOMPARE(m.moveUp, up);
     QCOMPARE(m.moveDown, down);
     if (!up)
-        QVERIFY(!w.mnuEditMoveUp->isEnabled());
+        QVERIFY(!child<QAction>(&w, "actionMoveUp")->isEnabled());
     if (!down)
-        QVERIFY(!w.mnuEditMoveDown->isEnabled());
+        QVERIFY(!child<QAction>(&w, "actionMoveDown")->isEnabled());
 }
 
 void TestMainWindow::runFollowsTheBuiltFile() {
-    const MenuState none = ulvanta::Checkmenus(ItemList(), -1, false);
+    const MenuState none = ulvanta::menuState(ItemList(), -1, false);
     QVERIFY(!none.run && !none.shortcut);
-    const MenuState built = ulvanta::Checkmenus(ItemList(), -1, true);
+    const MenuState built = ulvanta::menuState(ItemList(), -1, true);
     QVERIFY(built.run && built.shortcut);
     QVERIFY(!built.copy);
 }
 
 void TestMainWindow::inPlaceEditOfASectionIsRefused() {
     ScriptedPrompter p;
-    frmPME w(&p);
+    MainWindow w(&p);
     w.start(QString());
     w.doc().items().appendItems({section("s"), icon("i")});
     w.setCurrentRow(0);
-    QVERIFY(
-        !w.lvItems->edit(w.doc().items().index(0, 0), QAbstractItemView::EditKeyPressed, nullptr));
+    QVERIFY(!child<ItemListView>(&w, "itemList")
+                 ->edit(w.doc().items().index(0, 0), QAbstractItemView::EditKeyPressed, nullptr));
     QCOMPARE(w.doc().items().cell(0, 0), SectionRow::compose("s", "5", "32", true, false));
     // An icon row may be renamed in place, but not into a section.
     QVERIFY(!w.doc().items().setData(w.doc().items().index(1, 0), "SECTION:x", Qt::EditRole));
     QVERIFY(w.doc().items().setData(w.doc().items().index(1, 0), "renamed", Qt::EditRole));
-    QVERIFY(w.doc().Changed);
+    QVERIFY(w.doc().isModified());
 }
 
 void TestMainWindow::closeCancelledKeepsTheWindow() {
     ScriptedPrompter p;
-    frmPME w(&p);
+    MainWindow w(&p);
     w.start(QString());
-    w.doc().Changed = true;
+    w.doc().setModified(true);
     p.answers = {PromptAnswer::Cancel};
     QVERIFY(!w.close());
     QVERIFY(w.isVisible());
@@ -148,23 +149,23 @@ void TestMainWindow::recentDocumentsListedAboveExit() {
     QTemporaryDir dir;
     const QString a = dir.filePath("a&b.pmf"), b = dir.filePath("b.pmf");
     ScriptedPrompter p;
-    frmPME w(&p);
+    MainWindow w(&p);
     w.start(QString());
     for (const QString& path : {b, a}) {
         p.files = {path};
-        w.mnuFileSaveAs->trigger();
+        child<QAction>(&w, "actionSaveAs")->trigger();
     }
-    auto* file = w.findChild<QMenu*>("mnuFile");
+    auto* file = w.findChild<QMenu*>("menuFile");
     emit file->aboutToShow();
     emit file->aboutToShow(); // filled afresh, not twice
     const QList<QAction*> actions = file->actions();
-    const qsizetype exit = actions.indexOf(w.mnuFileExit);
+    const qsizetype exit = actions.indexOf(child<QAction>(&w, "actionExit"));
     QCOMPARE(actions[exit - 3]->text(), "&1 " + QString(a).replace("&", "&&"));
     QCOMPARE(actions[exit - 2]->text(), "&2 " + b);
     QVERIFY(actions[exit - 1]->isSeparator() && actions[exit - 4]->isSeparator());
-    QCOMPARE(actions[exit - 5], w.mnuFileShortcut);
+    QCOMPARE(actions[exit - 5], child<QAction>(&w, "actionShortcut"));
     actions[exit - 2]->trigger();
-    QCOMPARE(w.doc().CurFile, b);
+    QCOMPARE(w.doc().filePath(), b);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,11 +1,11 @@
 #include "ScriptedPrompter.h"
-#include "components/KeyFile.h"
+#include "components/KeyValueFile.h"
 #include "document/Document.h"
+#include "generator/PageGenerator.h"
 #include "generator/PreviewFile.h"
 #include "generator/RunCommand.h"
 #include "generator/ShortcutPlaces.h"
 #include "generator/ShortcutWriter.h"
-#include "generator/modGenHTML.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -33,7 +33,7 @@ private slots:
     void init() {
         dir = std::make_unique<QTemporaryDir>();
         doc = std::make_unique<Document>();
-        doc->Propulate();
+        doc->resetProperties();
         prompter = ScriptedPrompter();
     }
 
@@ -61,7 +61,7 @@ private slots:
         const QString old = dir->filePath("PME.htm");
         writeFile(old, "old");
         doc->items().appendItems({{"A", "c", {}, {}, {}, "Hidden", {}}});
-        doc->WriteProp("Columns", columns);
+        doc->setSetting("Columns", columns);
 
         const PreviewOutcome out = writePreviewFile(*doc, keys);
         qunsetenv("TEMP");
@@ -77,14 +77,14 @@ private slots:
 
     void runStartsTheLauncherOnThePage() {
         const QString page = dir->filePath("my page & \u00e9.htm");
-        doc->WriteProp("(HTML File)", page);
-        const QString aPath = dir->path() + "/";
-        writeFile(aPath + "ulvanta2.exe", "#!/bin/sh\nprintf '%s|' \"$@\" > \"$0.args\"\n");
-        QFile::setPermissions(aPath + "ulvanta2.exe",
+        doc->setSetting("(HTML File)", page);
+        const QString programFolder = dir->path() + "/";
+        writeFile(programFolder + "ulvanta2.exe", "#!/bin/sh\nprintf '%s|' \"$@\" > \"$0.args\"\n");
+        QFile::setPermissions(programFolder + "ulvanta2.exe",
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-        QVERIFY(RunCommand(*doc, prompter, aPath).run());
-        QTRY_COMPARE(QString::fromUtf8(readAll(aPath + "ulvanta2.exe.args")), page + "|");
+        QVERIFY(RunCommand(*doc, prompter, programFolder).run());
+        QTRY_COMPARE(QString::fromUtf8(readAll(programFolder + "ulvanta2.exe.args")), page + "|");
         QVERIFY(prompter.messages.isEmpty());
 
         QVERIFY(!RunCommand(*doc, prompter, "/nowhere/").run());
@@ -117,9 +117,9 @@ private slots:
         writeFile(icon, {});
         writeFile(dir->filePath("user-dirs.dirs"), "XDG_DESKTOP_DIR=\"" + desk.toUtf8() + "\"\n");
         qputenv("XDG_CONFIG_HOME", dir->path().toLocal8Bit());
-        doc->WriteProp("Title", " Menu: \"$1\" ");
-        doc->WriteProp("(HTML File)", "/p/a b$\\%.htm");
-        doc->WriteProp("Icon", icon);
+        doc->setSetting("Title", " Menu: \"$1\" ");
+        doc->setSetting("(HTML File)", "/p/a b$\\%.htm");
+        doc->setSetting("Icon", icon);
         ShortcutWriter w(*doc, prompter, "/opt/ulv/");
         qunsetenv("XDG_CONFIG_HOME");
         QCOMPARE(w.desktopFolder(), desk);
@@ -156,7 +156,7 @@ private slots:
 
         // Variables in the program's folder are expanded; without an icon file the
         // shortcut shows the launcher's.
-        doc->WriteProp("Icon", "/missing.ico");
+        doc->setSetting("Icon", "/missing.ico");
         qputenv("ULV_TEST_DIR", "/opt/x y");
         const QString entry = Shortcut::desktopEntry("%ULV_TEST_DIR%/", *doc);
         QVERIFY(entry.contains("\nExec=\"/opt/x y/ulvanta2.exe\" \"/p/a b"));
@@ -195,7 +195,7 @@ private:
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<Document> doc;
     ScriptedPrompter prompter;
-    KeyFile keys;
+    KeyValueFile keys;
 };
 
 QTEST_MAIN(TestOutputCommands)

@@ -1,7 +1,8 @@
 #include "ScriptedPrompter.h"
+#include "Widgets.h"
+#include "app/MainWindow.h"
 #include "app/PreviewPage.h"
-#include "app/frmPME.h"
-#include "document/FileHold.h"
+#include "document/FileLock.h"
 #include "generator/PreviewFile.h"
 #include "widgets/BrowserEngine.h"
 #include "widgets/EndSignals.h"
@@ -23,9 +24,9 @@ using namespace ulvanta;
 namespace {
 
 // Shows the Preview tab and waits until the header's link is in the document.
-QWebEngineView* showPreview(frmPME& w) {
-    w.tabMain->setCurrentIndex(3);
-    auto* wb = w.findChild<QWebEngineView*>("WB");
+QWebEngineView* showPreview(MainWindow& w) {
+    child<QTabWidget>(&w, "tabs")->setCurrentIndex(3);
+    auto* wb = w.findChild<QWebEngineView*>("preview");
     if (!wb)
         return nullptr;
     // An answer may come after this function has returned, so it goes to storage
@@ -44,13 +45,13 @@ QWebEngineView* showPreview(frmPME& w) {
 // The editor as the program runs it, on a changed document held open, ending
 // on a signal once the preview is shown; the test drives it from outside.
 int runEditorUntilSignalled(const QString& document) {
-    frmPME w;
+    MainWindow w;
     EndSignals endSignals;
-    QObject::connect(&endSignals, &EndSignals::endRequested, &w, &frmPME::endOnSignal);
+    QObject::connect(&endSignals, &EndSignals::endRequested, &w, &MainWindow::endOnSignal);
     w.start(document);
-    w.doc().Changed = true;
-    w.doc().WriteProp("Header HTML", "<a id=\"l\" href=\"x.htm\">go</a>");
-    if (!showPreview(w) || !w.doc().CO.isHeld())
+    w.doc().setModified(true);
+    w.doc().setSetting("Header HTML", "<a id=\"l\" href=\"x.htm\">go</a>");
+    if (!showPreview(w) || !w.doc().fileLock().isHeld())
         return 3;
     std::puts("shown");
     std::fflush(stdout);
@@ -98,9 +99,9 @@ void TestPreviewWeb::launcherLinksAreRefused_data() {
 
 void TestPreviewWeb::launcherLinksAreRefused() {
     QFETCH(QString, href);
-    frmPME w(&prompter);
+    MainWindow w(&prompter);
     w.start({});
-    w.doc().WriteProp("Header HTML", "<a id=\"l\" href=\"" + href + "\">go</a>");
+    w.doc().setSetting("Header HTML", "<a id=\"l\" href=\"" + href + "\">go</a>");
     QWebEngineView* wb = showPreview(w);
     QVERIFY(wb);
     QCOMPARE(wb->url(), QUrl::fromLocalFile(previewFilePath()));
@@ -116,20 +117,20 @@ void TestPreviewWeb::launcherLinksAreRefused() {
 }
 
 void TestPreviewWeb::ordinaryLinkNavigatesAndLeavingBlanks() {
-    frmPME w(&prompter);
+    MainWindow w(&prompter);
     w.start({});
     const QUrl other = QUrl::fromLocalFile(dir.filePath("other.htm"));
-    w.doc().WriteProp("Header HTML", "<a id=\"l\" href=\"" + other.toString() + "\">go</a>");
+    w.doc().setSetting("Header HTML", "<a id=\"l\" href=\"" + other.toString() + "\">go</a>");
     QWebEngineView* wb = showPreview(w);
     QVERIFY(wb);
     // The browser sits above the status label.
-    QVERIFY(wb->geometry().bottom() <= w.lblWBStat->geometry().top());
-    QVERIFY(wb->height() > w.lblWBStat->height());
+    QVERIFY(wb->geometry().bottom() <= child<QLabel>(&w, "previewStatus")->geometry().top());
+    QVERIFY(wb->height() > child<QLabel>(&w, "previewStatus")->height());
     click(wb, "l");
     QTRY_COMPARE_WITH_TIMEOUT(wb->url(), other, 10000);
-    w.tabMain->setCurrentIndex(2);
+    child<QTabWidget>(&w, "tabs")->setCurrentIndex(2);
     QCOMPARE(wb->url(), QUrl("about:blank"));
-    QVERIFY(w.rtfHTML->toPlainText().contains("other.htm"));
+    QVERIFY(child<QPlainTextEdit>(&w, "htmlView")->toPlainText().contains("other.htm"));
 }
 
 void TestPreviewWeb::signalEndsEditorWithoutAsking_data() {
@@ -144,10 +145,10 @@ void TestPreviewWeb::signalEndsEditorWithoutAsking_data() {
 void TestPreviewWeb::signalEndsEditorWithoutAsking() {
     QFETCH(int, signalNumber);
     const QString document = dir.filePath("held.pmf");
-    frmPME saver(&prompter);
+    MainWindow saver(&prompter);
     saver.start({});
-    saver.doc().SaveFile(document);
-    saver.doc().CO.release();
+    saver.doc().save(document);
+    saver.doc().fileLock().release();
     QVERIFY(QFile::exists(document));
     QProcess editor;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -157,13 +158,13 @@ void TestPreviewWeb::signalEndsEditorWithoutAsking() {
     QVERIFY(editor.waitForReadyRead(60000));
     QCOMPARE(editor.readAllStandardOutput(), QByteArray("shown\n"));
     QVERIFY(QFile::exists(previewFilePath()));
-    QVERIFY(FileHold::isLockedElsewhere(document));
+    QVERIFY(FileLock::isLockedElsewhere(document));
     ::kill(editor.processId(), signalNumber);
     QVERIFY(editor.waitForFinished(5000));
     QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
     QCOMPARE(editor.exitCode(), 0);
     QVERIFY(!QFile::exists(previewFilePath()));
-    QVERIFY(!FileHold::isLockedElsewhere(document));
+    QVERIFY(!FileLock::isLockedElsewhere(document));
 }
 
 int main(int argc, char* argv[]) {

@@ -1,11 +1,12 @@
 // The tool dialogs (replace, swap columns, import) and the help commands.
 #include "ScriptedPrompter.h"
-#include "app/frmPME.h"
-#include "dialogs/frmAbout.h"
-#include "dialogs/frmHelp.h"
-#include "dialogs/frmImport.h"
-#include "dialogs/frmReplace.h"
-#include "dialogs/frmSwap.h"
+#include "Widgets.h"
+#include "app/MainWindow.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/HelpWindow.h"
+#include "dialogs/ImportDialog.h"
+#include "dialogs/ReplaceDialog.h"
+#include "dialogs/SwapColumnsDialog.h"
 #include "document/ImportCommand.h"
 
 #include <QAction>
@@ -50,14 +51,14 @@ public slots:
 class ToolCommandsTest : public QObject {
     Q_OBJECT
     test::ScriptedPrompter m_prompter;
-    std::unique_ptr<frmPME> m_w;
+    std::unique_ptr<MainWindow> m_w;
     LinkCatcher m_links;
 
 private slots:
     void init() {
         m_prompter = test::ScriptedPrompter();
-        m_w = std::make_unique<frmPME>(&m_prompter);
-        m_w->APath = qEnvironmentVariable("ULVANTA_BIN") + QLatin1Char('/');
+        m_w = std::make_unique<MainWindow>(&m_prompter);
+        m_w->setProgramFolder(qEnvironmentVariable("ULVANTA_BIN") + QLatin1Char('/'));
         m_w->start(QString());
         ItemRow r{QStringLiteral("Notepad"), QStringLiteral("notepad.exe")};
         m_w->doc().items().appendItems({r, r});
@@ -65,35 +66,37 @@ private slots:
         QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &m_links, "open");
         m_links.urls.clear();
     }
-    void cleanup() { m_w->doc().Changed = false; }
+    void cleanup() { m_w->doc().setModified(false); }
 
     void replaceIsModelessSelectsOnEntryAndClosesOnTabChange() {
-        m_w->tabMain->setCurrentIndex(1);
-        m_w->mnuEditReplace->trigger();
-        QCOMPARE(m_w->tabMain->currentIndex(), 0);
-        QPointer<frmReplace> dlg = m_w->findChild<frmReplace*>();
+        child<QTabWidget>(m_w.get(), "tabs")->setCurrentIndex(1);
+        child<QAction>(m_w.get(), "actionReplace")->trigger();
+        QCOMPARE(child<QTabWidget>(m_w.get(), "tabs")->currentIndex(), 0);
+        QPointer<ReplaceDialog> dlg = m_w->findChild<ReplaceDialog*>();
         QVERIFY(dlg && dlg->isVisible());
         QVERIFY(!QApplication::activeModalWidget());
         dlg->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dlg));
         // Entering a field selects all its text, even by a click, which alone would not.
-        for (QLineEdit* e : {dlg->txtReplace, dlg->txtFind}) {
+        for (QLineEdit* e :
+             {child<QLineEdit>(dlg, "replaceEdit"), child<QLineEdit>(dlg, "findEdit")}) {
             e->setText(QStringLiteral("notepad"));
             e->deselect();
-            dlg->chkCase->setFocus();
+            child<QCheckBox>(dlg, "matchCaseCheck")->setFocus();
             e->setFocus(Qt::MouseFocusReason);
             QTRY_COMPARE(e->selectedText(), QStringLiteral("notepad"));
         }
-        dlg->txtReplace->clear();
+        child<QLineEdit>(dlg, "replaceEdit")->clear();
 
-        m_w->mnuEditReplace->trigger(); // the open one comes forward with its contents
-        QCOMPARE(m_w->findChildren<frmReplace*>().size(), 1);
-        QCOMPARE(dlg->txtFind->text(), QStringLiteral("notepad"));
-        dlg->chkCommand->setChecked(true);
-        dlg->cmdReplace->click();
+        child<QAction>(m_w.get(), "actionReplace")
+            ->trigger(); // the open one comes forward with its contents
+        QCOMPARE(m_w->findChildren<ReplaceDialog*>().size(), 1);
+        QCOMPARE(child<QLineEdit>(dlg, "findEdit")->text(), QStringLiteral("notepad"));
+        child<QCheckBox>(dlg, "commandCheck")->setChecked(true);
+        child<QPushButton>(dlg, "replaceButton")->click();
         QCOMPARE(m_w->doc().items().cell(1, ColCommand), QStringLiteral(".exe"));
         QVERIFY(dlg->isVisible());
-        m_w->tabMain->setCurrentIndex(2);
+        child<QTabWidget>(m_w.get(), "tabs")->setCurrentIndex(2);
         QTRY_VERIFY(dlg.isNull());
     }
 
@@ -107,14 +110,18 @@ private slots:
     void swapOptionsFollowTheFirstColumn() {
         QFETCH(QList<int>, firstClicks);
         QFETCH(int, checkedSecond);
-        frmSwap dlg(m_w->doc(), nullptr);
+        SwapColumnsDialog dlg(m_w->doc(), nullptr);
         for (int c : firstClicks)
-            dlg.optFC[size_t(c)]->click();
+            child<QRadioButton>(&dlg, "firstColumn" + QString::number(size_t(c)))->click();
         const int first = firstClicks.isEmpty() ? 0 : firstClicks.last();
-        QVERIFY(dlg.optSwap[0]->isChecked());
+        QVERIFY(child<QRadioButton>(&dlg, "operation" + QString::number(0))->isChecked());
         for (int i = 0; i < SwapColumnCount; ++i) {
-            QCOMPARE(dlg.optSC[size_t(i)]->isChecked(), i == checkedSecond);
-            QCOMPARE(dlg.optSC[size_t(i)]->isEnabled(), i != first);
+            QCOMPARE(
+                child<QRadioButton>(&dlg, "secondColumn" + QString::number(size_t(i)))->isChecked(),
+                i == checkedSecond);
+            QCOMPARE(
+                child<QRadioButton>(&dlg, "secondColumn" + QString::number(size_t(i)))->isEnabled(),
+                i != first);
         }
         QCOMPARE(dlg.choice().second(), checkedSecond);
     }
@@ -122,32 +129,35 @@ private slots:
     void importBrowsesAndStaysOpen() {
         Document doc;
         ImportCommand import(doc, m_prompter);
-        frmImport dlg(import, nullptr);
+        ImportDialog dlg(import, nullptr);
         m_prompter.files = {QStringLiteral("/docs/apps.pmf"), std::nullopt};
-        dlg.cmdBrowse->click();
-        dlg.cmdBrowse->click(); // cancelled: the path stays
-        QCOMPARE(dlg.txtFile->text(), QStringLiteral("/docs/apps.pmf"));
+        child<QPushButton>(&dlg, "browseButton")->click();
+        child<QPushButton>(&dlg, "browseButton")->click(); // cancelled: the path stays
+        QCOMPARE(child<QLineEdit>(&dlg, "fileEdit")->text(), QStringLiteral("/docs/apps.pmf"));
         dlg.show();
-        dlg.txtSection->setText(QStringLiteral(" Games "));
-        dlg.cmdImport->click(); // no such file: reported, the section row stays
+        child<QLineEdit>(&dlg, "sectionEdit")->setText(QStringLiteral(" Games "));
+        child<QPushButton>(&dlg, "importButton")
+            ->click(); // no such file: reported, the section row stays
         QCOMPARE(m_prompter.messages.value(0).title, QStringLiteral("Import Error"));
         QCOMPARE(doc.items().count(), 1);
         QVERIFY(dlg.isVisible());
-        QCOMPARE(dlg.txtSection->text(), QStringLiteral(" Games "));
+        QCOMPARE(child<QLineEdit>(&dlg, "sectionEdit")->text(), QStringLiteral(" Games "));
     }
 
     void contentsShowsTheHelpWindow() {
-        QCOMPARE(m_w->mnuHelpContents->shortcut(), QKeySequence(Qt::Key_F1));
-        m_w->mnuHelpContents->trigger();
-        auto* help = m_w->findChild<frmHelp*>();
+        QCOMPARE(child<QAction>(m_w.get(), "actionHelpContents")->shortcut(),
+                 QKeySequence(Qt::Key_F1));
+        child<QAction>(m_w.get(), "actionHelpContents")->trigger();
+        auto* help = m_w->findChild<HelpWindow*>();
         QVERIFY(help && help->isVisible());
-        QCOMPARE(help->txtHelp->source(), QUrl::fromLocalFile(m_w->APath + "help/index.html"));
-        m_w->mnuHelpContents->trigger();
-        QCOMPARE(m_w->findChildren<frmHelp*>().size(), 1);
+        QCOMPARE(child<QTextBrowser>(help, "helpText")->source(),
+                 QUrl::fromLocalFile(m_w->programFolder() + "help/index.html"));
+        child<QAction>(m_w.get(), "actionHelpContents")->trigger();
+        QCOMPARE(m_w->findChildren<HelpWindow*>().size(), 1);
     }
 
     void feedbackOpensAMailLink() {
-        m_w->mnuHelpFeedback->trigger();
+        child<QAction>(m_w.get(), "actionFeedback")->trigger();
         QCOMPARE(m_links.urls.size(), 1); // only mailto links reach the catcher
         QVERIFY(m_links.urls[0].path().contains(QLatin1Char('@')));
         QCOMPARE(m_links.urls[0].query(QUrl::FullyDecoded),
@@ -158,9 +168,9 @@ private slots:
     // flag and which commands are enabled stay as they were.
     void helpCommandsLeaveTheDocumentAsItWas_data() {
         QTest::addColumn<QString>("action");
-        QTest::newRow("contents") << "mnuHelpContents";
-        QTest::newRow("feedback") << "mnuHelpFeedback";
-        QTest::newRow("about") << "mnuHelpAbout";
+        QTest::newRow("contents") << "actionHelpContents";
+        QTest::newRow("feedback") << "actionFeedback";
+        QTest::newRow("about") << "actionAbout";
     }
     void helpCommandsLeaveTheDocumentAsItWas() {
         QFETCH(QString, action);
@@ -168,14 +178,14 @@ private slots:
         QList<bool> enabled;
         for (QAction* a : actions)
             enabled << a->isEnabled();
-        const bool about = action == QLatin1String("mnuHelpAbout");
+        const bool about = action == QLatin1String("actionAbout");
         QString aboutTitle, aboutVersion;
         if (about) // the box is modal: read and close it from inside its loop
             QTimer::singleShot(0, m_w.get(), [&] {
-                if (auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget())) {
+                if (auto* box = qobject_cast<AboutDialog*>(QApplication::activeModalWidget())) {
                     aboutTitle = box->windowTitle();
-                    aboutVersion = box->lblVersion->text();
-                    box->cmdOK->click();
+                    aboutVersion = child<QLabel>(box, "versionLabel")->text();
+                    child<QPushButton>(box, "okButton")->click();
                 }
             });
         m_w->findChild<QAction*>(action)->trigger();
@@ -183,7 +193,7 @@ private slots:
             QCOMPARE(aboutTitle, QStringLiteral("About Ulvanta Editor"));
             QCOMPARE(aboutVersion, QStringLiteral("Version 3.3.13"));
         }
-        QVERIFY(!m_w->doc().Changed);
+        QVERIFY(!m_w->doc().isModified());
         QCOMPARE(m_w->doc().items().count(), 2);
         QCOMPARE(m_w->currentRow(), 0);
         for (int i = 0; i < actions.size(); ++i)

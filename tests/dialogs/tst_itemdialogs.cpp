@@ -1,7 +1,8 @@
 #include "ScriptedPrompter.h"
-#include "app/frmPME.h"
-#include "dialogs/frmAdd.h"
-#include "dialogs/frmSection.h"
+#include "Widgets.h"
+#include "app/MainWindow.h"
+#include "dialogs/IconDialog.h"
+#include "dialogs/SectionDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -56,18 +57,18 @@ QChar mnemonic(const QString& caption) {
 class ItemDialogsTest : public QObject {
     Q_OBJECT
     std::unique_ptr<test::ScriptedPrompter> prompter;
-    std::unique_ptr<frmPME> w;
+    std::unique_ptr<MainWindow> w;
 
 private slots:
     void init() {
         prompter = std::make_unique<test::ScriptedPrompter>();
-        w = std::make_unique<frmPME>(prompter.get());
+        w = std::make_unique<MainWindow>(prompter.get());
         w->start(QString());
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
 
     void cleanup() {
-        w->doc().Changed = false; // no save question on closing
+        w->doc().setModified(false); // no save question on closing
         w.reset();
         prompter.reset();
     }
@@ -79,8 +80,10 @@ private slots:
     }
     void mnemonicsReachTheirFields() {
         QFETCH(bool, section);
-        std::unique_ptr<QDialog> d(section ? static_cast<QDialog*>(new frmSection(*w))
-                                           : new frmAdd(*w));
+        Document& doc = w->doc();
+        std::unique_ptr<QDialog> d(
+            section ? static_cast<QDialog*>(new SectionDialog(doc, DialogMode::Add, -1, w.get()))
+                    : new IconDialog(doc, *prompter, DialogMode::Add, -1, QString(), w.get()));
         d->show();
         // A dialog over an active window reports itself active before it is.
         QTRY_COMPARE(QApplication::activeWindow(), d.get());
@@ -112,49 +115,54 @@ private slots:
     void addDialogTakesOneIconAfterAnotherByKeyboard() {
         // F4: two icons, Enter after each, Esc to close.
         whenModal([](QDialog* d) {
-            auto* a = qobject_cast<frmAdd*>(d);
+            auto* a = qobject_cast<IconDialog*>(d);
             QVERIFY(a);
             QTest::keyClicks(a->focusWidget(), QStringLiteral("Editor"));
             QTest::keyClick(a->focusWidget(), Qt::Key_Tab);
             QTest::keyClicks(a->focusWidget(), QStringLiteral("/usr/bin/editor"));
             QTest::keyClick(a->focusWidget(), Qt::Key_Return);
             QVERIFY(a->isVisible());
-            QCOMPARE(a->focusWidget(), a->txtDesc);
-            QVERIFY(a->txtCom->text().isEmpty()); // cleared for the next icon
+            QCOMPARE(a->focusWidget(), child<QLineEdit>(a, "descriptionEdit"));
+            QVERIFY(
+                child<QLineEdit>(a, "commandEdit")->text().isEmpty()); // cleared for the next icon
             QTest::keyClicks(a->focusWidget(), QStringLiteral("Terminal"));
             QTest::keyClick(a, Qt::Key_C, Qt::AltModifier);
             QTest::keyClicks(a->focusWidget(), QStringLiteral("xterm"));
             QTest::keyClick(a->focusWidget(), Qt::Key_Return);
             QTest::keyClick(a->focusWidget(), Qt::Key_Escape);
         });
-        QTest::keyClick(w->lvItems, Qt::Key_F4);
+        QTest::keyClick(child<ItemListView>(w.get(), "itemList"), Qt::Key_F4);
         QCOMPARE(texts(w->doc().items()), (QStringList{"Editor", "Terminal"}));
         QCOMPARE(w->doc().items().cell(0, ColCommand), QStringLiteral("/usr/bin/editor"));
         QCOMPARE(w->doc().items().cell(1, ColRun), QStringLiteral("Normal Window"));
-        QVERIFY(w->doc().Changed);
+        QVERIFY(w->doc().isModified());
     }
 
     void editWithEnterWritesAndCloses() {
         w->doc().items().appendItems({ItemRow{"First", "cmd"}, ItemRow{"Old", "cmd"}});
         w->setCurrentRow(1);
-        w->lvItems->selectionModel()->select(
-            w->doc().items().index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        child<ItemListView>(w.get(), "itemList")
+            ->selectionModel()
+            ->select(w->doc().items().index(0, 0),
+                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
         bool checked = false;
         whenModal([&](QDialog* d) {
-            auto* a = qobject_cast<frmAdd*>(d);
-            QVERIFY(a->cmdAddClose->isHidden());
+            auto* a = qobject_cast<IconDialog*>(d);
+            QVERIFY(child<QPushButton>(a, "addCloseButton")->isHidden());
             // Only the edited row stays selected.
-            QCOMPARE(w->lvItems->selectionModel()->selectedRows().size(), 1);
-            a->txtDesc->setText(QStringLiteral("New"));
-            a->cmbRun->setCurrentIndex(5);
-            QTest::keyClick(a->txtDesc, Qt::Key_Return);
+            QCOMPARE(
+                child<ItemListView>(w.get(), "itemList")->selectionModel()->selectedRows().size(),
+                1);
+            child<QLineEdit>(a, "descriptionEdit")->setText(QStringLiteral("New"));
+            child<QComboBox>(a, "runStyleBox")->setCurrentIndex(5);
+            QTest::keyClick(child<QLineEdit>(a, "descriptionEdit"), Qt::Key_Return);
             checked = !a->isVisible();
         });
-        QTest::keyClick(w->lvItems, Qt::Key_F2);
+        QTest::keyClick(child<ItemListView>(w.get(), "itemList"), Qt::Key_F2);
         QVERIFY(checked);
         QCOMPARE(texts(w->doc().items()), (QStringList{"First", "New"}));
         QCOMPARE(w->doc().items().cell(1, ColRun), QStringLiteral("Hidden"));
-        QVERIFY(w->doc().Changed);
+        QVERIFY(w->doc().isModified());
     }
 
     void inPlaceEditOfASectionOpensTheSectionDialog() {
@@ -162,23 +170,25 @@ private slots:
             {ItemRow{"SECTION:Old;Columns:3;Icon size:48;Icons above:maybe;Table border:True"},
              ItemRow{"x", "cmd"}});
         // Reaching a section row by keyboard is no edit: no dialog opens.
-        QSignalSpy edits(w->mnuEditEdit, &QAction::triggered);
+        QSignalSpy edits(child<QAction>(w.get(), "actionEdit"), &QAction::triggered);
         QTimer* stray = whenModal([](QDialog* d) { d->reject(); });
-        w->lvItems->setFocus();
-        QTest::keyClick(w->lvItems, Qt::Key_End);
-        QTest::keyClick(w->lvItems, Qt::Key_Home);
+        child<ItemListView>(w.get(), "itemList")->setFocus();
+        QTest::keyClick(child<ItemListView>(w.get(), "itemList"), Qt::Key_End);
+        QTest::keyClick(child<ItemListView>(w.get(), "itemList"), Qt::Key_Home);
         QCOMPARE(w->currentRow(), 0);
         QCOMPARE(edits.count(), 0);
         delete stray;
 
         whenModal([](QDialog* d) {
-            auto* s = qobject_cast<frmSection*>(d);
+            auto* s = qobject_cast<SectionDialog*>(d);
             QVERIFY(s);
-            s->txtColumns->setFocus();
-            s->txtColumns->setText(QStringLiteral("250"));
-            QTest::keyClick(s->txtColumns, Qt::Key_Return); // confirms with the focus still there
+            child<QLineEdit>(s, "columnsEdit")->setFocus();
+            child<QLineEdit>(s, "columnsEdit")->setText(QStringLiteral("250"));
+            QTest::keyClick(child<QLineEdit>(s, "columnsEdit"),
+                            Qt::Key_Return); // confirms with the focus still there
         });
-        static_cast<QAbstractItemView*>(w->lvItems)->edit(w->doc().items().index(0, 0));
+        static_cast<QAbstractItemView*>(child<ItemListView>(w.get(), "itemList"))
+            ->edit(w->doc().items().index(0, 0));
         QCOMPARE(
             texts(w->doc().items()),
             (QStringList{"SECTION:Old;Columns:100;Icon size:48;Icons above:True;Table border:True",

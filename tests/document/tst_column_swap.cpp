@@ -51,11 +51,11 @@ void ColumnSwapTest::changesEveryIconRow() {
                                                   QStringLiteral("32"), true, false);
     doc.items().appendItems(
         {row(QStringLiteral("DCP-IRM")), section, row(QStringLiteral("DCP-IRM"))});
-    QCOMPARE(SwapColumns(doc, ColumnOperation(operation), first, second), done);
+    QCOMPARE(swapColumns(doc, ColumnOperation(operation), first, second), done);
     QCOMPARE(doc.items().row(0), row(after));
     QCOMPARE(doc.items().row(1), section);
     QCOMPARE(doc.items().row(2), row(after));
-    QCOMPARE(doc.Changed, done);
+    QCOMPARE(doc.isModified(), done);
 }
 
 void ColumnSwapTest::worksBeyondThirtyTwoThousandRows() {
@@ -64,7 +64,7 @@ void ColumnSwapTest::worksBeyondThirtyTwoThousandRows() {
     for (int i = 0; i < 40000; ++i)
         rows[size_t(i)][ColCommand] = QString::number(i);
     doc.items().appendItems(std::move(rows));
-    QVERIFY(SwapColumns(doc, ColumnOperation::Swap, 0, 1));
+    QVERIFY(swapColumns(doc, ColumnOperation::Swap, 0, 1));
     QCOMPARE(doc.items().cell(39999, ColDescription), QStringLiteral("39999"));
     QVERIFY(doc.items().cell(39999, ColCommand).isEmpty());
 }

@@ -1,6 +1,7 @@
-#include "components/PackFile.h"
-#include "components/UlvError.h"
+#include "components/EntryContainer.h"
+#include "components/Error.h"
 #include "document/Document.h"
+#include "document/PropertyTable.h"
 #include "document/SectionRow.h"
 
 #include <QProcess>
@@ -13,22 +14,22 @@ using namespace ulvanta;
 namespace {
 // Writes a container of "name=content" entries.
 void writePack(const QString& path, const QStringList& entries) {
-    PackFile p;
+    EntryContainer p;
     quint32 i = 0;
     for (const QString& e : entries) {
         ++i;
-        p.SetEntry(e.section('=', 0, 0), 3, i);
-        p.SetEntry(e.section('=', 1), 5, i);
+        p.setEntryName(i, e.section('=', 0, 0));
+        p.setEntryContent(i, e.section('=', 1));
     }
-    p.SetEntry(i, 1, 0);
-    p.WritePack(path);
+    p.setEntryCount(i);
+    p.save(path);
 }
 
 // The error number a call throws, 0 when it succeeds.
 template <typename F> int errorOf(F f) {
     try {
         f();
-    } catch (const UlvError& e) {
+    } catch (const Error& e) {
         return e.number();
     }
     return 0;
@@ -40,7 +41,7 @@ class TestDocumentFile : public QObject {
 private slots:
     void everythingRoundTrips() {
         Document d;
-        d.Propulate();
+        d.resetProperties();
         ItemRow tricky;
         tricky[ColDescription] = QString::fromUtf8("é 日本 \xF0\x9F\x98\x80");
         tricky[ColCommand] = "C:\\a,b\\\"quoted\".exe";
@@ -49,19 +50,19 @@ private slots:
         ItemRow sect;
         sect[ColDescription] = SectionRow::compose("Tools: {x}", "3", "48", false, true);
         d.items().appendItems({tricky, sect, ItemRow{"z0", "z1", "z2", "z3", "z4", "z5", "z6"}});
-        d.WriteProp("Header HTML", QString(1 << 20, QChar('h')));
-        d.WriteProp("Footer HTML", "two\r\nlines");
-        d.WriteProp("Title", "My page");
-        d.WriteProp("Link colour", "#FF0000");
-        d.Changed = true;
+        d.setSetting("Header HTML", QString(1 << 20, QChar('h')));
+        d.setSetting("Footer HTML", "two\r\nlines");
+        d.setSetting("Title", "My page");
+        d.setSetting("Link colour", "#FF0000");
+        d.setModified(true);
         const QString path = dir.filePath("doc with spaces.pmf");
-        d.SaveFile(path);
-        QVERIFY(!d.Changed);
-        d.CO.release();
+        d.save(path);
+        QVERIFY(!d.isModified());
+        d.fileLock().release();
 
         // Each row as seven entries, then every property in table order.
-        PackFile p;
-        p.LoadPack(path);
+        EntryContainer p;
+        p.load(path);
         QCOMPARE(p.entryCount(), 3u * 7 + 36);
         const QStringList names = {"DESC", "COMMAND", "PARAM",   "STARTIN",
                                    "ICON", "RUN",     "COMMENTS"};
@@ -71,13 +72,14 @@ private slots:
         QCOMPARE(p.entryName(57), QString("P_SHOW_R"));
 
         Document back;
-        back.Propulate();
-        back.OpenFile(path, false);
+        back.resetProperties();
+        back.load(path);
         QCOMPARE(back.items().count(), 3);
         for (int r = 0; r < 3; ++r)
             QCOMPARE(back.items().row(r), d.items().row(r));
         for (int i = 1; i <= 36; ++i)
-            QCOMPARE(back.ReadProp(d.GetProp(i, 1), true), d.ReadProp(d.GetProp(i, 1), true));
+            QCOMPARE(back.setting(PropertyTable::displayName(i)),
+                     d.setting(PropertyTable::displayName(i)));
         QCOMPARE(back.caption(), "My page (" + path + ") - Ulvanta Editor");
     }
 
@@ -86,11 +88,11 @@ private slots:
         writePack(path, {"DESC=d", "RUN=c1", "ICON=c2", "XX=c3", "PARAM=c4", "COMMAND=c5",
                          "COMMENTS=c6", "P_TITLE=T"});
         Document d;
-        d.Propulate();
-        d.OpenFile(path, false);
+        d.resetProperties();
+        d.load(path);
         QCOMPARE(d.items().count(), 1);
         QCOMPARE(d.items().row(0), (ItemRow{"d", "c1", "c2", "c3", "c4", "c5", "c6"}));
-        QCOMPARE(d.ReadProp("Title"), QString("T"));
+        QCOMPARE(d.htmlSetting("Title"), QString("T"));
     }
 
     void unknownPropertyStopsTheOpen_data() {
@@ -105,32 +107,32 @@ private slots:
         writePack(path, {"DESC=v", "COMMAND=v", "PARAM=v", "STARTIN=v", "ICON=v", "RUN=v",
                          "COMMENTS=v", "P_COLUMN=9", badKey + "=x"});
         Document d;
-        d.Propulate();
-        d.Changed = true;
-        QCOMPARE(errorOf([&] { d.OpenFile(path, false); }), 321);
+        d.resetProperties();
+        d.setModified(true);
+        QCOMPARE(errorOf([&] { d.load(path); }), 321);
         // What was read before the error stays; the document keeps its name.
         QCOMPARE(d.items().count(), 1);
-        QCOMPARE(d.ReadProp("Columns"), QString("9"));
-        QVERIFY(d.CurFile.isEmpty());
-        QVERIFY(d.Changed);
+        QCOMPARE(d.htmlSetting("Columns"), QString("9"));
+        QVERIFY(d.filePath().isEmpty());
+        QVERIFY(d.isModified());
     }
 
     void heldFileIsLockedAgainstOtherHolders() {
         const QString path = dir.filePath("held.pmf");
         Document first, second;
-        first.Propulate();
-        first.SaveFile(path);
+        first.resetProperties();
+        first.save(path);
         const QString flock = QStandardPaths::findExecutable("flock");
         const auto otherProcessLocks = [&] {
-            return flock.isEmpty() ? !first.CO.isHeld()
+            return flock.isEmpty() ? !first.fileLock().isHeld()
                                    : QProcess::execute(flock, {"-n", "-s", path, "true"}) == 0;
         };
         QVERIFY(!otherProcessLocks());
-        QCOMPARE(errorOf([&] { second.OpenFile(path, false); }), 70);
-        first.CO.release(); // as New or closing does
+        QCOMPARE(errorOf([&] { second.load(path); }), 70);
+        first.fileLock().release(); // as New or closing does
         QVERIFY(otherProcessLocks());
-        second.OpenFile(path, false);
-        QCOMPARE(second.CurFile, path);
+        second.load(path);
+        QCOMPARE(second.filePath(), path);
     }
 
     void failedSaveKeepsFileAndState_data() {
@@ -149,25 +151,25 @@ private slots:
         QDir(dir.path()).mkdir("ro");
         const QString good = dir.filePath("ro/good.pmf");
         Document d;
-        d.Propulate();
+        d.resetProperties();
         d.items().appendItems({ItemRow{"a"}});
-        d.SaveFile(good);
+        d.save(good);
         QFile::setPermissions(dir.filePath("ro"), QFile::ReadOwner | QFile::ExeOwner);
         const bool ignored = QFileInfo(dir.filePath("ro")).isWritable();
         d.items().appendItems({ItemRow{"b"}});
-        d.Changed = true;
-        const int error = errorOf([&] { d.SaveFile(dir.filePath(target)); });
+        d.setModified(true);
+        const int error = errorOf([&] { d.save(dir.filePath(target)); });
         QFile::setPermissions(dir.filePath("ro"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         if (number == 70 && ignored)
             QSKIP("running with rights that ignore folder permissions");
         QCOMPARE(error, number);
-        QCOMPARE(d.CurFile, good);
-        QVERIFY(d.Changed);
-        QVERIFY(d.CO.isHeld());
-        d.CO.release();
+        QCOMPARE(d.filePath(), good);
+        QVERIFY(d.isModified());
+        QVERIFY(d.fileLock().isHeld());
+        d.fileLock().release();
         Document back;
-        back.OpenFile(good, false);
+        back.load(good);
         QCOMPARE(back.items().count(), 1);
     }
 

@@ -15,23 +15,27 @@ ItemRow row(const QString& description, const QString& command) {
 }
 
 // Two sections; the icon "b" has a command that would read as a section heading.
+QString shownCaption; // the window title as the window would show it
+
 void fill(Document& doc) {
-    doc.Propulate();
+    doc.resetProperties();
     doc.items().appendItems({row("SECTION:A", ""), row("a", "x"), row("b", "SECTION:y"),
                              row("SECTION:B", ""), row("c", "z")});
-    doc.WriteProp(QStringLiteral("Title"), QStringLiteral("Doc"));
-    doc.WriteProp(QStringLiteral("Header HTML"), QString(60, u'h'));
-    doc.WriteProp(QStringLiteral("Footer HTML"), QStringLiteral("f"));
-    doc.setTitledCaption(QStringLiteral("Doc"));
+    doc.setSetting(QStringLiteral("Title"), QStringLiteral("Doc"));
+    doc.setSetting(QStringLiteral("Header HTML"), QString(60, u'h'));
+    doc.setSetting(QStringLiteral("Footer HTML"), QStringLiteral("f"));
+    // The window shows the caption anew whenever the document's name changes.
+    shownCaption = doc.caption();
+    QObject::connect(&doc, &Document::nameChanged, [&doc] { shownCaption = doc.caption(); });
 }
 
 // Everything an edit may change: every cell, every property whole, the caption.
 QStringList snapshot(const Document& doc) {
-    QStringList s{QString::number(doc.items().count()), doc.caption()};
+    QStringList s{QString::number(doc.items().count()), shownCaption};
     for (int i = 0; i < doc.items().count(); ++i)
         s.append(QStringList(doc.items().row(i).begin(), doc.items().row(i).end()));
     for (int n = 1; n <= PropertyTable::Count; ++n)
-        s << doc.ReadProp(doc.GetProp(n, 1), true);
+        s << doc.setting(PropertyTable::displayName(n));
     return s;
 }
 
@@ -42,9 +46,9 @@ QString picture(const Document& doc) {
         s << doc.items().cell(i, ColDescription) + u'/' + doc.items().cell(i, ColCommand);
     s = QStringList{s.join(u' ')};
     for (const char* name : {"Title", "Header HTML", "Footer HTML"})
-        s << doc.ReadProp(QLatin1String(name), true);
+        s << doc.setting(QLatin1String(name));
     return QStringLiteral("%1 | %2|%3|%4 | ").arg(s[0], s[1]).arg(s[2].size()).arg(s[3]) +
-           doc.caption();
+           shownCaption;
 }
 
 // A step from words: its kind (also its text), then numbers and texts; a new row
@@ -138,25 +142,25 @@ void EditHistoryTest::undoAndRedoRestoreEachState() {
     for (const QString& step : steps.split(u';'))
         doc.edits().push(make(doc, step));
     QCOMPARE(picture(doc), after);
-    QVERIFY(doc.Changed);
+    QVERIFY(doc.isModified());
     const QStringList done = snapshot(doc);
 
-    doc.Changed = false;
+    doc.setModified(false);
     while (doc.undoStack().canUndo())
         doc.undoStack().undo();
     QCOMPARE(snapshot(doc), before);
-    QVERIFY(doc.Changed);
+    QVERIFY(doc.isModified());
     bool isRow = false;
     const int row = undone.toInt(&isRow);
     const bool onProperties = steps.startsWith("title") || steps.startsWith("reset");
     QCOMPARE(place.tab, onProperties ? EditTab::Properties : EditTab::Icons);
     QCOMPARE(place.current, isRow ? row : doc.props().rowOf(undone));
 
-    doc.Changed = false;
+    doc.setModified(false);
     while (doc.undoStack().canRedo())
         doc.undoStack().redo();
     QCOMPARE(snapshot(doc), done);
-    QVERIFY(doc.Changed);
+    QVERIFY(doc.isModified());
 }
 
 void EditHistoryTest::dropsTheOldestPastTheLimits_data() {

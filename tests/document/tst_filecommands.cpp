@@ -2,7 +2,7 @@
 #include "components/RecentFiles.h"
 #include "document/Document.h"
 #include "document/FileCommands.h"
-#include "document/FileHold.h"
+#include "document/FileLock.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -26,8 +26,7 @@ class TestFileCommands : public QObject {
 private slots:
     void init() {
         doc = std::make_unique<Document>();
-        doc->Propulate();
-        doc->setUntitledCaption();
+        doc->resetProperties();
         prompter = std::make_unique<ScriptedPrompter>();
         cmds = std::make_unique<FileCommands>(*doc, *prompter);
     }
@@ -56,15 +55,15 @@ private slots:
         QFETCH(QString, saveAs);
         QFETCH(bool, proceeds);
         QFETCH(QString, text);
-        doc->CurFile = curFile;
+        doc->setFilePath(curFile);
         doc->items().appendItems({ItemRow{"a"}});
-        QVERIFY(cmds->ChangeFile()); // unchanged: no question
+        QVERIFY(cmds->mayDiscard()); // unchanged: no question
         QVERIFY(prompter->messages.isEmpty());
-        doc->Changed = true;
+        doc->setModified(true);
         prompter->answers = {answer};
         const QString path = saveAs.isEmpty() ? QString() : dir.filePath(saveAs);
         prompter->files = {saveAs.isEmpty() ? std::nullopt : std::optional<QString>(path)};
-        cmds->New();
+        cmds->newDocument();
         QCOMPARE(prompter->messages.size(), 1);
         const auto& m = prompter->messages.first();
         QCOMPARE(m.text, text);
@@ -72,26 +71,26 @@ private slots:
         QCOMPARE(m.buttons, PromptButtons::YesNoCancel);
         QCOMPARE(prompter->fileRequests.size(), answer == PromptAnswer::Yes ? 1 : 0);
         QCOMPARE(QFile::exists(path), !saveAs.isEmpty());
-        QCOMPARE(doc->NextNew, proceeds ? 2 : 1);
+        QCOMPARE(doc->nextNewNumber(), proceeds ? 2 : 1);
         QCOMPARE(doc->items().count(), proceeds ? 0 : 1);
-        QCOMPARE(doc->Changed, !proceeds);
+        QCOMPARE(doc->isModified(), !proceeds);
     }
 
     void savedDocumentSavesInPlace() {
-        doc->SaveFile(dir.filePath("saved.pmf"));
-        doc->Changed = true;
-        cmds->Save();
+        doc->save(dir.filePath("saved.pmf"));
+        doc->setModified(true);
+        cmds->save();
         QVERIFY(prompter->fileRequests.isEmpty());
-        QVERIFY(!doc->Changed);
+        QVERIFY(!doc->isModified());
     }
 
     void failedSaveIsSaidBeforeSaveAs() {
         const QString path = dir.filePath("held.pmf");
-        doc->SaveFile(path);
-        doc->CO.release();
-        FileHold other;
+        doc->save(path);
+        doc->fileLock().release();
+        FileLock other;
         QVERIFY(other.take(path));
-        cmds->Save(); // Save As cancelled
+        cmds->save(); // Save As cancelled
         QCOMPARE(prompter->fileRequests.size(), 1);
         QCOMPARE(prompter->messages.size(), 1);
         QCOMPARE(prompter->messages[0].text,
@@ -127,9 +126,9 @@ private slots:
         writeFile(broken, "VODK");
         {
             Document other;
-            other.Propulate();
-            other.WriteProp("Title", "Start");
-            other.SaveFile(path);
+            other.resetProperties();
+            other.setSetting("Title", "Start");
+            other.save(path);
         }
         const auto fill = [&](QString s) { return s.replace("%1", path).replace("%2", broken); };
         cmds->openAtStartup(fill(commandLine));
@@ -157,16 +156,16 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, opened);
         const QString a = dir.filePath("a.pmf"), b = dir.filePath("b.pmf");
-        Document().SaveFile(b);
+        Document().save(b);
         QFile::remove(dir.filePath("recent.ini"));
         RecentFiles recent(dir.filePath("recent.ini"));
         cmds->setRecentFiles(&recent);
         prompter->files = {a};
-        cmds->SaveAs();
-        doc->Changed = changed;
+        cmds->saveAs();
+        doc->setModified(changed);
         prompter->answers = {answer};
         QCOMPARE(cmds->openPath(dir.filePath(name)), opened);
-        QCOMPARE(doc->CurFile, opened ? b : a);
+        QCOMPARE(doc->filePath(), opened ? b : a);
         QCOMPARE(recent.files(), opened ? (QStringList{b, a}) : (QStringList{a}));
         QCOMPARE(prompter->messages.size(), int(changed) + int(name == "gone.pmf"));
     }
@@ -175,7 +174,7 @@ private slots:
         const QString preview = dir.filePath("PME.htm");
         for (const bool cancel : {true, false}) {
             writeFile(preview, {});
-            doc->Changed = true;
+            doc->setModified(true);
             prompter->answers = {cancel ? PromptAnswer::Cancel : PromptAnswer::No};
             QCOMPARE(cmds->close(preview), !cancel);
             QVERIFY(!QFile::exists(preview));

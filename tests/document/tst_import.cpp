@@ -1,9 +1,10 @@
 #include "ScriptedPrompter.h"
-#include "components/PackFile.h"
+#include "components/EntryContainer.h"
 #include "document/Document.h"
 #include "document/ImportCommand.h"
 #include "document/SectionRow.h"
 
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,26 +26,26 @@ ItemRow icon(int n) {
 // A document of `rows` icon rows with properties of its own.
 void writeDocument(const QString& path, int rows) {
     Document src;
-    src.Propulate();
-    src.WriteProp(QStringLiteral("Title"), QStringLiteral("Other"));
-    src.WriteProp(QStringLiteral("Columns"), QStringLiteral("9"));
+    src.resetProperties();
+    src.setSetting(QStringLiteral("Title"), QStringLiteral("Other"));
+    src.setSetting(QStringLiteral("Columns"), QStringLiteral("9"));
     std::vector<ItemRow> all;
     for (int i = 1; i <= rows; ++i)
         all.push_back(icon(i));
     src.items().appendItems(std::move(all));
-    src.SaveFile(path);
+    src.save(path);
 }
 
 // One whole row, then a row with only two of its seven entries.
 void writeCutShortFile(const QString& path) {
     const char* names[] = {"DESC", "COMMAND", "PARAM", "STARTIN", "ICON", "RUN", "COMMENTS"};
-    PackFile pack;
+    EntryContainer pack;
     for (quint32 i = 1; i <= 9; ++i) {
-        pack.SetEntry(QString::fromLatin1(names[(i - 1) % 7]), 3, i);
-        pack.SetEntry(icon(1)[(i - 1) % 7], 5, i);
+        pack.setEntryName(i, QString::fromLatin1(names[(i - 1) % 7]));
+        pack.setEntryContent(i, icon(1)[(i - 1) % 7]);
     }
-    pack.SetEntry(9, 1, 0);
-    pack.WritePack(path);
+    pack.setEntryCount(9);
+    pack.save(path);
 }
 
 const int kNoFile = -1, kCutShort = -2;
@@ -91,10 +92,10 @@ private slots:
                                                     : Outcome::Imported;
         const int added = file == kCutShort ? 1 : std::max(file, 0); // the rows read
         Document doc;
-        doc.Propulate();
-        doc.WriteProp(QStringLiteral("Title"), QStringLiteral("Mine"));
+        doc.resetProperties();
+        doc.setSetting(QStringLiteral("Title"), QStringLiteral("Mine"));
         doc.items().appendItems({ItemRow{QStringLiteral("Existing")}});
-        doc.setTitledCaption(QStringLiteral("Mine"));
+        QSignalSpy named(&doc, &Document::nameChanged);
         ScriptedPrompter p;
         QCOMPARE(ImportCommand(doc, p).import(path, sectionName), outcome);
 
@@ -108,25 +109,25 @@ private slots:
         QCOMPARE(p.messages[0].text, message.arg(path));
         const bool imported = outcome == Outcome::Imported;
         QCOMPARE(p.messages[0].title, imported ? "Import Result" : "Import Error");
-        QCOMPARE(doc.Changed, imported);
+        QCOMPARE(doc.isModified(), imported);
         QCOMPARE(p.busyDepth, 0);
         // The file's properties never reach the open document.
-        QCOMPARE(doc.ReadProp(QStringLiteral("Title"), true), QStringLiteral("Mine"));
-        QCOMPARE(doc.ReadProp(QStringLiteral("Columns"), true), QStringLiteral("5"));
-        QVERIFY(doc.CurFile.isEmpty());
-        QCOMPARE(doc.caption(), QStringLiteral("Mine - Ulvanta Editor"));
+        QCOMPARE(doc.setting(QStringLiteral("Title")), QStringLiteral("Mine"));
+        QCOMPARE(doc.setting(QStringLiteral("Columns")), QStringLiteral("5"));
+        QVERIFY(doc.filePath().isEmpty());
+        QCOMPARE(named.count(), 0); // the window keeps its title
     }
 
     void importsTheCurrentDocumentItself() {
         const QString path = m_dir.filePath(QStringLiteral("self.pmf"));
         writeDocument(path, 2);
         Document doc;
-        doc.OpenFile(path, false); // held from now on
+        doc.load(path); // held from now on
         ScriptedPrompter p;
         QCOMPARE(ImportCommand(doc, p).import(path, QString()), Outcome::Imported);
         QCOMPARE(doc.items().count(), 4);
         QCOMPARE(doc.items().row(2), doc.items().row(0));
-        QVERIFY(doc.CO.isHeld());
+        QVERIFY(doc.fileLock().isHeld());
     }
 
 private:

@@ -30,7 +30,7 @@ void writeFile(const QString& path, const QByteArray& bytes, bool executable = f
 // left out where icons are not the point.
 QString describe(const ItemRow& r, bool withIcon = false) {
     if (r[ColDescription].startsWith(QLatin1String("SECTION:")))
-        return QLatin1Char('[') + SectionRow::SectDetails(r[ColDescription], 1) + QLatin1Char(']');
+        return QLatin1Char('[') + SectionRow::name(r[ColDescription]) + QLatin1Char(']');
     QStringList cols(r.begin(), r.end());
     if (!withIcon)
         cols.removeAt(ColIcon);

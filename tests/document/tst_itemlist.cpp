@@ -67,7 +67,7 @@ void TestItemList::sectDetails() {
     QFETCH(QString, row);
     QFETCH(int, field);
     QFETCH(QString, value);
-    QCOMPARE(SectionRow::SectDetails(row, field), value);
+    QCOMPARE(SectionRow::field(row, field), value);
 }
 
 void TestItemList::sectionNameRoundTrip_data() {
@@ -83,10 +83,10 @@ void TestItemList::sectionNameRoundTrip() {
     const QString row = SectionRow::compose(name, "3", "48", false, true);
     QVERIFY(!SectionRow::escapeName(name).contains(':'));
     QVERIFY(!SectionRow::escapeName(name).contains(';'));
-    QCOMPARE(SectionRow::SectDetails(row, 1), name);
-    QCOMPARE(SectionRow::SectDetails(row, 2), QString("3"));
-    QCOMPARE(SectionRow::SectDetails(row, 4), QString("False"));
-    QCOMPARE(SectionRow::SectDetails(row, 5), QString("True"));
+    QCOMPARE(SectionRow::name(row), name);
+    QCOMPARE(SectionRow::columns(row), QString("3"));
+    QCOMPARE(SectionRow::iconsAbove(row), QString("False"));
+    QCOMPARE(SectionRow::tableBorder(row), QString("True"));
 }
 
 void TestItemList::itemsInSection_data() {
@@ -105,7 +105,7 @@ void TestItemList::itemsInSection() {
     ItemList list;
     fill(list, shape);
     for (int r = 0; r < list.count(); ++r)
-        QCOMPARE(list.ItemsInSection(r), counts[r]);
+        QCOMPARE(list.iconsInSection(r), counts[r]);
 }
 
 void TestItemList::getLV_data() {
@@ -128,7 +128,7 @@ void TestItemList::getLV() {
     ItemRow r;
     r[size_t(column)] = cell;
     list.insertItem(0, r);
-    QCOMPARE(list.GetLV(0, column), prepared);
+    QCOMPARE(list.pageText(0, column), prepared);
 }
 
 void TestItemList::inPlaceEditCannotMakeASection() {
@@ -160,7 +160,7 @@ void TestItemList::deselectKeepsOnlyTheCurrentRow() {
     sel.select(list.index(3, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     sel.setCurrentIndex(list.index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     QCOMPARE(sel.selectedRows().size(), 3);
-    Deselect(&sel);
+    selectOnlyCurrent(&sel);
     QCOMPARE(sel.selectedRows().size(), 1);
     QCOMPARE(sel.selectedRows().first().row(), 2);
 }

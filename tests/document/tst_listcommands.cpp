@@ -99,20 +99,17 @@ private slots:
         Fixture f(rows, current);
         QSignalSpy moved(&f.doc.items(), &QAbstractItemModel::rowsMoved);
         QSignalSpy removed(&f.doc.items(), &QAbstractItemModel::rowsRemoved);
-        QSignalSpy tabs(&f.doc, &Document::tabRequested);
         // The menus are recomputed once the new current row is in place.
         QList<int> currentAtRefresh;
-        connect(&f.doc, &Document::checkmenusRequested, this,
+        connect(&f.doc, &Document::actionUpdateRequested, this,
                 [&] { currentAtRefresh << f.cmds.currentRow(); });
-        down ? f.cmds.MoveDown() : f.cmds.MoveUp();
+        down ? f.cmds.moveDown() : f.cmds.moveUp();
         QCOMPARE(f.texts(), expected);
         QCOMPARE(f.cmds.currentRow(), expectedCurrent);
         QCOMPARE(f.selectedRows(), QList<int>{expectedCurrent});
         const bool changes = expected != rows;
-        QCOMPARE(f.doc.Changed, changes);
+        QCOMPARE(f.doc.isModified(), changes);
         QCOMPARE(currentAtRefresh, changes ? QList<int>{expectedCurrent} : QList<int>{});
-        QCOMPARE(tabs.count(), 1);
-        QCOMPARE(tabs.first().first().toInt(), 0); // the Icons tab
         // A move is one reordering of the model, never row-by-row removal.
         QCOMPARE(moved.count(), changes ? 1 : 0);
         QCOMPARE(removed.count(), 0);
@@ -141,7 +138,7 @@ private slots:
             if (neighbour >= 0 && neighbour < rows.size())
                 f.alsoSelect(neighbour);
         f.prompter.answers.push_back(yes ? PromptAnswer::Yes : PromptAnswer::No);
-        f.cmds.Delete();
+        f.cmds.removeCurrent();
         QCOMPARE(f.prompter.messages.size(), 1);
         const auto& m = f.prompter.messages.first();
         QCOMPARE(m.text, QStringLiteral("Are you sure you want to delete the selected item?"));
@@ -149,7 +146,7 @@ private slots:
         QCOMPARE(m.buttons, PromptButtons::YesNo);
         QCOMPARE(m.defaultButton, PromptAnswer::Yes);
         QCOMPARE(f.texts(), expected);
-        QCOMPARE(f.doc.Changed, yes);
+        QCOMPARE(f.doc.isModified(), yes);
         QCOMPARE(f.cmds.currentRow(), expectedCurrent);
         if (yes)
             QCOMPARE(f.selectedRows(), expected.isEmpty() ? QList<int>{} : QList<int>{0});
@@ -158,11 +155,11 @@ private slots:
     void copyAndPasteAppendsTheCurrentRow() {
         Fixture f({"A", "SECTION:one", "B"}, 1);
         f.alsoSelect(2);
-        f.cmds.CopyAndPaste();
+        f.cmds.duplicateCurrent();
         QCOMPARE(f.texts(), (QStringList{"A", "SECTION:one", "B", "SECTION:one"}));
         QCOMPARE(f.cmds.currentRow(), 1);
         QCOMPARE(f.selectedRows(), QList<int>{1}); // the copy is not selected
-        QVERIFY(f.doc.Changed);
+        QVERIFY(f.doc.isModified());
     }
 
     void editorDependsOnTheExactSectionMarker() {

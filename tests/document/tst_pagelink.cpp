@@ -1,4 +1,4 @@
-#include "components/KeyFile.h"
+#include "components/KeyValueFile.h"
 #include "document/PageLink.h"
 
 #include <QTemporaryDir>
@@ -58,10 +58,10 @@ private slots:
         QFETCH(QString, content);
         QFETCH(QString, icon);
         QFETCH(QString, width);
-        KeyFile keys;
-        keys.SetKey("Icon", "/from/an/earlier/page.ico");
+        KeyValueFile keys;
+        keys.setValue("Icon", "/from/an/earlier/page.ico");
         QCOMPARE(PageLink::link("/p/a.htm", content, false, kApp, keys).icon, icon);
-        QCOMPARE(keys.GetKey("Width"), width);
+        QCOMPARE(keys.value("Width"), width);
     }
 
     void newWindowChoosesTheLauncher_data() {
@@ -80,7 +80,7 @@ private slots:
         QFETCH(QString, command);
         QFETCH(QString, parameters);
         QFETCH(QString, run);
-        KeyFile keys;
+        KeyValueFile keys;
         const IconEntry::Fields f = PageLink::link(
             "/p/My Page.htm", "<title>Home</title>" + kSettings, newWindow, kApp, keys);
         QCOMPARE(f.description, QStringLiteral("Home"));
@@ -94,7 +94,7 @@ private slots:
         QTemporaryDir dir;
         const QString missing = dir.filePath("gone.html");
         QCOMPARE(PageLink::readPage(missing), QString());
-        KeyFile keys;
+        KeyValueFile keys;
         const IconEntry::Fields f = PageLink::link(missing, QString(), false, kApp, keys);
         QCOMPARE(f.description, QStringLiteral("gone"));
         QCOMPARE(f.icon, kLauncher);

@@ -20,11 +20,11 @@ private slots:
         QVERIFY(QDir(dir.path()).removeRecursively() && QDir().mkpath(dir.path()));
         folder = dir.filePath("recovery");
         doc = std::make_unique<Document>();
-        doc->Propulate();
+        doc->resetProperties();
         prompter = std::make_unique<ScriptedPrompter>();
         cmds = std::make_unique<FileCommands>(*doc, *prompter);
         saved = dir.filePath("saved.pmf");
-        Document().SaveFile(saved);
+        Document().save(saved);
     }
 
     void onlyEndedEditorsCopiesAreOffered_data() {
@@ -108,7 +108,7 @@ private slots:
         const bool recovered = !then.isEmpty();
         original = untitled ? QString() : saved;
         leaveCopy(original, QDateTime::currentDateTime());
-        FileHold other;
+        FileLock other;
         QVERIFY(!held || other.take(saved));
         QVERIFY(cmds->recovery().enable(folder));
         prompter->answers = {answer};
@@ -120,28 +120,28 @@ private slots:
         const auto& m = prompter->messages.first();
         QVERIFY(m.text.contains("'T'") && m.text.contains(original));
         QCOMPARE(m.defaultButton, PromptAnswer::Yes);
-        QCOMPARE(doc->Changed, recovered);
-        QCOMPARE(doc->CurFile, recovered ? original : held ? QString() : saved);
+        QCOMPARE(doc->isModified(), recovered);
+        QCOMPARE(doc->filePath(), recovered ? original : held ? QString() : saved);
         QCOMPARE(doc->items().count() == 1, recovered);
-        QCOMPARE(doc->CO.isHeld(), !untitled && !held);
+        QCOMPARE(doc->fileLock().isHeld(), !untitled && !held);
         QCOMPARE(QDir(folder).entryList({"*.pmf"}).size(), int(held) + int(recovered));
         other.release();
         if (!recovered)
             return;
         prompter->answers = {then == "Cancel" ? PromptAnswer::Cancel : PromptAnswer::No};
         if (then == "Save")
-            cmds->Save(); // over the original, under its hold, with the recovered work
+            cmds->save(); // over the original, under its hold, with the recovered work
         else if (then == "New")
-            cmds->New();
+            cmds->newDocument();
         else
             cmds->close(QString());
         QCOMPARE(QDir(folder).entryList({"*.pmf"}).size(), int(then == "Cancel"));
         if (then != "Save")
             return;
         QVERIFY(prompter->fileRequests.isEmpty());
-        doc->CO.release();
+        doc->fileLock().release();
         Document reread;
-        reread.OpenFile(saved, false);
+        reread.load(saved);
         QCOMPARE(reread.items().row(0)[0], QString("edited"));
     }
 
@@ -149,17 +149,17 @@ private:
     // A copy as an editor writes it; left behind once the store is gone.
     std::unique_ptr<RecoveryStore> leaveCopy(const QString& original, const QDateTime& when) {
         Document d;
-        d.Propulate();
+        d.resetProperties();
         edit(d);
-        d.CurFile = original;
+        d.setFilePath(original);
         auto store = std::make_unique<RecoveryStore>(folder);
         store->write(d, when);
         return store;
     }
     static void edit(Document& d) {
         d.items().appendItems({ItemRow{"edited"}});
-        d.WriteProp("Title", "T");
-        d.Changed = true;
+        d.setSetting("Title", "T");
+        d.setModified(true);
     }
     static bool writeFile(const QString& path, const QByteArray& bytes) {
         QFile f(path);

@@ -87,10 +87,10 @@ void ReplaceAllTest::replacesInIconRowsOnly() {
     doc.items().appendItems({section, icon, icon});
     QSignalSpy spy(&doc.items(), &QAbstractItemModel::dataChanged);
 
-    QCOMPARE(ReplaceAll(doc, {find, QStringLiteral("x"), false,
+    QCOMPARE(replaceAll(doc, {find, QStringLiteral("x"), false,
                               std::vector<int>(columns.begin(), columns.end())}),
              changed);
-    QCOMPARE(doc.Changed, changed);
+    QCOMPARE(doc.isModified(), changed);
     QCOMPARE(doc.items().row(0), section);
     for (int r : {1, 2}) {
         const ItemRow& row = doc.items().row(r);

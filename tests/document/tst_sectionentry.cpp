@@ -67,13 +67,13 @@ private slots:
         Document doc;
         for (int i = 0; i < rows; ++i)
             doc.items().insertItem(i, ItemRow{QString::number(i), "cmd"});
-        QSignalSpy menus(&doc, &Document::checkmenusRequested);
+        QSignalSpy menus(&doc, &Document::actionUpdateRequested);
         SectionEntry::Fields f;
         f.name = QStringLiteral("New");
-        QCOMPARE(SectionEntry::Confirm(doc, f, false, current), expected);
+        QCOMPARE(SectionEntry::confirm(doc, f, false, current), expected);
         QCOMPARE(doc.items().count(), rows + 1);
         QCOMPARE(doc.items().row(expected), ItemRow{SectionEntry::compose(f)});
-        QVERIFY(doc.Changed);
+        QVERIFY(doc.isModified());
         QCOMPARE(menus.count(), 1);
     }
 
@@ -86,7 +86,7 @@ private slots:
         SectionEntry::Fields f = SectionEntry::fromRow(section[0]);
         f.name = QStringLiteral("New");
         f.columns = QStringLiteral("250");
-        QCOMPARE(SectionEntry::Confirm(doc, f, true, 0), 0);
+        QCOMPARE(SectionEntry::confirm(doc, f, true, 0), 0);
         ItemRow edited = section;
         edited[0] = "SECTION:New;Columns:100;Icon size:32;Icons above:True;Table border:False";
         QCOMPARE(doc.items().row(0), edited);

@@ -1,13 +1,13 @@
 #include "FuzzInput.h"
-#include "components/UlvError.h"
+#include "components/Error.h"
 #include "document/Document.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString path = fuzzFile(data, size);
     ulvanta::Document doc;
     try {
-        doc.OpenFile(path, false);
-    } catch (const ulvanta::UlvError&) {
+        doc.load(path);
+    } catch (const ulvanta::Error&) {
     }
     return 0;
 }

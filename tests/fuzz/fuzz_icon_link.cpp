@@ -1,5 +1,5 @@
 #include "FuzzInput.h"
-#include "components/UlvError.h"
+#include "components/Error.h"
 #include "launcher/IconLink.h"
 #include "launcher/ShellWords.h"
 
@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     parseWindowCommand(url);
     try {
         splitArguments(link.parameters);
-    } catch (const ulvanta::UlvError&) {
+    } catch (const ulvanta::Error&) {
     }
     return 0;
 }

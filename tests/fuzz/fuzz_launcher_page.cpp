@@ -1,5 +1,5 @@
 #include "FuzzInput.h"
-#include "launcher/PageFile.h"
+#include "launcher/LoadedPage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString html = fuzzText(data, size);

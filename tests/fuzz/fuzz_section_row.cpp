@@ -4,8 +4,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace ulvanta::SectionRow;
     const QString row = fuzzText(data, size);
-    for (int field = 0; field <= 6; ++field)
-        SectDetails(row, field);
+    for (int number = 0; number <= 6; ++number)
+        field(row, number);
+    name(row);
     unescapeName(row);
     // What escapeName writes, unescapeName reads back.
     if (unescapeName(escapeName(row)) != row)

@@ -1,10 +1,10 @@
 #include "ScriptedPrompter.h"
-#include "components/KeyFile.h"
+#include "components/KeyValueFile.h"
 #include "document/Document.h"
 #include "document/SectionRow.h"
 #include "generator/BuildCommand.h"
+#include "generator/PageGenerator.h"
 #include "generator/PreviewFile.h"
-#include "generator/modGenHTML.h"
 
 #include <QImageReader>
 #include <QProcess>
@@ -57,7 +57,7 @@ private slots:
         if (dir->path().contains('.'))
             QSKIP("the temporary folder's name holds a \".\"");
         doc = std::make_unique<Document>();
-        doc->Propulate();
+        doc->resetProperties();
     }
 
     void iconFolderHoldsWhatExistsAndIsCleanedOnRebuild() {
@@ -83,15 +83,15 @@ private slots:
                               "Icons.txt"}));
         QCOMPARE(QImageReader(base + "/Icon1.ico").size(), QSize(32, 32));
         QCOMPARE(QImageReader(base + "/Icon5.ico").size(), QSize(16, 16));
-        KeyFile list;
-        list.LoadKeys(base + "/Icons.txt");
-        QCOMPARE(list.GetKey("Icons"), QString("6"));
-        QCOMPARE(list.GetKey("EXE1"), tool);
-        QCOMPARE(list.GetKey("EXE2"), path("a folder"));
+        KeyValueFile list;
+        list.load(base + "/Icons.txt");
+        QCOMPARE(list.value("Icons"), QString("6"));
+        QCOMPARE(list.value("EXE1"), tool);
+        QCOMPARE(list.value("EXE2"), path("a folder"));
         QVERIFY(page.toLatin1() == readAll(path("out page.htm"))); // plain ASCII
 
         // A view touches no file; a rebuild deletes the icons the list names, and only those.
-        PageGenerator(*doc, keys).GenHTML(false, base);
+        PageGenerator(*doc, keys).generatePage(false, base);
         QVERIFY(QFile::exists(base + "/Icon5.ico"));
         makeFile(base + "/Icon7.ico", "not ours");
         doc->items().clear();
@@ -99,9 +99,9 @@ private slots:
         build("out page.htm");
         QCOMPARE(QDir(base).entryList(QDir::Files, QDir::Name),
                  QStringList({"Icon1.ico", "Icon7.ico", "Icons.txt"}));
-        list.LoadKeys(base + "/Icons.txt");
-        QCOMPARE(list.GetKey("Icons"), QString("1"));
-        QCOMPARE(list.GetKey("EXE1"), path("a folder"));
+        list.load(base + "/Icons.txt");
+        QCOMPARE(list.value("Icons"), QString("1"));
+        QCOMPARE(list.value("EXE1"), path("a folder"));
     }
 
     void buildCommand_data() {
@@ -129,7 +129,7 @@ private slots:
         QDir().mkdir(path("sub.d"));
         if (items)
             doc->items().appendItems({icon("A", {})});
-        doc->WriteProp("(HTML File)", path("old.htm"));
+        doc->setSetting("(HTML File)", path("old.htm"));
         ScriptedPrompter p;
         p.answers.push_back(buildEmpty);
         p.files.push_back(chosen.isEmpty() ? std::nullopt : std::optional<QString>(path(chosen)));
@@ -142,8 +142,8 @@ private slots:
         if (asked)
             QCOMPARE(p.fileRequests[0].fileName, path("old.htm"));
         QCOMPARE(built, success);
-        QCOMPARE(doc->Changed, success);
-        QCOMPARE(doc->ReadProp("(HTML File)", true), path(success ? chosen : "old.htm"));
+        QCOMPARE(doc->isModified(), success);
+        QCOMPARE(doc->setting("(HTML File)"), path(success ? chosen : "old.htm"));
         QCOMPARE(p.busyDepth, 0);
         if (!items)
             QCOMPARE(p.messages.takeFirst().defaultButton, PromptAnswer::No);
@@ -161,9 +161,9 @@ private slots:
     void commandLineBuildsTheSameBytes() {
         makeFile(path("tool"), "x");
         doc->items().appendItems({icon("A", path("tool")), icon("B, \u00fc", "/x.gif")});
-        doc->WriteProp("Show edit command", "True");
-        doc->SaveFile(path("doc.pmf"));
-        doc->CO.release();
+        doc->setSetting("Show edit command", "True");
+        doc->save(path("doc.pmf"));
+        doc->fileLock().release();
         const QByteArray docBytes = readAll(path("doc.pmf"));
 
         const QByteArray editorPage = build("page.htm").toLatin1();
@@ -201,8 +201,8 @@ private slots:
         QFETCH(QString, args);
         QFETCH(int, exitCode);
         QFETCH(QString, err);
-        doc->SaveFile(path("doc.pmf"));
-        doc->CO.release();
+        doc->save(path("doc.pmf"));
+        doc->fileLock().release();
         QProcess proc;
         proc.setWorkingDirectory(dir->path());
         const QString builder = qEnvironmentVariable("ULVANTA_BIN") + "/ulvanta-build";
@@ -220,13 +220,13 @@ private:
     QString path(const QString& name) const { return dir->filePath(name); }
 
     QString build(const QString& name) {
-        PageFile::build(*doc, keys, path(name));
+        BuiltPage::build(*doc, keys, path(name));
         return QString::fromLatin1(readAll(path(name)));
     }
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<Document> doc;
-    KeyFile keys;
+    KeyValueFile keys;
 };
 
 QTEST_MAIN(TestPageBuild)

@@ -1,8 +1,8 @@
-#include "components/KeyFile.h"
-#include "components/UlvError.h"
+#include "components/Error.h"
+#include "components/KeyValueFile.h"
 #include "document/Document.h"
 #include "document/SectionRow.h"
-#include "generator/modGenHTML.h"
+#include "generator/PageGenerator.h"
 
 #include <QtTest>
 
@@ -32,8 +32,8 @@ class TestPageGenerator : public QObject {
 private slots:
     void init() {
         doc = std::make_unique<Document>();
-        doc->NextNew = 1;
-        doc->Propulate();
+        doc->setNextNewNumber(1);
+        doc->resetProperties();
     }
 
     void pieces_data() {
@@ -81,7 +81,7 @@ private slots:
             "[ <a href=\"pmc:edit\">Edit</a> ][ <a href=\"pmc:refresh\">Refresh</a> ]</p>\r\n\r\n");
         row("info: every optional line", "info",
             {"Closable=False", "Extra commands=False", "Icon=/i/a.ico", "Minimise on use=True",
-             "Start maximised=True", "Show edit command=True", "Height=", "CurFile=/d/doc.pmf"},
+             "Start maximised=True", "Show edit command=True", "Height=", "Path=/d/doc.pmf"},
             info +
                 "Closable=False\r\nExtra commands=False\r\nHeight=\r\nIcon=/i/a.ico\r\n"
                 "Minimise on use=True\r\nStart maximised=True\r\nSource file=/d/doc.pmf\r\n" +
@@ -101,12 +101,12 @@ private slots:
         QFETCH(QString, expected);
         apply(settings);
         PageGenerator g(*doc, keys);
-        const QString out = piece == "page"    ? g.GenHTML(false, {})
-                            : piece == "style" ? g.GenStyle()
-                            : piece == "bar"   ? g.GenCommandBar()
-                            : piece == "info"  ? g.GenInfo()
-                            : piece == "body"  ? g.GenBody()
-                                               : g.GenClose();
+        const QString out = piece == "page"    ? g.generatePage(false, {})
+                            : piece == "style" ? g.styleSheet()
+                            : piece == "bar"   ? g.commandBar()
+                            : piece == "info"  ? g.settingsComment()
+                            : piece == "body"  ? g.bodyStart()
+                                               : g.closing();
         QCOMPARE(out, expected);
     }
 
@@ -172,7 +172,7 @@ private slots:
                              qPrintable(l));
                 seen += l.startsWith("    <td") ? "." : marks.value(l, l);
             }
-        } catch (const UlvError& e) {
+        } catch (const Error& e) {
             seen = QString("error %1").arg(e.number());
         }
         QCOMPARE(seen, outline);
@@ -220,15 +220,15 @@ private slots:
 
 private:
     std::unique_ptr<Document> doc;
-    KeyFile keys;
-    QString table() { return PageGenerator(*doc, keys).GenTable(false, {}); }
-    // "Name=value" settings; "CurFile=" names the document's file.
+    KeyValueFile keys;
+    QString table() { return PageGenerator(*doc, keys).sectionTables(false, {}); }
+    // "Name=value" settings; "Path=" names the document's file.
     void apply(const QStringList& settings) {
         for (const QString& s : settings) {
-            if (s.startsWith("CurFile="))
-                doc->CurFile = s.mid(8);
+            if (s.startsWith("Path="))
+                doc->setFilePath(s.mid(5));
             else
-                doc->WriteProp(s.section('=', 0, 0), s.section('=', 1));
+                doc->setSetting(s.section('=', 0, 0), s.section('=', 1));
         }
     }
 };

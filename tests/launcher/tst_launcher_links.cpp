@@ -2,7 +2,7 @@
 // deciding how an icon starts: everything the launcher decides about a click
 // before anything runs.
 
-#include "components/UlvError.h"
+#include "components/Error.h"
 #include "launcher/IconLink.h"
 #include "launcher/IconStart.h"
 #include "launcher/ShellWords.h"
@@ -204,7 +204,7 @@ void TestLauncherLinks::iconStarts() {
             p = planIconStart(IconLink{files.at(command), parameters, files.at(startIn), QString()},
                               files.at(QStringLiteral("@/page")));
         }
-    } catch (const UlvError& e) {
+    } catch (const Error& e) {
         QCOMPARE(e.number(), expected.toInt());
         return;
     }

@@ -1,7 +1,7 @@
 // What the launcher reads from a page before showing it: the settings comment at
 // its end, its title, and the page path from the command line.
 
-#include "components/UlvError.h"
+#include "components/Error.h"
 #include "launcher/LoadedPage.h"
 
 #include <QDir>
@@ -122,7 +122,7 @@ void TestLauncherPage::unreadablePages() {
     try {
         loadPage(path.replace(QLatin1Char('@'), dir.path()));
         QFAIL("the page was read");
-    } catch (const UlvError& e) {
+    } catch (const Error& e) {
         QTEST(e.number(), "number");
     }
 }

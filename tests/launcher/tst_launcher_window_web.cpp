@@ -3,10 +3,11 @@
 // icons' command. One window shows page after page, as the launcher does.
 
 #include "ScriptedPrompter.h"
-#include "components/KeyFile.h"
-#include "components/Toolkit.h"
+#include "components/HtmlText.h"
+#include "components/KeyValueFile.h"
+#include "components/ProgramInfo.h"
 #include "document/Document.h"
-#include "generator/modGenHTML.h"
+#include "generator/PageGenerator.h"
 #include "launcher/LauncherPage.h"
 #include "launcher/LauncherWindow.h"
 #include "widgets/BrowserEngine.h"
@@ -44,20 +45,20 @@ ItemRow icon(const QString& description, const QString& command, const QString& 
     return {description, command, parameters, startIn, {}, run, {}};
 }
 
-// The page the editor builds from "Name=value" settings ("CurFile=" names the
+// The page the editor builds from "Name=value" settings ("Path=" names the
 // document) and icon rows.
 QByteArray buildPage(const QStringList& settings, const std::vector<ItemRow>& icons) {
     Document doc;
-    doc.Propulate();
+    doc.resetProperties();
     for (const QString& s : settings) {
-        if (s.startsWith(QLatin1String("CurFile=")))
-            doc.CurFile = s.mid(8);
+        if (s.startsWith(QLatin1String("Path=")))
+            doc.setFilePath(s.mid(5));
         else
-            doc.WriteProp(s.section(QLatin1Char('='), 0, 0), s.section(QLatin1Char('='), 1));
+            doc.setSetting(s.section(QLatin1Char('='), 0, 0), s.section(QLatin1Char('='), 1));
     }
     doc.items().appendItems(icons);
-    KeyFile keys;
-    return PageGenerator(doc, keys).GenHTML(false, {}).toUtf8();
+    KeyValueFile keys;
+    return PageGenerator(doc, keys).generatePage(false, {}).toUtf8();
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
@@ -341,7 +342,7 @@ void TestLauncherWindow::networkPageCannotStartPrograms() {
     // An icon link asking for a new window runs nothing either.
     QVERIFY(
         show(writePage({"Header HTML=<a href=\"" + address + "\">Remote page</a> <a href=\"pm:" +
-                        Toolkit::EncodeText(QString(m_program).replace(",", "&comma;")) +
+                        HtmlText::encode(QString(m_program).replace(",", "&comma;")) +
                         ",popup\" target=\"_blank\">Icon in new window</a>"})));
     QVERIFY(clickLink(*m_window, "Icon in new window"));
     QVERIFY(clickLink(*m_window, "Remote page"));
@@ -388,10 +389,7 @@ void TestLauncherWindow::programRunsAsAUserRunsIt_data() {
     QTest::addColumn<bool>("display");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("output"); // part of what it writes
-    const QString version = QStringLiteral("%1.%2.%3")
-                                .arg(ULVANTA_VERSION_MAJOR)
-                                .arg(ULVANTA_VERSION_MINOR)
-                                .arg(ULVANTA_VERSION_PATCH);
+    const QString version = ProgramInfo::version();
     const QString missing = at("@/absent.htm");
     const QString notFound = "'" + missing + "' - File not found, 53";
     QTest::newRow("help") << QStringList{"--help"} << true << 0 << "--quiet";
@@ -441,7 +439,7 @@ void TestLauncherWindow::fixedWindowFollowsItsCommandBar() {
     QVERIFY(show(
         writePage({"Start maximised=True", "Closable=False", "Extra commands=False",
                    "Show exit command=True", "Show minimise command=True",
-                   "Show maximise command=True", "Show edit command=True", "CurFile=" + source})));
+                   "Show maximise command=True", "Show edit command=True", "Path=" + source})));
     QVERIFY(m_window->windowFlags().testFlag(Qt::CustomizeWindowHint));
     QVERIFY(!m_window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     QCOMPARE(m_window->view()->contextMenuPolicy(), Qt::NoContextMenu);

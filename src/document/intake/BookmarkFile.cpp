@@ -1,6 +1,6 @@
 #include "document/intake/BookmarkFile.h"
 
-#include "components/UlvError.h"
+#include "components/Error.h"
 #include "document/intake/IntakeRows.h"
 
 #include <QFile>
@@ -106,7 +106,7 @@ private:
     };
 
     void onTag(const Tag& t) {
-        // A <DD> description runs up to the next tag of any kind.
+        // A <browseFolder> description runs up to the next tag of any kind.
         if (m_capture == Capture::Description) {
             if (ItemRow* link = lastLink())
                 (*link)[ColComments] = simplified(m_text);
@@ -271,12 +271,12 @@ std::vector<ItemRow> bookmarkRows(const QString& html) {
 std::vector<ItemRow> readBookmarkFile(const QString& path) {
     QFile f(path);
     if (!QFileInfo::exists(path))
-        throw UlvError(UlvError::FileNotFound);
+        throw Error(Error::FileNotFound);
     if (!f.open(QIODevice::ReadOnly))
-        throw UlvError(UlvError::PathFileAccess);
+        throw Error(Error::PathFileAccess);
     const QByteArray bytes = f.readAll();
     if (!isBookmarkFile(bytes.left(512)))
-        throw UlvError(UlvError::InvalidFileFormat);
+        throw Error(Error::InvalidFileFormat);
     return bookmarkRows(QString::fromUtf8(bytes));
 }
 

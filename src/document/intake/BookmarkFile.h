@@ -18,12 +18,12 @@ bool isBookmarkFilePath(const QString& path);
 // The rows an exported bookmarks page becomes, in one pass over the text: links
 // outside any folder first, without a section; then a section per folder holding
 // links, named after the folder ("Parent / Child" for a nested one) and in the
-// order the folders open, with its links as "Hyperlink" icons (a link's <DD>
+// order the folders open, with its links as "Hyperlink" icons (a link's <browseFolder>
 // description becomes its comment). Folders without links of their own give no
 // section; browser-internal links (place:, javascript:) are left out.
 std::vector<ItemRow> bookmarkRows(const QString& html);
 
-// bookmarkRows of the file (UTF-8). Throws UlvError when the file is missing, cannot
+// bookmarkRows of the file (UTF-8). Throws Error when the file is missing, cannot
 // be read or is not a bookmarks file.
 std::vector<ItemRow> readBookmarkFile(const QString& path);
 

@@ -1,0 +1,81 @@
+#include "app/ItemActions.h"
+
+#include "app/MainWindow.h"
+#include "dialogs/IconDialog.h"
+#include "dialogs/SectionDialog.h"
+#include "document/ListCommands.h"
+
+#include <QTabWidget>
+
+namespace ulvanta {
+
+namespace {
+constexpr int kIconsTab = 0;
+}
+
+ItemActions::ItemActions(Document& doc, Prompter& prompter, ItemListView* list, QTabWidget* tabs,
+                         const QString& programFolder, QWidget* window)
+    : QObject(window), m_doc(doc), m_prompter(prompter), m_list(list), m_tabs(tabs),
+      m_programFolder(programFolder), m_window(window) {}
+
+int ItemActions::currentRow() const {
+    return ListCommands(m_doc, m_prompter, m_list->selectionModel()).currentRow();
+}
+
+void ItemActions::showList() {
+    m_tabs->setCurrentIndex(kIconsTab);
+}
+
+void ItemActions::addIcon() {
+    showList();
+    IconDialog(m_doc, m_prompter, DialogMode::Add, currentRow(), m_programFolder, m_window).exec();
+    m_list->setFocus();
+}
+
+void ItemActions::addSection() {
+    showList();
+    SectionDialog(m_doc, DialogMode::Add, currentRow(), m_window).exec();
+    m_list->setFocus();
+}
+
+void ItemActions::editCurrent() {
+    showList();
+    const int row = currentRow();
+    switch (ListCommands(m_doc, m_prompter, m_list->selectionModel()).editorFor(row)) {
+    case ListCommands::Editor::Section:
+        SectionDialog(m_doc, DialogMode::Edit, row, m_window).exec();
+        break;
+    case ListCommands::Editor::Icon:
+        selectOnlyCurrent(m_list->selectionModel());
+        IconDialog(m_doc, m_prompter, DialogMode::Edit, row, m_programFolder, m_window).exec();
+        break;
+    case ListCommands::Editor::None:
+        break;
+    }
+    m_list->setFocus();
+}
+
+void ItemActions::runOnList(void (ListCommands::*command)()) {
+    showList();
+    ListCommands list(m_doc, m_prompter, m_list->selectionModel());
+    (list.*command)();
+    m_list->setFocus();
+}
+
+void ItemActions::removeCurrent() {
+    runOnList(&ListCommands::removeCurrent);
+}
+
+void ItemActions::duplicateCurrent() {
+    runOnList(&ListCommands::duplicateCurrent);
+}
+
+void ItemActions::moveUp() {
+    runOnList(&ListCommands::moveUp);
+}
+
+void ItemActions::moveDown() {
+    runOnList(&ListCommands::moveDown);
+}
+
+} // namespace ulvanta

@@ -1,0 +1,372 @@
+#include "app/MainWindow.h"
+
+#include "app/ItemActions.h"
+#include "app/OutputActions.h"
+#include "app/PropertyActions.h"
+#include "app/RecentFilesMenu.h"
+#include "app/ToolActions.h"
+
+#include "components/FileChecks.h"
+#include "document/MenuState.h"
+#include "generator/PreviewFile.h"
+#include "widgets/WidgetPrompter.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace ulvanta {
+
+bool ItemListView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    // Only an edit that would really start is redirected: the view also asks on every
+    // change of the current row (CurrentChanged), which is no edit here.
+    const bool starts = trigger == AllEditTriggers ||
+                        ((editTriggers() & trigger) &&
+                         (trigger != SelectedClicked || selectionModel()->isSelected(index)));
+    if (starts && index.isValid() && (model()->flags(index) & Qt::ItemIsEditable) &&
+        state() != EditingState) {
+        const QString text = model()->index(index.row(), 0).data().toString();
+        if (text.startsWith(QLatin1String("SECTION:"))) {
+            emit sectionEditRequested();
+            return false;
+        }
+    }
+    return QTreeView::edit(index, trigger, event);
+}
+
+MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
+    : QMainWindow(parent),
+      m_ownPrompter(prompter ? nullptr : std::make_unique<WidgetPrompter>(this)),
+      m_prompter(prompter ? prompter : m_ownPrompter.get()), m_fileCommands(m_doc, *m_prompter) {
+    setObjectName(QStringLiteral("MainWindow"));
+    m_programFolder = QCoreApplication::applicationDirPath();
+    if (!m_programFolder.endsWith(QLatin1Char('/')))
+        m_programFolder += QLatin1Char('/');
+
+    buildMenus();
+    buildToolbar();
+    buildTabs();
+
+    connect(&m_doc, &Document::nameChanged, this, [this] { setWindowTitle(m_doc.caption()); });
+    connect(&m_doc, &Document::actionUpdateRequested, this, &MainWindow::updateActions);
+    // A new or opened document is shown from its list of icons.
+    connect(&m_doc, &Document::replaced, m_tabs, [this] { m_tabs->setCurrentIndex(0); });
+    connect(&m_doc.items(), &ItemList::descriptionEdited, this,
+            [this] { m_doc.setModified(true); });
+
+    m_doc.setNextNewNumber(1);
+    m_doc.resetProperties();
+    setWindowTitle(m_doc.caption());
+
+    connectCommands();
+    resize(760, 520);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::start(const QString& commandLine) {
+    m_fileCommands.openAtStartup(commandLine);
+    show();
+    m_itemList->setVisible(true);
+    updateActions();
+}
+
+void MainWindow::buildMenus() {
+    const auto add = [this](QMenu* menu, const char* name, const QString& caption,
+                            const QKeySequence& key = {}) {
+        auto* a = new QAction(caption, this);
+        a->setObjectName(QLatin1String(name));
+        if (!key.isEmpty())
+            a->setShortcut(key);
+        menu->addAction(a);
+        return a;
+    };
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("menuFile"));
+    m_actionNew =
+        add(file, "actionNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_actionOpen =
+        add(file, "actionOpen", QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_actionSave =
+        add(file, "actionSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_actionSaveAs = add(file, "actionSaveAs", QStringLiteral("Save &As..."),
+                         QKeySequence(Qt::CTRL | Qt::Key_B));
+    file->addSeparator();
+    m_actionImport = add(file, "actionImport", QStringLiteral("&Import Ulvanta File Items..."),
+                         QKeySequence(Qt::Key_F11));
+    file->addSeparator();
+    m_actionBuild = add(file, "actionBuild", QStringLiteral("&Build..."), QKeySequence(Qt::Key_F3));
+    m_actionRun =
+        add(file, "actionRun", QStringLiteral("&Run..."), QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_actionShortcut = add(file, "actionShortcut", QStringLiteral("Create Shortcut on &Desktop..."),
+                           QKeySequence(Qt::CTRL | Qt::Key_E));
+    file->addSeparator();
+    m_actionExit = add(file, "actionExit", QStringLiteral("E&xit"));
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("menuEdit"));
+    m_actionCopy =
+        add(edit, "actionCopy", QStringLiteral("&Copy and paste"), QKeySequence(Qt::Key_F12));
+    edit->addSeparator();
+    m_actionAdd = add(edit, "actionAdd", QStringLiteral("&Add icon..."), QKeySequence(Qt::Key_F4));
+    m_actionAddSection =
+        add(edit, "actionAddSection", QStringLiteral("Add se&ction (above selected item)..."),
+            QKeySequence(Qt::Key_F7));
+    m_actionEdit =
+        add(edit, "actionEdit", QStringLiteral("&Edit selected item..."), QKeySequence(Qt::Key_F2));
+    m_actionDelete = add(edit, "actionDelete", QStringLiteral("&Delete selected item..."),
+                         QKeySequence(Qt::Key_F8));
+    edit->addSeparator();
+    m_actionMoveUp =
+        add(edit, "actionMoveUp", QStringLiteral("Move &up"), QKeySequence(Qt::CTRL | Qt::Key_U));
+    m_actionMoveDown = add(edit, "actionMoveDown", QStringLiteral("Move do&wn"),
+                           QKeySequence(Qt::CTRL | Qt::Key_D));
+    edit->addSeparator();
+    m_actionReplace = add(edit, "actionReplace", QStringLiteral("&Rep&lace..."),
+                          QKeySequence(Qt::CTRL | Qt::Key_H));
+    m_actionSwapColumns = add(edit, "actionSwapColumns", QStringLiteral("&Swap Columns..."),
+                              QKeySequence(Qt::Key_F6));
+    edit->addSeparator();
+    m_actionEditProperty = add(edit, "actionEditProperty", QStringLiteral("Edit &property..."),
+                               QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_actionResetProperties = add(edit, "actionResetProperties",
+                                  QStringLiteral("&Reset properties..."), QKeySequence(Qt::Key_F9));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("menuHelp"));
+    m_actionHelpContents =
+        add(help, "actionHelpContents", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1));
+    m_actionFeedback = add(help, "actionFeedback", QStringLiteral("&Send feedback..."),
+                           QKeySequence(Qt::CTRL | Qt::Key_F1));
+    m_actionAbout =
+        add(help, "actionAbout", QStringLiteral("&About..."), QKeySequence(Qt::CTRL | Qt::Key_F2));
+}
+
+void MainWindow::buildToolbar() {
+    m_toolBar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    QStyle* st = style();
+    struct Button {
+        QAction* action;
+        const char* tip;
+        const char* theme;
+        QStyle::StandardPixmap fallback;
+    };
+    const std::vector<Button> buttons = {
+        {m_actionNew, "New (Ctrl+N)", "document-new", QStyle::SP_FileIcon},
+        {m_actionOpen, "Open (Ctrl+O)", "document-open", QStyle::SP_DialogOpenButton},
+        {m_actionSave, "Save (Ctrl+S)", "document-save", QStyle::SP_DialogSaveButton},
+        {nullptr, nullptr, nullptr, QStyle::SP_CustomBase},
+        {m_actionBuild, "Build (F3)", "system-run", QStyle::SP_MediaPlay},
+        {nullptr, nullptr, nullptr, QStyle::SP_CustomBase},
+        {m_actionAdd, "Add icon (F4)", "list-add", QStyle::SP_FileDialogNewFolder},
+        {m_actionAddSection, "Add section (above selected item) (F7)", "insert-object",
+         QStyle::SP_FileDialogListView},
+        {m_actionEdit, "Edit (F2)", "document-properties", QStyle::SP_FileDialogDetailedView},
+        {m_actionDelete, "Delete (F8)", "edit-delete", QStyle::SP_TrashIcon},
+        {nullptr, nullptr, nullptr, QStyle::SP_CustomBase},
+        {m_actionMoveUp, "Move up (Ctrl+U)", "go-up", QStyle::SP_ArrowUp},
+        {m_actionMoveDown, "Move down (Ctrl+D)", "go-down", QStyle::SP_ArrowDown},
+    };
+    for (const Button& b : buttons) {
+        if (!b.action) {
+            m_toolBar->addSeparator();
+            m_buttons.push_back(nullptr);
+            continue;
+        }
+        b.action->setToolTip(QString::fromLatin1(b.tip));
+        b.action->setIcon(QIcon::fromTheme(QLatin1String(b.theme), st->standardIcon(b.fallback)));
+        m_toolBar->addAction(b.action);
+        m_buttons.push_back(b.action);
+    }
+}
+
+QAction* MainWindow::toolButton(int number) const {
+    if (number < 1 || number > int(m_buttons.size()))
+        return nullptr;
+    return m_buttons[size_t(number - 1)];
+}
+
+void MainWindow::buildTabs() {
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("tabs"));
+    m_tabs->setTabPosition(QTabWidget::South);
+    setCentralWidget(m_tabs);
+
+    const auto page = [this](const QString& title) {
+        auto* w = new QWidget(m_tabs);
+        auto* layout = new QVBoxLayout(w);
+        layout->setContentsMargins(8, 8, 8, 8); // the lists sit 120 twips inside the tab
+        m_tabs->addTab(w, title);
+        return layout;
+    };
+
+    QVBoxLayout* icons = page(QStringLiteral("&Icons"));
+    m_itemList = new ItemListView;
+    m_itemList->setObjectName(QStringLiteral("itemList"));
+    m_itemList->setModel(&m_doc.items());
+    m_itemList->setRootIsDecorated(false);
+    m_itemList->setUniformRowHeights(true);
+    m_itemList->setAllColumnsShowFocus(true);
+    m_itemList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_itemList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_itemList->setEditTriggers(QAbstractItemView::SelectedClicked);
+    m_itemList->header()->setStretchLastSection(false);
+    m_itemList->setVisible(false); // shown as the last step of start-up
+    icons->addWidget(m_itemList);
+    connect(m_itemList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &MainWindow::updateActions);
+    connect(m_itemList, &ItemListView::sectionEditRequested, this, [this] {
+        if (m_actionEdit->isEnabled())
+            m_actionEdit->trigger();
+    });
+
+    QVBoxLayout* props = page(QStringLiteral("&Properties"));
+    m_propertyList = new QTreeView;
+    m_propertyList->setObjectName(QStringLiteral("propertyList"));
+    m_propertyList->setModel(&m_doc.props());
+    m_propertyList->setRootIsDecorated(false);
+    m_propertyList->setUniformRowHeights(true);
+    m_propertyList->setAllColumnsShowFocus(true);
+    m_propertyList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_propertyList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_propertyList->header()->resizeSection(0, 200);
+    props->addWidget(m_propertyList);
+
+    QVBoxLayout* html = page(QStringLiteral("&HTML"));
+    m_htmlView = new QPlainTextEdit;
+    m_htmlView->setObjectName(QStringLiteral("htmlView"));
+    QFont mono(QStringLiteral("Courier New"));
+    mono.setStyleHint(QFont::TypeWriter);
+    m_htmlView->setFont(mono);
+    m_htmlView->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_htmlView->setReadOnly(true);
+    html->addWidget(m_htmlView);
+
+    m_previewLayout = page(QStringLiteral("P&review"));
+    m_previewLayout->setSpacing(0);
+    m_previewStatus = new QLabel;
+    m_previewStatus->setObjectName(QStringLiteral("previewStatus"));
+    m_previewLayout->addStretch(1);
+    m_previewLayout->addWidget(m_previewStatus);
+
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        const int previous = m_lastTab;
+        m_lastTab = tab;
+        emit tabChanged(tab, previous);
+    });
+}
+
+void MainWindow::connectCommands() {
+    const auto on = [this](QAction* action, auto* handler, auto slot) {
+        connect(action, &QAction::triggered, handler, slot);
+    };
+    on(m_actionNew, this, [this] { m_fileCommands.newDocument(); });
+    on(m_actionOpen, this, [this] { m_fileCommands.open(); });
+    on(m_actionSave, this, [this] { m_fileCommands.save(); });
+    on(m_actionSaveAs, this, [this] { m_fileCommands.saveAs(); });
+    on(m_actionExit, this, [this] { close(); });
+    m_fileCommands.setRecentFiles(&m_recent);
+    new RecentFilesMenu(findChild<QMenu*>(QStringLiteral("menuFile")), m_actionExit, m_recent,
+                        [this](const QString& path) { m_fileCommands.openPath(path); });
+
+    m_outputActions = new OutputActions(m_doc, *m_prompter, m_programFolder, m_htmlView,
+                                        m_previewLayout, m_previewStatus, this);
+    on(m_actionBuild, m_outputActions, &OutputActions::build);
+    on(m_actionRun, m_outputActions, &OutputActions::run);
+    on(m_actionShortcut, m_outputActions, &OutputActions::createShortcut);
+    connect(this, &MainWindow::tabChanged, m_outputActions, &OutputActions::tabChanged);
+
+    m_itemActions = new ItemActions(m_doc, *m_prompter, m_itemList, m_tabs, m_programFolder, this);
+    on(m_actionAdd, m_itemActions, &ItemActions::addIcon);
+    on(m_actionAddSection, m_itemActions, &ItemActions::addSection);
+    on(m_actionEdit, m_itemActions, &ItemActions::editCurrent);
+    on(m_actionDelete, m_itemActions, &ItemActions::removeCurrent);
+    on(m_actionCopy, m_itemActions, &ItemActions::duplicateCurrent);
+    on(m_actionMoveUp, m_itemActions, &ItemActions::moveUp);
+    on(m_actionMoveDown, m_itemActions, &ItemActions::moveDown);
+
+    m_propertyActions = new PropertyActions(m_doc, *m_prompter, m_fileCommands, m_propertyList,
+                                            m_tabs, m_actionEditProperty, this);
+    on(m_actionEditProperty, m_propertyActions, &PropertyActions::editProperty);
+    on(m_actionResetProperties, m_propertyActions, &PropertyActions::resetProperties);
+
+    m_toolActions = new ToolActions(m_doc, *m_prompter, m_programFolder, m_tabs, this);
+    on(m_actionReplace, m_toolActions, &ToolActions::replace);
+    on(m_actionSwapColumns, m_toolActions, &ToolActions::swapColumns);
+    on(m_actionImport, m_toolActions, &ToolActions::importItems);
+    on(m_actionHelpContents, m_toolActions, &ToolActions::showHelp);
+    on(m_actionFeedback, m_toolActions, &ToolActions::sendFeedback);
+    on(m_actionAbout, m_toolActions, &ToolActions::showAbout);
+    connect(m_toolActions, &ToolActions::listChanged, this, &MainWindow::updateActions);
+}
+
+int MainWindow::currentRow() const {
+    const QModelIndex i = m_itemList->selectionModel()->currentIndex();
+    return i.isValid() ? i.row() : -1;
+}
+
+void MainWindow::setCurrentRow(int row) {
+    QItemSelectionModel* sel = m_itemList->selectionModel();
+    if (row < 0 || row >= m_doc.items().count()) {
+        sel->clearCurrentIndex();
+        return;
+    }
+    sel->setCurrentIndex(m_doc.items().index(row, 0),
+                         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void MainWindow::updateActions() {
+    const bool htmlExists = FileChecks::fileExists(m_doc.props().setting(0));
+    const MenuState m = menuState(m_doc.items(), currentRow(), htmlExists);
+    const auto set = [](QAction* a, bool on) { a->setEnabled(on); };
+    set(m_actionCopy, m.copy);
+    set(m_actionEdit, m.edit);
+    set(m_actionDelete, m.remove);
+    set(m_actionMoveUp, m.moveUp);
+    set(m_actionMoveDown, m.moveDown);
+    set(m_actionShortcut, m.shortcut);
+    set(m_actionRun, m.run);
+}
+
+void MainWindow::endOnSignal() {
+    m_endingOnSignal = true;
+    close();
+    QCoreApplication::exit(0); // also leaves a dialog that may be open
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_fileCommands.close(previewFilePath(), !m_endingOnSignal))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    layoutColumns();
+}
+
+void MainWindow::layoutColumns() {
+    // Seven equal columns; the 0.1 leaves room for the vertical scroll bar.
+    const int width = m_itemList->width();
+    if (width <= 0)
+        return;
+    const int column = int(width / 7.1);
+    for (int c = 0; c < ItemColumnCount; ++c)
+        m_itemList->header()->resizeSection(c, column);
+}
+
+} // namespace ulvanta

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "components/KeyValueFile.h"
+
+#include <QObject>
+
+class QLabel;
+class QPlainTextEdit;
+class QVBoxLayout;
+class QWebEngineView;
+
+namespace ulvanta {
+
+class Document;
+class Prompter;
+
+// The page as output: the HTML tab, the preview (its browser made on the first
+// visit of the Preview tab), Build, Run and the desktop shortcut.
+class OutputActions : public QObject {
+    Q_OBJECT
+public:
+    // programFolder is the window's, read when a command runs. The preview's
+    // browser goes into previewLayout, above previewStatus.
+    OutputActions(Document& doc, Prompter& prompter, const QString& programFolder,
+                  QPlainTextEdit* htmlView, QVBoxLayout* previewLayout, QLabel* previewStatus,
+                  QObject* parent);
+
+public slots:
+    void build();
+    void run();
+    void createShortcut();
+    // Fills the HTML tab or the preview when shown; blanks the preview when left.
+    void tabChanged(int tab, int previousTab);
+
+private:
+    QWebEngineView* browser();
+    void showPreview();
+
+    Document& m_doc;
+    Prompter& m_prompter;
+    const QString& m_programFolder;
+    QPlainTextEdit* m_htmlView;
+    QVBoxLayout* m_previewLayout;
+    QLabel* m_previewStatus;
+    QWebEngineView* m_browser = nullptr;
+    KeyValueFile m_iconList; // the generator's list of the icons it extracted
+};
+
+} // namespace ulvanta

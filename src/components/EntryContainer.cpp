@@ -1,0 +1,206 @@
+#include "components/EntryContainer.h"
+
+#include "components/Error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QtEndian>
+
+namespace ulvanta {
+
+namespace {
+
+const QByteArray kMagic = QByteArrayLiteral("VODK");
+constexpr qint64 kHeaderSize = 8;
+constexpr qint64 kRecordSize = 16;
+
+Error openFailure(const QString& path) {
+    const QFileInfo fi(path);
+    if (path.isEmpty())
+        return Error(Error::BadFileName);
+    if (fi.isDir())
+        return Error(Error::PathFileAccess);
+    if (!fi.exists())
+        return QFileInfo(fi.absolutePath()).isDir() ? Error(Error::FileNotFound)
+                                                    : Error(Error::PathNotFound);
+    return Error(Error::PermissionDenied);
+}
+
+Error badFormat(const QString& what) {
+    return Error(QStringLiteral("Invalid file format (%1)").arg(what), Error::InvalidFileFormat);
+}
+
+} // namespace
+
+QByteArray EntryContainer::readBytes(const QString& path) {
+    QFile f(path);
+    if (path.isEmpty() || QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly))
+        throw openFailure(path);
+    QByteArray data = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        throw Error(Error::PathFileAccess);
+    return data;
+}
+
+QString EntryContainer::readText(const QString& path) {
+    return QString::fromUtf8(readBytes(path));
+}
+
+void EntryContainer::load(const QString& path) {
+    m_entries.clear();
+    m_count = 0;
+    m_loadedPath.clear();
+    // Positions are 32-bit: anything larger is not a container, and is not read.
+    if (QFileInfo(path).size() > qint64(std::numeric_limits<quint32>::max()))
+        throw badFormat(QStringLiteral("the file is too large"));
+    m_data = readBytes(path);
+
+    const qint64 size = m_data.size();
+    const auto* bytes = reinterpret_cast<const uchar*>(m_data.constData());
+    if (size < kHeaderSize)
+        throw badFormat(QStringLiteral("the file is too short"));
+    if (m_data.left(4) != kMagic)
+        throw badFormat(QStringLiteral("the header is not %1").arg(QString::fromLatin1(kMagic)));
+    const quint32 n = qFromLittleEndian<quint32>(bytes + 4);
+    // Checked against the size before anything is allocated for the entries.
+    if (qint64(n) > (size - kHeaderSize) / kRecordSize)
+        throw badFormat(QStringLiteral("the file holds fewer entries than it says"));
+    m_entries.resize(n);
+    // Contents follow the directory back to back in entry order. Requiring each to
+    // start at or after the end of the one before means no byte is read twice, so
+    // an open never needs more than a few times the file's size, however the
+    // directory is made.
+    qint64 end = kHeaderSize + kRecordSize * qint64(n);
+    for (quint32 i = 0; i < n; ++i) {
+        const uchar* rec = bytes + kHeaderSize + kRecordSize * i;
+        Entry& e = m_entries[i];
+        // The name stays in the loaded bytes: no allocation per entry.
+        e.name = QByteArray::fromRawData(reinterpret_cast<const char*>(rec), 8);
+        e.position = qFromLittleEndian<quint32>(rec + 8);
+        e.length = qFromLittleEndian<quint32>(rec + 12);
+        if (qint64(e.position) + qint64(e.length) > size)
+            throw badFormat(QStringLiteral("entry %1 lies outside the file").arg(i + 1));
+        if (qint64(e.position) < end)
+            throw badFormat(
+                QStringLiteral("entry %1 overlaps another or is out of order").arg(i + 1));
+        end = qint64(e.position) + qint64(e.length);
+    }
+    m_count = n;
+    m_loadedPath = path;
+}
+
+const EntryContainer::Entry& EntryContainer::at(quint32 entry) const {
+    if (entry < 1 || entry > m_entries.size())
+        throw Error(QStringLiteral("Subscript out of range"), 9);
+    return m_entries[entry - 1];
+}
+
+QString EntryContainer::entryName(quint32 entry) const {
+    QString name = storedName(entry);
+    name.remove(QChar(0));
+    return name;
+}
+
+QString EntryContainer::readEntry(const QString& path, quint32 position, quint32 length) const {
+    if (path == m_loadedPath) {
+        if (qint64(position) + qint64(length) > m_data.size())
+            throw badFormat(QStringLiteral("an entry lies outside the file"));
+        return QString::fromUtf8(m_data.constData() + position, qsizetype(length));
+    }
+    const QByteArray data = readBytes(path);
+    if (qint64(position) + qint64(length) > data.size())
+        throw badFormat(QStringLiteral("an entry lies outside the file"));
+    return QString::fromUtf8(data.constData() + position, qsizetype(length));
+}
+
+void EntryContainer::setEntryCount(quint32 count) {
+    m_count = count;
+    if (m_entries.size() < m_count)
+        m_entries.resize(m_count);
+}
+
+EntryContainer::Entry& EntryContainer::grow(quint32 entry) {
+    if (entry < 1)
+        throw Error(QStringLiteral("Subscript out of range"), 9);
+    if (m_entries.size() < entry)
+        m_entries.resize(entry);
+    return m_entries[entry - 1];
+}
+
+void EntryContainer::setEntryName(quint32 entry, const QString& name) {
+    Entry& e = grow(entry);
+    // Names are 8 ASCII characters at most; most are shorter.
+    e.name.resize(std::min<qsizetype>(name.size(), 8));
+    for (qsizetype c = 0; c < e.name.size(); ++c)
+        e.name[c] = char(name[c].toLatin1());
+}
+
+void EntryContainer::setEntryContent(quint32 entry, const QString& content) {
+    grow(entry).content = content;
+}
+
+void EntryContainer::save(const QString& path) const {
+    const QFileInfo fi(path);
+    if (path.isEmpty())
+        throw Error(Error::BadFileName);
+    if (fi.isDir())
+        throw Error(Error::PathFileAccess);
+    if (!QFileInfo(fi.absolutePath()).isDir())
+        throw Error(Error::PathNotFound);
+
+    // The contents are encoded once, back to back, and the directory is made from
+    // their offsets: no per-entry buffers on the way.
+    QByteArray body;
+    std::vector<quint32> ends;
+    ends.reserve(m_count);
+    for (quint32 i = 0; i < m_count; ++i) {
+        body += m_entries[i].content.toUtf8();
+        ends.push_back(quint32(body.size()));
+    }
+    const qint64 start = kHeaderSize + kRecordSize * qint64(m_count);
+    if (start + body.size() > qint64(std::numeric_limits<quint32>::max()))
+        throw Error(Error::Overflow);
+
+    QByteArray out;
+    out.reserve(start + body.size());
+    out += kMagic;
+    char buf[4];
+    qToLittleEndian<quint32>(m_count, buf);
+    out.append(buf, 4);
+    quint32 pos = quint32(start);
+    for (quint32 i = 0; i < m_count; ++i) {
+        const QByteArray& name = m_entries[i].name;
+        out += name;
+        out.append(8 - name.size(), '\0');
+        const quint32 end = quint32(start) + ends[i];
+        qToLittleEndian<quint32>(pos, buf);
+        out.append(buf, 4);
+        qToLittleEndian<quint32>(end - pos, buf);
+        out.append(buf, 4);
+        pos = end;
+    }
+    out += body;
+
+    QSaveFile f(path);
+    // Unbuffered: a write that the disk refuses fails here, not in a flush whose
+    // error the commit would not see.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw Error(Error::PermissionDenied);
+    for (qint64 done = 0; done < out.size();) {
+        // A short write is retried: the next attempt reports why it stopped.
+        const qint64 n = f.write(out.constData() + done, out.size() - done);
+        if (n <= 0) {
+            const bool full = f.error() == QFileDevice::ResourceError;
+            f.cancelWriting();
+            throw Error(full ? Error::DiskFull : Error::PathFileAccess);
+        }
+        done += n;
+    }
+    if (!f.commit())
+        throw Error(f.error() == QFileDevice::ResourceError ? Error::DiskFull
+                                                            : Error::PathFileAccess);
+}
+
+} // namespace ulvanta

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+namespace ulvanta {
+
+// The document store: numbered, named entries in a "VODK" container (the byte
+// layout is in docs/file-format.md). Entries are numbered from 1; entry 0 stands
+// for the container itself.
+class EntryContainer {
+public:
+    // Reads and checks the whole container; afterwards the entry accessors describe it.
+    // Throws Error for a file that cannot be read or is not a valid container.
+    void load(const QString& path);
+
+    // The number of entries the container declares.
+    quint32 count() const { return m_count; }
+    // Entry i (1..count): where its content lies, its length and its name as
+    // stored (8 characters, NUL-padded). Throws Error 9 for a number out of range.
+    quint32 entryPosition(quint32 entry) const { return at(entry).position; }
+    quint32 entryLength(quint32 entry) const { return at(entry).length; }
+    QString storedName(quint32 entry) const { return QString::fromLatin1(at(entry).name); }
+    // The number of entries held.
+    quint32 entryCount() const { return quint32(m_entries.size()); }
+    QString entryName(quint32 entry) const; // NULs removed
+    // The content of an entry of the loaded container as text.
+    QString readEntry(const QString& path, quint32 position, quint32 length) const;
+
+    // Entry i's name (at most 8 ASCII characters are kept) and content; the
+    // container grows to hold entry i.
+    void setEntryName(quint32 entry, const QString& name);
+    void setEntryContent(quint32 entry, const QString& content);
+    // The number of entries written.
+    void setEntryCount(quint32 count);
+    // Writes entries 1..count atomically (a new file renamed over the old one).
+    void save(const QString& path) const;
+
+    // The whole content of any file as text (UTF-8). Throws Error.
+    static QString readText(const QString& path);
+    // The whole content of any file. Throws Error.
+    static QByteArray readBytes(const QString& path);
+
+private:
+    struct Entry {
+        QByteArray name; // as stored, up to 8 bytes
+        quint32 position = 0;
+        quint32 length = 0;
+        QString content; // for writing
+    };
+    const Entry& at(quint32 entry) const;
+    Entry& grow(quint32 entry);
+    std::vector<Entry> m_entries;
+    quint32 m_count = 0;
+    QString m_loadedPath;
+    QByteArray m_data; // the loaded container's bytes
+};
+
+} // namespace ulvanta

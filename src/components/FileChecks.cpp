@@ -1,0 +1,33 @@
+#include "components/FileChecks.h"
+
+#include <QFileInfo>
+
+namespace ulvanta::FileChecks {
+
+bool fileExists(const QString& path) {
+    if (path.isEmpty())
+        return false;
+    const QFileInfo fi(path);
+    return fi.exists() && !fi.isDir();
+}
+
+bool folderExists(const QString& path) {
+    if (path.isEmpty())
+        return false;
+    return QFileInfo(path).isDir();
+}
+
+int pathKind(const QString& path) {
+    if (path.isEmpty())
+        return PathNothing;
+    const QFileInfo fi(path);
+    if (fi.isDir())
+        return PathFolder;
+    if (fi.isFile())
+        return PathFile;
+    if (fi.exists())
+        return PathOther;
+    return PathNothing;
+}
+
+} // namespace ulvanta::FileChecks

@@ -1,0 +1,76 @@
+#include "dialogs/HelpWindow.h"
+
+#include <QHBoxLayout>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace ulvanta {
+
+namespace {
+const QString kHelpTitle = QStringLiteral("Ulvanta Editor Help");
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(kHelpTitle);
+    setModal(false);
+    // A help window of its own, with minimise and maximise, beside the editor.
+    setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+
+    const auto button = [this](const QString& text, QStyle::StandardPixmap icon, const char* name) {
+        auto* b = new QToolButton;
+        b->setObjectName(QLatin1String(name));
+        b->setText(text);
+        b->setIcon(style()->standardIcon(icon));
+        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        return b;
+    };
+    m_contentsButton =
+        button(QStringLiteral("&Contents"), QStyle::SP_DirHomeIcon, "contentsButton");
+    m_backButton = button(QStringLiteral("&Back"), QStyle::SP_ArrowBack, "backButton");
+    m_forwardButton = button(QStringLiteral("&Forward"), QStyle::SP_ArrowForward, "forwardButton");
+    m_backButton->setEnabled(false);
+    m_forwardButton->setEnabled(false);
+
+    m_helpText = new QTextBrowser;
+    m_helpText->setObjectName(QStringLiteral("helpText"));
+    // Links to the web or to mail leave the help window for the desktop's programs.
+    m_helpText->setOpenExternalLinks(true);
+
+    connect(m_contentsButton, &QToolButton::clicked, this, &HelpWindow::showContents);
+    connect(m_backButton, &QToolButton::clicked, m_helpText, &QTextBrowser::backward);
+    connect(m_forwardButton, &QToolButton::clicked, m_helpText, &QTextBrowser::forward);
+    connect(m_helpText, &QTextBrowser::backwardAvailable, m_backButton, &QWidget::setEnabled);
+    connect(m_helpText, &QTextBrowser::forwardAvailable, m_forwardButton, &QWidget::setEnabled);
+    connect(m_helpText, &QTextBrowser::sourceChanged, this, [this] {
+        const QString page = m_helpText->documentTitle();
+        setWindowTitle(page.isEmpty() ? kHelpTitle : page + QStringLiteral(" - ") + kHelpTitle);
+    });
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(m_contentsButton);
+    bar->addWidget(m_backButton);
+    bar->addWidget(m_forwardButton);
+    bar->addStretch(1);
+
+    auto* top = new QVBoxLayout(this);
+    top->addLayout(bar);
+    top->addWidget(m_helpText, 1);
+    resize(720, 560);
+}
+
+void HelpWindow::showPage(const QString& path) {
+    if (m_contents.isEmpty())
+        m_contents = path;
+    m_helpText->setSource(QUrl::fromLocalFile(path));
+}
+
+void HelpWindow::showContents() {
+    if (!m_contents.isEmpty())
+        m_helpText->setSource(QUrl::fromLocalFile(m_contents));
+}
+
+} // namespace ulvanta

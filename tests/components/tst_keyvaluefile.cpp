@@ -1,0 +1,119 @@
+#include "components/Error.h"
+#include "components/KeyValueFile.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace ulvanta;
+
+class TestKeyValueFile : public QObject {
+    Q_OBJECT
+private slots:
+    void keysSurviveSaveAndLoad();
+    void parseKeys_data();
+    void parseKeys();
+    void listEntries();
+    void findAfterRewriteSeesNewValue();
+    void loadMissingFileFails();
+};
+
+void TestKeyValueFile::keysSurviveSaveAndLoad() {
+    QTemporaryDir dir;
+    KeyValueFile k;
+    k.setValue("Icons", "2");
+    k.setValue("Icon1", QString::fromUtf8("/tmp/a b/Icon1.ico"));
+    k.setValue("EXE1", QString::fromUtf8("/opt/日本/app=1"));
+    k.setValue("Empty", "");
+    const QString path = dir.filePath("Icons.txt");
+    k.save(path);
+
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    QVERIFY(bytes.startsWith("Icons=2\r\nIcon1="));
+    QVERIFY(bytes.endsWith("Empty=\r\n"));
+
+    KeyValueFile back;
+    back.load(path);
+    QCOMPARE(back.value("Icons"), QString("2"));
+    QCOMPARE(back.value("EXE1"), QString::fromUtf8("/opt/日本/app=1"));
+    QCOMPARE(back.value("Empty"), QString());
+    QCOMPARE(back.value("Nope"), QString("[NOT FOUND]"));
+}
+
+void TestKeyValueFile::parseKeys_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("crlf") << "Height=412\r\nWidth=492\r\n"
+                          << "Width"
+                          << "492";
+    QTest::newRow("lf") << "Height=412\nIcon=/x.ico"
+                        << "Icon"
+                        << "/x.ico";
+    QTest::newRow("value with equals") << "Icon=a=b\r\n"
+                                       << "Icon"
+                                       << "a=b";
+    QTest::newRow("line without equals ignored") << "junk\r\nIcon=1\r\n"
+                                                 << "junk"
+                                                 << "[NOT FOUND]";
+    QTest::newRow("replaces earlier keys") << "Other=1"
+                                           << "Icon"
+                                           << "[NOT FOUND]";
+}
+
+void TestKeyValueFile::parseKeys() {
+    QFETCH(QString, text);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    KeyValueFile k;
+    k.setValue("Icon", "old");
+    k.parse(text);
+    QCOMPARE(k.value(key), value);
+}
+
+void TestKeyValueFile::listEntries() {
+    KeyValueFile k;
+    k.setValue("Icons", "0");
+    QCOMPARE(k.findListEntry("Icons", "EXE", "x", true), 0);
+    const QStringList sources = {"/bin/App", "/bin/other", "/BIN/APP"};
+    for (const QString& s : sources) {
+        k.addListEntry("Icons");
+        k.setListEntry("Icons", "EXE", s);
+    }
+    QCOMPARE(k.value("Icons"), QString("3"));
+    QCOMPARE(k.value("EXE2"), QString("/bin/other"));
+    QCOMPARE(k.findListEntry("Icons", "EXE", "/bin/app", true), 1);
+    QCOMPARE(k.findListEntry("Icons", "EXE", "/BIN/APP", false), 3);
+    QCOMPARE(k.findListEntry("Icons", "EXE", "/bin/app", false), 0);
+    QCOMPARE(k.findListEntry("Icons", "EXE", "/bin/OTHER", true), 2);
+}
+
+void TestKeyValueFile::findAfterRewriteSeesNewValue() {
+    KeyValueFile k;
+    k.addListEntry("L");
+    k.setListEntry("L", "P", "one");
+    QCOMPARE(k.findListEntry("L", "P", "one", true), 1);
+    k.setValue("P1", "two");
+    QCOMPARE(k.findListEntry("L", "P", "one", true), 0);
+    QCOMPARE(k.findListEntry("L", "P", "TWO", true), 1);
+    k.setValue("P2", "three"); // above the count until the list grows past it
+    QCOMPARE(k.findListEntry("L", "P", "three", true), 0);
+    k.addListEntry("L");
+    k.addListEntry("L");
+    k.setListEntry("L", "P", "four");
+    QCOMPARE(k.findListEntry("L", "P", "three", true), 2);
+}
+
+void TestKeyValueFile::loadMissingFileFails() {
+    KeyValueFile k;
+    try {
+        k.load("/nonexistent/dir/Icons.txt");
+        QFAIL("no error");
+    } catch (const Error& e) {
+        QCOMPARE(e.number(), 53);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestKeyValueFile)
+#include "tst_keyvaluefile.moc"
