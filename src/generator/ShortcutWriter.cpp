@@ -191,10 +191,10 @@ bool ShortcutWriter::run() {
         m_prompter.message(shortcutError(e), kErrorTitle, PromptIcon::Critical);
         return false;
     }
-    if (m_prompter.message(QStringLiteral("A shortcut was successfully created on the Desktop\n\n"
-                                          "Add it to the application menu as well?"),
-                           QStringLiteral("Create Shortcut on Desktop"), PromptIcon::Question,
-                           PromptButtons::YesNo, PromptAnswer::No) == PromptAnswer::Yes) {
+    if (m_prompter.offerAction(QStringLiteral("A shortcut was successfully created on the Desktop"),
+                               QStringLiteral("Create Shortcut on Desktop"),
+                               PromptIcon::Information,
+                               QStringLiteral("Add to &Application Menu"))) {
         try {
             Shortcut::addToApplicationMenu(path);
         } catch (const Error& e) {
