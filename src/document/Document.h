@@ -83,6 +83,9 @@ public:
     // Writes the document (7 entries per row, then the 36 properties) atomically
     // and makes the file current. Throws Error; nothing changes on failure.
     void save(const QString& path);
+    // Writes the same bytes as save without making the file current or touching
+    // the lock. Throws Error.
+    void writeFile(const QString& path) const;
 
     // "TITLE (PATH) - Ulvanta Editor", or "TITLE - Ulvanta Editor" while untitled:
     // what the window shows as its title.
@@ -105,6 +108,8 @@ signals:
     // Rows were dropped or added: the window selects as place says and shows status
     // (why some of a drop was not added), or clears it when status is empty.
     void rowsPlaced(const ulvanta::EditPlace& place, const QString& status);
+    // Rows or properties changed (also on New and Open, which refill them).
+    void edited();
 
 private:
     void read(const QString& path, bool importing);
