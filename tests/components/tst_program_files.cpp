@@ -41,14 +41,16 @@ private slots:
     void recentFiles_data() {
         QTest::addColumn<QString>("added"); // names in a folder; "gone" never exists
         QTest::addColumn<QString>("listed");
-        const auto add = [](const char* tag, const char* added, const char* listed) {
-            QTest::newRow(tag) << added << listed;
-        };
-        add("most recent first", "a b c", "c b a");
-        add("added again moves first", "a b a", "a b");
-        add("one name per document", "a ./a sub/../a", "a");
-        add("missing files dropped", "a gone b", "b a");
-        add("only the last eight", "a b c d e f g h i j", "j i h g f e d c");
+        QTest::newRow("most recent first") << "a b c"
+                                           << "c b a";
+        QTest::newRow("added again moves first") << "a b a"
+                                                 << "a b";
+        QTest::newRow("one name per document") << "a ./a sub/../a"
+                                               << "a";
+        QTest::newRow("missing files dropped") << "a gone b"
+                                               << "b a";
+        QTest::newRow("only the last eight") << "a b c d e f g h i j"
+                                             << "j i h g f e d c";
     }
 
     void recentFiles() {
