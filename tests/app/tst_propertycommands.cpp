@@ -76,6 +76,12 @@ private slots:
         doc.setModified(false);
     }
 
+    void listIsSortedByName() {
+        for (int i = 1; i < doc.props().count(); ++i)
+            QVERIFY2(doc.props().name(i - 1).compare(doc.props().name(i), Qt::CaseInsensitive) < 0,
+                     qPrintable(doc.props().name(i)));
+    }
+
     void readAndWriteByName() {
         doc.setSetting("Title", "Tom & Jerry <é>");
         QCOMPARE(setting("Title"), QString("Tom & Jerry <é>"));
