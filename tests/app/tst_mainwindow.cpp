@@ -25,6 +25,7 @@ ItemRow section(const QString& name) {
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
+    void startsUntitled();
     void moveEnabling_data();
     void moveEnabling();
     void runFollowsTheBuiltFile();
@@ -32,6 +33,14 @@ private slots:
     void closeCancelledKeepsTheWindow();
     void recentDocumentsListedAboveExit();
 };
+
+void TestMainWindow::startsUntitled() {
+    ScriptedPrompter p;
+    MainWindow w(&p);
+    w.start(QString());
+    QCOMPARE(w.windowTitle(), w.doc().caption());
+    QVERIFY(w.windowTitle().startsWith("New File 1"));
+}
 
 void TestMainWindow::moveEnabling_data() {
     QTest::addColumn<QString>("shape"); // i icon, s section
