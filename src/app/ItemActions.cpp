@@ -1,8 +1,11 @@
 #include "app/ItemActions.h"
 
 #include "app/MainWindow.h"
+#include "components/Prompter.h"
+#include "dialogs/AddApplicationsDialog.h"
 #include "dialogs/IconDialog.h"
 #include "dialogs/SectionDialog.h"
+#include "document/IconEntry.h"
 #include "document/ListCommands.h"
 
 #include <QTabWidget>
@@ -35,6 +38,23 @@ void ItemActions::addIcon() {
 void ItemActions::addSection() {
     showList();
     SectionDialog(m_doc, DialogMode::Add, currentRow(), m_window).exec();
+    m_list->setFocus();
+}
+
+void ItemActions::addApplications() {
+    showList();
+    std::vector<intake::Application> apps;
+    {
+        BusyPointer busy(m_prompter);
+        apps = intake::installedApplications();
+    }
+    AddApplicationsDialog dlg(std::move(apps), m_window);
+    if (dlg.exec() == QDialog::Accepted) {
+        const int position =
+            IconEntry::insertPosition(m_doc.items().count(), currentRow(), dlg.addAtBottom());
+        m_doc.insertRows(QStringLiteral("Add from Applications"), position,
+                         intake::applicationRows(dlg.chosen(), dlg.sectionPerCategory()));
+    }
     m_list->setFocus();
 }
 

@@ -25,6 +25,8 @@ public:
 public slots:
     void addIcon();
     void addSection();
+    // Add from Applications: the chosen applications where Add puts an icon.
+    void addApplications();
     void editCurrent();
     void removeCurrent();
     void duplicateCurrent();

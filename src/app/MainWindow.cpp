@@ -14,11 +14,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
@@ -43,6 +45,14 @@ bool ItemListView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* e
     return QTreeView::edit(index, trigger, event);
 }
 
+void ItemListView::dropEvent(QDropEvent* event) {
+    QTreeView::dropEvent(event);
+    // What comes from another program is only read from: its source must not take
+    // the drop for a move and delete what was dragged.
+    if (event->source() != this && event->dropAction() == Qt::MoveAction)
+        event->setDropAction(Qt::CopyAction);
+}
+
 MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     : QMainWindow(parent),
       m_ownPrompter(prompter ? nullptr : std::make_unique<WidgetPrompter>(this)),
@@ -55,6 +65,7 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     buildMenus();
     buildToolbar();
     buildTabs();
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
 
     connect(&m_doc, &Document::nameChanged, this, [this] { setWindowTitle(m_doc.caption()); });
     connect(&m_doc, &Document::actionUpdateRequested, this, &MainWindow::updateActions);
@@ -62,6 +73,17 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     connect(&m_doc, &Document::replaced, m_tabs, [this] { m_tabs->setCurrentIndex(0); });
     connect(&m_doc.items(), &ItemList::descriptionEdited, this,
             [this] { m_doc.setModified(true); });
+    connect(&m_doc, &Document::rowsPlaced, this,
+            [this](const EditPlace& place, const QString& status) {
+                if (place.current >= 0)
+                    setCurrentRow(place.current);
+                if (place.first >= 0)
+                    m_itemList->selectionModel()->select(
+                        QItemSelection(m_doc.items().index(place.first, 0),
+                                       m_doc.items().index(place.last, ItemColumnCount - 1)),
+                        QItemSelectionModel::Select);
+                statusBar()->showMessage(status);
+            });
 
     m_doc.setNextNewNumber(1);
     m_doc.resetProperties();
@@ -122,6 +144,9 @@ void MainWindow::buildMenus() {
     m_actionAddSection =
         add(edit, "actionAddSection", QStringLiteral("Add se&ction (above selected item)..."),
             QKeySequence(Qt::Key_F7));
+    m_actionAddApplications =
+        add(edit, "actionAddApplications", QStringLiteral("Add from &Applications..."),
+            QKeySequence(Qt::Key_F5));
     m_actionEdit =
         add(edit, "actionEdit", QStringLiteral("&Edit selected item..."), QKeySequence(Qt::Key_F2));
     m_actionDelete = add(edit, "actionDelete", QStringLiteral("&Delete selected item..."),
@@ -223,6 +248,9 @@ void MainWindow::buildTabs() {
     m_itemList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_itemList->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_itemList->setEditTriggers(QAbstractItemView::SelectedClicked);
+    m_itemList->setDragDropMode(QAbstractItemView::DragDrop);
+    m_itemList->setDefaultDropAction(Qt::MoveAction);
+    m_itemList->setDropIndicatorShown(true);
     m_itemList->header()->setStretchLastSection(false);
     m_itemList->setVisible(false); // shown as the last step of start-up
     icons->addWidget(m_itemList);
@@ -292,6 +320,7 @@ void MainWindow::connectCommands() {
     m_itemActions = new ItemActions(m_doc, *m_prompter, m_itemList, m_tabs, m_programFolder, this);
     on(m_actionAdd, m_itemActions, &ItemActions::addIcon);
     on(m_actionAddSection, m_itemActions, &ItemActions::addSection);
+    on(m_actionAddApplications, m_itemActions, &ItemActions::addApplications);
     on(m_actionEdit, m_itemActions, &ItemActions::editCurrent);
     on(m_actionDelete, m_itemActions, &ItemActions::removeCurrent);
     on(m_actionCopy, m_itemActions, &ItemActions::duplicateCurrent);

@@ -30,6 +30,9 @@ public:
     // Public so the guard can be exercised directly.
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
+protected:
+    void dropEvent(QDropEvent* event) override;
+
 signals:
     void sectionEditRequested();
 };
@@ -113,6 +116,7 @@ private:
     QAction* m_actionCopy = nullptr;
     QAction* m_actionAdd = nullptr;
     QAction* m_actionAddSection = nullptr;
+    QAction* m_actionAddApplications = nullptr;
     QAction* m_actionEdit = nullptr;
     QAction* m_actionDelete = nullptr;
     QAction* m_actionMoveUp = nullptr;

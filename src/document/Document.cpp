@@ -4,6 +4,8 @@
 #include "components/Error.h"
 #include "components/HtmlText.h"
 #include "document/PropertyTable.h"
+#include "document/RowMove.h"
+#include "document/intake/DroppedItems.h"
 
 #include <array>
 
@@ -27,6 +29,39 @@ Document::Document(QObject* parent)
         connect(m, &QAbstractItemModel::rowsMoved, this, &Document::edited);
         connect(m, &QAbstractItemModel::modelReset, this, &Document::edited);
     }
+    m_items.setDropHandler(
+        [this](const QMimeData& data, int position) { return drop(data, position); });
+}
+
+bool Document::drop(const QMimeData& data, int position) {
+    if (const auto dragged = m_items.draggedRows(data)) {
+        const auto move = rowMove(m_items, *dragged, position);
+        if (!move)
+            return false;
+        const EditStepPtr step = rotateStep(QStringLiteral("Move"), move->first, move->middle,
+                                            move->last, move->movingUp);
+        m_edits.push(step);
+        emit rowsPlaced(step->after, QString());
+        requestActionUpdate();
+        return true;
+    }
+    intake::DropResult result = intake::rowsFromDrop(data);
+    if (result.rows.empty()) {
+        emit rowsPlaced({}, result.reason);
+        return false;
+    }
+    insertRows(QStringLiteral("Drop"), position, std::move(result.rows), result.reason);
+    return true;
+}
+
+void Document::insertRows(const QString& stepName, int position, std::vector<ItemRow> rows,
+                          const QString& status) {
+    if (rows.empty())
+        return;
+    const EditStepPtr step = insertRowsStep(m_items, stepName, position, std::move(rows));
+    m_edits.push(step);
+    emit rowsPlaced(step->after, status);
+    requestActionUpdate();
 }
 
 QString Document::defaultSetting(int number) const {

@@ -7,6 +7,8 @@
 
 #include <QObject>
 
+class QMimeData;
+
 namespace ulvanta {
 
 // The open document and the state the editor keeps about it: the item list, the
@@ -44,6 +46,15 @@ public:
     QUndoStack& undoStack() { return m_edits.stack(); }
     // New and Open start without history.
     void clearHistory() { m_edits.clear(); }
+
+    // --- rows from elsewhere ---
+    // What is dropped before row `position` (the row count for the end): rows dragged
+    // within the list move there; files, folders and web addresses become icon rows.
+    // One undo step; false when the list stays as it was. Ends with rowsPlaced.
+    bool drop(const QMimeData& data, int position);
+    // Inserts rows at position as one undo step named stepName, then rowsPlaced.
+    void insertRows(const QString& stepName, int position, std::vector<ItemRow> rows,
+                    const QString& status = {});
 
     // --- properties ---
     // The default of property number 1..36; the title's names the next untitled document.
@@ -94,6 +105,9 @@ signals:
     // An undo or redo changed the document; the window shows place's tab and
     // selects as place says.
     void editReplayed(const ulvanta::EditPlace& place);
+    // Rows were dropped or added: the window selects as place says and shows status
+    // (why some of a drop was not added), or clears it when status is empty.
+    void rowsPlaced(const ulvanta::EditPlace& place, const QString& status);
     // Rows or properties changed (also on New and Open, which refill them).
     void edited();
 

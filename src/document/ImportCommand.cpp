@@ -6,6 +6,7 @@
 #include "document/Document.h"
 #include "document/FileCommands.h"
 #include "document/SectionRow.h"
+#include "document/intake/BookmarkFile.h"
 
 namespace ulvanta {
 
@@ -15,8 +16,10 @@ const QString kImportError = QStringLiteral("Import Error");
 } // namespace
 
 std::optional<QString> ImportCommand::browse() {
-    return m_prompter.chooseFile({QStringLiteral("Choose an Ulvanta File to Import"),
-                                  FileCommands::fileFilter(), QString(), false});
+    return m_prompter.chooseFile(
+        {QStringLiteral("Choose an Ulvanta File to Import"),
+         FileCommands::fileFilter() + QStringLiteral("|Bookmarks (*.html;*.htm)|*.html;*.htm"),
+         QString(), false});
 }
 
 QString ImportCommand::sectionRowText(const QString& name) {
@@ -33,10 +36,22 @@ QString ImportCommand::resultMessage(qint64 added, const QLocale& locale) {
 }
 
 ImportCommand::Outcome ImportCommand::import(const QString& path, const QString& sectionName) {
-    const QString name = sectionName.trimmed();
-    if (!name.isEmpty()) {
+    ItemList& items = m_doc.items();
+    const int start = items.count();
+    const Outcome outcome = append(path, sectionName.trimmed());
+    // Whatever was appended, the rows read before an error too, is taken back at once.
+    if (items.count() > start)
+        m_doc.edits().pushDone(
+            insertedRowsStep(items, QStringLiteral("Import"), start, items.count() - start));
+    if (outcome == Outcome::Imported)
+        m_doc.setModified(true);
+    return outcome;
+}
+
+ImportCommand::Outcome ImportCommand::append(const QString& path, const QString& sectionName) {
+    if (!sectionName.isEmpty()) {
         ItemRow row;
-        row[ColDescription] = sectionRowText(name);
+        row[ColDescription] = sectionRowText(sectionName);
         m_doc.items().insertItem(m_doc.items().count(), row);
     }
 
@@ -50,14 +65,16 @@ ImportCommand::Outcome ImportCommand::import(const QString& path, const QString&
     const int before = m_doc.items().count();
     try {
         BusyPointer busy(m_prompter);
-        m_doc.importItems(path);
+        if (intake::isBookmarkFilePath(path))
+            m_doc.items().appendItems(intake::readBookmarkFile(path));
+        else
+            m_doc.importItems(path);
     } catch (const Error& e) {
         m_prompter.message(ErrorMessages::importError(path, e), kImportError, PromptIcon::Critical);
         return Outcome::Failed;
     }
     m_prompter.message(resultMessage(m_doc.items().count() - before),
                        QStringLiteral("Import Result"), PromptIcon::Information);
-    m_doc.setModified(true);
     return Outcome::Imported;
 }
 

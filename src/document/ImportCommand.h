@@ -10,8 +10,9 @@ namespace ulvanta {
 
 class Document;
 
-// Adding the icon rows of another Ulvanta file to the open document, optionally
-// under a new section; its properties are never taken over.
+// Adding the icon rows of another Ulvanta file, or the links a browser exported, to
+// the open document, optionally under a new section; a document's properties are
+// never taken over.
 class ImportCommand {
 public:
     ImportCommand(Document& doc, Prompter& prompter) : m_doc(doc), m_prompter(prompter) {}
@@ -26,7 +27,8 @@ public:
     std::optional<QString> browse();
 
     // Appends the section row (when the trimmed name is not empty), then the icon
-    // rows of the file at path, and reports the result.
+    // rows of the file at path (a document, or a browser's exported bookmarks), and
+    // reports the result. The rows appended are one undo step.
     Outcome import(const QString& path, const QString& sectionName);
 
     // The number of rows added, as the user is told ("1,234 items were successfully
@@ -36,6 +38,8 @@ public:
     static QString sectionRowText(const QString& name);
 
 private:
+    Outcome append(const QString& path, const QString& sectionName);
+
     Document& m_doc;
     Prompter& m_prompter;
 };

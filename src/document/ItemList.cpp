@@ -55,7 +55,9 @@ Qt::ItemFlags ItemList::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
     if (index.isValid() && index.column() == ColDescription)
         f |= Qt::ItemIsEditable;
-    return f;
+    if (index.isValid())
+        f |= Qt::ItemIsDragEnabled;
+    return f | Qt::ItemIsDropEnabled;
 }
 
 bool ItemList::setData(const QModelIndex& index, const QVariant& value, int role) {

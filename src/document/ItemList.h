@@ -2,6 +2,8 @@
 
 #include <QAbstractTableModel>
 #include <array>
+#include <functional>
+#include <optional>
 #include <vector>
 
 class QItemSelectionModel;
@@ -40,6 +42,26 @@ public:
     // refused (the row keeps its old text): no icon becomes a section by typing.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
+    // --- drag and drop ---
+    // Rows dragged within the list, and what other programs drag: files, folders and
+    // web addresses.
+    Qt::DropActions supportedDropActions() const override;
+    Qt::DropActions supportedDragActions() const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    // Hands the data to the drop handler with the row it goes before: the row
+    // dropped on, the gap dropped in, or the end below the last row.
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+    // The list's owner decides what a drop does, so that it becomes one undo step;
+    // true when the list changed. Without a handler nothing can be dropped.
+    using DropHandler = std::function<bool(const QMimeData& data, int position)>;
+    void setDropHandler(DropHandler handler) { m_dropHandler = std::move(handler); }
+    // The rows dragged out of this list; nullopt for data from anywhere else.
+    std::optional<QList<int>> draggedRows(const QMimeData& data) const;
+
     int count() const { return int(m_rows.size()); }
     bool isEmpty() const { return m_rows.empty(); }
     const ItemRow& row(int i) const { return m_rows[size_t(i)]; }
@@ -74,7 +96,10 @@ signals:
     void descriptionEdited(int row);
 
 private:
+    QByteArray dragSource() const;
+
     std::vector<ItemRow> m_rows;
+    DropHandler m_dropHandler;
 };
 
 // Reduces the selection to the current row.

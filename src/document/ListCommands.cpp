@@ -2,6 +2,7 @@
 
 #include "components/Prompter.h"
 #include "document/Document.h"
+#include "document/RowMove.h"
 
 #include <QItemSelectionModel>
 
@@ -60,16 +61,10 @@ void ListCommands::duplicateCurrent() {
 
 int ListCommands::moveSectionDown(int s) {
     const ItemList& items = m_doc.items();
-    const int count = items.count();
-    int n = s + 1;
-    while (n < count && !items.isSection(n))
-        ++n;
-    if (n >= count)
+    const int n = blockEnd(items, s) + 1;
+    if (n >= items.count())
         return -1;
-    int e = n + 1;
-    while (e < count && !items.isSection(e))
-        ++e;
-    --e; // the last row of n's block
+    const int e = blockEnd(items, n);
     // [s, n) and [n, e] trade places in one rotation.
     m_doc.items().rotate(s, n, e);
     return s + (e - n + 1);

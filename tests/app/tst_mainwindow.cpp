@@ -6,7 +6,9 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMimeData>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -30,6 +32,8 @@ private slots:
     void moveEnabling();
     void runFollowsTheBuiltFile();
     void inPlaceEditOfASectionIsRefused();
+    void dropOnTheListLandsThere_data();
+    void dropOnTheListLandsThere();
     void closeCancelledKeepsTheWindow();
     void recentDocumentsListedAboveExit();
 };
@@ -98,6 +102,71 @@ void TestMainWindow::inPlaceEditOfASectionIsRefused() {
     QVERIFY(!w.doc().items().setData(w.doc().items().index(1, 0), "SECTION:x", Qt::EditRole));
     QVERIFY(w.doc().items().setData(w.doc().items().index(1, 0), "renamed", Qt::EditRole));
     QVERIFY(w.doc().isModified());
+}
+
+void TestMainWindow::dropOnTheListLandsThere_data() {
+    QTest::addColumn<QString>("dropped"); // addresses and files (%T: app.desktop)
+    QTest::addColumn<int>("onRow");       // -1: below the last row
+    QTest::addColumn<QString>("after");   // the descriptions, the current one starred
+    QTest::addColumn<QString>("status");
+    const QString mixed = "%T/app.desktop /bin/sh /usr https://www.example.org/";
+    QTest::newRow("mixed list on a row") << mixed << 1 << "x,*App,sh,usr,www.example.org,y,z"
+                                         << "";
+    QTest::newRow("mixed list below the last row")
+        << mixed << -1 << "x,y,z,*App,sh,usr,www.example.org"
+        << "";
+    QTest::newRow("row dragged onto another") << "row 2" << 0 << "*z,x,y"
+                                              << "";
+    QTest::newRow("what cannot be added is named")
+        << "mailto:a@b.c /bin/sh" << 0 << "*sh,x,y,z"
+        << "Not added: mailto:a@b.c is neither a file nor a web address";
+    QTest::newRow("nothing to add") << "%T/gone" << 0 << "x,y,z"
+                                    << "Not added: gone cannot be read";
+}
+
+void TestMainWindow::dropOnTheListLandsThere() {
+    QFETCH(QString, dropped);
+    QFETCH(int, onRow);
+    QFETCH(QString, after);
+    QFETCH(QString, status);
+    QTemporaryDir tmp;
+    QFile app(tmp.filePath("app.desktop"));
+    QVERIFY(app.open(QIODevice::WriteOnly));
+    app.write("[Desktop Entry]\nType=Application\nName=App\nExec=app %f\n");
+    app.close();
+    ScriptedPrompter p;
+    MainWindow w(&p);
+    w.start(QString());
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    ItemList& items = w.doc().items();
+    items.appendItems({icon("x"), icon("y"), icon("z")});
+    auto* view = child<ItemListView>(&w, "itemList");
+    std::unique_ptr<QMimeData> data;
+    if (dropped.startsWith("row ")) {
+        data.reset(items.mimeData({items.index(dropped.mid(4).toInt(), 0)}));
+    } else {
+        QList<QUrl> urls;
+        for (const QString& u : dropped.replace("%T", tmp.path()).split(' '))
+            urls << (u.startsWith('/') ? QUrl::fromLocalFile(u) : QUrl(u));
+        data = std::make_unique<QMimeData>();
+        data->setUrls(urls);
+    }
+    const QPoint at = onRow < 0 ? view->visualRect(items.index(2, 0)).center() + QPoint(0, 60)
+                                : view->visualRect(items.index(onRow, 0)).center();
+    QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QDragMoveEvent move(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    for (QEvent* e : std::initializer_list<QEvent*>{&enter, &move, &drop})
+        QApplication::sendEvent(view->viewport(), e);
+    QStringList rows;
+    for (int i = 0; i < items.count(); ++i)
+        rows << (i == w.currentRow() ? "*" : "") + items.cell(i, ColDescription);
+    QCOMPARE(rows.join(','), after);
+    QCOMPARE(w.statusBar()->currentMessage(), status);
+    // A drop is one step: one undo takes it back.
+    QCOMPARE(w.doc().undoStack().count(), after == "x,y,z" ? 0 : 1);
+    w.doc().undoStack().undo();
+    QCOMPARE(items.count(), 3);
 }
 
 void TestMainWindow::closeCancelledKeepsTheWindow() {

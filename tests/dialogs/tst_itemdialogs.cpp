@@ -3,16 +3,20 @@
 #include "app/MainWindow.h"
 #include "dialogs/IconDialog.h"
 #include "dialogs/SectionDialog.h"
+#include "document/SectionRow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -194,6 +198,67 @@ private slots:
             (QStringList{"SECTION:Old;Columns:100;Icon size:48;Icons above:True;Table border:True",
                          "x"}));
         QCOMPARE(w->doc().items().cell(1, 1), QStringLiteral("cmd"));
+    }
+
+    void addFromApplicationsAddsTheChosen_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("options"); // all selected, by category, not at the bottom
+        QTest::addColumn<QString>("after");   // "[name]" for a section
+        QTest::newRow("Enter takes the first shown") << "e"
+                                                     << ""
+                                                     << "A,B,Browser";
+        QTest::newRow("below the current row") << "PLAY"
+                                               << "not at the bottom"
+                                               << "A,Player,B";
+        QTest::newRow("all shown, a section per category")
+            << ""
+            << "all selected, by category"
+            << "A,B,[Accessories],Editor,[Internet],Browser,[Sound & Video],Player";
+        QTest::newRow("nothing shown adds nothing") << "zzz"
+                                                    << ""
+                                                    << "A,B";
+    }
+    void addFromApplicationsAddsTheChosen() {
+        QFETCH(QString, filter);
+        QFETCH(QString, options);
+        QFETCH(QString, after);
+        QTemporaryDir tmp;
+        QVERIFY(QDir().mkpath(tmp.filePath("share/applications")));
+        for (const QString app : {"Editor;Utility", "Player;AudioVideo", "Browser;Network",
+                                  "Neverseen\nNoDisplay=true;Game"}) {
+            QFile f(tmp.filePath("share/applications/" + app.left(4) + ".desktop"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(("[Desktop Entry]\nType=Application\nExec=x\nName=" +
+                     QString(app).replace(';', "\nCategories=") + ";\n")
+                        .toUtf8());
+        }
+        qputenv("XDG_DATA_DIRS", QFile::encodeName(tmp.filePath("share")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(tmp.filePath("home")));
+        w->doc().items().appendItems({ItemRow{"A", "a"}, ItemRow{"B", "b"}});
+        w->setCurrentRow(0);
+
+        whenModal([&](QDialog* d) {
+            QCOMPARE(d->objectName(), "AddApplicationsDialog");
+            QTest::keyClicks(d->focusWidget(), filter); // the filter has the keyboard
+            auto* list = child<QListWidget>(d, "applicationList");
+            if (options.contains("all selected")) {
+                list->setFocus();
+                QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+            }
+            child<QCheckBox>(d, "categoryCheck")->setChecked(options.contains("by category"));
+            child<QCheckBox>(d, "addAtBottomCheck")->setChecked(!options.contains("not at"));
+            QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+            if (d->isVisible())
+                d->reject();
+        });
+        QTest::keyClick(child<ItemListView>(w.get(), "itemList"), Qt::Key_F5);
+        QStringList names;
+        for (const QString& t : texts(w->doc().items()))
+            names << (t.startsWith("SECTION:") ? '[' + SectionRow::name(t) + ']' : t);
+        QCOMPARE(names.join(','), after);
+        // One undo step takes them all back.
+        w->doc().undoStack().undo();
+        QCOMPARE(texts(w->doc().items()), (QStringList{"A", "B"}));
     }
 };
 

@@ -48,7 +48,16 @@ void writeCutShortFile(const QString& path) {
     pack.save(path);
 }
 
-const int kNoFile = -1, kCutShort = -2;
+// A browser's export: a folder of two links.
+void writeBookmarks(const QString& path) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n<DT><H3>News</H3>\n<DL><p>\n"
+            "<DT><A HREF=\"https://a.org/\">A</A>\n<DT><A HREF=\"https://b.org/\">B</A>\n"
+            "</DL><p>\n</DL>\n");
+}
+
+const int kNoFile = -1, kCutShort = -2, kBookmarks = -3;
 } // namespace
 
 class ImportTest : public QObject {
@@ -75,6 +84,8 @@ private slots:
         row("missing file, after adding the section", kNoFile, "Games", "SECTION:Games" + tail,
             "Could not find the file '%1'. Please check the filename and try again.");
         row("last row cut short, the rows read stay", kCutShort, {}, {}, wrong);
+        row("bookmarks: a section and its links", kBookmarks, {}, {},
+            "3 items were successfully added");
     }
 
     void importAddsTheRowsReadAndReports() {
@@ -85,12 +96,16 @@ private slots:
         const QString path = m_dir.filePath(QString("src %1.pmf").arg(QTest::currentDataTag()));
         if (file == kCutShort)
             writeCutShortFile(path);
+        else if (file == kBookmarks)
+            writeBookmarks(path);
         else if (file != kNoFile)
             writeDocument(path, file);
         const Outcome outcome = file == kNoFile     ? Outcome::MissingFile
                                 : file == kCutShort ? Outcome::Failed
                                                     : Outcome::Imported;
-        const int added = file == kCutShort ? 1 : std::max(file, 0); // the rows read
+        const int added = file == kCutShort    ? 1
+                          : file == kBookmarks ? 3
+                                               : std::max(file, 0); // the rows read
         Document doc;
         doc.resetProperties();
         doc.setSetting(QStringLiteral("Title"), QStringLiteral("Mine"));
@@ -103,19 +118,23 @@ private slots:
         QCOMPARE(doc.items().count(), 1 + withSection + added);
         if (withSection)
             QCOMPARE(doc.items().row(1), ItemRow{sectionRow});
-        if (added > 0)
+        if (added > 0 && file != kBookmarks)
             QCOMPARE(doc.items().row(doc.items().count() - 1), icon(added));
         QCOMPARE(p.messages.size(), 1);
         QCOMPARE(p.messages[0].text, message.arg(path));
         const bool imported = outcome == Outcome::Imported;
         QCOMPARE(p.messages[0].title, imported ? "Import Result" : "Import Error");
-        QCOMPARE(doc.isModified(), imported);
+        QCOMPARE(doc.isModified(), imported || withSection + added > 0);
         QCOMPARE(p.busyDepth, 0);
         // The file's properties never reach the open document.
         QCOMPARE(doc.setting(QStringLiteral("Title")), QStringLiteral("Mine"));
         QCOMPARE(doc.setting(QStringLiteral("Columns")), QStringLiteral("5"));
         QVERIFY(doc.filePath().isEmpty());
         QCOMPARE(named.count(), 0); // the window keeps its title
+        // Every row the import appended goes with one undo.
+        QCOMPARE(doc.undoStack().count(), withSection + added > 0 ? 1 : 0);
+        doc.undoStack().undo();
+        QCOMPARE(doc.items().count(), 1);
     }
 
     void importsTheCurrentDocumentItself() {

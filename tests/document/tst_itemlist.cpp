@@ -1,8 +1,10 @@
+#include "document/Document.h"
 #include "document/ItemList.h"
 #include "document/SectionRow.h"
 
 #include <QFont>
 #include <QItemSelectionModel>
+#include <QMimeData>
 #include <QtTest>
 
 using namespace ulvanta;
@@ -35,6 +37,8 @@ private slots:
     void itemsInSection();
     void inPlaceEditCannotMakeASection();
     void sectionRowsShowBoldWithFullTextTips();
+    void dragWithinTheListMovesRows_data();
+    void dragWithinTheListMovesRows();
 };
 
 void TestItemList::itemsInSection_data() {
@@ -75,6 +79,49 @@ void TestItemList::sectionRowsShowBoldWithFullTextTips() {
     QCOMPARE(list.data(list.index(0, 0), Qt::ToolTipRole).toString(), list.cell(0, 0));
     QCOMPARE(list.data(list.index(1, 1), Qt::ToolTipRole).toString(), QString("cmd"));
     QVERIFY(!list.data(list.index(1, 2), Qt::ToolTipRole).isValid());
+}
+
+void TestItemList::dragWithinTheListMovesRows_data() {
+    QTest::addColumn<QList<int>>("dragged");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("after"); // empty: nothing moves
+    // Rows 0..8: icons, section 2 with 3..5, section 6 with 7 and 8.
+    QTest::newRow("icon into the next section") << QList<int>{0} << 4 << "1,2,3,0,4,5,6,7,8";
+    QTest::newRow("icon onto itself") << QList<int>{3} << 4 << "";
+    QTest::newRow("run of icons, not the row after a gap")
+        << QList<int>{4, 3, 7} << 0 << "3,4,0,1,2,5,6,7,8";
+    QTest::newRow("section with its icons to the end") << QList<int>{2} << 9 << "0,1,6,7,8,2,3,4,5";
+    QTest::newRow("section to the nearer boundary above")
+        << QList<int>{6} << 4 << "0,1,6,7,8,2,3,4,5";
+    QTest::newRow("section to the nearer boundary, its own") << QList<int>{6} << 5 << "";
+    QTest::newRow("section never above the first icons")
+        << QList<int>{6} << 0 << "0,1,6,7,8,2,3,4,5";
+    QTest::newRow("icon and section take the section's icons")
+        << QList<int>{1, 2} << 9 << "0,6,7,8,1,2,3,4,5";
+}
+
+void TestItemList::dragWithinTheListMovesRows() {
+    QFETCH(QList<int>, dragged);
+    QFETCH(int, to);
+    QFETCH(QString, after);
+    Document doc;
+    ItemList& list = doc.items();
+    fill(list, "iisiiisii");
+    const auto names = [&list] {
+        QStringList out;
+        for (int i = 0; i < list.count(); ++i)
+            out << (list.isSection(i) ? SectionRow::name(list.cell(i, 0)) : list.cell(i, 0));
+        return out.join(',');
+    };
+    const QString before = names();
+    QModelIndexList indexes;
+    for (int r : dragged)
+        indexes << list.index(r, 0) << list.index(r, ColRun);
+    std::unique_ptr<QMimeData> data(list.mimeData(indexes));
+    QCOMPARE(list.dropMimeData(data.get(), Qt::MoveAction, to, 0, {}), !after.isEmpty());
+    QCOMPARE(names(), after.isEmpty() ? before : after);
+    doc.undoStack().undo();
+    QCOMPARE(names(), before);
 }
 
 QTEST_GUILESS_MAIN(TestItemList)

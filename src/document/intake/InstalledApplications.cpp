@@ -128,4 +128,14 @@ std::vector<ItemRow> rowsByCategory(const std::vector<Application>& chosen) {
     return rows;
 }
 
+std::vector<ItemRow> applicationRows(const std::vector<Application>& chosen, bool byCategory) {
+    if (byCategory)
+        return rowsByCategory(chosen);
+    std::vector<ItemRow> rows;
+    rows.reserve(chosen.size());
+    for (const Application& app : chosen)
+        rows.push_back(app.row);
+    return rows;
+}
+
 } // namespace ulvanta::intake

@@ -41,5 +41,7 @@ QString categoryTitle(const QString& category);
 // The rows of the chosen applications, one section per menu category (sections in
 // title order, "Other" last), each application under its category's section.
 std::vector<ItemRow> rowsByCategory(const std::vector<Application>& chosen);
+// The rows of the chosen applications in their order, or rowsByCategory.
+std::vector<ItemRow> applicationRows(const std::vector<Application>& chosen, bool byCategory);
 
 } // namespace ulvanta::intake
