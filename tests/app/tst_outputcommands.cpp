@@ -1,4 +1,4 @@
-#include "Files.h"
+#include "TestFiles.h"
 #include "ScriptedPrompter.h"
 #include "components/KeyValueFile.h"
 #include "document/Document.h"
@@ -12,6 +12,8 @@
 #include <QtTest>
 
 using namespace ulvanta;
+using test::readAll;
+using test::writeFile;
 using test::ScriptedPrompter;
 
 // Where the page goes: the preview file, the launcher and the desktop shortcut.

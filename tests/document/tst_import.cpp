@@ -76,9 +76,8 @@ private slots:
         const char* wrong = "An error occurred when attempting to import the file '%1' - Invalid "
                             "file format (the last row is cut short), 321";
         row("no section", 3, "  ", {}, "3 items were successfully added");
-        row("padded name", 1, "  Games  ", "SECTION:Games" + tail, "1 item was successfully added");
-        row("escaped name", 2, "A:B;{x}", "SECTION:A{c}B{s}{l}x{r}" + tail,
-            "2 items were successfully added");
+        row("padded, escaped name", 1, "  A:B;{x}  ", "SECTION:A{c}B{s}{l}x{r}" + tail,
+            "1 item was successfully added");
         row("no items", 0, {}, {}, "No items were found in the file");
         row("grouped count", 1234, {}, {}, "1,234 items were successfully added");
         row("missing file, after adding the section", kNoFile, "Games", "SECTION:Games" + tail,

@@ -1,4 +1,5 @@
 #include "ScriptedPrompter.h"
+#include "TestFiles.h"
 #include "document/Document.h"
 #include "document/FileCommands.h"
 
@@ -9,6 +10,7 @@
 
 using namespace ulvanta;
 using test::ScriptedPrompter;
+using test::writeFile;
 
 Q_DECLARE_METATYPE(ulvanta::PromptAnswer)
 
@@ -76,9 +78,8 @@ private slots:
         while (clock.elapsed() < 1000) { // an edit every 20 ms: the timer is never idle
             edit(*doc);
             QTest::qWait(20);
-            QFile f(info);
-            if (f.open(QIODevice::ReadOnly))
-                versions.insert(f.readAll());
+            if (QFile::exists(info))
+                versions.insert(test::readAll(info));
         }
         QVERIFY(versions.size() >= 2 && versions.size() <= 6);
     }
@@ -160,10 +161,6 @@ private:
         d.items().appendItems({ItemRow{"edited"}});
         d.setSetting("Title", "T");
         d.setModified(true);
-    }
-    static bool writeFile(const QString& path, const QByteArray& bytes) {
-        QFile f(path);
-        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
     }
 
     QTemporaryDir dir;

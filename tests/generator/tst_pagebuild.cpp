@@ -1,4 +1,5 @@
 #include "ScriptedPrompter.h"
+#include "TestFiles.h"
 #include "components/KeyValueFile.h"
 #include "document/Document.h"
 #include "document/SectionRow.h"
@@ -12,7 +13,9 @@
 #include <QtTest>
 
 using namespace ulvanta;
+using test::readAll;
 using test::ScriptedPrompter;
+using test::writeFile;
 
 Q_DECLARE_METATYPE(ulvanta::PromptAnswer)
 
@@ -26,22 +29,9 @@ ItemRow section(const QString& size) {
     return {SectionRow::compose("S", "5", size, true, false), {}, {}, {}, {}, {}, {}};
 }
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 int runBuilder(QProcess& proc, const QStringList& args) {
     proc.start(qEnvironmentVariable("ULVANTA_BIN") + "/ulvanta-build", args);
     return proc.waitForFinished(30000) ? proc.exitCode() : -1;
-}
-
-void makeFile(const QString& path, const QByteArray& bytes, qint64 size = -1) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    if (size > 0)
-        QVERIFY(f.resize(size)); // sparse: large without filling the disk
 }
 
 } // namespace
@@ -62,9 +52,9 @@ private slots:
 
     void iconFolderHoldsWhatExistsAndIsCleanedOnRebuild() {
         const QString tool = path("my tool \u00e9");
-        makeFile(tool, "#!/bin/sh\n");
-        makeFile(path("broken.dat"), QByteArray(64, '\xff'));
-        makeFile(path("huge.bin"), "x", qint64(3) << 30);
+        QVERIFY(writeFile(tool, "#!/bin/sh\n"));
+        QVERIFY(writeFile(path("broken.dat"), QByteArray(64, '\xff')));
+        QVERIFY(writeFile(path("huge.bin"), "x", qint64(3) << 30));
         QDir().mkdir(path("a folder"));
         doc->items().appendItems(
             {icon("A", tool), icon("B", tool.toUpper()), icon("C", path("gone")),
@@ -93,7 +83,7 @@ private slots:
         // A view touches no file; a rebuild deletes the icons the list names, and only those.
         PageGenerator(*doc, keys).generatePage(false, base);
         QVERIFY(QFile::exists(base + "/Icon5.ico"));
-        makeFile(base + "/Icon7.ico", "not ours");
+        QVERIFY(writeFile(base + "/Icon7.ico", "not ours"));
         doc->items().clear();
         doc->items().appendItems({icon("E", path("a folder"))});
         build("out page.htm");
@@ -159,7 +149,7 @@ private slots:
     }
 
     void commandLineBuildsTheSameBytes() {
-        makeFile(path("tool"), "x");
+        QVERIFY(writeFile(path("tool"), "x"));
         doc->items().appendItems({icon("A", path("tool")), icon("B, \u00fc", "/x.gif")});
         doc->setSetting("Show edit command", "True");
         doc->save(path("doc.pmf"));

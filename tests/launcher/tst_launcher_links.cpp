@@ -2,7 +2,7 @@
 // deciding how an icon starts: everything the launcher decides about a click
 // before anything runs.
 
-#include "Files.h"
+#include "TestFiles.h"
 #include "components/Error.h"
 #include "launcher/IconLink.h"
 #include "launcher/IconStart.h"
@@ -15,6 +15,8 @@
 #include <QTest>
 
 using namespace ulvanta;
+using test::readAll;
+using test::writeFile;
 using namespace ulvanta::launcher;
 
 namespace {

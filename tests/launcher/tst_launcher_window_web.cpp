@@ -2,7 +2,7 @@
 // generator, real clicks on their links, and a small recording program as the
 // icons' command. One window shows page after page, as the launcher does.
 
-#include "Files.h"
+#include "TestFiles.h"
 #include "ScriptedPrompter.h"
 #include "components/HtmlText.h"
 #include "components/KeyValueFile.h"
@@ -35,6 +35,8 @@
 #include <unistd.h>
 
 using namespace ulvanta;
+using test::readAll;
+using test::writeFile;
 using namespace ulvanta::launcher;
 
 Q_DECLARE_METATYPE(ulvanta::ItemRow)
