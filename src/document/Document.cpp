@@ -18,7 +18,16 @@ const QString kAppSuffix = QStringLiteral(" - Ulvanta Editor");
 } // namespace
 
 Document::Document(QObject* parent)
-    : QObject(parent), m_items(this), m_props(this), m_edits(*this) {}
+    : QObject(parent), m_items(this), m_props(this), m_edits(*this) {
+    for (QAbstractItemModel* m :
+         {static_cast<QAbstractItemModel*>(&m_items), static_cast<QAbstractItemModel*>(&m_props)}) {
+        connect(m, &QAbstractItemModel::dataChanged, this, &Document::edited);
+        connect(m, &QAbstractItemModel::rowsInserted, this, &Document::edited);
+        connect(m, &QAbstractItemModel::rowsRemoved, this, &Document::edited);
+        connect(m, &QAbstractItemModel::rowsMoved, this, &Document::edited);
+        connect(m, &QAbstractItemModel::modelReset, this, &Document::edited);
+    }
+}
 
 QString Document::defaultSetting(int number) const {
     if (PropertyTable::key(number) == QLatin1String("P_TITLE"))
@@ -68,7 +77,9 @@ void Document::setSetting(const QString& propName, const QString& value) {
         m_props.setSetting(row, htmlPreview(value));
     } else {
         m_props.setSetting(row, value);
+        return;
     }
+    emit edited(); // the list shows only the start of the text, which may not have changed
 }
 
 QString Document::caption() const {
@@ -165,30 +176,7 @@ void Document::save(const QString& path) {
     try {
         if (FileLock::isLockedElsewhere(path))
             throw Error(Error::PermissionDenied);
-        EntryContainer pack;
-        quint32 counter = 0;
-        const int n = m_items.count();
-        static const std::array<QString, ItemColumnCount> rowNames = [] {
-            std::array<QString, ItemColumnCount> a;
-            for (int c = 0; c < ItemColumnCount; ++c)
-                a[size_t(c)] = QString::fromLatin1(kRowEntryNames[c]);
-            return a;
-        }();
-        for (int r = 0; r < n; ++r) {
-            const ItemRow& row = m_items.row(r);
-            for (int c = 0; c < ItemColumnCount; ++c) {
-                ++counter;
-                pack.setEntryName(counter, rowNames[size_t(c)]);
-                pack.setEntryContent(counter, row[size_t(c)]);
-            }
-        }
-        for (int p = 1; p <= m_props.count(); ++p) {
-            ++counter;
-            pack.setEntryName(counter, PropertyTable::key(p));
-            pack.setEntryContent(counter, setting(PropertyTable::displayName(p)));
-        }
-        pack.setEntryCount(counter);
-        pack.save(path);
+        writeFile(path);
     } catch (...) {
         retakeHold();
         throw;
@@ -197,6 +185,33 @@ void Document::save(const QString& path) {
     announceName();
     m_modified = false;
     m_fileLock.take(m_filePath);
+}
+
+void Document::writeFile(const QString& path) const {
+    EntryContainer pack;
+    quint32 counter = 0;
+    const int n = m_items.count();
+    static const std::array<QString, ItemColumnCount> rowNames = [] {
+        std::array<QString, ItemColumnCount> a;
+        for (int c = 0; c < ItemColumnCount; ++c)
+            a[size_t(c)] = QString::fromLatin1(kRowEntryNames[c]);
+        return a;
+    }();
+    for (int r = 0; r < n; ++r) {
+        const ItemRow& row = m_items.row(r);
+        for (int c = 0; c < ItemColumnCount; ++c) {
+            ++counter;
+            pack.setEntryName(counter, rowNames[size_t(c)]);
+            pack.setEntryContent(counter, row[size_t(c)]);
+        }
+    }
+    for (int p = 1; p <= m_props.count(); ++p) {
+        ++counter;
+        pack.setEntryName(counter, PropertyTable::key(p));
+        pack.setEntryContent(counter, setting(PropertyTable::displayName(p)));
+    }
+    pack.setEntryCount(counter);
+    pack.save(path);
 }
 
 } // namespace ulvanta

@@ -47,7 +47,8 @@ template <typename F> void writeWith(const QString& path, F f) {
     if (FileChecks::fileExists(path) && !QFile::remove(path))
         throw unwritable(path);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a full disk fails the write rather than the commit.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw unwritable(path);
     f(file);
     if (!file.commit())
