@@ -6,6 +6,7 @@
 #include "components/ProgramInfo.h"
 #include "widgets/BrowserEngine.h"
 #include "widgets/EndSignals.h"
+#include "widgets/StartupProbe.h"
 
 #include <QApplication>
 
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("ulvanta")); // where the settings live
     QApplication::setDesktopFileName(ulvanta::ProgramFiles::applicationId());
     QApplication::setWindowIcon(ulvanta::ProgramFiles::applicationIcon());
+    ulvanta::installStartupProbe();
     // The whole command line after the program name is one path (or nothing), in
     // the file name encoding: its own bytes, not text.
     QList<QByteArray> arguments;

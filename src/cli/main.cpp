@@ -95,19 +95,23 @@ int main(int argc, char* argv[]) {
 
     KeyValueFile keys;
     if (args.size() == 1) {
-        QString page;
-        try {
-            page = PageGenerator(doc, keys).generatePage(false, QString());
-        } catch (const Error& e) {
-            printErr(QStringLiteral("The page could not be generated - ") + e.describe());
-            return 1;
-        }
-        const QByteArray bytes = page.toLocal8Bit();
-        if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) !=
-                size_t(bytes.size()) ||
-            std::fflush(stdout) != 0) {
+        // The page goes out as it is made, straight to the descriptor: a large one
+        // never sits in memory whole, and a failed write is known at once.
+        QFile out;
+        if (!out.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered)) {
             printErr(QStringLiteral("The page could not be written - ") +
                      Error(Error::DiskFull).describe());
+            return 1;
+        }
+        try {
+            PageGenerator(doc, keys).generatePage(out, false, QString());
+        } catch (const Error& e) {
+            // Nothing is written before the numbers are known to be good, so only a
+            // failed write can end here after the first byte.
+            printErr((e.number() == Error::DiskFull
+                          ? QStringLiteral("The page could not be written - ")
+                          : QStringLiteral("The page could not be generated - ")) +
+                     e.describe());
             return 1;
         }
         return 0;

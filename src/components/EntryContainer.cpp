@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
+#include <algorithm>
+#include <cstring>
 
 namespace ulvanta {
 
@@ -50,6 +52,7 @@ QString EntryContainer::readText(const QString& path) {
 
 void EntryContainer::load(const QString& path) {
     m_entries.clear();
+    m_contents.clear();
     m_count = 0;
     m_loadedPath.clear();
     // Positions are 32-bit: anything larger is not a container, and is not read.
@@ -76,8 +79,8 @@ void EntryContainer::load(const QString& path) {
     for (quint32 i = 0; i < n; ++i) {
         const uchar* rec = bytes + kHeaderSize + kRecordSize * i;
         Entry& e = m_entries[i];
-        // The name stays in the loaded bytes: no allocation per entry.
-        e.name = QByteArray::fromRawData(reinterpret_cast<const char*>(rec), 8);
+        std::memcpy(e.name, rec, 8);
+        e.nameSize = 8;
         e.position = qFromLittleEndian<quint32>(rec + 8);
         e.length = qFromLittleEndian<quint32>(rec + 12);
         if (qint64(e.position) + qint64(e.length) > size)
@@ -132,13 +135,16 @@ EntryContainer::Entry& EntryContainer::grow(quint32 entry) {
 void EntryContainer::setEntryName(quint32 entry, const QString& name) {
     Entry& e = grow(entry);
     // Names are 8 ASCII characters at most; most are shorter.
-    e.name.resize(std::min<qsizetype>(name.size(), 8));
-    for (qsizetype c = 0; c < e.name.size(); ++c)
+    e.nameSize = quint8(std::min<qsizetype>(name.size(), 8));
+    for (qsizetype c = 0; c < e.nameSize; ++c)
         e.name[c] = char(name[c].toLatin1());
 }
 
 void EntryContainer::setEntryContent(quint32 entry, const QString& content) {
-    grow(entry).content = content;
+    grow(entry);
+    if (m_contents.size() < entry)
+        m_contents.resize(entry);
+    m_contents[entry - 1] = content;
 }
 
 void EntryContainer::save(const QString& path) const {
@@ -156,7 +162,8 @@ void EntryContainer::save(const QString& path) const {
     std::vector<quint32> ends;
     ends.reserve(m_count);
     for (quint32 i = 0; i < m_count; ++i) {
-        body += m_entries[i].content.toUtf8();
+        if (i < m_contents.size())
+            body += m_contents[i].toUtf8();
         ends.push_back(quint32(body.size()));
     }
     const qint64 start = kHeaderSize + kRecordSize * qint64(m_count);
@@ -171,9 +178,9 @@ void EntryContainer::save(const QString& path) const {
     out.append(buf, 4);
     quint32 pos = quint32(start);
     for (quint32 i = 0; i < m_count; ++i) {
-        const QByteArray& name = m_entries[i].name;
-        out += name;
-        out.append(8 - name.size(), '\0');
+        const Entry& e = m_entries[i];
+        out.append(e.name, e.nameSize);
+        out.append(8 - e.nameSize, '\0');
         const quint32 end = quint32(start) + ends[i];
         qToLittleEndian<quint32>(pos, buf);
         out.append(buf, 4);

@@ -21,7 +21,10 @@ public:
     // stored (8 characters, NUL-padded). Throws Error 9 for a number out of range.
     quint32 entryPosition(quint32 entry) const { return at(entry).position; }
     quint32 entryLength(quint32 entry) const { return at(entry).length; }
-    QString storedName(quint32 entry) const { return QString::fromLatin1(at(entry).name); }
+    QString storedName(quint32 entry) const {
+        const Entry& e = at(entry);
+        return QString::fromLatin1(e.name, e.nameSize);
+    }
     // The number of entries held.
     quint32 entryCount() const { return quint32(m_entries.size()); }
     QString entryName(quint32 entry) const; // NULs removed
@@ -43,15 +46,17 @@ public:
     static QByteArray readBytes(const QString& path);
 
 private:
+    // Small and flat: a large file has hundreds of thousands of entries.
     struct Entry {
-        QByteArray name; // as stored, up to 8 bytes
+        char name[8] = {}; // as stored: nameSize bytes, up to 8
         quint32 position = 0;
         quint32 length = 0;
-        QString content; // for writing
+        quint8 nameSize = 0;
     };
     const Entry& at(quint32 entry) const;
     Entry& grow(quint32 entry);
     std::vector<Entry> m_entries;
+    std::vector<QString> m_contents; // for writing, by entry
     quint32 m_count = 0;
     QString m_loadedPath;
     QByteArray m_data; // the loaded container's bytes

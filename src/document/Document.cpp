@@ -182,6 +182,10 @@ void Document::read(const QString& path, bool importing) {
                 for (int c = 0; c < ItemColumnCount; ++c)
                     r[size_t(c)] = content(i + quint32(c));
                 rows.push_back(std::move(r));
+                // Handed over in small batches: a large file never has all its
+                // rows in two forms at once.
+                if (rows.size() >= 4096)
+                    flush();
             }
         }
         flush();

@@ -6,10 +6,109 @@
 #include <QFont>
 #include <QItemSelectionModel>
 #include <algorithm>
+#include <cstring>
 
 namespace ulvanta {
 
 ItemList::ItemList(QObject* parent) : QAbstractTableModel(parent) {}
+
+ItemList::PackedRow ItemList::pack(const ItemRow& r) {
+    PackedRow p;
+    qsizetype total = 0;
+    for (const QString& s : r)
+        total += s.size();
+    // A row with one text (a section row, mostly) shares it as it is.
+    const auto filled =
+        std::count_if(r.begin(), r.end(), [](const QString& s) { return !s.isEmpty(); });
+    if (filled == 1) {
+        p.text = *std::find_if(r.begin(), r.end(), [](const QString& s) { return !s.isEmpty(); });
+    } else if (total > 0) {
+        p.text.reserve(total);
+        for (const QString& s : r)
+            p.text += s;
+    }
+    quint32 at = 0;
+    for (size_t c = 0; c < r.size(); ++c) {
+        p.size[c] = quint32(r[c].size());
+        p.start[c] = r[c].isEmpty() ? 0 : at;
+        at += p.size[c];
+    }
+    return p;
+}
+
+QStringView ItemList::cellView(int i, int column) const {
+    return m_rows[size_t(i)].view(size_t(column));
+}
+
+QString ItemList::cell(int i, int column) const {
+    const PackedRow& p = m_rows[size_t(i)];
+    // The whole row's text is handed out shared, without a copy.
+    if (p.size[size_t(column)] == quint32(p.text.size()))
+        return p.text;
+    return p.view(size_t(column)).toString();
+}
+
+ItemRow ItemList::row(int i) const {
+    ItemRow r;
+    for (int c = 0; c < ItemColumnCount; ++c)
+        r[size_t(c)] = cell(i, c);
+    return r;
+}
+
+void ItemList::updateEach(const std::function<void(ItemRow&)>& f) {
+    QString joined; // a changed row's new text, before it replaces the old
+    for (PackedRow& p : m_rows) {
+        // The row's texts in place, without copies: most rows of a bulk edit keep
+        // most of their cells.
+        ItemRow r;
+        for (size_t c = 0; c < r.size(); ++c)
+            r[c] = QString::fromRawData(p.view(c).data(), p.size[c]);
+        f(r);
+        // Cells that still show text of the row (moved, copied or swapped) are
+        // only pointed at anew; new text means the row's text is made again.
+        const QChar* base = p.text.constData();
+        const QChar* end = base + p.text.size();
+        std::array<quint32, ItemColumnCount> start = p.start, size = p.size;
+        bool same = true, inPlace = true;
+        for (size_t c = 0; c < r.size(); ++c) {
+            const QChar* at = r[c].constData();
+            if ((at == p.view(c).data() && r[c].size() == p.size[c]) || r[c] == p.view(c))
+                continue;
+            same = false;
+            if (r[c].isEmpty()) {
+                start[c] = size[c] = 0;
+            } else if (at >= base && at + r[c].size() <= end) {
+                start[c] = quint32(at - base);
+                size[c] = quint32(r[c].size());
+            } else {
+                inPlace = false;
+            }
+        }
+        if (same)
+            continue;
+        if (inPlace) {
+            p.start = start;
+            p.size = size;
+            continue;
+        }
+        joined.resize(0);
+        for (size_t c = 0; c < r.size(); ++c) {
+            p.start[c] = r[c].isEmpty() ? 0 : quint32(joined.size());
+            p.size[c] = quint32(r[c].size());
+            joined += r[c];
+        }
+        // Written over the old text where it fits: a replacement of the same
+        // length allocates nothing.
+        if (joined.isEmpty()) {
+            p.text = QString();
+            continue;
+        }
+        p.text.resize(joined.size());
+        std::memcpy(p.text.data(), joined.constData(), size_t(joined.size()) * sizeof(QChar));
+    }
+    if (!m_rows.empty())
+        emit dataChanged(index(0, 0), index(count() - 1, ItemColumnCount - 1));
+}
 
 QString ItemList::header(int column) {
     static const char* const names[ItemColumnCount] = {
@@ -33,7 +132,7 @@ QVariant ItemList::data(const QModelIndex& index, int role) const {
         return cell(index.row(), index.column());
     // Long paths and section texts are cut off in narrow columns.
     if (role == Qt::ToolTipRole) {
-        const QString& text = cell(index.row(), index.column());
+        const QString text = cell(index.row(), index.column());
         return text.isEmpty() ? QVariant() : QVariant(text);
     }
     // Section rows stand out, so the list reads like the page's headings.
@@ -66,7 +165,7 @@ bool ItemList::setData(const QModelIndex& index, const QVariant& value, int role
     const QString text = value.toString();
     if (SectionRow::isSection(text))
         return false;
-    if (text == cell(index.row(), ColDescription))
+    if (text == cellView(index.row(), ColDescription))
         return true;
     setCell(index.row(), ColDescription, text);
     emit descriptionEdited(index.row());
@@ -74,24 +173,26 @@ bool ItemList::setData(const QModelIndex& index, const QVariant& value, int role
 }
 
 bool ItemList::isSection(int i) const {
-    return SectionRow::isSection(cell(i, ColDescription));
+    return SectionRow::isSection(cellView(i, ColDescription));
 }
 
 void ItemList::setCell(int i, int column, const QString& text) {
-    m_rows[size_t(i)][size_t(column)] = text;
+    ItemRow r = row(i);
+    r[size_t(column)] = text;
+    m_rows[size_t(i)] = pack(r);
     const QModelIndex idx = index(i, column);
     emit dataChanged(idx, idx);
 }
 
 void ItemList::setRow(int i, const ItemRow& r) {
-    m_rows[size_t(i)] = r;
+    m_rows[size_t(i)] = pack(r);
     emit dataChanged(index(i, 0), index(i, ItemColumnCount - 1));
 }
 
 void ItemList::insertItem(int position, const ItemRow& r) {
     position = std::clamp(position, 0, count());
     beginInsertRows({}, position, position);
-    m_rows.insert(m_rows.begin() + position, r);
+    m_rows.insert(m_rows.begin() + position, pack(r));
     endInsertRows();
 }
 
@@ -104,8 +205,8 @@ void ItemList::appendItems(std::vector<ItemRow> rows) {
     const size_t needed = m_rows.size() + rows.size();
     if (m_rows.capacity() < needed)
         m_rows.reserve(needed + needed / 2);
-    m_rows.insert(m_rows.end(), std::make_move_iterator(rows.begin()),
-                  std::make_move_iterator(rows.end()));
+    for (const ItemRow& r : rows)
+        m_rows.push_back(pack(r));
     endInsertRows();
 }
 
@@ -153,6 +254,8 @@ int ItemList::iconsInSection(int li) const {
 }
 
 QString ItemList::pageText(int pos, int sItem) const {
+    if (cellView(pos, sItem).isEmpty())
+        return {};
     QString s = cell(pos, sItem);
     if (sItem != ColComments && s.contains(QLatin1Char(',')))
         s.replace(QLatin1Char(','), QLatin1String("&comma;"));

@@ -25,7 +25,9 @@ enum ItemColumn : int {
 using ItemRow = std::array<QString, ItemColumnCount>;
 
 // The item list (m_itemList): icon rows and section rows in page order, seven text
-// columns each, in one contiguous container. Row indices here are 0-based.
+// columns each, in one contiguous container. Row indices here are 0-based. Each
+// row keeps its seven texts in one string, which holds a large list in about a
+// third of the memory seven strings a row take.
 class ItemList : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -64,8 +66,10 @@ public:
 
     int count() const { return int(m_rows.size()); }
     bool isEmpty() const { return m_rows.empty(); }
-    const ItemRow& row(int i) const { return m_rows[size_t(i)]; }
-    const QString& cell(int i, int column) const { return m_rows[size_t(i)][size_t(column)]; }
+    ItemRow row(int i) const;
+    QString cell(int i, int column) const;
+    // The text of a cell without a copy, valid until the row changes.
+    QStringView cellView(int i, int column) const;
     bool isSection(int i) const;
 
     void setCell(int i, int column, const QString& text);
@@ -77,13 +81,9 @@ public:
     // Rows [first, last] become rows [middle, last] followed by [first, middle - 1]:
     // one rotation, whatever the sizes of the two blocks.
     void rotate(int first, int middle, int last);
-    // Applies f(row) to every row and reports the changed range once.
-    template <typename F> void updateAll(F f) {
-        for (ItemRow& r : m_rows)
-            f(r);
-        if (!m_rows.empty())
-            emit dataChanged(index(0, 0), index(count() - 1, ItemColumnCount - 1));
-    }
+    // Applies f(row) to every row and reports the changed range once. The texts f
+    // sees lie in the list itself: f must not keep them after it returns.
+    template <typename F> void updateAll(F f) { updateEach(std::function<void(ItemRow&)>(f)); }
 
     // The number of icon rows in the section that holds row li.
     int iconsInSection(int li) const;
@@ -98,7 +98,20 @@ signals:
 private:
     QByteArray dragSource() const;
 
-    std::vector<ItemRow> m_rows;
+    // A row's cells in one text: cell c is size[c] characters from start[c].
+    // Cells may share text or leave some unused after a bulk edit.
+    struct PackedRow {
+        QString text;
+        std::array<quint32, ItemColumnCount> start{};
+        std::array<quint32, ItemColumnCount> size{};
+        QStringView view(size_t c) const {
+            return QStringView(text.constData() + start[c], size[c]);
+        }
+    };
+    static PackedRow pack(const ItemRow& r);
+    void updateEach(const std::function<void(ItemRow&)>& f);
+
+    std::vector<PackedRow> m_rows;
     DropHandler m_dropHandler;
 };
 

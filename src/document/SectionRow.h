@@ -20,7 +20,7 @@ inline const QString& defaultTail() {
 }
 
 // True when the text begins with exactly "SECTION:".
-inline bool isSection(const QString& description) {
+inline bool isSection(QStringView description) {
     return description.startsWith(marker());
 }
 

@@ -39,18 +39,30 @@ QString basePath(const QString& htmlPath) {
     return htmlPath.left(dot);
 }
 
-void write(const QString& path, const QString& page) {
+namespace {
+
+// Writes the file through f(device), replacing an existing file once the whole
+// content is there. Throws Error.
+template <typename F> void writeWith(const QString& path, F f) {
     if (FileChecks::fileExists(path) && !QFile::remove(path))
         throw unwritable(path);
-    QSaveFile f(path);
+    QSaveFile file(path);
     // Unbuffered, so that a full disk fails the write rather than the commit.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw unwritable(path);
-    const QByteArray bytes = page.toLocal8Bit();
-    if (f.write(bytes) != bytes.size())
-        throw Error(Error::DiskFull);
-    if (!f.commit())
+    f(file);
+    if (!file.commit())
         throw unwritable(path);
+}
+
+} // namespace
+
+void write(const QString& path, const QString& page) {
+    writeWith(path, [&](QIODevice& file) {
+        const QByteArray bytes = page.toUtf8();
+        if (file.write(bytes) != bytes.size())
+            throw Error(Error::DiskFull);
+    });
 }
 
 void build(const Document& doc, KeyValueFile& keys, const QString& htmlPath) {
@@ -61,10 +73,8 @@ void build(const Document& doc, KeyValueFile& keys, const QString& htmlPath) {
     if (fi.isDir() || !QFileInfo(fi.absolutePath()).isDir() ||
         !QFileInfo(fi.absolutePath()).isWritable())
         throw unwritable(htmlPath);
-    if (FileChecks::fileExists(htmlPath) && !QFile::remove(htmlPath))
-        throw unwritable(htmlPath);
-    const QString page = PageGenerator(doc, keys).generatePage(true, base);
-    write(htmlPath, page);
+    writeWith(htmlPath,
+              [&](QIODevice& file) { PageGenerator(doc, keys).generatePage(file, true, base); });
 }
 
 } // namespace BuiltPage

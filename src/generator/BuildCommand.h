@@ -15,8 +15,8 @@ namespace BuiltPage {
 // Throws Error 52 for a path without any ".".
 QString basePath(const QString& htmlPath);
 
-// Writes the page as the file's whole content in the system's encoding (plain
-// ASCII for every page HtmlText::encode made), without byte-order mark. An existing
+// Writes the page as the file's whole content in UTF-8 (plain ASCII for every
+// page HtmlText::encode made), without byte-order mark. An existing
 // file is replaced. Throws Error.
 void write(const QString& path, const QString& page);
 

@@ -1,5 +1,7 @@
 #include "generator/PageGenerator.h"
 
+#include "generator/PageBytes.h"
+
 #include "components/DesktopIcons.h"
 #include "components/EntryContainer.h"
 #include "components/Error.h"
@@ -19,10 +21,6 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-
-#ifdef Q_OS_LINUX
-#include <sys/mman.h>
-#endif
 
 namespace ulvanta {
 
@@ -80,26 +78,6 @@ bool sameFolder(const QString& a, const QString& b) {
     if (!ca.isEmpty() && !cb.isEmpty())
         return ca == cb;
     return QDir::cleanPath(fa.absoluteFilePath()) == QDir::cleanPath(fb.absoluteFilePath());
-}
-
-// The table of a large document is written into one big buffer. On Linux,
-// asking for huge pages behind it spares the tens of thousands of page faults
-// that filling it would otherwise take; elsewhere (or when refused) nothing
-// changes.
-void adviseLargeBuffer(QString& buffer) {
-#ifdef Q_OS_LINUX
-    constexpr std::uintptr_t kHuge = std::uintptr_t(2) << 20;
-    const std::uintptr_t bytes = std::uintptr_t(buffer.capacity()) * sizeof(QChar);
-    if (bytes < 4 * kHuge)
-        return;
-    const auto start = reinterpret_cast<std::uintptr_t>(buffer.data());
-    const std::uintptr_t begin = (start + kHuge - 1) & ~(kHuge - 1);
-    const std::uintptr_t end = (start + bytes) & ~(kHuge - 1);
-    if (end > begin)
-        madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-#else
-    Q_UNUSED(buffer);
-#endif
 }
 
 } // namespace
@@ -163,6 +141,18 @@ QString PageGenerator::credit() {
 }
 
 QString PageGenerator::generatePage(bool forBuild, const QString& basePath) {
+    PageBytes page;
+    generatePage(page, forBuild, basePath);
+    return QString::fromUtf8(page.bytes());
+}
+
+void PageGenerator::generatePage(QIODevice& device, bool forBuild, const QString& basePath) {
+    PageBytes page(&device);
+    generatePage(page, forBuild, basePath);
+    page.flush();
+}
+
+void PageGenerator::generatePage(PageBytes& page, bool forBuild, const QString& basePath) {
     m_keys.clear();
     if (forBuild && FileChecks::fileExists(iconListPath(basePath))) {
         deleteOldIcons(basePath);
@@ -170,14 +160,9 @@ QString PageGenerator::generatePage(bool forBuild, const QString& basePath) {
     }
     m_keys.setValue(kIcons, QStringLiteral("0"));
 
-    QString page = head();
-    page += styleSheet();
-    page += bodyStart();
-    page += commandBar();
+    page << head() << styleSheet() << bodyStart() << commandBar();
     appendSectionTables(page, forBuild, basePath);
-    page += closing();
-    page += settingsComment();
-    return page;
+    page << closing() << settingsComment();
 }
 
 void PageGenerator::deleteOldIcons(const QString& basePath) {
@@ -346,28 +331,26 @@ QString PageGenerator::settingsComment() const {
 // --- the icon tables ------------------------------------------------------------
 
 QString PageGenerator::sectionTables(bool forBuild, const QString& basePath) {
-    QString out;
+    PageBytes out;
     appendSectionTables(out, forBuild, basePath);
-    return out;
+    return QString::fromUtf8(out.bytes());
 }
 
-void PageGenerator::appendLink(QString& out, const ItemList& items, int row,
+void PageGenerator::appendLink(PageBytes& out, const ItemList& items, int row,
                                const QString& run) const {
-    const qsizetype linkStart = out.size();
     if (run != QLatin1String("Hyperlink"))
-        out += QLatin1String("pm:");
-    out += items.pageText(row, ColCommand);
-    out += QLatin1Char(',');
-    out += items.pageText(row, ColParameters);
-    out += QLatin1Char(',');
-    out += items.pageText(row, ColStartIn);
-    out += QLatin1Char(',');
-    out += runWord(run);
-    // Empty trailing fields leave no separators behind.
-    qsizetype end = out.size();
-    while (end > linkStart && out.at(end - 1) == QLatin1Char(','))
-        --end;
-    out.truncate(end);
+        out << QLatin1String("pm:");
+    const QString fields[] = {items.pageText(row, ColCommand), items.pageText(row, ColParameters),
+                              items.pageText(row, ColStartIn), runWord(run)};
+    // Empty trailing fields leave no separators behind (no field holds a comma).
+    int last = 3;
+    while (last >= 0 && fields[last].isEmpty())
+        --last;
+    for (int f = 0; f <= last; ++f) {
+        if (f > 0)
+            out << QLatin1String(",");
+        out << fields[f];
+    }
 }
 
 QString PageGenerator::extractIcon(const QString& raw, const QString& basePath, int iconSize,
@@ -403,17 +386,50 @@ QString PageGenerator::extractIcon(const QString& raw, const QString& basePath, 
     return file;
 }
 
-void PageGenerator::appendSectionTables(QString& out, bool forBuild, const QString& basePath) {
+std::vector<PageGenerator::TableNumbers> PageGenerator::tableNumbers() const {
+    const ItemList& items = m_doc.items();
+    const QString pageColumns = m_doc.htmlSetting(QStringLiteral("Columns"));
+    const QString pageIconSize = m_doc.setting(QStringLiteral("Icon size"));
+
+    // Worked out in page order, as the tables are written: a bad number fails the
+    // page before any of it is written. The cell width only matters to a table
+    // with cells, the icon size only to one that shows icons.
+    std::vector<TableNumbers> tables;
+    QString sectIconSize;
+    for (int r = 0, n = items.count(); r < n; ++r) {
+        const QString description = items.cell(r, ColDescription);
+        if (SectionRow::isSection(description)) {
+            sectIconSize = SectionRow::iconSize(description);
+            const int columns = PageNumbers::wholeColumns(SectionRow::columns(description));
+            tables.push_back({std::min(columns, items.iconsInSection(r)), {}, 0, {}});
+            continue;
+        }
+        if (r == 0) {
+            const int columns = PageNumbers::wholeColumns(pageColumns);
+            tables.push_back({std::min(columns, items.iconsInSection(0)), {}, 0, {}});
+        }
+        TableNumbers& t = tables.back();
+        if (t.width.isEmpty())
+            t.width = PageNumbers::cellWidth(t.columns);
+        if (t.iconSizeText.isEmpty() && !items.cell(r, ColIcon).isEmpty()) {
+            t.iconSize =
+                PageNumbers::wholeIconSize(sectIconSize.isEmpty() ? pageIconSize : sectIconSize);
+            t.iconSizeText = QString::number(t.iconSize);
+        }
+    }
+    return tables;
+}
+
+void PageGenerator::appendSectionTables(PageBytes& out, bool forBuild, const QString& basePath) {
     const ItemList& items = m_doc.items();
     const int n = items.count();
     if (n == 0)
         return;
+    const std::vector<TableNumbers> tables = tableNumbers();
 
     // Page properties, read once for the whole list.
-    const QString pageColumns = m_doc.htmlSetting(QStringLiteral("Columns"));
     const QString tableColour = m_doc.htmlSetting(QStringLiteral("Table colour"));
     const QString pageBorder = m_doc.setting(QStringLiteral("Table border"));
-    const QString pageIconSize = m_doc.setting(QStringLiteral("Icon size"));
     const QString pageIconsAbove = m_doc.setting(QStringLiteral("Icons above"));
 
     QString tableEnd = QStringLiteral(" width=\"100%\"");
@@ -421,80 +437,49 @@ void PageGenerator::appendSectionTables(QString& out, bool forBuild, const QStri
         tableEnd += QStringLiteral(" bgcolor=\"") + tableColour + Q;
     tableEnd += QLatin1Char('>') + CRLF;
     const auto tableStart = [&](const QString& border) {
-        return QStringLiteral("<table border=\"") + border + Q + tableEnd;
+        out << QLatin1String("<table border=\"") << border << Q << tableEnd;
     };
-
-    // Room for the cells' text and each cell's fixed markup, so that the page
-    // grows in place.
-    qsizetype estimate = 0;
-    for (int r = 0; r < n; ++r) {
-        for (int c = 0; c < ItemColumnCount; ++c)
-            estimate += items.cell(r, c).size();
-    }
-    out.reserve(out.size() + estimate + estimate / 4 + qsizetype(n) * 200 + 4096);
-    adviseLargeBuffer(out);
 
     bool tableOpen = false;
-    int cells = 0;                        // cells in the open table row
-    int columns = 0;                      // column count of the current table
-    QString sectIconSize, sectIconsAbove; // options of the last section row passed
+    int cells = 0;          // cells in the open table row
+    int table = -1;         // the current table's place in tables
+    int columns = 0;        // its column count
+    QString sectIconsAbove; // option of the last section row passed
     int iconCounter = 0;
 
-    // Worked out once per table, on first use: a bad Icon size only matters to a
-    // table that shows icons.
-    QString width;
-    bool widthKnown = false;
-    int iconSize = 0;
-    QString iconSizeText;
-    bool iconSizeKnown = false;
-
-    const auto newTable = [&] {
-        widthKnown = false;
-        iconSizeKnown = false;
-    };
-
     for (int r = 0; r < n; ++r) {
-        const QString& description = items.cell(r, ColDescription);
+        const QString description = items.cell(r, ColDescription);
         if (SectionRow::isSection(description)) {
             if (tableOpen) {
                 if (cells > 0)
-                    out += QStringLiteral("  </tr>") + CRLF;
+                    out << QLatin1String("  </tr>\r\n");
                 if (columns > 0)
-                    out += QStringLiteral("</table>") + CRLF + CRLF;
+                    out << QLatin1String("</table>\r\n\r\n");
             }
             tableOpen = true;
             cells = 0;
-            const QString name = HtmlText::encode(SectionRow::name(description));
-            const QString sectColumns = SectionRow::columns(description);
-            sectIconSize = SectionRow::iconSize(description);
             sectIconsAbove = SectionRow::iconsAbove(description);
-            const QString sectBorder = SectionRow::tableBorder(description);
-            newTable();
-            columns = PageNumbers::wholeColumns(sectColumns);
-            columns = std::min(columns, items.iconsInSection(r));
-            out += QStringLiteral("<h2>") + name + QStringLiteral("</h2>") + CRLF + CRLF;
+            columns = tables[size_t(++table)].columns;
+            out << QLatin1String("<h2>") << HtmlText::encode(SectionRow::name(description))
+                << QLatin1String("</h2>\r\n\r\n");
             if (columns > 0)
-                out += tableStart(sectBorder == kTrue ? QStringLiteral("1") : QStringLiteral("0"));
+                tableStart(SectionRow::tableBorder(description) == kTrue ? QStringLiteral("1")
+                                                                         : QStringLiteral("0"));
             continue;
         }
 
         if (r == 0) {
             // Icons before any section: a table without a heading, on the page's
             // own settings.
-            newTable();
-            columns = PageNumbers::wholeColumns(pageColumns);
-            columns = std::min(columns, items.iconsInSection(0));
+            columns = tables[size_t(++table)].columns;
             tableOpen = true;
-            out += tableStart(pageBorder == kTrue ? QStringLiteral("1") : QStringLiteral("0"));
+            tableStart(pageBorder == kTrue ? QStringLiteral("1") : QStringLiteral("0"));
         }
+        const TableNumbers& numbers = tables[size_t(table)];
 
         ++cells;
         if (cells == 1)
-            out += QLatin1String("  <tr>\r\n");
-        if (!widthKnown) {
-            width = PageNumbers::cellWidth(columns);
-            widthKnown = true;
-        }
+            out << QLatin1String("  <tr>\r\n");
 
         // The cell: one anchor whose link the launcher runs.
         const QString run = items.pageText(r, ColRun);
@@ -502,49 +487,40 @@ void PageGenerator::appendSectionTables(QString& out, bool forBuild, const QStri
         const QString desc = items.pageText(r, ColDescription);
         const QString& tip = tipComments.isEmpty() ? desc : tipComments;
 
-        out += QLatin1String("    <td width=\"");
-        out += width;
-        out += QLatin1String("%\" align=\"center\"><a href=\"");
+        out << QLatin1String("    <td width=\"") << numbers.width
+            << QLatin1String("%\" align=\"center\"><a href=\"");
         appendLink(out, items, r, run);
-        out += QLatin1String("\" title=\"");
-        out += tip;
-        out += QLatin1String("\">");
+        out << QLatin1String("\" title=\"") << tip << QLatin1String("\">");
 
         const QString icon = items.pageText(r, ColIcon);
         if (!icon.isEmpty()) {
-            if (!iconSizeKnown) {
-                iconSize = PageNumbers::wholeIconSize(sectIconSize.isEmpty() ? pageIconSize
-                                                                             : sectIconSize);
-                iconSizeText = QString::number(iconSize);
-                iconSizeKnown = true;
-            }
             QString source;
             if (!forBuild || isImageExtension(icon)) {
                 source = icon;
             } else {
                 source = HtmlText::encode(
-                    extractIcon(items.cell(r, ColIcon), basePath, iconSize, iconCounter));
+                    extractIcon(items.cell(r, ColIcon), basePath, numbers.iconSize, iconCounter));
             }
-            out += QStringLiteral("<img border=\"0\" src=\"") + source +
-                   QStringLiteral("\" width=\"") + iconSizeText + QStringLiteral("\" height=\"") +
-                   iconSizeText + QStringLiteral("\" alt=\"") + tip + Q + QLatin1Char('>');
+            out << QLatin1String("<img border=\"0\" src=\"") << source
+                << QLatin1String("\" width=\"") << numbers.iconSizeText
+                << QLatin1String("\" height=\"") << numbers.iconSizeText
+                << QLatin1String("\" alt=\"") << tip << QLatin1String("\">");
             const QString& above = sectIconsAbove.isEmpty() ? pageIconsAbove : sectIconsAbove;
             if (above == kTrue)
-                out += QStringLiteral("<br>");
+                out << QLatin1String("<br>");
         }
-        out += desc;
-        out += QLatin1String("</a></td>\r\n");
+        out << desc << QLatin1String("</a></td>\r\n");
 
         if (cells == columns) {
-            out += QLatin1String("  </tr>\r\n");
+            out << QLatin1String("  </tr>\r\n");
             cells = 0;
         }
     }
 
     if (cells > 0)
-        out += QStringLiteral("  </tr>") + CRLF;
+        out << QLatin1String("  </tr>\r\n");
     if (columns > 0 && tableOpen)
-        out += QStringLiteral("</table>") + CRLF + CRLF;
+        out << QLatin1String("</table>\r\n\r\n");
 
     if (forBuild && FileChecks::folderExists(basePath))
         m_keys.save(iconListPath(basePath));

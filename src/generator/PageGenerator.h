@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <vector>
+
+class QIODevice;
 
 namespace ulvanta {
 
 class Document;
 class ItemList;
 class KeyValueFile;
+class PageBytes;
 
 // Turns a document into the launcher page. The one implementation of
 // the page for the HTML tab, the preview, Build and the command-line builder.
@@ -23,6 +27,10 @@ public:
     // build's list are deleted first. Throws Error (a Columns or Icon size that
     // is not a number, an icon that cannot be saved, ...).
     QString generatePage(bool forBuild, const QString& basePath);
+    // The same page written to a device as it is produced (UTF-8, in practice
+    // ASCII). A bad Columns or Icon size throws before any byte is written;
+    // Error 61 when the device takes fewer bytes than given.
+    void generatePage(QIODevice& device, bool forBuild, const QString& basePath);
 
     QString head() const;
     QString styleSheet() const;
@@ -39,12 +47,22 @@ public:
     static QString credit();
 
 private:
-    // sectionTables's work, appended straight to the page so that a large table is
-    // not copied again.
-    void appendSectionTables(QString& out, bool forBuild, const QString& basePath);
+    // The numbers of one icon table: its column count, and the cell width and icon
+    // size once a cell or an icon needs them.
+    struct TableNumbers {
+        int columns;
+        QString width;
+        int iconSize;
+        QString iconSizeText;
+    };
+    // Every table's numbers in page order. Throws Error 13, 6 or 11.
+    std::vector<TableNumbers> tableNumbers() const;
+    void generatePage(PageBytes& page, bool forBuild, const QString& basePath);
+    // sectionTables's work, appended straight to the page.
+    void appendSectionTables(PageBytes& out, bool forBuild, const QString& basePath);
     // The link of an icon row: "pm:" (except for a hyperlink), then command,
     // parameters, start folder and run word, without empty trailing fields.
-    void appendLink(QString& out, const ItemList& items, int row, const QString& run) const;
+    void appendLink(PageBytes& out, const ItemList& items, int row, const QString& run) const;
     // The icon file of a program or document for the icon folder at basePath:
     // the one listed for it, a new one extracted (iconCounter counts them) and
     // listed, or number 0 for a path where nothing exists. Throws Error.

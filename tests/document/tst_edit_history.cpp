@@ -32,8 +32,10 @@ void fill(Document& doc) {
 // Everything an edit may change: every cell, every property whole, the caption.
 QStringList snapshot(const Document& doc) {
     QStringList s{QString::number(doc.items().count()), shownCaption};
-    for (int i = 0; i < doc.items().count(); ++i)
-        s.append(QStringList(doc.items().row(i).begin(), doc.items().row(i).end()));
+    for (int i = 0; i < doc.items().count(); ++i) {
+        const ItemRow row = doc.items().row(i);
+        s.append(QStringList(row.begin(), row.end()));
+    }
     for (int n = 1; n <= PropertyTable::Count; ++n)
         s << doc.setting(PropertyTable::displayName(n));
     return s;

@@ -39,6 +39,8 @@ private slots:
     void sectionRowsShowBoldWithFullTextTips();
     void dragWithinTheListMovesRows_data();
     void dragWithinTheListMovesRows();
+    void cellsKeepTheirTextsThroughEdits_data();
+    void cellsKeepTheirTextsThroughEdits();
 };
 
 void TestItemList::itemsInSection_data() {
@@ -126,3 +128,42 @@ void TestItemList::dragWithinTheListMovesRows() {
 
 QTEST_GUILESS_MAIN(TestItemList)
 #include "tst_itemlist.moc"
+
+void TestItemList::cellsKeepTheirTextsThroughEdits_data() {
+    QTest::addColumn<ItemRow>("start");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    const ItemRow full = {"Desc", "/bin/c", "-p", "/w", "/i.png", "Hidden", "note \u00e9"};
+    ItemRow gaps;
+    gaps[ColParameters] = "only";
+    QTest::newRow("empty row, first cell") << ItemRow{} << int(ColDescription) << "x";
+    QTest::newRow("empty row, last cell") << ItemRow{} << int(ColComments) << "y";
+    QTest::newRow("lone cell emptied") << gaps << int(ColParameters) << "";
+    QTest::newRow("cell after a lone one") << gaps << int(ColStartIn) << "/s";
+    QTest::newRow("full row, middle longer") << full << int(ColStartIn) << "/a/longer/path";
+    QTest::newRow("full row, first emptied") << full << int(ColDescription) << "";
+}
+
+void TestItemList::cellsKeepTheirTextsThroughEdits() {
+    QFETCH(ItemRow, start);
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    ItemList list;
+    const ItemRow other = {"o1", "", "o3", "", "", "o6", ""};
+    list.appendItems({other, start, other});
+    ItemRow expected = start;
+    expected[size_t(column)] = text;
+    list.setCell(1, column, text);
+    QCOMPARE(list.row(1), expected);
+    // A bulk edit that changes only this row's cell back, then the other rows' first.
+    list.updateAll([&](ItemRow& r) {
+        if (r[size_t(column)] == text && r != other)
+            r[size_t(column)] = start[size_t(column)];
+        else
+            r[ColDescription] += "!";
+    });
+    for (int c = 0; c < ItemColumnCount; ++c)
+        QCOMPARE(list.cell(1, c), start[size_t(c)]);
+    QCOMPARE(list.cell(0, ColDescription), QString("o1!"));
+    QCOMPARE(list.row(2)[ColRun], QString("o6"));
+}

@@ -5,6 +5,7 @@
 #include "document/SectionRow.h"
 #include "generator/PageGenerator.h"
 
+#include <QBuffer>
 #include <QtTest>
 
 using namespace ulvanta;
@@ -177,6 +178,21 @@ private slots:
             seen = QString("error %1").arg(e.number());
         }
         QCOMPARE(seen, outline);
+
+        // Written as it is made: the same bytes, none at all after a bad number,
+        // and a device that takes nothing is a full disk.
+        QBuffer written, refusing;
+        written.open(QIODevice::WriteOnly);
+        refusing.open(QIODevice::ReadOnly);
+        try {
+            PageGenerator(*doc, keys).generatePage(written, false, {});
+            QCOMPARE(written.data(), PageGenerator(*doc, keys).generatePage(false, {}).toUtf8());
+        } catch (const Error&) {
+            QVERIFY(written.data().isEmpty());
+            return;
+        }
+        QVERIFY_THROWS_EXCEPTION(Error,
+                                 PageGenerator(*doc, keys).generatePage(refusing, false, {}));
     }
 
     void cell_data() {

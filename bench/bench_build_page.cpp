@@ -1,0 +1,95 @@
+// Runs ulvanta-build on a 100,000-row document, printing the page and building
+// it into a file, beside the floor: a program that reads the document file and
+// copies the page's bytes to its output. Times and peak memory are medians.
+#include "ChildRun.h"
+#include "LargeDocument.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cstring>
+
+namespace {
+
+// The floor: the whole document read into memory, then the page copied.
+int copyFloor(const char* document, const char* page, const char* out) {
+    std::vector<char> bytes;
+    const auto readAll = [&](const char* path) {
+        FILE* f = std::fopen(path, "rb");
+        if (!f)
+            return false;
+        std::fseek(f, 0, SEEK_END);
+        bytes.resize(size_t(std::ftell(f)));
+        std::fseek(f, 0, SEEK_SET);
+        const bool ok = std::fread(bytes.data(), 1, bytes.size(), f) == bytes.size();
+        std::fclose(f);
+        return ok;
+    };
+    if (!readAll(document) || !readAll(page))
+        return 1;
+    FILE* o = std::fopen(out, "wb");
+    if (!o)
+        return 1;
+    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), o) == bytes.size();
+    return std::fclose(o) == 0 && ok ? 0 : 1;
+}
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc == 5 && std::strcmp(argv[1], "--floor") == 0)
+        return copyFloor(argv[2], argv[3], argv[4]);
+    if (argc == 3 && std::strcmp(argv[1], "--make") == 0) {
+        QCoreApplication app(argc, argv);
+        saveLargeDocument(QString::fromLocal8Bit(argv[2]), 100000);
+        return 0;
+    }
+
+    // A child's peak memory counts its parent's until it starts its program, so
+    // this process stays small: the document is made by a child too.
+    QTemporaryDir dir;
+    const std::string doc = dir.filePath(QStringLiteral("large.pmf")).toStdString();
+    const std::string printed = dir.filePath(QStringLiteral("printed.htm")).toStdString();
+    const std::string built = dir.filePath(QStringLiteral("built.htm")).toStdString();
+    const std::string copied = dir.filePath(QStringLiteral("copied.htm")).toStdString();
+    const std::string builder = ULVANTA_BUILD_PROGRAM;
+    const std::string self =
+        QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath().toStdString();
+    if (!runChild({self, "--make", doc}).ok)
+        return 1;
+
+    printLoad();
+    std::vector<double> tFloor, mFloor, tPrint, mPrint, tBuild, mBuild;
+    for (int run = 0; run < 7; ++run) {
+        const ChildRun p = runChild({builder, doc}, printed);
+        const ChildRun b = runChild({builder, doc, built});
+        const ChildRun f = runChild({self, "--floor", doc, printed, copied});
+        if (!p.ok || !b.ok || !f.ok) {
+            std::fprintf(stderr, "a run failed\n");
+            return 1;
+        }
+        tPrint.push_back(p.seconds), mPrint.push_back(p.peakMiB);
+        tBuild.push_back(b.seconds), mBuild.push_back(b.peakMiB);
+        tFloor.push_back(f.seconds), mFloor.push_back(f.peakMiB);
+    }
+    const QByteArray page = contents(QString::fromStdString(printed));
+    const bool same = !page.isEmpty() && page == contents(QString::fromStdString(built));
+    std::printf("document: %lld bytes, page: %lld bytes (printed and built pages %s)\n",
+                static_cast<long long>(QFileInfo(QString::fromStdString(doc)).size()),
+                static_cast<long long>(page.size()), same ? "identical" : "DIFFER");
+    const double floorT = median(tFloor), floorM = median(mFloor);
+    std::printf("%-28s %8s %10s\n", "median of 7", "time (s)", "peak (MiB)");
+    std::printf("%-28s %8.3f %10.1f\n", "floor: read + copy page", floorT, floorM);
+    std::printf("%-28s %8.3f %10.1f   %.1fx the floor's time\n", "ulvanta-build DOC",
+                median(tPrint), median(mPrint), median(tPrint) / floorT);
+    std::printf("%-28s %8.3f %10.1f   %.1fx the floor's time\n", "ulvanta-build DOC OUT",
+                median(tBuild), median(mBuild), median(tBuild) / floorT);
+    printLoad();
+    return same ? 0 : 1;
+}
