@@ -18,7 +18,13 @@ const QString kAppSuffix = QStringLiteral(" - Ulvanta Editor");
 } // namespace
 
 Document::Document(QObject* parent)
-    : QObject(parent), m_items(this), m_props(this), m_edits(*this) {}
+    : QObject(parent), m_items(this), m_props(this), m_edits(*this) {
+    m_items.setDescriptionEditor([this](int row, const QString& text) {
+        m_edits.push(
+            changeCellsStep(QStringLiteral("Edit Description"),
+                            {{row, ColDescription, m_items.cell(row, ColDescription), text}}));
+    });
+}
 
 QString Document::defaultSetting(int number) const {
     if (PropertyTable::key(number) == QLatin1String("P_TITLE"))
@@ -56,19 +62,19 @@ QString Document::htmlPreview(const QString& text) {
     return text.size() < 50 ? text : text.left(50) + QStringLiteral("...");
 }
 
+QString Document::shownSetting(const QString& propName, const QString& value) {
+    return propName == kFooterHTML || propName == kHeaderHTML ? htmlPreview(value) : value;
+}
+
 void Document::setSetting(const QString& propName, const QString& value) {
     const int row = m_props.rowOf(propName);
     if (row < 0)
         return;
-    if (propName == kFooterHTML) {
+    if (propName == kFooterHTML)
         m_footerHtml = value;
-        m_props.setSetting(row, htmlPreview(value));
-    } else if (propName == kHeaderHTML) {
+    else if (propName == kHeaderHTML)
         m_headerHtml = value;
-        m_props.setSetting(row, htmlPreview(value));
-    } else {
-        m_props.setSetting(row, value);
-    }
+    m_props.setSetting(row, shownSetting(propName, value));
 }
 
 QString Document::caption() const {
@@ -106,8 +112,10 @@ void Document::read(const QString& path, bool importing) {
             throw Error(Error::PermissionDenied);
         EntryContainer pack;
         pack.load(path);
-        if (!importing)
+        if (!importing) {
             m_items.clear();
+            m_edits.clear();
+        }
         const quint32 count = pack.count();
         const auto content = [&](quint32 i) {
             return pack.readEntry(path, pack.entryPosition(i), pack.entryLength(i));

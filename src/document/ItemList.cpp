@@ -66,8 +66,10 @@ bool ItemList::setData(const QModelIndex& index, const QVariant& value, int role
         return false;
     if (text == cell(index.row(), ColDescription))
         return true;
-    setCell(index.row(), ColDescription, text);
-    emit descriptionEdited(index.row());
+    if (m_descriptionEditor)
+        m_descriptionEditor(index.row(), text);
+    else
+        setCell(index.row(), ColDescription, text);
     return true;
 }
 
@@ -107,9 +109,27 @@ void ItemList::appendItems(std::vector<ItemRow> rows) {
     endInsertRows();
 }
 
+void ItemList::insertItems(int position, std::vector<ItemRow> rows) {
+    if (rows.empty())
+        return;
+    position = std::clamp(position, 0, count());
+    beginInsertRows({}, position, position + int(rows.size()) - 1);
+    m_rows.insert(m_rows.begin() + position, std::make_move_iterator(rows.begin()),
+                  std::make_move_iterator(rows.end()));
+    endInsertRows();
+}
+
 void ItemList::removeItem(int i) {
     beginRemoveRows({}, i, i);
     m_rows.erase(m_rows.begin() + i);
+    endRemoveRows();
+}
+
+void ItemList::removeItems(int first, int count) {
+    if (count <= 0)
+        return;
+    beginRemoveRows({}, first, first + count - 1);
+    m_rows.erase(m_rows.begin() + first, m_rows.begin() + first + count);
     endRemoveRows();
 }
 
