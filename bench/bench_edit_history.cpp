@@ -1,6 +1,6 @@
 // Undo and redo on a 100,000-row document: each command is timed as the Edit menu
 // runs it, then undone and redone from the document's history.
-#include "components/Prompter.h"
+#include "YesPrompter.h"
 #include "document/ColumnSwap.h"
 #include "document/Document.h"
 #include "document/FileCommands.h"
@@ -21,20 +21,6 @@ namespace {
 
 constexpr int kRows = 100000;
 constexpr int kRuns = 9;
-
-// Answers Yes to every question and "7" to every input box.
-class YesPrompter : public Prompter {
-public:
-    PromptAnswer message(const QString&, const QString&, PromptIcon, PromptButtons,
-                         PromptAnswer) override {
-        return PromptAnswer::Yes;
-    }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override {
-        return QStringLiteral("7");
-    }
-    std::optional<QString> chooseFile(const FileRequest&) override { return std::nullopt; }
-    QString chooseFolder(const QString&) override { return {}; }
-};
 
 // One section heading every 20 rows, icons with notepad commands in between; the
 // last section is 50,000 rows long.
@@ -95,7 +81,7 @@ int main(int argc, char* argv[]) {
          [](Document& d, ListCommands&) { swapColumns(d, ColumnOperation::Copy, 0, 5); }},
         {"Columns set by the number box", 0,
          [](Document& d, ListCommands&) {
-             YesPrompter p;
+             YesPrompter p(QStringLiteral("7"));
              FileCommands files(d, p);
              const PropertyEditor number = editorFor(QStringLiteral("Columns"));
              PropertyCommands(d, p, files)
@@ -104,7 +90,7 @@ int main(int argc, char* argv[]) {
          }},
         {"Reset properties", 0,
          [](Document& d, ListCommands&) {
-             YesPrompter p;
+             YesPrompter p(QStringLiteral("7"));
              FileCommands files(d, p);
              PropertyCommands(d, p, files).reset();
          }},

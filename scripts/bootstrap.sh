@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian packages) when missing, then configures
-# and builds into build/. Sourced by run.sh and test.sh.
+# and builds into build/. Sourced by run.sh and test.sh; a script that sources it
+# may first set ULVANTA_EXTRA_PACKAGES, ULVANTA_BUILD (another folder),
+# ULVANTA_CMAKE_ARGS and ULVANTA_TARGETS (arrays) for a build of its own.
 set -euo pipefail
 
 # The last line: what the install test uses to validate the desktop files and make the package.
 ULVANTA_PACKAGES=(cmake g++ make ccache qt6-base-dev qt6-base-dev-tools qt6-webengine-dev
   qt6-qpa-plugins qt6-image-formats-plugins libgl-dev xvfb xauth fonts-dejavu-core
-  desktop-file-utils appstream shared-mime-info dpkg-dev file gzip)
+  desktop-file-utils appstream shared-mime-info dpkg-dev file gzip
+  ${ULVANTA_EXTRA_PACKAGES[@]+"${ULVANTA_EXTRA_PACKAGES[@]}"})
 
 missing=()
 for p in "${ULVANTA_PACKAGES[@]}"; do
@@ -21,6 +24,9 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-BUILD="$ROOT/build"
-cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$BUILD" -j"$(nproc)"
+BUILD="${ULVANTA_BUILD:-$ROOT/build}"
+cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  ${ULVANTA_CMAKE_ARGS[@]+"${ULVANTA_CMAKE_ARGS[@]}"} >/dev/null
+targets=()
+for t in ${ULVANTA_TARGETS[@]+"${ULVANTA_TARGETS[@]}"}; do targets+=(--target "$t"); done
+cmake --build "$BUILD" -j"$(nproc)" ${targets[@]+"${targets[@]}"}

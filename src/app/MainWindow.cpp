@@ -372,8 +372,14 @@ void MainWindow::updateActions() {
     set(m_actionRun, m.run);
 }
 
+void MainWindow::endOnSignal() {
+    m_endingOnSignal = true;
+    close();
+    QCoreApplication::exit(0); // also leaves a dialog that may be open
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (m_fileCommands.close(previewFilePath()))
+    if (m_fileCommands.close(previewFilePath(), !m_endingOnSignal))
         event->accept();
     else
         event->ignore();

@@ -55,6 +55,8 @@ public:
     Document& doc() { return m_doc; }
     Prompter& prompter() { return *m_prompter; }
     FileCommands& fileCommands() { return m_fileCommands; }
+    // Ends the editor now without a question, because a signal asked it to.
+    void endOnSignal();
     // The folder of the program, ending in a separator: the launcher and the help
     // are found there.
     const QString& programFolder() const { return m_programFolder; }
@@ -133,6 +135,7 @@ private:
     OutputActions* m_outputActions = nullptr;
     ToolActions* m_toolActions = nullptr;
     int m_lastTab = 0;
+    bool m_endingOnSignal = false;
 };
 
 } // namespace ulvanta

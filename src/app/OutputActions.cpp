@@ -5,6 +5,7 @@
 #include "generator/PreviewFile.h"
 #include "generator/RunCommand.h"
 #include "generator/ShortcutWriter.h"
+#include "widgets/BrowserEngine.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -53,6 +54,7 @@ QWebEngineView* OutputActions::browser() {
     auto* page = new PreviewPage(m_browser);
     m_browser->setPage(page);
     connect(page, &QWebEnginePage::linkHovered, m_previewStatus, &QLabel::setText);
+    watchBrowserPage(page, [this](const QString& text) { m_previewStatus->setText(text); });
     // The browser takes the place of the stretch above the status label.
     for (int i = 0; i < m_previewLayout->count(); ++i) {
         if (m_previewLayout->itemAt(i)->spacerItem()) {

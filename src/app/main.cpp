@@ -1,11 +1,16 @@
 #include "app/MainWindow.h"
 #include "app/PreviewPage.h"
+#include "components/CommandLine.h"
+#include "components/Error.h"
 #include "components/ProgramFiles.h"
 #include "components/ProgramInfo.h"
+#include "widgets/BrowserEngine.h"
+#include "widgets/EndSignals.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    ulvanta::prepareBrowserEngine();
     ulvanta::PreviewPage::registerSchemes(); // before the application object
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ulvanta Editor"));
@@ -13,10 +18,23 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("ulvanta")); // where the settings live
     QApplication::setDesktopFileName(ulvanta::ProgramFiles::applicationId());
     QApplication::setWindowIcon(ulvanta::ProgramFiles::applicationIcon());
-    // The whole command line after the program name is one path (or nothing).
-    QStringList args = QApplication::arguments();
-    args.removeFirst();
+    // The whole command line after the program name is one path (or nothing), in
+    // the file name encoding: its own bytes, not text.
+    QByteArray line;
+    for (int i = 1; i < argc; ++i)
+        line += (i > 1 ? " " : "") + QByteArray(argv[i]);
     ulvanta::MainWindow w;
-    w.start(args.join(QLatin1Char(' ')));
+    ulvanta::EndSignals endSignals;
+    QObject::connect(&endSignals, &ulvanta::EndSignals::endRequested, &w,
+                     &ulvanta::MainWindow::endOnSignal);
+    w.fileCommands().recovery().enable(ulvanta::RecoveryStore::defaultFolder());
+    QString path;
+    try {
+        path = ulvanta::CommandLine::fileName(line);
+    } catch (const ulvanta::Error& e) {
+        w.prompter().message(ulvanta::ErrorMessages::openError(QString::fromLocal8Bit(line), e),
+                             QStringLiteral("Open Error"), ulvanta::PromptIcon::Critical);
+    }
+    w.start(path);
     return app.exec();
 }

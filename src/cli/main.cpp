@@ -4,6 +4,7 @@
 //   ulvanta-build DOC.pmf           prints the page as the editor's HTML tab shows it
 //   ulvanta-build DOC.pmf OUT.htm   builds OUT.htm (and its icon folder) as Build does
 
+#include "components/CommandLine.h"
 #include "components/Error.h"
 #include "components/KeyValueFile.h"
 #include "components/ProgramInfo.h"
@@ -11,6 +12,7 @@
 #include "generator/BuildCommand.h"
 #include "generator/PageGenerator.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
@@ -26,11 +28,21 @@ void printErr(const QString& text) {
 
 const char* const kUsage = "Usage: ulvanta-build DOC.pmf [OUT.htm]\n"
                            "  DOC.pmf          print the page of the Ulvanta file\n"
-                           "  DOC.pmf OUT.htm  build the page into OUT.htm and its icon folder\n";
+                           "  DOC.pmf OUT.htm  build the page into OUT.htm and its icon folder\n"
+                           "  --help           show this help\n"
+                           "  --version        show the version\n";
+
+// Only the builder's own messages reach standard error, not the library's notes
+// (a missing runtime folder, an empty file name, ...).
+void quietQt(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        printErr(text);
+}
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    qInstallMessageHandler(quietQt);
     // Icons come from the GUI library; without a display it draws offscreen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
@@ -39,27 +51,40 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setApplicationName(QStringLiteral("ulvanta-build"));
     QGuiApplication::setApplicationVersion(ProgramInfo::version());
 
-    QStringList args = QGuiApplication::arguments();
-    args.removeFirst();
-    if (args.size() == 1 &&
-        (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h"))) {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
-    if (args.size() == 1 && args[0] == QLatin1String("--version")) {
-        std::printf("ulvanta-build %s\n", qPrintable(ProgramInfo::version()));
-        return 0;
+    // The arguments' own bytes (the application has taken out its options): paths
+    // are decoded as file names, not as text.
+    QList<QByteArray> args;
+    bool options = true;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (options && arg == "--") {
+            options = false;
+        } else if (options && (arg == "--help" || arg == "-h")) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        } else if (options && arg == "--version") {
+            std::printf("ulvanta-build %s\n", qPrintable(ProgramInfo::version()));
+            return 0;
+        } else if (options && arg.size() > 1 && arg.startsWith('-')) {
+            printErr(QStringLiteral("ulvanta-build: unknown option '%1'")
+                         .arg(QString::fromLocal8Bit(arg)));
+            std::fputs(kUsage, stderr);
+            return 2;
+        } else {
+            args.append(arg);
+        }
     }
     if (args.size() < 1 || args.size() > 2) {
         std::fputs(kUsage, stderr);
         return 2;
     }
 
-    const QString docPath = args[0];
+    QString docPath = QFile::decodeName(args[0]);
     Document doc;
     doc.setNextNewNumber(1);
     doc.resetProperties();
     try {
+        docPath = CommandLine::fileName(args[0]);
         doc.load(docPath);
     } catch (const Error& e) {
         printErr(ErrorMessages::openError(docPath, e));
@@ -90,8 +115,9 @@ int main(int argc, char* argv[]) {
 
     // Like the file dialog's answer, the page's path is absolute: the page refers
     // to its icon folder by it.
-    const QString out = QFileInfo(args[1]).absoluteFilePath();
+    QString out = QFile::decodeName(args[1]);
     try {
+        out = QFileInfo(CommandLine::fileName(args[1])).absoluteFilePath();
         BuiltPage::build(doc, keys, out);
     } catch (const Error& e) {
         printErr(ErrorMessages::buildError(out, e));

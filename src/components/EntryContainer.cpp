@@ -36,7 +36,7 @@ Error badFormat(const QString& what) {
 
 QByteArray EntryContainer::readBytes(const QString& path) {
     QFile f(path);
-    if (QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly))
+    if (path.isEmpty() || QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly))
         throw openFailure(path);
     QByteArray data = f.readAll();
     if (f.error() != QFileDevice::NoError)
@@ -52,6 +52,9 @@ void EntryContainer::load(const QString& path) {
     m_entries.clear();
     m_count = 0;
     m_loadedPath.clear();
+    // Positions are 32-bit: anything larger is not a container, and is not read.
+    if (QFileInfo(path).size() > qint64(std::numeric_limits<quint32>::max()))
+        throw badFormat(QStringLiteral("the file is too large"));
     m_data = readBytes(path);
 
     const qint64 size = m_data.size();
@@ -65,14 +68,24 @@ void EntryContainer::load(const QString& path) {
     if (qint64(n) > (size - kHeaderSize) / kRecordSize)
         throw badFormat(QStringLiteral("the file holds fewer entries than it says"));
     m_entries.resize(n);
+    // Contents follow the directory back to back in entry order. Requiring each to
+    // start at or after the end of the one before means no byte is read twice, so
+    // an open never needs more than a few times the file's size, however the
+    // directory is made.
+    qint64 end = kHeaderSize + kRecordSize * qint64(n);
     for (quint32 i = 0; i < n; ++i) {
         const uchar* rec = bytes + kHeaderSize + kRecordSize * i;
         Entry& e = m_entries[i];
-        e.name = QByteArray(reinterpret_cast<const char*>(rec), 8);
+        // The name stays in the loaded bytes: no allocation per entry.
+        e.name = QByteArray::fromRawData(reinterpret_cast<const char*>(rec), 8);
         e.position = qFromLittleEndian<quint32>(rec + 8);
         e.length = qFromLittleEndian<quint32>(rec + 12);
         if (qint64(e.position) + qint64(e.length) > size)
             throw badFormat(QStringLiteral("entry %1 lies outside the file").arg(i + 1));
+        if (qint64(e.position) < end)
+            throw badFormat(
+                QStringLiteral("entry %1 overlaps another or is out of order").arg(i + 1));
+        end = qint64(e.position) + qint64(e.length);
     }
     m_count = n;
     m_loadedPath = path;
@@ -171,12 +184,19 @@ void EntryContainer::save(const QString& path) const {
     out += body;
 
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
+    // Unbuffered: a write that the disk refuses fails here, not in a flush whose
+    // error the commit would not see.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw Error(Error::PermissionDenied);
-    if (f.write(out) != out.size()) {
-        const bool full = f.error() == QFileDevice::ResourceError;
-        f.cancelWriting();
-        throw Error(full ? Error::DiskFull : Error::PathFileAccess);
+    for (qint64 done = 0; done < out.size();) {
+        // A short write is retried: the next attempt reports why it stopped.
+        const qint64 n = f.write(out.constData() + done, out.size() - done);
+        if (n <= 0) {
+            const bool full = f.error() == QFileDevice::ResourceError;
+            f.cancelWriting();
+            throw Error(full ? Error::DiskFull : Error::PathFileAccess);
+        }
+        done += n;
     }
     if (!f.commit())
         throw Error(f.error() == QFileDevice::ResourceError ? Error::DiskFull

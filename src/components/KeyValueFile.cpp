@@ -64,7 +64,18 @@ void KeyValueFile::setValue(const QString& key, const QString& value) {
     } else {
         m_order[size_t(*it)].second = value;
     }
-    invalidateIndex();
+    entryChanged(key);
+}
+
+void KeyValueFile::entryChanged(const QString& key) {
+    m_lists.removeIf([&key](const auto& item) {
+        const ListIndex& idx = item.value();
+        if (!key.startsWith(idx.prefix))
+            return false;
+        bool ok = false;
+        const int k = QStringView(key).mid(idx.prefix.size()).toInt(&ok);
+        return ok && k >= 1 && k <= idx.count;
+    });
 }
 
 QString KeyValueFile::toText() const {
@@ -76,7 +87,8 @@ QString KeyValueFile::toText() const {
 
 void KeyValueFile::save(const QString& path) const {
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a full disk fails the write rather than the commit.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw Error(QFileInfo(QFileInfo(path).absolutePath()).isDir() ? Error::PermissionDenied
                                                                       : Error::PathNotFound);
     const QByteArray bytes = toText().toUtf8();
@@ -91,32 +103,26 @@ int KeyValueFile::listCount(const QString& list) const {
 }
 
 void KeyValueFile::addListEntry(const QString& list) {
-    const int n = listCount(list) + 1;
-    // setValue drops the lookup tables; keep ours since no entry changed.
-    auto saved = std::move(m_lists);
-    setValue(list, QString::number(n));
-    m_lists = std::move(saved);
+    setValue(list, QString::number(listCount(list) + 1));
 }
 
 void KeyValueFile::setListEntry(const QString& list, const QString& prefix, const QString& value) {
     const int n = listCount(list);
-    auto saved = std::move(m_lists);
     setValue(prefix + QString::number(n), value);
-    m_lists = std::move(saved);
+    // setValue dropped the table if it covered entry n. One that ends just below it
+    // takes the entry in; one that ends lower would miss the entries between.
     const auto it = m_lists.find(listKey(list, prefix));
-    if (it != m_lists.end()) {
-        // Entries above the indexed count are new; an earlier entry rewritten
-        // makes the table stale.
-        if (n > it->count) {
-            it->count = n;
-            if (!it->exact.contains(value)) // the lowest number wins
-                it->exact.insert(value, n);
-            if (!it->folded.contains(value.toCaseFolded()))
-                it->folded.insert(value.toCaseFolded(), n);
-        } else {
-            m_lists.erase(it);
-        }
+    if (it == m_lists.end())
+        return;
+    if (it->count != n - 1) {
+        m_lists.erase(it);
+        return;
     }
+    it->count = n;
+    if (!it->exact.contains(value)) // the lowest number wins
+        it->exact.insert(value, n);
+    if (!it->folded.contains(value.toCaseFolded()))
+        it->folded.insert(value.toCaseFolded(), n);
 }
 
 int KeyValueFile::findListEntry(const QString& list, const QString& prefix, const QString& value,
@@ -126,6 +132,7 @@ int KeyValueFile::findListEntry(const QString& list, const QString& prefix, cons
     auto it = m_lists.find(lk);
     if (it == m_lists.end() || it->count != n) {
         ListIndex idx;
+        idx.prefix = prefix;
         idx.count = n;
         for (int k = n; k >= 1; --k) { // downwards, so the lowest k wins
             const QString v = this->value(prefix + QString::number(k));

@@ -39,13 +39,18 @@ public:
 private:
     int listCount(const QString& list) const;
     void invalidateIndex() const;
+    // Drops the lookup tables that cover the key as one of their entries.
+    void entryChanged(const QString& key);
 
     QHash<QString, qsizetype> m_index; // key -> position in m_order
     std::vector<std::pair<QString, QString>> m_order;
 
     // Lookup tables for findListEntry, built on first use and kept up to date by
-    // setListEntry, so finding an entry stays constant time as the list grows.
+    // setListEntry, so finding an entry stays constant time as the list grows. A
+    // table describes entries 1 to count; one whose count differs from the list's
+    // is rebuilt when next used.
     struct ListIndex {
+        QString prefix;
         int count = 0;
         QHash<QString, int> exact;
         QHash<QString, int> folded;

@@ -28,6 +28,14 @@ public:
                                  PromptButtons buttons = PromptButtons::Ok,
                                  PromptAnswer defaultButton = PromptAnswer::Ok) = 0;
 
+    // A message with OK and one more button, named by `action`, for something the
+    // user may also want done; true when that button was chosen.
+    virtual bool offerAction(const QString& text, const QString& title, PromptIcon icon,
+                             const QString& action) {
+        (void)action;
+        return message(text, title, icon) == PromptAnswer::Yes;
+    }
+
     // A text input box; nullopt when cancelled.
     virtual std::optional<QString> input(const QString& prompt, const QString& title,
                                          const QString& defaultText) = 0;

@@ -24,6 +24,14 @@ Document::Document(QObject* parent)
             changeCellsStep(QStringLiteral("Edit Description"),
                             {{row, ColDescription, m_items.cell(row, ColDescription), text}}));
     });
+    for (QAbstractItemModel* m :
+         {static_cast<QAbstractItemModel*>(&m_items), static_cast<QAbstractItemModel*>(&m_props)}) {
+        connect(m, &QAbstractItemModel::dataChanged, this, &Document::edited);
+        connect(m, &QAbstractItemModel::rowsInserted, this, &Document::edited);
+        connect(m, &QAbstractItemModel::rowsRemoved, this, &Document::edited);
+        connect(m, &QAbstractItemModel::rowsMoved, this, &Document::edited);
+        connect(m, &QAbstractItemModel::modelReset, this, &Document::edited);
+    }
 }
 
 QString Document::defaultSetting(int number) const {
@@ -75,6 +83,9 @@ void Document::setSetting(const QString& propName, const QString& value) {
     else if (propName == kHeaderHTML)
         m_headerHtml = value;
     m_props.setSetting(row, shownSetting(propName, value));
+    // The list shows only the start of Header and Footer HTML, which may not have changed.
+    if (propName == kFooterHTML || propName == kHeaderHTML)
+        emit edited();
 }
 
 QString Document::caption() const {
@@ -169,30 +180,7 @@ void Document::save(const QString& path) {
     try {
         if (FileLock::isLockedElsewhere(path))
             throw Error(Error::PermissionDenied);
-        EntryContainer pack;
-        quint32 counter = 0;
-        const int n = m_items.count();
-        static const std::array<QString, ItemColumnCount> rowNames = [] {
-            std::array<QString, ItemColumnCount> a;
-            for (int c = 0; c < ItemColumnCount; ++c)
-                a[size_t(c)] = QString::fromLatin1(kRowEntryNames[c]);
-            return a;
-        }();
-        for (int r = 0; r < n; ++r) {
-            const ItemRow& row = m_items.row(r);
-            for (int c = 0; c < ItemColumnCount; ++c) {
-                ++counter;
-                pack.setEntryName(counter, rowNames[size_t(c)]);
-                pack.setEntryContent(counter, row[size_t(c)]);
-            }
-        }
-        for (int p = 1; p <= m_props.count(); ++p) {
-            ++counter;
-            pack.setEntryName(counter, PropertyTable::key(p));
-            pack.setEntryContent(counter, setting(PropertyTable::displayName(p)));
-        }
-        pack.setEntryCount(counter);
-        pack.save(path);
+        writeFile(path);
     } catch (...) {
         retakeHold();
         throw;
@@ -201,6 +189,33 @@ void Document::save(const QString& path) {
     announceName();
     m_modified = false;
     m_fileLock.take(m_filePath);
+}
+
+void Document::writeFile(const QString& path) const {
+    EntryContainer pack;
+    quint32 counter = 0;
+    const int n = m_items.count();
+    static const std::array<QString, ItemColumnCount> rowNames = [] {
+        std::array<QString, ItemColumnCount> a;
+        for (int c = 0; c < ItemColumnCount; ++c)
+            a[size_t(c)] = QString::fromLatin1(kRowEntryNames[c]);
+        return a;
+    }();
+    for (int r = 0; r < n; ++r) {
+        const ItemRow& row = m_items.row(r);
+        for (int c = 0; c < ItemColumnCount; ++c) {
+            ++counter;
+            pack.setEntryName(counter, rowNames[size_t(c)]);
+            pack.setEntryContent(counter, row[size_t(c)]);
+        }
+    }
+    for (int p = 1; p <= m_props.count(); ++p) {
+        ++counter;
+        pack.setEntryName(counter, PropertyTable::key(p));
+        pack.setEntryContent(counter, setting(PropertyTable::displayName(p)));
+    }
+    pack.setEntryCount(counter);
+    pack.save(path);
 }
 
 } // namespace ulvanta

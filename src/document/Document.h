@@ -74,6 +74,9 @@ public:
     // Writes the document (7 entries per row, then the 36 properties) atomically
     // and makes the file current. Throws Error; nothing changes on failure.
     void save(const QString& path);
+    // Writes the same bytes as save without making the file current or touching
+    // the lock. Throws Error.
+    void writeFile(const QString& path) const;
 
     // "TITLE (PATH) - Ulvanta Editor", or "TITLE - Ulvanta Editor" while untitled:
     // what the window shows as its title.
@@ -93,6 +96,8 @@ signals:
     // An undo or redo changed the document; the window shows place's tab and
     // selects as place says.
     void editReplayed(const ulvanta::EditPlace& place);
+    // Rows or properties changed (also on New and Open, which refill them).
+    void edited();
 
 private:
     void read(const QString& path, bool importing);

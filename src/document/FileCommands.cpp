@@ -50,6 +50,7 @@ void FileCommands::newDocument() {
     m_doc.clearHistory();
     m_doc.requestActionUpdate();
     m_doc.setModified(false);
+    m_recovery.drop();
 }
 
 bool FileCommands::openReporting(const QString& path) {
@@ -72,8 +73,10 @@ void FileCommands::open() {
         {QStringLiteral("Open an Ulvanta File"), fileFilter(), QString(), false});
     if (!path)
         return;
-    if (openReporting(*path))
+    if (openReporting(*path)) {
         m_doc.setModified(false);
+        m_recovery.drop();
+    }
 }
 
 void FileCommands::save() {
@@ -82,9 +85,12 @@ void FileCommands::save() {
             BusyPointer busy(m_prompter);
             m_doc.save(m_doc.filePath());
             remember(m_doc.filePath());
+            m_recovery.drop();
             return;
-        } catch (const Error&) {
-            // Falls through to Save As, where the user can choose another place.
+        } catch (const Error& e) {
+            // Said first, then Save As lets the user choose another place.
+            m_prompter.message(ErrorMessages::saveError(m_doc.filePath(), e),
+                               QStringLiteral("Save Error"), PromptIcon::Critical);
         }
     }
     saveAs();
@@ -99,6 +105,7 @@ void FileCommands::saveAs() {
         BusyPointer busy(m_prompter);
         m_doc.save(*path);
         remember(*path);
+        m_recovery.drop();
     } catch (const Error& e) {
         m_prompter.message(ErrorMessages::saveError(*path, e), QStringLiteral("Save Error"),
                            PromptIcon::Critical);
@@ -109,6 +116,7 @@ bool FileCommands::openPath(const QString& path) {
     if (!mayDiscard() || !openReporting(path))
         return false;
     m_doc.setModified(false);
+    m_recovery.drop();
     return true;
 }
 
@@ -118,6 +126,8 @@ void FileCommands::remember(const QString& path) {
 }
 
 void FileCommands::openAtStartup(const QString& commandLine) {
+    if (m_recovery.offer(m_prompter))
+        return;
     QString path = commandLine;
     path.remove(QLatin1Char('"'));
     if (!FileChecks::fileExists(path))
@@ -127,10 +137,16 @@ void FileCommands::openAtStartup(const QString& commandLine) {
     newDocument();
 }
 
-bool FileCommands::close(const QString& previewFile) {
-    const bool ok = mayDiscard();
-    if (ok)
+bool FileCommands::close(const QString& previewFile, bool ask) {
+    const bool ok = !ask || mayDiscard();
+    if (ok) {
+        // Ending without asking (a signal) keeps unsaved changes in the recovery copy.
+        if (!ask && m_doc.isModified())
+            m_recovery.writeNow();
+        else
+            m_recovery.drop();
         m_doc.fileLock().release();
+    }
     if (FileChecks::fileExists(previewFile))
         QFile::remove(previewFile);
     return ok;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/Prompter.h"
+#include "document/RecoveryKeeper.h"
 
 namespace ulvanta {
 
@@ -11,7 +12,8 @@ class RecentFiles;
 // close sequence: every question they ask goes through the prompter.
 class FileCommands {
 public:
-    FileCommands(Document& doc, Prompter& prompter) : m_doc(doc), m_prompter(prompter) {}
+    FileCommands(Document& doc, Prompter& prompter)
+        : m_doc(doc), m_prompter(prompter), m_recovery(doc) {}
 
     static QString fileFilter() {
         return QStringLiteral("Ulvanta File (*.pmf)|*.pmf|All files (*.*)|*.*");
@@ -30,14 +32,20 @@ public:
     // Documents opened or saved from now on are added to this list (none: not kept).
     void setRecentFiles(RecentFiles* recent) { m_recent = recent; }
 
-    // Start-up: the whole command line with its double quotes removed names the
-    // document; opened when a file exists there. A failure shows "Open Error" and
-    // continues with a new document.
+    // Start-up: first the unsaved work of editors that did not end normally is
+    // offered; unless some is recovered, the whole command line with its double
+    // quotes removed names the document, opened when a file exists there. A failure
+    // shows "Open Error" and continues with a new document.
     void openAtStartup(const QString& commandLine);
 
     // The close sequence: the change guard (true when the window may close, its
-    // hold then released), then the preview file removed either way.
-    bool close(const QString& previewFile);
+    // hold then released), then the preview file removed either way. Without ask
+    // the document is left unsaved and the window always closes.
+    bool close(const QString& previewFile, bool ask = true);
+
+    // The recovery copy of unsaved work; kept once enabled, removed when the changes
+    // are saved or discarded.
+    RecoveryKeeper& recovery() { return m_recovery; }
 
 private:
     // Opens a document, reporting a failure as "Open Error"; true on success.
@@ -47,6 +55,7 @@ private:
     Document& m_doc;
     Prompter& m_prompter;
     RecentFiles* m_recent = nullptr;
+    RecoveryKeeper m_recovery;
 };
 
 } // namespace ulvanta

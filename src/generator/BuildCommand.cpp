@@ -43,7 +43,8 @@ void write(const QString& path, const QString& page) {
     if (FileChecks::fileExists(path) && !QFile::remove(path))
         throw unwritable(path);
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a full disk fails the write rather than the commit.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw unwritable(path);
     const QByteArray bytes = page.toLocal8Bit();
     if (f.write(bytes) != bytes.size())

@@ -176,7 +176,8 @@ bool ShortcutWriter::run() {
         if (m_desktop.isEmpty() || (!QFileInfo(m_desktop).isDir() && !QDir().mkpath(m_desktop)))
             throw Error(Error::PathNotFound);
         QSaveFile f(path);
-        if (QFileInfo(path).isDir() || !f.open(QIODevice::WriteOnly))
+        // Unbuffered, so that a full disk fails the write rather than the commit.
+        if (QFileInfo(path).isDir() || !f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             throw Error(QFileInfo(path).isDir() ? Error::PathFileAccess : Error::PermissionDenied);
         const QByteArray bytes = Shortcut::desktopEntry(m_programFolder, m_doc).toUtf8();
         if (f.write(bytes) != bytes.size())
@@ -190,10 +191,10 @@ bool ShortcutWriter::run() {
         m_prompter.message(shortcutError(e), kErrorTitle, PromptIcon::Critical);
         return false;
     }
-    if (m_prompter.message(QStringLiteral("A shortcut was successfully created on the Desktop\n\n"
-                                          "Add it to the application menu as well?"),
-                           QStringLiteral("Create Shortcut on Desktop"), PromptIcon::Question,
-                           PromptButtons::YesNo, PromptAnswer::No) == PromptAnswer::Yes) {
+    if (m_prompter.offerAction(QStringLiteral("A shortcut was successfully created on the Desktop"),
+                               QStringLiteral("Create Shortcut on Desktop"),
+                               PromptIcon::Information,
+                               QStringLiteral("Add to &Application Menu"))) {
         try {
             Shortcut::addToApplicationMenu(path);
         } catch (const Error& e) {

@@ -1,7 +1,5 @@
 #include "launcher/IconLink.h"
 
-#include "components/HtmlText.h"
-
 #include <QStringList>
 
 namespace ulvanta::launcher {
@@ -46,8 +44,9 @@ QString decodeField(QString field, bool doubleEncoded) {
     field = percentDecode(field);
     if (doubleEncoded)
         field = percentDecode(field);
-    field.replace(QLatin1String("&comma;"), QLatin1String(","));
-    return HtmlText::decode(field);
+    // The browser has already decoded the page's entities: only the comma that
+    // the page writes as "&comma;" inside a field is left to turn back.
+    return field.replace(QLatin1String("&comma;"), QLatin1String(","));
 }
 
 } // namespace

@@ -25,8 +25,8 @@ struct IconLink {
 };
 
 // Splits an icon link at its commas and undoes, per field, the URL's percent
-// encoding, the "&comma;" that stands for a comma inside a field, and the page's
-// entity encoding. Fields beyond the fourth belong to the run word.
+// encoding and the "&comma;" that stands for a comma inside a field; the rest is
+// what the user typed. Fields beyond the fourth belong to the run word.
 IconLink parseIconLink(const QUrl& url);
 
 enum class WindowCommand { Unknown, Open, Exit, Minimise, Maximise, Edit, Refresh };

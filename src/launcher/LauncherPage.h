@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QUrl>
 #include <QWebEnginePage>
 
@@ -20,11 +21,15 @@ QWebEngineProfile* createLauncherProfile(QObject* parent);
 
 // The page shown in the launcher window. It never loads an icon or window-command
 // link: it hands a click on one to the window, and only when the click comes from
-// the main frame of a page shown from a local file.
+// the main frame of a page shown from a local file and the user has just clicked
+// or pressed a key in the view.
 class LauncherPage : public QWebEnginePage {
     Q_OBJECT
 public:
     LauncherPage(QWebEngineProfile* profile, QObject* parent);
+
+    // The user pressed a mouse button or a key in the view showing the page.
+    void noteUserInput();
 
 signals:
     void iconLinkClicked(const QUrl& url);
@@ -34,6 +39,11 @@ protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
     // A link that asks for a new window opens in this one instead.
     QWebEnginePage* createWindow(WebWindowType type) override;
+
+private:
+    bool userJustActed() const;
+
+    QElapsedTimer m_lastInput;
 };
 
 } // namespace ulvanta::launcher

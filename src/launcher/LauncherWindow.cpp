@@ -6,7 +6,9 @@
 #include "launcher/IconStart.h"
 #include "launcher/LauncherPage.h"
 #include "launcher/LauncherPrompter.h"
+#include "widgets/BrowserEngine.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -76,6 +78,13 @@ LauncherWindow::LauncherWindow(Prompter* prompter, const QString& programFolder,
             Qt::QueuedConnection);
     connect(m_view, &QWebEngineView::urlChanged, this, &LauncherWindow::urlShown);
     connect(m_view, &QWebEngineView::titleChanged, this, &LauncherWindow::updateTitle);
+    // Whether the user just clicked or typed in the page decides whether a link
+    // may start anything; the view's inner widget that gets the input changes.
+    qApp->installEventFilter(this);
+    watchBrowserPage(m_page, [this](const QString& text) {
+        m_prompter->message(text, tr("Open Error"), PromptIcon::Critical, PromptButtons::Ok,
+                            PromptAnswer::Ok);
+    });
 
     // Ending the session closes even a window that may not be closed otherwise.
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
@@ -86,6 +95,7 @@ LauncherWindow::LauncherWindow(Prompter* prompter, const QString& programFolder,
 }
 
 LauncherWindow::~LauncherWindow() {
+    qApp->removeEventFilter(this);
     // The page must go before the profile it was made with.
     delete m_view;
     delete m_page;
@@ -113,7 +123,7 @@ bool LauncherWindow::chooseAndOpenPage() {
 }
 
 bool LauncherWindow::showPage(const QString& path, Reading reading) {
-    PageFile page;
+    LoadedPage page;
     try {
         page = loadPage(path);
     } catch (const Error& e) {
@@ -258,6 +268,27 @@ void LauncherWindow::commandOpen() {
 void LauncherWindow::commandExit() {
     m_exiting = true;
     close();
+}
+
+void LauncherWindow::endNow() {
+    m_exiting = true;
+    close();
+    QCoreApplication::exit(0); // also leaves a message box that may be open
+}
+
+bool LauncherWindow::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        if (auto* w = qobject_cast<QWidget*>(watched); w && m_view->isAncestorOf(w))
+            m_page->noteUserInput();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void LauncherWindow::commandMinimise() {

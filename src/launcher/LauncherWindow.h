@@ -1,7 +1,7 @@
 #pragma once
 
 #include "components/Prompter.h"
-#include "launcher/PageFile.h"
+#include "launcher/LoadedPage.h"
 
 #include <QUrl>
 #include <QWidget>
@@ -48,9 +48,13 @@ public:
     void commandToggleMaximise();
     void commandEdit();
     void commandRefresh();
+    // Closes the window at once, even one that may not be closed otherwise, and
+    // ends the program (a signal asked for it).
+    void endNow();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum class Reading {

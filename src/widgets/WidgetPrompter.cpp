@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace ulvanta {
 
@@ -24,9 +25,8 @@ QMessageBox::StandardButton toButton(PromptAnswer a) {
 }
 } // namespace
 
-PromptAnswer WidgetPrompter::message(const QString& text, const QString& title, PromptIcon icon,
-                                     PromptButtons buttons, PromptAnswer defaultButton) {
-    QMessageBox box(m_parent);
+int WidgetPrompter::show(QMessageBox& box, const QString& text, const QString& title,
+                         PromptIcon icon) {
     box.setWindowTitle(title);
     box.setText(text);
     switch (icon) {
@@ -45,6 +45,29 @@ PromptAnswer WidgetPrompter::message(const QString& text, const QString& title, 
     case PromptIcon::None:
         break;
     }
+    // Restore the normal pointer while the user reads the message.
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int r = box.exec();
+    if (busy)
+        QApplication::restoreOverrideCursor();
+    return r;
+}
+
+bool WidgetPrompter::offerAction(const QString& text, const QString& title, PromptIcon icon,
+                                 const QString& action) {
+    QMessageBox box(m_parent);
+    box.setStandardButtons(QMessageBox::Ok);
+    QPushButton* extra = box.addButton(action, QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    show(box, text, title, icon);
+    return box.clickedButton() == extra;
+}
+
+PromptAnswer WidgetPrompter::message(const QString& text, const QString& title, PromptIcon icon,
+                                     PromptButtons buttons, PromptAnswer defaultButton) {
+    QMessageBox box(m_parent);
     switch (buttons) {
     case PromptButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -57,14 +80,7 @@ PromptAnswer WidgetPrompter::message(const QString& text, const QString& title, 
         break;
     }
     box.setDefaultButton(toButton(defaultButton));
-    // Restore the normal pointer while the user reads the message.
-    const bool busy = QApplication::overrideCursor() != nullptr;
-    if (busy)
-        QApplication::setOverrideCursor(Qt::ArrowCursor);
-    const int r = box.exec();
-    if (busy)
-        QApplication::restoreOverrideCursor();
-    switch (r) {
+    switch (show(box, text, title, icon)) {
     case QMessageBox::Yes:
         return PromptAnswer::Yes;
     case QMessageBox::No:

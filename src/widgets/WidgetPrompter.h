@@ -4,6 +4,8 @@
 
 class QWidget;
 
+class QMessageBox;
+
 namespace ulvanta {
 
 // The prompter of the running program: QMessageBox, QInputDialog and QFileDialog
@@ -14,6 +16,8 @@ public:
 
     PromptAnswer message(const QString& text, const QString& title, PromptIcon icon,
                          PromptButtons buttons, PromptAnswer defaultButton) override;
+    bool offerAction(const QString& text, const QString& title, PromptIcon icon,
+                     const QString& action) override;
     std::optional<QString> input(const QString& prompt, const QString& title,
                                  const QString& defaultText) override;
     std::optional<QString> chooseFile(const FileRequest& request) override;
@@ -21,6 +25,9 @@ public:
     void setBusy(bool busy) override;
 
 private:
+    // Shows the box over the parent with the normal pointer; its result.
+    int show(QMessageBox& box, const QString& text, const QString& title, PromptIcon icon);
+
     QWidget* m_parent;
 };
 

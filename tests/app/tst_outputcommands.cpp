@@ -134,11 +134,9 @@ private slots:
         QVERIFY(QFileInfo(file).isExecutable());
         QCOMPARE(prompter.messages.size(), 1);
         QCOMPARE(prompter.messages[0].text,
-                 QString("A shortcut was successfully created on the Desktop\n\n"
-                         "Add it to the application menu as well?"));
-        QCOMPARE(prompter.messages[0].defaultButton, PromptAnswer::No);
+                 QString("A shortcut was successfully created on the Desktop"));
 
-        // Yes adds the same entry to the user's application menu.
+        // The message's second button adds the same entry to the user's application menu.
         prompter.messages.clear();
         prompter.answers = {PromptAnswer::Yes};
         qputenv("XDG_DATA_HOME", dir->path().toLocal8Bit());

@@ -2,7 +2,10 @@
 #include "Widgets.h"
 #include "app/MainWindow.h"
 #include "app/PreviewPage.h"
+#include "document/FileLock.h"
 #include "generator/PreviewFile.h"
+#include "widgets/BrowserEngine.h"
+#include "widgets/EndSignals.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -12,8 +15,50 @@
 #include <QTemporaryDir>
 #include <QWebEngineView>
 #include <QtTest>
+#include <csignal>
+#include <cstdio>
+#include <memory>
 
 using namespace ulvanta;
+
+namespace {
+
+// Shows the Preview tab and waits until the header's link is in the document.
+QWebEngineView* showPreview(MainWindow& w) {
+    child<QTabWidget>(&w, "tabs")->setCurrentIndex(3);
+    auto* wb = w.findChild<QWebEngineView*>("preview");
+    if (!wb)
+        return nullptr;
+    // An answer may come after this function has returned, so it goes to storage
+    // that outlives it.
+    const auto ready = std::make_shared<bool>(false);
+    QElapsedTimer t;
+    t.start();
+    while (!*ready && t.elapsed() < 20000) {
+        wb->page()->runJavaScript("document.getElementById('l') !== null",
+                                  [ready](const QVariant& v) { *ready = v.toBool(); });
+        QTest::qWait(100);
+    }
+    return *ready ? wb : nullptr;
+}
+
+// The editor as the program runs it, on a changed document held open, ending
+// on a signal once the preview is shown; the test drives it from outside.
+int runEditorUntilSignalled(const QString& document) {
+    MainWindow w;
+    EndSignals endSignals;
+    QObject::connect(&endSignals, &EndSignals::endRequested, &w, &MainWindow::endOnSignal);
+    w.start(document);
+    w.doc().setModified(true);
+    w.doc().setSetting("Header HTML", "<a id=\"l\" href=\"x.htm\">go</a>");
+    if (!showPreview(w) || !w.doc().fileLock().isHeld())
+        return 3;
+    std::puts("shown");
+    std::fflush(stdout);
+    return QApplication::exec();
+}
+
+} // namespace
 
 // The preview in a real browser engine: the launcher's links stay inert, other
 // links navigate, leaving the tab blanks the view.
@@ -24,10 +69,11 @@ private slots:
     void launcherLinksAreRefused_data();
     void launcherLinksAreRefused();
     void ordinaryLinkNavigatesAndLeavingBlanks();
+    void signalEndsEditorWithoutAsking_data();
+    void signalEndsEditorWithoutAsking();
 
 private:
     void click(QWebEngineView* wb, const QString& id);
-    QWebEngineView* showPreview(MainWindow& w);
 
     QTemporaryDir dir;
     test::ScriptedPrompter prompter;
@@ -43,23 +89,6 @@ void TestPreviewWeb::initTestCase() {
 
 void TestPreviewWeb::click(QWebEngineView* wb, const QString& id) {
     wb->page()->runJavaScript("document.getElementById('" + id + "').click();");
-}
-
-QWebEngineView* TestPreviewWeb::showPreview(MainWindow& w) {
-    child<QTabWidget>(&w, "tabs")->setCurrentIndex(3);
-    auto* wb = w.findChild<QWebEngineView*>("preview");
-    if (!wb)
-        return nullptr;
-    // Loaded once the header's link is in the document.
-    bool ready = false;
-    QElapsedTimer t;
-    t.start();
-    while (!ready && t.elapsed() < 20000) {
-        wb->page()->runJavaScript("document.getElementById('l') !== null",
-                                  [&](const QVariant& v) { ready = v.toBool(); });
-        QTest::qWait(100);
-    }
-    return ready ? wb : nullptr;
 }
 
 void TestPreviewWeb::launcherLinksAreRefused_data() {
@@ -104,9 +133,46 @@ void TestPreviewWeb::ordinaryLinkNavigatesAndLeavingBlanks() {
     QVERIFY(child<QPlainTextEdit>(&w, "htmlView")->toPlainText().contains("other.htm"));
 }
 
+void TestPreviewWeb::signalEndsEditorWithoutAsking_data() {
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGHUP") << SIGHUP;
+}
+
+// A signal ends the editor through its clean path once the browser engine runs:
+// the preview file goes, the document is released, nothing is asked.
+void TestPreviewWeb::signalEndsEditorWithoutAsking() {
+    QFETCH(int, signalNumber);
+    const QString document = dir.filePath("held.pmf");
+    MainWindow saver(&prompter);
+    saver.start({});
+    saver.doc().save(document);
+    saver.doc().fileLock().release();
+    QVERIFY(QFile::exists(document));
+    QProcess editor;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("EDITOR_UNTIL_SIGNALLED", document);
+    editor.setProcessEnvironment(env);
+    editor.start(QCoreApplication::applicationFilePath());
+    QVERIFY(editor.waitForReadyRead(60000));
+    QCOMPARE(editor.readAllStandardOutput(), QByteArray("shown\n"));
+    QVERIFY(QFile::exists(previewFilePath()));
+    QVERIFY(FileLock::isLockedElsewhere(document));
+    ::kill(editor.processId(), signalNumber);
+    QVERIFY(editor.waitForFinished(5000));
+    QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(editor.exitCode(), 0);
+    QVERIFY(!QFile::exists(previewFilePath()));
+    QVERIFY(!FileLock::isLockedElsewhere(document));
+}
+
 int main(int argc, char* argv[]) {
+    prepareBrowserEngine();
     PreviewPage::registerSchemes();
     QApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet("EDITOR_UNTIL_SIGNALLED"))
+        return runEditorUntilSignalled(qEnvironmentVariable("EDITOR_UNTIL_SIGNALLED"));
     TestPreviewWeb t;
     return QTest::qExec(&t, argc, argv);
 }

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+#include <sched.h>
+#include <sys/mount.h>
 
 using namespace ulvanta;
 
@@ -25,6 +27,13 @@ QByteArray validContainer() {
     return d;
 }
 
+// Puts a 64 KiB file system on the folder, seen by this process alone (as root).
+bool mountTinyDisk(const QString& dir) {
+    return unshare(CLONE_NEWNS) == 0 &&
+           mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           mount("tmpfs", QFile::encodeName(dir).constData(), "tmpfs", 0, "size=64k") == 0;
+}
+
 void write(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
@@ -39,6 +48,7 @@ private slots:
     void badContainers_data();
     void badContainers();
     void randomBytesNeverCrash();
+    void failedWriteKeepsOldFile_data();
     void failedWriteKeepsOldFile();
 };
 
@@ -71,6 +81,9 @@ void TestEntryContainer::badContainers_data() {
     QByteArray longer = good;
     longer.replace(20, 4, u32(0xFFFFFFF0u));
     QTest::newRow("length outside") << longer;
+    // Entry 2 over entry 1's content (bytes 40, 41), then over the directory.
+    QTest::newRow("content repeated") << good.left(32) + u32(40) + u32(2) + good.mid(40);
+    QTest::newRow("content out of order") << good.left(32) + u32(8) + u32(2) + good.mid(40);
     for (int cut : {9, 41})
         QTest::addRow("truncated at %d", cut) << good.left(cut);
 }
@@ -112,22 +125,41 @@ void TestEntryContainer::randomBytesNeverCrash() {
     }
 }
 
+void TestEntryContainer::failedWriteKeepsOldFile_data() {
+    QTest::addColumn<bool>("fullDisk"); // else the target is a folder
+    QTest::addColumn<int>("used");      // bytes of the 64 KiB disk taken beforehand
+    QTest::addColumn<int>("size");      // of the content written
+    QTest::addColumn<int>("number");
+    QTest::newRow("onto a folder") << false << 0 << 10 << 75;
+    QTest::newRow("larger than the disk") << true << 0 << 100000 << 61;
+    QTest::newRow("small, onto a full disk") << true << 60000 << 1000 << 61;
+}
+
 void TestEntryContainer::failedWriteKeepsOldFile() {
+    QFETCH(bool, fullDisk);
+    QFETCH(int, used);
+    QFETCH(int, size);
+    QFETCH(int, number);
     QTemporaryDir dir;
     const QString path = dir.filePath("d.pmf");
+    if (fullDisk && !mountTinyDisk(dir.path()))
+        QSKIP("this process may not mount a file system");
     write(path, validContainer());
+    write(dir.filePath("other"), QByteArray(used, 'o'));
     EntryContainer p;
     p.setEntryName(1, "A");
+    p.setEntryContent(1, QString(size, 'x'));
     p.setEntryCount(1);
     try {
-        p.save(dir.path()); // a folder
-        QFAIL("writing onto a folder succeeded");
+        p.save(fullDisk ? path : dir.path());
+        QFAIL("the write succeeded");
     } catch (const Error& e) {
-        QCOMPARE(e.number(), 75);
+        QCOMPARE(e.number(), number);
     }
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), validContainer());
+    umount2(QFile::encodeName(dir.path()).constData(), MNT_DETACH);
 }
 
 QTEST_GUILESS_MAIN(TestEntryContainer)

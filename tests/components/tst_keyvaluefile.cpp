@@ -97,6 +97,12 @@ void TestKeyValueFile::findAfterRewriteSeesNewValue() {
     k.setValue("P1", "two");
     QCOMPARE(k.findListEntry("L", "P", "one", true), 0);
     QCOMPARE(k.findListEntry("L", "P", "TWO", true), 1);
+    k.setValue("P2", "three"); // above the count until the list grows past it
+    QCOMPARE(k.findListEntry("L", "P", "three", true), 0);
+    k.addListEntry("L");
+    k.addListEntry("L");
+    k.setListEntry("L", "P", "four");
+    QCOMPARE(k.findListEntry("L", "P", "three", true), 2);
 }
 
 void TestKeyValueFile::loadMissingFileFails() {

@@ -2,6 +2,7 @@
 #include "components/RecentFiles.h"
 #include "document/Document.h"
 #include "document/FileCommands.h"
+#include "document/FileLock.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -83,6 +84,20 @@ private slots:
         cmds->save();
         QVERIFY(prompter->fileRequests.isEmpty());
         QVERIFY(!doc->isModified());
+    }
+
+    void failedSaveIsSaidBeforeSaveAs() {
+        const QString path = dir.filePath("held.pmf");
+        doc->save(path);
+        doc->fileLock().release();
+        FileLock other;
+        QVERIFY(other.take(path));
+        cmds->save(); // Save As cancelled
+        QCOMPARE(prompter->fileRequests.size(), 1);
+        QCOMPARE(prompter->messages.size(), 1);
+        QCOMPARE(prompter->messages[0].text,
+                 "An error occurred when attempting to save the file '" + path +
+                     "' - Permission denied, 70");
     }
 
     void startUp_data() {

@@ -179,6 +179,43 @@ private slots:
         QCOMPARE(proc.readAllStandardOutput(), htmlViewText(*doc, keys).toLatin1());
     }
 
+    void commandLineConventions_data() {
+        QTest::addColumn<QString>("args"); // shell words
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err"); // the one line on standard error starts so
+        const QString bad = "\"$(printf 'x\\377.htm')\"";
+        const QString open = "An error occurred when attempting to open the file '";
+        QTest::newRow("unknown option")
+            << "-x doc.pmf" << 2 << "ulvanta-build: unknown option '-x'";
+        QTest::newRow("a name like an option") << "-- doc.pmf" << 0 << "";
+        QTest::newRow("empty name") << "''" << 1 << open + "' - Bad file name or number, 52";
+        QTest::newRow("document name not in the file name encoding")
+            << bad << 1 << open + "x\uFFFD.htm' - Bad file name";
+        QTest::newRow("page name not in the file name encoding")
+            << "doc.pmf " + bad << 1
+            << "An error occurred when attempting to build the HTML file 'x\uFFFD.htm' - Bad file "
+               "name";
+    }
+
+    void commandLineConventions() {
+        QFETCH(QString, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        doc->save(path("doc.pmf"));
+        doc->fileLock().release();
+        QProcess proc;
+        proc.setWorkingDirectory(dir->path());
+        const QString builder = qEnvironmentVariable("ULVANTA_BIN") + "/ulvanta-build";
+        proc.start("/bin/sh", {"-c", "exec \"$0\" " + args, builder});
+        QVERIFY(proc.waitForFinished(30000));
+        QCOMPARE(proc.exitCode(), exitCode);
+        const QStringList lines = QString::fromUtf8(proc.readAllStandardError()).split('\n');
+        QVERIFY2(lines[0].startsWith(err), qPrintable(lines[0]));
+        if (exitCode != 2) // nothing but the builder's own message
+            QCOMPARE(lines.size(), err.isEmpty() ? 1 : 2);
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"doc.pmf"});
+    }
+
 private:
     QString path(const QString& name) const { return dir->filePath(name); }
 

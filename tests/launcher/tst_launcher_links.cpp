@@ -40,8 +40,10 @@ void TestLauncherLinks::iconLinkFields_data() {
         QTest::newRow(name) << QString::fromUtf8(address) << fields;
     };
     row("empty fields before the run word", "pm:calc.exe,,,hidden", {"calc.exe", "", "", "hidden"});
-    row("entities and commas", "pm:/caf&#233;,&quot;two words&quot; a&amp;b &lt;in&gt;&comma;",
-        {QString::fromUtf8("/café"), "\"two words\" a&b <in>,", "", ""});
+    // The browser has decoded the page's entities; what is left is the user's text.
+    row("entities typed by the user and commas",
+        "pm:/caf%C3%A9,A&gt;B x&comma;y C&#65; \"q&amp;r\"",
+        {QString::fromUtf8("/café"), "A&gt;B x,y C&#65; \"q&amp;r\"", "", ""});
     row("question mark and hash stay in the command", "pm:/a?b#c,p", {"/a?b#c", "p", "", ""});
     row("fields after the fourth belong to the run word", "pm:a,b,c,d,e", {"a", "b", "c", "d,e"});
 }

@@ -2,11 +2,13 @@
 // its end, its title, and the page path from the command line.
 
 #include "components/Error.h"
-#include "launcher/PageFile.h"
+#include "launcher/LoadedPage.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <optional>
 #include <unistd.h>
@@ -44,6 +46,8 @@ private slots:
     void unreadablePages_data();
     void unreadablePages();
     void largePageIsReadAtBothEnds();
+    void anyPageIsReadInLinearTime_data();
+    void anyPageIsReadInLinearTime();
 };
 
 void TestLauncherPage::settingsComment_data() {
@@ -138,13 +142,39 @@ void TestLauncherPage::largePageIsReadAtBothEnds() {
                     "Width=400\r\n")
                 .toUtf8());
     f.close();
-    const PageFile page = loadPage(f.fileName());
+    const LoadedPage page = loadPage(f.fileName());
     QCOMPARE(page.path, dir.filePath(QStringLiteral("pages/menu.htm")));
     QCOMPARE(page.title, QString::fromUtf8("Café & Bar"));
     QCOMPARE(page.settings, changed([&](PageSettings& s) {
                  s.closable = false, s.width = 400, s.sourceFile = "/docs/menu.pmf";
                  s.icon = dir.filePath("pages/icons/menu.png");
              }));
+}
+
+void TestLauncherPage::anyPageIsReadInLinearTime_data() {
+    QTest::addColumn<QByteArray>("piece"); // repeated to 10 MiB
+    QTest::addColumn<QByteArray>("end");
+    QTest::newRow("start tags") << QByteArray("<title>") << QByteArray();
+    QTest::newRow("start tags never closed") << QByteArray("<title ") << QByteArray();
+    QTest::newRow("end tags never closed") << QByteArray("<title></title ") << QByteArray();
+    QTest::newRow("a huge title") << QByteArray("a&amp;\n") << QByteArray("</title>");
+}
+
+void TestLauncherPage::anyPageIsReadInLinearTime() {
+    QFETCH(QByteArray, piece);
+    QFETCH(QByteArray, end);
+    QTemporaryFile f;
+    QVERIFY(f.open());
+    f.write((end.isEmpty() ? "" : "<title>") + piece.repeated(10 * 1024 * 1024 / piece.size()) +
+            end + pageEnd("Width=400\r\n").toUtf8());
+    f.close();
+    QElapsedTimer t;
+    t.start();
+    const LoadedPage page = loadPage(f.fileName());
+    // A tenth of a second on an idle machine; the margin is for busy ones.
+    QVERIFY2(t.elapsed() < 1000, qPrintable(QString::number(t.elapsed())));
+    QCOMPARE(page.settings->width, 400);
+    QCOMPARE(page.title.isEmpty(), end.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestLauncherPage)

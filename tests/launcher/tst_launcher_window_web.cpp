@@ -5,10 +5,12 @@
 #include "ScriptedPrompter.h"
 #include "components/HtmlText.h"
 #include "components/KeyValueFile.h"
+#include "components/ProgramInfo.h"
 #include "document/Document.h"
 #include "generator/PageGenerator.h"
 #include "launcher/LauncherPage.h"
 #include "launcher/LauncherWindow.h"
+#include "widgets/BrowserEngine.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -18,14 +20,18 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEngineView>
+#include <csignal>
 #include <cstdio>
 #include <memory>
+#include <unistd.h>
 
 using namespace ulvanta;
 using namespace ulvanta::launcher;
@@ -69,10 +75,11 @@ bool clickLink(LauncherWindow& w, const QString& text) {
             .arg(QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact)));
     QVariantList at;
     const auto find = [&] {
-        std::optional<QVariant> result;
-        w.view()->page()->runJavaScript(script, [&result](const QVariant& v) { result = v; });
-        return QTest::qWaitFor([&] { return result.has_value(); }, 10000) &&
-               (at = result->toList()).size() == 2;
+        // A late answer must not land in a finished call's stack.
+        const auto result = std::make_shared<std::optional<QVariant>>();
+        w.view()->page()->runJavaScript(script, [result](const QVariant& v) { *result = v; });
+        return QTest::qWaitFor([&] { return result->has_value(); }, 10000) &&
+               (at = (*result)->toList()).size() == 2;
     };
     if (!QTest::qWaitFor(find, 15000) || !w.view()->focusProxy())
         return false;
@@ -102,6 +109,10 @@ private slots:
     void anotherPageTakesOverTheWindow_data();
     void anotherPageTakesOverTheWindow();
     void networkPageCannotStartPrograms();
+    void scriptsCannotStartPrograms_data();
+    void scriptsCannotStartPrograms();
+    void programRunsAsAUserRunsIt_data();
+    void programRunsAsAUserRunsIt();
     // Last: after Exit the window is gone.
     void fixedWindowFollowsItsCommandBar();
 
@@ -213,10 +224,16 @@ void TestLauncherWindow::clickedIconRunsItsCommand_data() {
         QStringList{"100%", "a&b", QString::fromUtf8("café au lait"), "A"});
     row("hidden: no display nor terminal", icon({}, m_program, "a b", m_startIn, "Hidden"),
         QStringList{"a", "b"});
+    row("entities the user typed reach the program as typed",
+        icon({}, m_program, "A&gt;B x&comma;y C&#65; \"q&amp;r\""),
+        QStringList{"A&gt;B", "x,y", "C&#65;", "q&amp;r"});
     row("document", icon({}, doc), QUrl::fromLocalFile(doc));
     row("missing program", icon({}, missing, "a \"b c\""),
         QString("An error occurred when running the command - '" + missing +
                 " a \"b c\"' - File not found, 53"));
+    row("command starting with two slashes", icon({}, QString::fromUtf8("//Café/X y")),
+        QString::fromUtf8("An error occurred when running the command - '//Café/X y' - "
+                          "Path not found, 76"));
     m_iconPage = writePage({"Minimise on use=True"}, icons);
 }
 
@@ -339,6 +356,83 @@ void TestLauncherWindow::networkPageCannotStartPrograms() {
     QCOMPARE(m_window->view()->url(), QUrl(address));
 }
 
+void TestLauncherWindow::scriptsCannotStartPrograms_data() {
+    QTest::addColumn<QString>("header"); // the page's Header HTML
+    const auto row = [](const char* name, const char* html) {
+        QTest::newRow(name) << QString::fromUtf8(html);
+    };
+    row("location set on load",
+        "<script>addEventListener('load', () => location.href = document.links[0].href);</script>");
+    row("icon clicked by a script",
+        "<script>addEventListener('load', () => document.links[0].click());</script>");
+    row("refresh to an icon link", "<meta http-equiv=\"refresh\" content=\"0;url=pmc:min\">");
+    row("window command on load",
+        "<script>addEventListener('load', () => location = 'pmc:exit');</script>");
+}
+
+void TestLauncherWindow::scriptsCannotStartPrograms() {
+    QFETCH(QString, header);
+    // The icon comes first among the page's links. A refused link may cut the
+    // page's loading short.
+    QVERIFY(m_window->openPage(
+        writePage({"Header HTML=" + header}, {icon("Run", m_program, "clicked")})));
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(record(3000).isEmpty());
+    QVERIFY(m_window->isVisible() && !m_window->isMinimized());
+    // The user's own click still starts it.
+    QVERIFY(clickLink(*m_window, "Run"));
+    QCOMPARE(recordedArguments(), QStringList{"clicked"});
+}
+
+void TestLauncherWindow::programRunsAsAUserRunsIt_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("display");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output"); // part of what it writes
+    const QString version = ProgramInfo::version();
+    const QString missing = at("@/absent.htm");
+    const QString notFound = "'" + missing + "' - File not found, 53";
+    QTest::newRow("help") << QStringList{"--help"} << true << 0 << "--quiet";
+    QTest::newRow("version") << QStringList{"--version"} << true << 0 << version;
+    QTest::newRow("unknown option") << QStringList{"--colour"} << true << 2 << "'--colour'";
+    QTest::newRow("quiet without a page") << QStringList{"--quiet"} << true << 2 << "--quiet";
+    QTest::newRow("quiet") << QStringList{"--quiet", missing} << true << 1 << notFound;
+    QTest::newRow("no display") << QStringList{missing} << false << 1 << notFound;
+    QTest::newRow("no display, good page") << QStringList{"@"} << false << 1 << "no display";
+    // Shows the page until a signal ends it: the engine starts for root too.
+    QTest::newRow("signal") << QStringList{"@"} << true << 0
+                            << (geteuid() == 0 ? "without its sandbox" : "");
+}
+
+void TestLauncherWindow::programRunsAsAUserRunsIt() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, display);
+    QFETCH(int, exitCode);
+    const QString page = writePage({}, {icon("Run", m_program)});
+    arguments.replaceInStrings(QRegularExpression("^@$"), page);
+    QProcess launcher;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("QTWEBENGINE_DISABLE_SANDBOX"); // this test's own engine set it
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (!display)
+            env.remove(name);
+    launcher.setProcessEnvironment(env);
+    launcher.setProcessChannelMode(QProcess::MergedChannels);
+    launcher.start(qEnvironmentVariable("ULVANTA_BIN") + "/ulvanta2.exe", arguments);
+    QVERIFY(launcher.waitForStarted());
+    if (QTest::currentDataTag() == QLatin1String("signal")) {
+        QVERIFY(!launcher.waitForFinished(5000)); // the window is up
+        ::kill(launcher.processId(), SIGTERM);
+    }
+    QVERIFY(launcher.waitForFinished(5000));
+    QFETCH(QString, output);
+    const QString written = QString::fromUtf8(launcher.readAll());
+    QVERIFY2(written.contains(output), qPrintable(written));
+    QVERIFY(written.count("without its sandbox") <= 1);
+    QCOMPARE(launcher.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(launcher.exitCode(), exitCode);
+}
+
 void TestLauncherWindow::fixedWindowFollowsItsCommandBar() {
     const QString source = at(QString::fromUtf8("@/my menu, é&1.pmf"));
     QVERIFY(writeFile(source, "VODK"));
@@ -367,6 +461,7 @@ void TestLauncherWindow::fixedWindowFollowsItsCommandBar() {
 }
 
 int main(int argc, char* argv[]) {
+    prepareBrowserEngine();
     registerLinkSchemes();
     QApplication app(argc, argv);
     TestLauncherWindow test;

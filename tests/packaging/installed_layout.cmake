@@ -29,8 +29,10 @@ foreach(f bin/ulvanta-editor bin/ulvanta-build bin/ulvanta2.exe bin/${DATA_FROM_
 endforeach()
 file(READ_SYMLINK ${usr}/bin/Ulvanta2.exe target)
 expect("${target}" "^ulvanta2.exe$")
-run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${usr}/bin/ulvanta-build --version)
-expect("${out}" "${VERSION}")
+foreach(program ulvanta-build ulvanta2.exe)
+  run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${usr}/bin/${program} --version)
+  expect("${out}" "${VERSION}")
+endforeach()
 
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
 if(DESKTOP_FILE_VALIDATE)

@@ -1,4 +1,4 @@
-#include "launcher/PageFile.h"
+#include "launcher/LoadedPage.h"
 
 #include "components/Error.h"
 #include "components/HtmlText.h"
@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QUrl>
 #include <cmath>
 
@@ -94,16 +93,43 @@ std::optional<PageSettings> readPageSettings(const QString& html) {
 }
 
 QString readPageTitle(const QString& html) {
-    static const QRegularExpression title(QStringLiteral("<title(?:\\s[^>]*)?>(.*?)</title\\s*>"),
-                                          QRegularExpression::CaseInsensitiveOption |
-                                              QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch m = title.match(html);
-    if (!m.hasMatch())
+    // One pass over the page, however it is made: a start tag "<title>" or
+    // "<title attributes>", then the text up to the first "</title>" after it
+    // (blanks allowed before its ">").
+    const auto tag = QLatin1String("<title");
+    const auto endTag = QLatin1String("</title");
+    qsizetype textStart = -1;
+    for (qsizetype at = html.indexOf(tag, 0, Qt::CaseInsensitive); at >= 0;
+         at = html.indexOf(tag, at + 1, Qt::CaseInsensitive)) {
+        const qsizetype next = at + tag.size();
+        if (next >= html.size())
+            return QString();
+        if (html[next] == QLatin1Char('>')) {
+            textStart = next + 1;
+            break;
+        }
+        if (html[next].isSpace()) {
+            const qsizetype close = html.indexOf(QLatin1Char('>'), next);
+            if (close < 0)
+                return QString(); // no later start tag can end either
+            textStart = close + 1;
+            break;
+        }
+    }
+    if (textStart < 0)
         return QString();
-    return HtmlText::decode(m.captured(1)).simplified();
+    for (qsizetype at = html.indexOf(endTag, textStart, Qt::CaseInsensitive); at >= 0;
+         at = html.indexOf(endTag, at + 1, Qt::CaseInsensitive)) {
+        qsizetype i = at + endTag.size();
+        while (i < html.size() && html[i].isSpace())
+            ++i;
+        if (i < html.size() && html[i] == QLatin1Char('>'))
+            return HtmlText::decode(html.mid(textStart, at - textStart)).simplified();
+    }
+    return QString();
 }
 
-PageFile loadPage(const QString& path) {
+LoadedPage loadPage(const QString& path) {
     if (path.isEmpty())
         throw Error(Error::BadFileName);
     QFile file(path);
@@ -126,7 +152,7 @@ PageFile loadPage(const QString& path) {
 
     const QString html = QString::fromUtf8(bytes);
     const QFileInfo fi(path);
-    PageFile page;
+    LoadedPage page;
     page.path = fi.absoluteFilePath();
     page.title = readPageTitle(html);
     page.settings = readPageSettings(html);

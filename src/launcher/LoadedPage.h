@@ -36,7 +36,7 @@ QString readPageTitle(const QString& html);
 
 // A page as the launcher shows it: its absolute path, title and settings. A
 // relative Icon or Source file is taken from the page's folder.
-struct PageFile {
+struct LoadedPage {
     QString path;
     QString title;
     std::optional<PageSettings> settings;
@@ -46,7 +46,7 @@ struct PageFile {
 // found, 76 Path not found, 70 Permission denied, 75 for a folder, 52 for no name).
 // Only the first and last megabytes of a very large file are read: the title
 // stands at the start and the settings comment at the end.
-PageFile loadPage(const QString& path);
+LoadedPage loadPage(const QString& path);
 
 // The page named by the launcher's arguments: joined by single spaces (the editor
 // passes the path unquoted after one space), one pair of surrounding double
