@@ -28,13 +28,14 @@ ItemRow section(const QString& name) {
 }
 
 // The caption, every cell, and each property whole and as the list shows it.
-QStringList snapshot(MainWindow& w) {
+QStringList snapshot(MainWindow& w, bool shown = true) {
     const Document& d = w.doc();
     QStringList s{w.windowTitle()};
     for (int i = 0; i < d.items().count(); ++i)
         s << QStringList(d.items().row(i).begin(), d.items().row(i).end()).join(u'|');
     for (int r = 0; r < d.props().count(); ++r)
-        s << d.props().name(r) + u'=' + d.setting(d.props().name(r)) + u'=' + d.props().setting(r);
+        s << d.props().name(r) + u'=' + d.setting(d.props().name(r)) +
+                 (shown ? u'=' + d.props().setting(r) : QString());
     return s;
 }
 
@@ -240,7 +241,7 @@ void TestMainWindow::everyEditUndoesAndRedoesByKeyboard_data() {
     add("toggle", "Table border", "Return", {}, {"Table border"});
     add("font", "Font", "Return:okButton", {}, {"Font"});
     add("colour", "Link colour", "Return:colourEdit=00ff00,okButton", {}, {"Link colour"});
-    add("header html", "Header HTML", "Return:textEdit=<p>new</p>,okButton", {}, {"Header HTML"});
+    add("header html", "Header HTML", "Return:textEdit=<p>\nnew</p>,okButton", {}, {"Header HTML"});
     add("delete key", "Icon size", "Del", {}, {"Icon size"});
     add("reset properties", "Columns", "F9", {}, {"Reset Properties"});
     add("build", "(HTML File)", "F3", {"file:page.htm"}, {"Build"});
@@ -329,6 +330,7 @@ void TestMainWindow::everyEditUndoesAndRedoesByKeyboard() {
     QCOMPARE(snapshot(w), after);
 
     // Saved is what is shown; opening the file again starts without history.
+    const QStringList saving = snapshot(w, false);
     const QString saved = dir.filePath("saved.pmf");
     p.files = {saved, saved};
     press(w, "Ctrl+S");
@@ -336,7 +338,7 @@ void TestMainWindow::everyEditUndoesAndRedoesByKeyboard() {
     p.answers = {PromptAnswer::No};
     press(w, "Ctrl+O");
     QVERIFY(!undo->isEnabled() && !redo->isEnabled());
-    QCOMPARE(snapshot(w).mid(1), after.mid(1));
+    QCOMPARE(snapshot(w, false).mid(1), saving.mid(1));
 }
 
 QTEST_MAIN(TestMainWindow)
