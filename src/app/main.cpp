@@ -20,9 +20,10 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(ulvanta::ProgramFiles::applicationIcon());
     // The whole command line after the program name is one path (or nothing), in
     // the file name encoding: its own bytes, not text.
-    QByteArray line;
+    QList<QByteArray> arguments;
     for (int i = 1; i < argc; ++i)
-        line += (i > 1 ? " " : "") + QByteArray(argv[i]);
+        arguments.append(QByteArray(argv[i]));
+    const QByteArray line = ulvanta::CommandLine::documentArgument(arguments);
     ulvanta::MainWindow w;
     ulvanta::EndSignals endSignals;
     QObject::connect(&endSignals, &ulvanta::EndSignals::endRequested, &w,

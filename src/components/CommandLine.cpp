@@ -3,6 +3,7 @@
 #include "components/Error.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace ulvanta {
 
@@ -13,6 +14,17 @@ QString CommandLine::fileName(const QByteArray& argument) {
                                    "system's file name encoding)"),
                     Error::BadFileName);
     return name;
+}
+
+QByteArray CommandLine::documentArgument(const QList<QByteArray>& arguments) {
+    const QByteArray line = arguments.join(' ');
+    if (arguments.size() < 2 || QFileInfo::exists(QFile::decodeName(line)))
+        return line;
+    for (const QByteArray& argument : arguments) {
+        if (QFileInfo(QFile::decodeName(argument)).isFile())
+            return argument;
+    }
+    return line;
 }
 
 } // namespace ulvanta

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace ulvanta {
@@ -11,6 +12,11 @@ namespace CommandLine {
 // encoding. Throws Error (Bad file name or number) when the bytes do not come
 // back unchanged from that encoding: the name would then open another file.
 QString fileName(const QByteArray& argument);
+
+// The document the editor's arguments name. The whole line is one path, spaces
+// and all; a file manager opening several files passes each as an argument, and
+// then the first one that exists is taken.
+QByteArray documentArgument(const QList<QByteArray>& arguments);
 
 } // namespace CommandLine
 } // namespace ulvanta

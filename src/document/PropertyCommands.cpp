@@ -2,6 +2,7 @@
 
 #include "components/EntryContainer.h"
 #include "components/FileChecks.h"
+#include "components/LocaleNumber.h"
 #include "document/Colour.h"
 #include "document/Document.h"
 #include "document/FileCommands.h"
@@ -131,9 +132,8 @@ void PropertyCommands::activate(int row, PropertyEditorHost& host) {
 }
 
 std::optional<double> PropertyCommands::parseNumber(const QString& text) {
-    bool ok = false;
-    const double value = QLocale::system().toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(value))
+    const std::optional<double> value = readLocaleNumber(text);
+    if (!value || !std::isfinite(*value))
         return std::nullopt;
     return value;
 }

@@ -6,6 +6,7 @@
 #include "components/FileChecks.h"
 #include "components/HtmlText.h"
 #include "components/KeyValueFile.h"
+#include "components/LocaleNumber.h"
 #include "components/ProgramInfo.h"
 #include "document/Document.h"
 #include "document/SectionRow.h"
@@ -108,11 +109,10 @@ void adviseLargeBuffer(QString& buffer) {
 namespace PageNumbers {
 
 double parse(const QString& text) {
-    bool ok = false;
-    const double v = QLocale::system().toDouble(text.trimmed(), &ok);
-    if (!ok || std::isnan(v))
+    const std::optional<double> v = readLocaleNumber(text);
+    if (!v)
         throw Error(Error::TypeMismatch);
-    return v;
+    return *v;
 }
 
 double roundHalfEven(double value) {

@@ -1,3 +1,4 @@
+#include "Files.h"
 #include "ScriptedPrompter.h"
 #include "components/KeyValueFile.h"
 #include "document/Document.h"
@@ -12,19 +13,6 @@
 
 using namespace ulvanta;
 using test::ScriptedPrompter;
-
-namespace {
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-} // namespace
 
 // Where the page goes: the preview file, the launcher and the desktop shortcut.
 class TestOutputCommands : public QObject {

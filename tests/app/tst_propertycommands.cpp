@@ -77,7 +77,6 @@ private slots:
     }
 
     void listIsSortedByName() {
-        QCOMPARE(doc.props().count(), 36);
         for (int i = 1; i < doc.props().count(); ++i)
             QVERIFY2(doc.props().name(i - 1).compare(doc.props().name(i), Qt::CaseInsensitive) < 0,
                      qPrintable(doc.props().name(i)));

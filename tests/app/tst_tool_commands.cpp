@@ -15,7 +15,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -144,54 +143,45 @@ private slots:
         QCOMPARE(child<QLineEdit>(&dlg, "sectionEdit")->text(), QStringLiteral(" Games "));
     }
 
-    void contentsShowsTheHelpWindow() {
-        QCOMPARE(child<QAction>(m_w.get(), "actionHelpContents")->shortcut(),
-                 QKeySequence(Qt::Key_F1));
-        child<QAction>(m_w.get(), "actionHelpContents")->trigger();
-        auto* help = m_w->findChild<HelpWindow*>();
-        QVERIFY(help && help->isVisible());
-        QCOMPARE(child<QTextBrowser>(help, "helpText")->source(),
-                 QUrl::fromLocalFile(m_w->programFolder() + "help/index.html"));
-        child<QAction>(m_w.get(), "actionHelpContents")->trigger();
-        QCOMPARE(m_w->findChildren<HelpWindow*>().size(), 1);
-    }
-
-    void feedbackOpensAMailLink() {
-        child<QAction>(m_w.get(), "actionFeedback")->trigger();
-        QCOMPARE(m_links.urls.size(), 1); // only mailto links reach the catcher
-        QVERIFY(m_links.urls[0].path().contains(QLatin1Char('@')));
-        QCOMPARE(m_links.urls[0].query(QUrl::FullyDecoded),
-                 QStringLiteral("subject=Ulvanta Editor Feedback"));
-    }
-
     // Help, feedback and the about box only show things: the list, the Changed
     // flag and which commands are enabled stay as they were.
-    void helpCommandsLeaveTheDocumentAsItWas_data() {
+    void helpCommandsShowAndLeaveTheDocumentAsItWas_data() {
         QTest::addColumn<QString>("action");
         QTest::newRow("contents") << "actionHelpContents";
         QTest::newRow("feedback") << "actionFeedback";
         QTest::newRow("about") << "actionAbout";
     }
-    void helpCommandsLeaveTheDocumentAsItWas() {
+    void helpCommandsShowAndLeaveTheDocumentAsItWas() {
         QFETCH(QString, action);
         const auto actions = m_w->findChildren<QAction*>();
         QList<bool> enabled;
         for (QAction* a : actions)
             enabled << a->isEnabled();
-        const bool about = action == QLatin1String("actionAbout");
-        QString aboutTitle, aboutVersion;
-        if (about) // the box is modal: read and close it from inside its loop
+        bool aboutShown = false;
+        if (action == QLatin1String("actionAbout")) // modal: closed from inside its loop
             QTimer::singleShot(0, m_w.get(), [&] {
                 if (auto* box = qobject_cast<AboutDialog*>(QApplication::activeModalWidget())) {
-                    aboutTitle = box->windowTitle();
-                    aboutVersion = child<QLabel>(box, "versionLabel")->text();
+                    aboutShown = true;
                     child<QPushButton>(box, "okButton")->click();
                 }
             });
         m_w->findChild<QAction*>(action)->trigger();
-        if (about) {
-            QCOMPARE(aboutTitle, QStringLiteral("About Ulvanta Editor"));
-            QCOMPARE(aboutVersion, QStringLiteral("Version 3.3.13"));
+        if (action == QLatin1String("actionHelpContents")) // the help window is not opened twice
+            m_w->findChild<QAction*>(action)->trigger();
+        QCOMPARE(aboutShown, action == QLatin1String("actionAbout"));
+        const auto helpWindows = m_w->findChildren<HelpWindow*>();
+        QCOMPARE(helpWindows.size(), action == QLatin1String("actionHelpContents") ? 1 : 0);
+        if (!helpWindows.isEmpty()) {
+            QVERIFY(helpWindows[0]->isVisible());
+            QCOMPARE(child<QTextBrowser>(helpWindows[0], "helpText")->source(),
+                     QUrl::fromLocalFile(m_w->programFolder() + "help/index.html"));
+        }
+        // Only mailto links reach the catcher.
+        QCOMPARE(m_links.urls.size(), action == QLatin1String("actionFeedback") ? 1 : 0);
+        for (const QUrl& url : m_links.urls) {
+            QVERIFY(url.path().contains(QLatin1Char('@')));
+            QCOMPARE(url.query(QUrl::FullyDecoded),
+                     QStringLiteral("subject=Ulvanta Editor Feedback"));
         }
         QVERIFY(!m_w->doc().isModified());
         QCOMPARE(m_w->doc().items().count(), 2);

@@ -1,3 +1,4 @@
+#include "components/CommandLine.h"
 #include "components/ProgramFiles.h"
 #include "components/RecentFiles.h"
 
@@ -36,6 +37,30 @@ private slots:
         for (const QString& p : helpPages.split(' ', Qt::SkipEmptyParts))
             touch(dir.filePath(p + "index.html"));
         QCOMPARE(ProgramFiles::helpFolder(dir.filePath("usr/bin") + "/"), dir.filePath(folder));
+    }
+
+    void documentArgument_data() {
+        QTest::addColumn<QString>("files"); // made in the folder beforehand
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("document");
+        QTest::newRow("a name with a space") << "a b.pmf" << QStringList{"a", "b.pmf"} << "a b.pmf";
+        QTest::newRow("several files: the first")
+            << "b.pmf c.pmf" << QStringList{"a.pmf", "b.pmf", "c.pmf"} << "b.pmf";
+        QTest::newRow("none exists: the line") << "" << QStringList{"x", "y"} << "x y";
+    }
+
+    void documentArgument() {
+        QFETCH(QString, files);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, document);
+        QTemporaryDir dir;
+        for (const QString& f : files.split(' ', Qt::SkipEmptyParts))
+            touch(dir.filePath(f == "a" ? "a b.pmf" : f));
+        QDir::setCurrent(dir.path());
+        QList<QByteArray> args;
+        for (const QString& a : arguments)
+            args.append(a.toUtf8());
+        QCOMPARE(QString::fromUtf8(CommandLine::documentArgument(args)), document);
     }
 
     void recentFiles_data() {

@@ -80,7 +80,6 @@ private slots:
         for (int i = 1; i <= 36; ++i)
             QCOMPARE(back.setting(PropertyTable::displayName(i)),
                      d.setting(PropertyTable::displayName(i)));
-        QCOMPARE(back.caption(), "My page (" + path + ") - Ulvanta Editor");
     }
 
     void rowsAreReadByPosition() {

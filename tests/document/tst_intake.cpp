@@ -56,67 +56,45 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("expected"); // the row, or "!" and the refusal
-        const QString head = QStringLiteral("[Desktop Entry]\nType=Application\n");
-        QTest::newRow("field codes go, path and comment kept")
-            << head + "Name=Editor\nExec=/usr/bin/editor --new %U\nPath=/srv\nComment=Edits\n"
-            << "C"
-            << "Editor|/usr/bin/editor|--new|/srv|" + N + "|Edits";
-        QTest::newRow("quoted program and arguments")
-            << head + "Name=Q\nExec=\"/opt/My App/run\" --title \"two words\" %f -x%%y %i %c %k\n"
-            << "C"
-            << "Q|/opt/My App/run|--title \"two words\" -x%y||" + N + "|";
-        QTest::newRow("escapes inside quotes")
-            << head + "Name=S\nExec=sh -c \"echo \\\\\"hi\\\\\" \\\\\\\\ \\\\$HOME\"\n"
-            << "C"
-            << "S|sh|-c \"echo \\\"hi\\\" \\\\ $HOME\"||" + N + "|";
-        QTest::newRow("empty quoted argument kept") << head + "Name=E\nExec=run \"\" %F\n"
-                                                    << "C"
-                                                    << "E|run|\"\"||" + N + "|";
-        QTest::newRow("escaped space in a value") << head + "Name=A\\sB\nExec=ab\n"
-                                                  << "C"
-                                                  << "A B|ab|||" + N + "|";
+        const auto add = [](const char* tag, const QString& text, const QString& expected,
+                            const char* locale = "C") {
+            QTest::newRow(tag) << text << locale << expected;
+        };
+        const QString head = "[Desktop Entry]\nType=Application\n", n = "||" + N + "|";
+        add("field codes go, path and comment kept",
+            head + "Name=Editor\nExec=/usr/bin/editor --new %U\nPath=/srv\nComment=Edits\n",
+            "Editor|/usr/bin/editor|--new|/srv|" + N + "|Edits");
+        add("quoted program and arguments",
+            head + "Name=Q\nExec=\"/opt/My App/run\" --title \"two words\" %f -x%%y %i %c %k\n",
+            "Q|/opt/My App/run|--title \"two words\" -x%y" + n);
+        add("escapes inside quotes",
+            head + "Name=S\nExec=sh -c \"echo \\\\\"hi\\\\\" \\\\\\\\ \\\\$HOME\"\n",
+            "S|sh|-c \"echo \\\"hi\\\" \\\\ $HOME\"" + n);
+        add("empty quoted argument kept", head + "Name=E\nExec=run \"\" %F\n", "E|run|\"\"" + n);
+        add("escaped space in a value", head + "Name=A\\sB\nExec=ab\n", "A B|ab|" + n);
         const QString names = head +
                               "Name=Files\nName[de]=Dateien\nName[de_AT]=Dateien AT\nExec=files\n"
                               "Comment=Browse\nComment[de]=Durchsuchen\n";
-        QTest::newRow("language name") << names << "de_DE"
-                                       << "Dateien|files|||" + N + "|Durchsuchen";
-        QTest::newRow("country name") << names << "de_AT"
-                                      << "Dateien AT|files|||" + N + "|Durchsuchen";
-        QTest::newRow("untranslated language") << names << "fr_FR"
-                                               << "Files|files|||" + N + "|Browse";
-        QTest::newRow("terminal program comes in as it is")
-            << head + "Name=Top\nExec=top\nTerminal=true\n"
-            << "C"
-            << "Top|top|||" + N + "|";
-        QTest::newRow("link") << "[Desktop Entry]\nType=Link\nName=Site\nURL=https://ex.org/\n"
-                              << "C"
-                              << "Site|https://ex.org/|||" + H + "|";
-        QTest::newRow("other groups ignored")
-            << "# c\n[Desktop Action new]\nName=Wrong\nExec=wrong\n" + head +
-                   "Name=Right\nExec=right\n[Desktop Action x]\nExec=x\n"
-            << "C"
-            << "Right|right|||" + N + "|";
-        QTest::newRow("no group") << "Name=X\nExec=x\n"
-                                  << "C"
-                                  << "!is not a desktop entry";
-        QTest::newRow("no name") << head + "Exec=x\n"
-                                 << "C"
-                                 << "!has no Name";
-        QTest::newRow("no exec") << head + "Name=X\n"
-                                 << "C"
-                                 << "!has no Exec";
-        QTest::newRow("only field codes") << head + "Name=X\nExec=%U\n"
-                                          << "C"
-                                          << "!has an Exec line that names no program";
-        QTest::newRow("open quote") << head + "Name=X\nExec=\"x\n"
-                                    << "C"
-                                    << "!has an Exec line that names no program";
-        QTest::newRow("directory") << "[Desktop Entry]\nType=Directory\nName=X\n"
-                                   << "C"
-                                   << "!is neither an application nor a link";
-        QTest::newRow("link without url") << "[Desktop Entry]\nType=Link\nName=X\n"
-                                          << "C"
-                                          << "!is a link without a URL";
+        add("language name", names, "Dateien|files|" + n + "Durchsuchen", "de_DE");
+        add("country name", names, "Dateien AT|files|" + n + "Durchsuchen", "de_AT");
+        add("untranslated language", names, "Files|files|" + n + "Browse", "fr_FR");
+        add("terminal program comes in as it is", head + "Name=Top\nExec=top\nTerminal=true\n",
+            "Top|top|" + n);
+        add("link", "[Desktop Entry]\nType=Link\nName=Site\nURL=https://ex.org/\n",
+            "Site|https://ex.org/|||" + H + "|");
+        add("other groups ignored",
+            "# c\n[Desktop Action new]\nName=Wrong\nExec=wrong\n" + head +
+                "Name=Right\nExec=right\n[Desktop Action x]\nExec=x\n",
+            "Right|right|" + n);
+        add("no group", "Name=X\nExec=x\n", "!is not a desktop entry");
+        add("no name", head + "Exec=x\n", "!has no Name");
+        add("no exec", head + "Name=X\n", "!has no Exec");
+        add("only field codes", head + "Name=X\nExec=%U\n",
+            "!has an Exec line that names no program");
+        add("open quote", head + "Name=X\nExec=\"x\n", "!has an Exec line that names no program");
+        add("directory", "[Desktop Entry]\nType=Directory\nName=X\n",
+            "!is neither an application nor a link");
+        add("link without url", "[Desktop Entry]\nType=Link\nName=X\n", "!is a link without a URL");
     }
     void desktopEntryBecomesRowOrIsRefused() {
         QFETCH(QString, text);
@@ -135,29 +113,21 @@ private slots:
     void iconNameBecomesPictureFile_data() {
         QTest::addColumn<QString>("icon");
         QTest::addColumn<QString>("expected"); // relative to the temporary folder
-        QTest::newRow("largest raster size") << "a"
-                                             << "icons/hicolor/256x256/apps/a.png";
-        QTest::newRow("scalable when no raster") << "b"
-                                                 << "icons/hicolor/scalable/apps/b.svg";
-        QTest::newRow("user's theme before hicolor") << "c"
-                                                     << "icons/Mine/16x16/apps/c.png";
-        QTest::newRow("inherited theme") << "d"
-                                         << "icons/Base/48x48/apps/d.png";
-        QTest::newRow("earlier data folder wins at one size")
-            << "e"
-            << "home/icons/hicolor/512x512/apps/e.png";
-        QTest::newRow("pixmap folder last") << "f"
-                                            << "pixmaps/f.xpm";
-        QTest::newRow("name given with suffix") << "a.png"
-                                                << "icons/hicolor/256x256/apps/a.png";
-        QTest::newRow("absolute path kept") << "%T/pixmaps/f.xpm"
-                                            << "pixmaps/f.xpm";
-        QTest::newRow("missing absolute path looked up") << "/nowhere/a.png"
-                                                         << "icons/hicolor/256x256/apps/a.png";
-        QTest::newRow("unknown") << "zz"
-                                 << "";
-        QTest::newRow("none") << ""
-                              << "";
+        const auto add = [](const char* tag, const char* icon, const char* expected) {
+            QTest::newRow(tag) << icon << expected;
+        };
+        add("largest raster size", "a", "icons/hicolor/256x256/apps/a.png");
+        add("scalable when no raster", "b", "icons/hicolor/scalable/apps/b.svg");
+        add("user's theme before hicolor", "c", "icons/Mine/16x16/apps/c.png");
+        add("inherited theme", "d", "icons/Base/48x48/apps/d.png");
+        add("earlier data folder wins at one size", "e", "home/icons/hicolor/512x512/apps/e.png");
+        add("pixmap folder last", "f", "pixmaps/f.xpm");
+        add("name given with suffix", "a.png", "icons/hicolor/256x256/apps/a.png");
+        add("absolute path kept", "%T/pixmaps/f.xpm", "pixmaps/f.xpm");
+        add("missing absolute path looked up", "/nowhere/a.png",
+            "icons/hicolor/256x256/apps/a.png");
+        add("unknown", "zz", "");
+        add("none", "", "");
     }
     void iconNameBecomesPictureFile() {
         QFETCH(QString, icon);

@@ -31,63 +31,11 @@ void fill(ItemList& list, const QString& shape) {
 class TestItemList : public QObject {
     Q_OBJECT
 private slots:
-    void sectDetails_data();
-    void sectDetails();
-    void sectionNameRoundTrip_data();
-    void sectionNameRoundTrip();
     void itemsInSection_data();
     void itemsInSection();
-    void getLV_data();
-    void getLV();
     void inPlaceEditCannotMakeASection();
     void sectionRowsShowBoldWithFullTextTips();
-    void deselectKeepsOnlyTheCurrentRow();
-    void rotateMovesABlock();
 };
-
-void TestItemList::sectDetails_data() {
-    QTest::addColumn<QString>("row");
-    QTest::addColumn<int>("field");
-    QTest::addColumn<QString>("value");
-    const QString example =
-        "SECTION:Tools{c} A{s}B;Columns:5;Icon size:32;Icons above:True;Table border:False";
-    QTest::newRow("name") << example << 1 << "Tools: A;B";
-    QTest::newRow("columns") << example << 2 << "5";
-    QTest::newRow("icon size") << example << 3 << "32";
-    QTest::newRow("border") << example << 5 << "False";
-    QTest::newRow("no sixth field") << example << 6 << "";
-    QTest::newRow("field without colon") << "SECTION:x;Columns" << 2 << "";
-    QTest::newRow("second colon cuts") << "SECTION:x;Columns:5:9" << 2 << "5";
-    QTest::newRow("empty name") << "SECTION:;Columns:5" << 1 << "";
-    QTest::newRow("decoded name") << "SECTION:&#233{s}t&amp{s};Columns:1" << 1
-                                  << QString::fromUtf8("ét&");
-}
-
-void TestItemList::sectDetails() {
-    QFETCH(QString, row);
-    QFETCH(int, field);
-    QFETCH(QString, value);
-    QCOMPARE(SectionRow::field(row, field), value);
-}
-
-void TestItemList::sectionNameRoundTrip_data() {
-    QTest::addColumn<QString>("name");
-    QTest::newRow("literal {c}") << "a{c}b";
-    QTest::newRow("all specials") << "x:y;z{w}";
-    QTest::newRow("braces nested") << "{{}}{l}{r}";
-    QTest::newRow("unicode and html") << QString::fromUtf8("日本 <b>&</b>");
-}
-
-void TestItemList::sectionNameRoundTrip() {
-    QFETCH(QString, name);
-    const QString row = SectionRow::compose(name, "3", "48", false, true);
-    QVERIFY(!SectionRow::escapeName(name).contains(':'));
-    QVERIFY(!SectionRow::escapeName(name).contains(';'));
-    QCOMPARE(SectionRow::name(row), name);
-    QCOMPARE(SectionRow::columns(row), QString("3"));
-    QCOMPARE(SectionRow::iconsAbove(row), QString("False"));
-    QCOMPARE(SectionRow::tableBorder(row), QString("True"));
-}
 
 void TestItemList::itemsInSection_data() {
     QTest::addColumn<QString>("shape");
@@ -106,29 +54,6 @@ void TestItemList::itemsInSection() {
     fill(list, shape);
     for (int r = 0; r < list.count(); ++r)
         QCOMPARE(list.iconsInSection(r), counts[r]);
-}
-
-void TestItemList::getLV_data() {
-    QTest::addColumn<int>("column");
-    QTest::addColumn<QString>("cell");
-    QTest::addColumn<QString>("prepared");
-    QTest::newRow("command comma") << int(ColCommand) << "a,b"
-                                   << "a&amp;comma;b";
-    QTest::newRow("comment keeps commas") << int(ColComments) << "a, b"
-                                          << "a, b";
-    QTest::newRow("description encoded") << int(ColDescription) << "<é>"
-                                         << "&lt;&#233;&gt;";
-}
-
-void TestItemList::getLV() {
-    QFETCH(int, column);
-    QFETCH(QString, cell);
-    QFETCH(QString, prepared);
-    ItemList list;
-    ItemRow r;
-    r[size_t(column)] = cell;
-    list.insertItem(0, r);
-    QCOMPARE(list.pageText(0, column), prepared);
 }
 
 void TestItemList::inPlaceEditCannotMakeASection() {
@@ -150,32 +75,6 @@ void TestItemList::sectionRowsShowBoldWithFullTextTips() {
     QCOMPARE(list.data(list.index(0, 0), Qt::ToolTipRole).toString(), list.cell(0, 0));
     QCOMPARE(list.data(list.index(1, 1), Qt::ToolTipRole).toString(), QString("cmd"));
     QVERIFY(!list.data(list.index(1, 2), Qt::ToolTipRole).isValid());
-}
-
-void TestItemList::deselectKeepsOnlyTheCurrentRow() {
-    ItemList list;
-    fill(list, "iiii");
-    QItemSelectionModel sel(&list);
-    sel.select(list.index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    sel.select(list.index(3, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    sel.setCurrentIndex(list.index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    QCOMPARE(sel.selectedRows().size(), 3);
-    selectOnlyCurrent(&sel);
-    QCOMPARE(sel.selectedRows().size(), 1);
-    QCOMPARE(sel.selectedRows().first().row(), 2);
-}
-
-void TestItemList::rotateMovesABlock() {
-    ItemList list;
-    fill(list, "iiiiii"); // descriptions 0..5
-    QItemSelectionModel sel(&list);
-    sel.setCurrentIndex(list.index(1, 0), QItemSelectionModel::Select);
-    list.rotate(1, 3, 4); // [1,2] after [3,4]
-    QStringList order;
-    for (int i = 0; i < list.count(); ++i)
-        order << list.cell(i, 0);
-    QCOMPARE(order.join(','), QString("0,3,4,1,2,5"));
-    QCOMPARE(sel.currentIndex().row(), 3); // the current row travels with its block
 }
 
 QTEST_GUILESS_MAIN(TestItemList)

@@ -40,64 +40,47 @@ private slots:
         QCOMPARE(PageLink::description(path, content), expected);
     }
 
-    void settings_data() {
+    // The icon comes from the page's settings comment, decoded, else the launcher's;
+    // a new window opens the page in the launcher.
+    void link_data() {
         QTest::addColumn<QString>("content");
-        QTest::addColumn<QString>("icon");
-        QTest::addColumn<QString>("width");
-        QTest::newRow("icon from the settings, decoded")
-            << "<html></html>\r\n" + kSettings << "/icons/Café & Co.ico"
-            << "492";
-        QTest::newRow("no icon setting")
-            << "<!-- Ulvanta info:\r\nHeight=1\r\nWidth=2\r\n-->" << kLauncher << "2";
-        QTest::newRow("comment never closed")
-            << "<!-- Ulvanta info:\r\nIcon=/x.ico\r\nWidth=5" << kLauncher << "[NOT FOUND]";
-        QTest::newRow("marker in other case is no comment")
-            << "<!-- ulvanta INFO:\r\nIcon=/x.ico\r\n-->" << kLauncher << "[NOT FOUND]";
+        QTest::addColumn<bool>("newWindow");
+        QTest::addColumn<QString>("fields"); // description|command|parameters|icon|run
+        QTest::addColumn<QString>("width");  // from the settings; earlier ones are gone
+        const auto add = [](const char* tag, const QString& content, bool newWindow,
+                            const QString& fields, const char* width) {
+            QTest::newRow(tag) << content << newWindow << fields << width;
+        };
+        const QString page = "/p/My Page.htm", launcher = "|" + kLauncher + "|Normal Window";
+        add("new window, icon from the settings", "<title>Home</title>" + kSettings, true,
+            "Home|" + kLauncher + "|" + page + "|/icons/Café & Co.ico|Normal Window", "492");
+        add("same window: a hyperlink", "<html></html>\r\n" + kSettings, false,
+            "My Page|" + page + "||/icons/Café & Co.ico|Hyperlink", "492");
+        add("no icon setting", "<!-- Ulvanta info:\r\nHeight=1\r\nWidth=2\r\n-->", true,
+            "My Page|" + kLauncher + "|" + page + launcher, "2");
+        add("comment never closed", "<!-- Ulvanta info:\r\nIcon=/x.ico\r\nWidth=5", true,
+            "My Page|" + kLauncher + "|" + page + launcher, "[NOT FOUND]");
+        add("marker in other case is no comment", "<!-- ulvanta INFO:\r\nIcon=/x.ico\r\n-->", false,
+            "My Page|" + page + "||" + kLauncher + "|Hyperlink", "[NOT FOUND]");
     }
-    void settings() {
+    void link() {
         QFETCH(QString, content);
-        QFETCH(QString, icon);
+        QFETCH(bool, newWindow);
+        QFETCH(QString, fields);
         QFETCH(QString, width);
         KeyValueFile keys;
-        keys.setValue("Icon", "/from/an/earlier/page.ico");
-        QCOMPARE(PageLink::link("/p/a.htm", content, false, kApp, keys).icon, icon);
-        QCOMPARE(keys.value("Width"), width);
-    }
-
-    void newWindowChoosesTheLauncher_data() {
-        QTest::addColumn<bool>("newWindow");
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("parameters");
-        QTest::addColumn<QString>("run");
-        QTest::newRow("new window") << true << kLauncher << "/p/My Page.htm"
-                                    << "Normal Window";
-        QTest::newRow("same window") << false << "/p/My Page.htm"
-                                     << ""
-                                     << "Hyperlink";
-    }
-    void newWindowChoosesTheLauncher() {
-        QFETCH(bool, newWindow);
-        QFETCH(QString, command);
-        QFETCH(QString, parameters);
-        QFETCH(QString, run);
-        KeyValueFile keys;
-        const IconEntry::Fields f = PageLink::link(
-            "/p/My Page.htm", "<title>Home</title>" + kSettings, newWindow, kApp, keys);
-        QCOMPARE(f.description, QStringLiteral("Home"));
-        QCOMPARE(f.command, command);
-        QCOMPARE(f.parameters, parameters);
-        QCOMPARE(f.run, run);
+        keys.parse("Icon=/from/an/earlier/page.ico\r\nWidth=7");
+        const IconEntry::Fields f =
+            PageLink::link("/p/My Page.htm", content, newWindow, kApp, keys);
+        QCOMPARE(QStringList({f.description, f.command, f.parameters, f.icon, f.run}).join('|'),
+                 fields);
         QVERIFY(f.startIn.isEmpty() && f.comments.isEmpty());
+        QCOMPARE(keys.value("Width"), width);
     }
 
     void unreadablePageFallsBack() {
         QTemporaryDir dir;
-        const QString missing = dir.filePath("gone.html");
-        QCOMPARE(PageLink::readPage(missing), QString());
-        KeyValueFile keys;
-        const IconEntry::Fields f = PageLink::link(missing, QString(), false, kApp, keys);
-        QCOMPARE(f.description, QStringLiteral("gone"));
-        QCOMPARE(f.icon, kLauncher);
+        QCOMPARE(PageLink::readPage(dir.filePath("gone.html")), QString());
     }
 };
 

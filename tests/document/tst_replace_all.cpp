@@ -22,27 +22,18 @@ void ReplaceAllTest::replacesInOneCell_data() {
     QTest::addColumn<QString>("with");
     QTest::addColumn<bool>("matchCase");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("any case") << "C:\\Windows\\NOTEPAD.EXE"
-                              << "notepad"
-                              << "wordpad" << false << "C:\\Windows\\wordpad.EXE";
-    QTest::newRow("match case misses") << "C:\\Windows\\NOTEPAD.EXE"
-                                       << "notepad"
-                                       << "wordpad" << true << "C:\\Windows\\NOTEPAD.EXE";
-    QTest::newRow("no rescanning") << "banana"
-                                   << "a"
-                                   << "aa" << false << "baanaanaa";
-    QTest::newRow("no overlapping") << "aaaaa"
-                                    << "aa"
-                                    << "b" << true << "bba";
-    QTest::newRow("accented letters") << "ÉCOLE école"
-                                      << "école"
-                                      << "x" << false << "x x";
-    QTest::newRow("empty find fills") << ""
-                                      << ""
-                                      << "C:\\Tools" << false << "C:\\Tools";
-    QTest::newRow("empty find keeps") << "C:\\Work"
-                                      << ""
-                                      << "C:\\Tools" << false << "C:\\Work";
+    const auto add = [](const char* tag, const char* text, const char* find, const char* with,
+                        bool matchCase, const char* expected) {
+        QTest::newRow(tag) << text << find << with << matchCase << expected;
+    };
+    const char* path = "C:\\Windows\\NOTEPAD.EXE";
+    add("any case", path, "notepad", "wordpad", false, "C:\\Windows\\wordpad.EXE");
+    add("match case misses", path, "notepad", "wordpad", true, path);
+    add("no rescanning", "banana", "a", "aa", false, "baanaanaa");
+    add("no overlapping", "aaaaa", "aa", "b", true, "bba");
+    add("accented letters", "ÉCOLE école", "école", "x", false, "x x");
+    add("empty find fills", "", "", "C:\\Tools", false, "C:\\Tools");
+    add("empty find keeps", "C:\\Work", "", "C:\\Tools", false, "C:\\Work");
 }
 
 void ReplaceAllTest::replacesInOneCell() {

@@ -15,18 +15,19 @@ private slots:
         QTest::addColumn<bool>("iconSize");
         QTest::addColumn<QString>("expected");
         const auto add = [](const char* text, bool iconSize, const char* expected) {
-            QTest::newRow(
-                qPrintable(QString("%1 %2").arg(iconSize ? "icon size" : "columns", text)))
+            QTest::addRow("%s %s", iconSize ? "icon size" : "columns", text)
                 << text << iconSize << expected;
         };
-        add("abc", false, "5");
-        add("0.9", false, "1");
-        add("-3", false, "1");
-        add("250", false, "100");
-        add("100.9", false, "100.9");
-        add(" 12 ", false, " 12 ");
-        add("1,000", false, "100");
-        add("inf", false, "5");
+        for (const auto& [text, expected] :
+             std::vector<std::pair<const char*, const char*>>{{"abc", "5"},
+                                                              {"0.9", "1"},
+                                                              {"-3", "1"},
+                                                              {"250", "100"},
+                                                              {"100.9", "100.9"},
+                                                              {" 12 ", " 12 "},
+                                                              {"1,000", "100"},
+                                                              {"inf", "5"}})
+            add(text, false, expected);
         add("8", true, "16");
         add("5000", true, "1024");
         add("x", true, "32");
@@ -38,8 +39,38 @@ private slots:
         const auto& rule = iconSize ? SectionEntry::IconSizeRule : SectionEntry::ColumnsRule;
         const QString once = SectionEntry::applyRule(text, rule);
         QCOMPARE(once, expected);
-        QCOMPARE(SectionEntry::applyRule(once, rule),
-                 once); // leaving the field again changes nothing
+        QCOMPARE(SectionEntry::applyRule(once, rule), once); // leaving the field again
+    }
+
+    // "SECTION:" and ";"-separated "Key:value" fields; the name's own colons,
+    // semicolons and braces are escaped and come back whole.
+    void rowFields_data() {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("value");
+        const QString example =
+            "SECTION:Tools{c} A{s}B;Columns:5;Icon size:32;Icons above:True;Table border:False";
+        QTest::newRow("name") << example << 1 << "Tools: A;B";
+        QTest::newRow("icon size") << example << 3 << "32";
+        QTest::newRow("border") << example << 5 << "False";
+        QTest::newRow("no sixth field") << example << 6 << "";
+        QTest::newRow("field without colon") << "SECTION:x;Columns" << 2 << "";
+        QTest::newRow("second colon cuts") << "SECTION:x;Columns:5:9" << 2 << "5";
+        QTest::newRow("empty name") << "SECTION:;Columns:5" << 1 << "";
+        QTest::newRow("decoded name")
+            << "SECTION:&#233{s}t&amp{s};Columns:1" << 1 << QString::fromUtf8("ét&");
+        for (const char* name : {"a{c}b", "x:y;z{w}", "{{}}{l}{r}", "日本 <b>&</b>"}) {
+            const QString row =
+                SectionEntry::compose({QString::fromUtf8(name), "3", "48", false, true});
+            QTest::addRow("composed %s", name) << row << 1 << QString::fromUtf8(name);
+            QTest::addRow("composed %s, border", name) << row << 5 << "True";
+        }
+    }
+    void rowFields() {
+        QFETCH(QString, row);
+        QFETCH(int, field);
+        QFETCH(QString, value);
+        QCOMPARE(SectionRow::field(row, field), value);
     }
 
     void composeAppliesTheRules() {

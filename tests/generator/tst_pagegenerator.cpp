@@ -1,5 +1,6 @@
 #include "components/Error.h"
 #include "components/KeyValueFile.h"
+#include "components/ProgramInfo.h"
 #include "document/Document.h"
 #include "document/SectionRow.h"
 #include "generator/PageGenerator.h"
@@ -47,8 +48,8 @@ private slots:
         const QString info = "<!-- Ulvanta info:\r\n", end = "Width=492\r\n-->";
         // "true" and "false" are not "True" and "False": a new page whatever their case.
         row("page: a new document", "page", {"Closable=false", "Show open command=true"},
-            "<html>\r\n\r\n<head>\r\n<meta name=\"generator\" content=\"Ulvanta Editor 3.3.13" +
-                PageGenerator::credit() +
+            "<html>\r\n\r\n<head>\r\n<meta name=\"generator\" content=\"Ulvanta Editor " +
+                ProgramInfo::version() + PageGenerator::credit() +
                 "\">\r\n<title>New File 1</title>\r\n</head>\r\n\r\n<body>\r\n\r\n"
                 "<h1>New File 1</h1>\r\n\r\n</body>\r\n\r\n</html>\r\n\r\n" +
                 info + "Height=412\r\n" + end);

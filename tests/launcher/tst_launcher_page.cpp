@@ -39,143 +39,126 @@ class TestLauncherPage : public QObject {
     Q_OBJECT
 
 private slots:
-    void settingsComment_data();
-    void settingsComment();
-    void pagePathFromTheCommandLine_data();
-    void pagePathFromTheCommandLine();
-    void unreadablePages_data();
-    void unreadablePages();
-    void largePageIsReadAtBothEnds();
-    void anyPageIsReadInLinearTime_data();
-    void anyPageIsReadInLinearTime();
-};
-
-void TestLauncherPage::settingsComment_data() {
-    QTest::addColumn<QString>("html");
-    QTest::addColumn<std::optional<PageSettings>>("expected");
-    const auto row = [](const char* name, const QString& html, std::optional<PageSettings> s) {
-        QTest::newRow(name) << html << s;
-    };
-    row("booleans only in the generator's spelling",
-        pageEnd("Closable=false\r\nExtra commands=FALSE\r\nMinimise on use=true\r\n"
-                "Start maximised=Yes\r\n"),
-        PageSettings{});
-    row("sizes that are not positive numbers, empty source file",
-        pageEnd("Height=0\r\nSource file=\r\nWidth=wide\r\n"), PageSettings{});
-    row("negative and huge sizes", pageEnd("Height=-5\r\nWidth=1e9\r\n"), PageSettings{});
-    row("fractions round half to even", pageEnd("Height=300.5\r\nWidth=501.5\r\n"),
-        changed([](PageSettings& s) { s.width = 502, s.height = 300; }));
-    row("line feeds only", "<!-- Ulvanta info:\nClosable=False\nHeight=200\nWidth=300\n-->",
-        changed([](PageSettings& s) { s.closable = false, s.width = 300, s.height = 200; }));
-    row("the comment at the end wins over one in the header",
-        "<p><!-- Ulvanta info:\r\nClosable=False\r\nWidth=10\r\n--></p>" +
-            pageEnd("Height=250\r\nWidth=350\r\n"),
-        changed([](PageSettings& s) { s.width = 350, s.height = 250; }));
-    row("comment cut off at the end of the file", "</html>\r\n<!-- Ulvanta info:\r\nWidth=333",
-        changed([](PageSettings& s) { s.width = 333; }));
-    row("a value may hold an equals sign", pageEnd("Icon=/a=b.png\r\n"),
-        changed([](PageSettings& s) { s.icon = "/a=b.png"; }));
-    row("no comment", "<html><body>Height=1</body></html>", std::nullopt);
-    row("marker in another case", "<!-- ulvanta info:\r\nHeight=1\r\n-->", std::nullopt);
-}
-
-void TestLauncherPage::settingsComment() {
-    QFETCH(QString, html);
-    QTEST(readPageSettings(html), "expected");
-}
-
-void TestLauncherPage::pagePathFromTheCommandLine_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("path");
-    QTest::newRow("unquoted path split at its spaces")
-        << QStringList{"/tmp/my", "pages/menu", "1.htm"} << "/tmp/my pages/menu 1.htm";
-    QTest::newRow("quotes around split words")
-        << QStringList{"\"/tmp/my", "pages/menu.htm\""} << "/tmp/my pages/menu.htm";
-    QTest::newRow("quote inside the name stays")
-        << QStringList{"/tmp/say \"hi\".htm"} << "/tmp/say \"hi\".htm";
-    QTest::newRow("a lone quote") << QStringList{"\""} << "\"";
-    QTest::newRow("file address") << QStringList{"file:///tmp/my%20pages/caf%C3%A9.htm"}
-                                  << QString::fromUtf8("/tmp/my pages/café.htm");
-}
-
-void TestLauncherPage::pagePathFromTheCommandLine() {
-    QFETCH(QStringList, arguments);
-    QTEST(pagePathFromArguments(arguments), "path");
-}
-
-void TestLauncherPage::unreadablePages_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<int>("number");
-    QTest::newRow("no name") << "" << 52;
-    QTest::newRow("missing file") << "@/absent.htm" << 53;
-    QTest::newRow("missing folder") << "@/gone/menu.htm" << 76;
-    QTest::newRow("a folder") << "@" << 75;
-    if (::geteuid() != 0) // root reads everything
-        QTest::newRow("no read permission") << "@/locked.htm" << 70;
-}
-
-void TestLauncherPage::unreadablePages() {
-    QFETCH(QString, path);
-    QTemporaryDir dir;
-    QFile locked(dir.filePath(QStringLiteral("locked.htm")));
-    QVERIFY(locked.open(QIODevice::WriteOnly) && locked.setPermissions(QFileDevice::WriteOwner));
-    try {
-        loadPage(path.replace(QLatin1Char('@'), dir.path()));
-        QFAIL("the page was read");
-    } catch (const Error& e) {
-        QTEST(e.number(), "number");
+    void settingsComment_data() {
+        QTest::addColumn<QString>("html");
+        QTest::addColumn<std::optional<PageSettings>>("expected");
+        const auto row = [](const char* name, const QString& html, std::optional<PageSettings> s) {
+            QTest::newRow(name) << html << s;
+        };
+        row("booleans only in the generator's spelling",
+            pageEnd("Closable=false\r\nExtra commands=FALSE\r\nMinimise on use=true\r\n"
+                    "Start maximised=Yes\r\n"),
+            PageSettings{});
+        row("sizes that are not positive numbers, empty source file",
+            pageEnd("Height=0\r\nSource file=\r\nWidth=wide\r\n"), PageSettings{});
+        row("negative and huge sizes", pageEnd("Height=-5\r\nWidth=1e9\r\n"), PageSettings{});
+        row("fractions round half to even", pageEnd("Height=300.5\r\nWidth=501.5\r\n"),
+            changed([](PageSettings& s) { s.width = 502, s.height = 300; }));
+        row("line feeds only", "<!-- Ulvanta info:\nClosable=False\nHeight=200\nWidth=300\n-->",
+            changed([](PageSettings& s) { s.closable = false, s.width = 300, s.height = 200; }));
+        row("the comment at the end wins over one in the header",
+            "<p><!-- Ulvanta info:\r\nClosable=False\r\nWidth=10\r\n--></p>" +
+                pageEnd("Height=250\r\nWidth=350\r\n"),
+            changed([](PageSettings& s) { s.width = 350, s.height = 250; }));
+        row("comment cut off at the end of the file", "</html>\r\n<!-- Ulvanta info:\r\nWidth=333",
+            changed([](PageSettings& s) { s.width = 333; }));
+        row("a value may hold an equals sign", pageEnd("Icon=/a=b.png\r\n"),
+            changed([](PageSettings& s) { s.icon = "/a=b.png"; }));
+        row("no comment", "<html><body>Height=1</body></html>", std::nullopt);
+        row("marker in another case", "<!-- ulvanta info:\r\nHeight=1\r\n-->", std::nullopt);
     }
-}
-
-// The title at its start, the settings at its end; relative files from its folder.
-void TestLauncherPage::largePageIsReadAtBothEnds() {
-    QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("pages"));
-    QFile f(dir.filePath(QStringLiteral("pages/../pages/menu.htm")));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    // The first title, as a browser shows it.
-    f.write("<html><head><TITLE lang=en>\r\n  Caf&#233;\r\n  &amp; Bar </TITLE >"
-            "<title>Other</title></head><body>\r\n");
-    for (int i = 0; i < 40; ++i)
-        f.write(QByteArray(1024 * 1024, 'x'));
-    f.write(pageEnd("Closable=False\r\nIcon=icons/menu.png\r\nSource file=/docs/menu.pmf\r\n"
-                    "Width=400\r\n")
-                .toUtf8());
-    f.close();
-    const LoadedPage page = loadPage(f.fileName());
-    QCOMPARE(page.path, dir.filePath(QStringLiteral("pages/menu.htm")));
-    QCOMPARE(page.title, QString::fromUtf8("Café & Bar"));
-    QCOMPARE(page.settings, changed([&](PageSettings& s) {
-                 s.closable = false, s.width = 400, s.sourceFile = "/docs/menu.pmf";
-                 s.icon = dir.filePath("pages/icons/menu.png");
-             }));
-}
-
-void TestLauncherPage::anyPageIsReadInLinearTime_data() {
-    QTest::addColumn<QByteArray>("piece"); // repeated to 10 MiB
-    QTest::addColumn<QByteArray>("end");
-    QTest::newRow("start tags") << QByteArray("<title>") << QByteArray();
-    QTest::newRow("start tags never closed") << QByteArray("<title ") << QByteArray();
-    QTest::newRow("end tags never closed") << QByteArray("<title></title ") << QByteArray();
-    QTest::newRow("a huge title") << QByteArray("a&amp;\n") << QByteArray("</title>");
-}
-
-void TestLauncherPage::anyPageIsReadInLinearTime() {
-    QFETCH(QByteArray, piece);
-    QFETCH(QByteArray, end);
-    QTemporaryFile f;
-    QVERIFY(f.open());
-    f.write((end.isEmpty() ? "" : "<title>") + piece.repeated(10 * 1024 * 1024 / piece.size()) +
-            end + pageEnd("Width=400\r\n").toUtf8());
-    f.close();
-    QElapsedTimer t;
-    t.start();
-    const LoadedPage page = loadPage(f.fileName());
-    // A tenth of a second on an idle machine; the margin is for busy ones.
-    QVERIFY2(t.elapsed() < 1000, qPrintable(QString::number(t.elapsed())));
-    QCOMPARE(page.settings->width, 400);
-    QCOMPARE(page.title.isEmpty(), end.isEmpty());
-}
+    void settingsComment() {
+        QFETCH(QString, html);
+        QTEST(readPageSettings(html), "expected");
+    }
+    void pagePathFromTheCommandLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("unquoted path split at its spaces")
+            << QStringList{"/tmp/my", "pages/menu", "1.htm"} << "/tmp/my pages/menu 1.htm";
+        QTest::newRow("quotes around split words")
+            << QStringList{"\"/tmp/my", "pages/menu.htm\""} << "/tmp/my pages/menu.htm";
+        QTest::newRow("quote inside the name stays")
+            << QStringList{"/tmp/say \"hi\".htm"} << "/tmp/say \"hi\".htm";
+        QTest::newRow("a lone quote") << QStringList{"\""} << "\"";
+        QTest::newRow("file address") << QStringList{"file:///tmp/my%20pages/caf%C3%A9.htm"}
+                                      << QString::fromUtf8("/tmp/my pages/café.htm");
+    }
+    void pagePathFromTheCommandLine() {
+        QFETCH(QStringList, arguments);
+        QTEST(pagePathFromArguments(arguments), "path");
+    }
+    void unreadablePages_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("number");
+        QTest::newRow("no name") << "" << 52;
+        QTest::newRow("missing file") << "@/absent.htm" << 53;
+        QTest::newRow("missing folder") << "@/gone/menu.htm" << 76;
+        QTest::newRow("a folder") << "@" << 75;
+        if (::geteuid() != 0) // root reads everything
+            QTest::newRow("no read permission") << "@/locked.htm" << 70;
+    }
+    void unreadablePages() {
+        QFETCH(QString, path);
+        QTemporaryDir dir;
+        QFile locked(dir.filePath(QStringLiteral("locked.htm")));
+        QVERIFY(locked.open(QIODevice::WriteOnly) &&
+                locked.setPermissions(QFileDevice::WriteOwner));
+        try {
+            loadPage(path.replace(QLatin1Char('@'), dir.path()));
+            QFAIL("the page was read");
+        } catch (const Error& e) {
+            QTEST(e.number(), "number");
+        }
+    }
+    // The title at its start, the settings at its end; relative files from its folder.
+    void largePageIsReadAtBothEnds() {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("pages"));
+        QFile f(dir.filePath(QStringLiteral("pages/../pages/menu.htm")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        // The first title, as a browser shows it.
+        f.write("<html><head><TITLE lang=en>\r\n  Caf&#233;\r\n  &amp; Bar </TITLE >"
+                "<title>Other</title></head><body>\r\n");
+        for (int i = 0; i < 40; ++i)
+            f.write(QByteArray(1024 * 1024, 'x'));
+        f.write(pageEnd("Closable=False\r\nIcon=icons/menu.png\r\nSource file=/docs/menu.pmf\r\n"
+                        "Width=400\r\n")
+                    .toUtf8());
+        f.close();
+        const LoadedPage page = loadPage(f.fileName());
+        QCOMPARE(page.path, dir.filePath(QStringLiteral("pages/menu.htm")));
+        QCOMPARE(page.title, QString::fromUtf8("Café & Bar"));
+        QCOMPARE(page.settings, changed([&](PageSettings& s) {
+                     s.closable = false, s.width = 400, s.sourceFile = "/docs/menu.pmf";
+                     s.icon = dir.filePath("pages/icons/menu.png");
+                 }));
+    }
+    void anyPageIsReadInLinearTime_data() {
+        QTest::addColumn<QByteArray>("piece"); // repeated to 10 MiB
+        QTest::addColumn<QByteArray>("end");
+        QTest::newRow("start tags") << QByteArray("<title>") << QByteArray();
+        QTest::newRow("start tags never closed") << QByteArray("<title ") << QByteArray();
+        QTest::newRow("end tags never closed") << QByteArray("<title></title ") << QByteArray();
+        QTest::newRow("a huge title") << QByteArray("a&amp;\n") << QByteArray("</title>");
+    }
+    void anyPageIsReadInLinearTime() {
+        QFETCH(QByteArray, piece);
+        QFETCH(QByteArray, end);
+        QTemporaryFile f;
+        QVERIFY(f.open());
+        f.write((end.isEmpty() ? "" : "<title>") + piece.repeated(10 * 1024 * 1024 / piece.size()) +
+                end + pageEnd("Width=400\r\n").toUtf8());
+        f.close();
+        QElapsedTimer t;
+        t.start();
+        const LoadedPage page = loadPage(f.fileName());
+        // A tenth of a second on an idle machine; the margin is for busy ones.
+        QVERIFY2(t.elapsed() < 1000, qPrintable(QString::number(t.elapsed())));
+        QCOMPARE(page.settings->width, 400);
+        QCOMPARE(page.title.isEmpty(), end.isEmpty());
+    }
+};
 
 QTEST_GUILESS_MAIN(TestLauncherPage)
 #include "tst_launcher_page.moc"
