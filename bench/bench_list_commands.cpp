@@ -1,6 +1,6 @@
 // Times the list commands on large documents: a section block moving past another
 // in a 100,000-row list, and Copy and paste, Delete and Move of one icon.
-#include "components/Prompter.h"
+#include "YesPrompter.h"
 #include "document/Document.h"
 #include "document/ListCommands.h"
 #include "document/MenuState.h"
@@ -16,19 +16,6 @@
 using namespace ulvanta;
 
 namespace {
-
-class YesPrompter : public Prompter {
-public:
-    PromptAnswer message(const QString&, const QString&, PromptIcon, PromptButtons,
-                         PromptAnswer) override {
-        return PromptAnswer::Yes;
-    }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> chooseFile(const FileRequest&) override { return std::nullopt; }
-    QString chooseFolder(const QString&) override { return {}; }
-};
 
 // Two sections of `half` rows each (heading + icons), with realistic cell texts.
 std::vector<ItemRow> twoSections(int half) {

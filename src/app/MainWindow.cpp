@@ -71,8 +71,7 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     connect(&m_doc, &Document::actionUpdateRequested, this, &MainWindow::updateActions);
     // A new or opened document is shown from its list of icons.
     connect(&m_doc, &Document::replaced, m_tabs, [this] { m_tabs->setCurrentIndex(0); });
-    connect(&m_doc.items(), &ItemList::descriptionEdited, this,
-            [this] { m_doc.setModified(true); });
+    connect(&m_doc, &Document::editReplayed, this, &MainWindow::showPlace);
     connect(&m_doc, &Document::rowsPlaced, this,
             [this](const EditPlace& place, const QString& status) {
                 if (place.current >= 0)
@@ -137,6 +136,17 @@ void MainWindow::buildMenus() {
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("menuEdit"));
+    // The stack names the step in the caption ("&Undo Delete") and enables them.
+    m_actionUndo = m_doc.undoStack().createUndoAction(this, QStringLiteral("&Undo"));
+    m_actionUndo->setObjectName(QStringLiteral("actionUndo"));
+    m_actionUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_actionRedo = m_doc.undoStack().createRedoAction(this, QStringLiteral("&Redo"));
+    m_actionRedo->setObjectName(QStringLiteral("actionRedo"));
+    m_actionRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->addAction(m_actionUndo);
+    edit->addAction(m_actionRedo);
+    edit->addSeparator();
     m_actionCopy =
         add(edit, "actionCopy", QStringLiteral("&Copy and paste"), QKeySequence(Qt::Key_F12));
     edit->addSeparator();
@@ -204,6 +214,9 @@ void MainWindow::buildToolbar() {
         {nullptr, nullptr, nullptr, QStyle::SP_CustomBase},
         {m_actionMoveUp, "Move up (Ctrl+U)", "go-up", QStyle::SP_ArrowUp},
         {m_actionMoveDown, "Move down (Ctrl+D)", "go-down", QStyle::SP_ArrowDown},
+        {nullptr, nullptr, nullptr, QStyle::SP_CustomBase},
+        {m_actionUndo, "Undo (Ctrl+Z)", "edit-undo", QStyle::SP_ArrowBack},
+        {m_actionRedo, "Redo (Ctrl+Y)", "edit-redo", QStyle::SP_ArrowForward},
     };
     for (const Button& b : buttons) {
         if (!b.action) {
@@ -355,6 +368,24 @@ void MainWindow::setCurrentRow(int row) {
     }
     sel->setCurrentIndex(m_doc.items().index(row, 0),
                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void MainWindow::showPlace(const EditPlace& place) {
+    m_tabs->setCurrentIndex(int(place.tab));
+    if (place.current < 0)
+        return;
+    QTreeView* list = place.tab == EditTab::Icons ? m_itemList : m_propertyList;
+    QAbstractItemModel* model = list->model();
+    if (place.current >= model->rowCount())
+        return;
+    const auto rows = QItemSelectionModel::Rows;
+    QItemSelectionModel* sel = list->selectionModel();
+    sel->setCurrentIndex(model->index(place.current, 0),
+                         QItemSelectionModel::ClearAndSelect | rows);
+    if (place.first >= 0 && place.last < model->rowCount())
+        sel->select(QItemSelection(model->index(place.first, 0), model->index(place.last, 0)),
+                    QItemSelectionModel::ClearAndSelect | rows);
+    list->scrollTo(model->index(place.current, 0));
 }
 
 void MainWindow::updateActions() {

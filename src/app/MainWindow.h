@@ -71,7 +71,7 @@ public:
     void setCurrentRow(int row);
     // Enables the list and output commands that apply to the list as it is now.
     void updateActions();
-    // Toolbar button 1..13 (4, 6 and 11 are separators: nullptr).
+    // Toolbar button 1..16 (4, 6, 11 and 14 are separators: nullptr).
     QAction* toolButton(int number) const;
 
 signals:
@@ -83,6 +83,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // After an undo or redo: the step's tab, its current row and selection.
+    void showPlace(const EditPlace& place);
     void buildMenus();
     void buildToolbar();
     void buildTabs();
@@ -113,6 +115,8 @@ private:
     QAction* m_actionRun = nullptr;
     QAction* m_actionShortcut = nullptr;
     QAction* m_actionExit = nullptr;
+    QAction* m_actionUndo = nullptr;
+    QAction* m_actionRedo = nullptr;
     QAction* m_actionCopy = nullptr;
     QAction* m_actionAdd = nullptr;
     QAction* m_actionAddSection = nullptr;
@@ -128,7 +132,7 @@ private:
     QAction* m_actionHelpContents = nullptr;
     QAction* m_actionFeedback = nullptr;
     QAction* m_actionAbout = nullptr;
-    std::vector<QAction*> m_buttons; // toolbar buttons 1..13
+    std::vector<QAction*> m_buttons; // toolbar buttons 1..16
 
     ItemActions* m_itemActions = nullptr;
     PropertyActions* m_propertyActions = nullptr;

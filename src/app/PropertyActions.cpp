@@ -126,7 +126,7 @@ void PropertyActions::editProperty() {
 
 void PropertyActions::resetProperties() {
     m_tabs->setCurrentIndex(kPropertiesTab);
-    PropertyCommands(m_doc, m_prompter, m_files).reset();
+    PropertyCommands(m_doc, m_prompter, m_files).reset(m_list->currentIndex().row());
 }
 
 } // namespace ulvanta

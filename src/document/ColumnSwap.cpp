@@ -3,8 +3,6 @@
 #include "document/Document.h"
 #include "document/SectionRow.h"
 
-#include <utility>
-
 namespace ulvanta {
 
 int swapListColumn(int dialogColumn) {
@@ -32,26 +30,23 @@ bool swapColumns(Document& doc, ColumnOperation op, int first, int second) {
     const int b = swapListColumn(second);
     if (a < 0 || b < 0 || a == b)
         return false;
-    const size_t ca = size_t(a);
-    const size_t cb = size_t(b);
-    // Each row is complete in itself, so one pass does what a buffer of the first
-    // column did before, for any number of rows.
-    doc.items().updateAll([&](ItemRow& row) {
-        if (SectionRow::isSection(row[ColDescription]))
-            return;
-        switch (op) {
-        case ColumnOperation::Swap:
-            std::swap(row[ca], row[cb]);
-            break;
-        case ColumnOperation::Move:
-            row[cb] = std::exchange(row[ca], QString());
-            break;
-        case ColumnOperation::Copy:
-            row[cb] = row[ca];
-            break;
-        }
-    });
-    doc.setModified(true);
+    const ItemList& items = doc.items();
+    if (op == ColumnOperation::Swap) {
+        doc.edits().push(swapColumnsStep(items, QStringLiteral("Swap Columns"), a, b));
+        return true;
+    }
+    // A copy or move keeps the cells it changes, one pass over the rows.
+    std::vector<CellChange> cells;
+    for (int r = 0; r < items.count(); ++r) {
+        if (items.isSection(r))
+            continue;
+        cells.push_back({r, b, items.cell(r, b), items.cell(r, a)});
+        if (op == ColumnOperation::Move)
+            cells.push_back({r, a, items.cell(r, a), QString()});
+    }
+    doc.edits().push(changeCellsStep(op == ColumnOperation::Move ? QStringLiteral("Move Column")
+                                                                 : QStringLiteral("Copy Column"),
+                                     std::move(cells)));
     return true;
 }
 

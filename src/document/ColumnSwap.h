@@ -41,7 +41,8 @@ private:
 };
 
 // Swaps, moves or copies dialog column `first` to `second` in every icon row, in
-// one pass over the list; section rows are never touched. The document is marked
+// one pass over the list and as one step of the document's history; section rows
+// are never touched. The document is marked
 // changed even when the list holds no icon row. Returns false, changing nothing,
 // when the columns are equal or out of range.
 bool swapColumns(Document& doc, ColumnOperation op, int first, int second);

@@ -21,6 +21,11 @@ const QString kAppSuffix = QStringLiteral(" - Ulvanta Editor");
 
 Document::Document(QObject* parent)
     : QObject(parent), m_items(this), m_props(this), m_edits(*this) {
+    m_items.setDescriptionEditor([this](int row, const QString& text) {
+        m_edits.push(
+            changeCellsStep(QStringLiteral("Edit Description"),
+                            {{row, ColDescription, m_items.cell(row, ColDescription), text}}));
+    });
     for (QAbstractItemModel* m :
          {static_cast<QAbstractItemModel*>(&m_items), static_cast<QAbstractItemModel*>(&m_props)}) {
         connect(m, &QAbstractItemModel::dataChanged, this, &Document::edited);
@@ -100,21 +105,22 @@ QString Document::htmlPreview(const QString& text) {
     return text.size() < 50 ? text : text.left(50) + QStringLiteral("...");
 }
 
+QString Document::shownSetting(const QString& propName, const QString& value) {
+    return propName == kFooterHTML || propName == kHeaderHTML ? htmlPreview(value) : value;
+}
+
 void Document::setSetting(const QString& propName, const QString& value) {
     const int row = m_props.rowOf(propName);
     if (row < 0)
         return;
-    if (propName == kFooterHTML) {
+    if (propName == kFooterHTML)
         m_footerHtml = value;
-        m_props.setSetting(row, htmlPreview(value));
-    } else if (propName == kHeaderHTML) {
+    else if (propName == kHeaderHTML)
         m_headerHtml = value;
-        m_props.setSetting(row, htmlPreview(value));
-    } else {
-        m_props.setSetting(row, value);
-        return;
-    }
-    emit edited(); // the list shows only the start of the text, which may not have changed
+    m_props.setSetting(row, shownSetting(propName, value));
+    // The list shows only the start of Header and Footer HTML, which may not have changed.
+    if (propName == kFooterHTML || propName == kHeaderHTML)
+        emit edited();
 }
 
 QString Document::caption() const {
@@ -152,8 +158,10 @@ void Document::read(const QString& path, bool importing) {
             throw Error(Error::PermissionDenied);
         EntryContainer pack;
         pack.load(path);
-        if (!importing)
+        if (!importing) {
             m_items.clear();
+            m_edits.clear();
+        }
         const quint32 count = pack.count();
         const auto content = [&](quint32 i) {
             return pack.readEntry(path, pack.entryPosition(i), pack.entryLength(i));

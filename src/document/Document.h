@@ -72,10 +72,12 @@ public:
     // The property list's view of a long text: whole below 50 characters, else the
     // first 50 followed by "...".
     static QString htmlPreview(const QString& text);
+    // What the property list shows for a value that setSetting stores.
+    static QString shownSetting(const QString& propName, const QString& value);
 
     // --- files ---
-    // Reads a document file and makes it current. Throws Error; rows and
-    // properties read before the error stay.
+    // Reads a document file and makes it current, without history. Throws Error;
+    // rows and properties read before the error stay.
     void load(const QString& path);
     // Appends the item rows of a document file, ignoring everything else in it.
     // Throws Error; rows read before the error stay.

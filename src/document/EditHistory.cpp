@@ -57,8 +57,10 @@ void EditHistory::pushDone(EditStepPtr step) {
 }
 
 void EditHistory::record(EditStepPtr step) {
-    m_stack.push(new Command(*this, std::move(step)));
     m_doc.setModified(true);
+    if (step->changesNothing())
+        return;
+    m_stack.push(new Command(*this, std::move(step)));
     trimToBytes();
 }
 

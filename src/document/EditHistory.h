@@ -27,7 +27,9 @@ public:
     QUndoStack& stack() { return m_stack; }
     const QUndoStack& stack() const { return m_stack; }
 
-    // Does the step and records it; steps that could be redone are dropped.
+    // Does the step and records it; steps that could be redone are dropped. Either
+    // way the document counts as changed, even when the step changes nothing and
+    // is not recorded.
     void push(EditStepPtr step);
     // Records a step whose change is already in the document.
     void pushDone(EditStepPtr step);

@@ -41,29 +41,8 @@ public:
     }
 
 private:
-    // Many rows go to the end in one append, then one rotation brings them to their
-    // place: linear in the list, never a row-by-row insert into the middle.
-    void put(ItemList& items) const {
-        const int k = int(m_rows.size());
-        if (k == 1) {
-            items.insertItem(m_position, m_rows.front());
-            return;
-        }
-        const int n = items.count();
-        items.appendItems(m_rows);
-        items.rotate(m_position, n, n + k - 1);
-    }
-    void take(ItemList& items) const {
-        const int k = int(m_rows.size());
-        if (k == 1) {
-            items.removeItem(m_position);
-            return;
-        }
-        const int n = items.count();
-        items.rotate(m_position, m_position + k, n - 1);
-        for (int i = n - 1; i >= n - k; --i)
-            items.removeItem(i);
-    }
+    void put(ItemList& items) const { items.insertItems(m_position, m_rows); }
+    void take(ItemList& items) const { items.removeItems(m_position, int(m_rows.size())); }
 
     int m_position;
     std::vector<ItemRow> m_rows;
@@ -77,6 +56,7 @@ public:
     void apply(Document& doc) override { doc.items().setRow(m_row, m_after); }
     void revert(Document& doc) override { doc.items().setRow(m_row, m_before); }
     qint64 bytes() const override { return sizeof(*this) + rowBytes(m_before) + rowBytes(m_after); }
+    bool changesNothing() const override { return m_before == m_after; }
 
 private:
     int m_row;
@@ -112,6 +92,7 @@ public:
                  2 * qint64(sizeof(QString));
         return n;
     }
+    bool changesNothing() const override { return m_cells.empty(); }
 
 private:
     // A few cells are set one by one; once they are more than a quarter of the rows,
@@ -165,56 +146,67 @@ private:
     std::vector<int> m_sections;
 };
 
+// One property: its value and what the property list shows for it, before and after.
 struct SettingChange {
     QString name;
     QString before;
     QString after;
+    QString shownBefore;
+    QString shownAfter;
+
+    bool same() const { return before == after && shownBefore == shownAfter; }
 };
 
+// Properties set by name; with `reset`, doing the step refills the whole list with
+// the defaults instead, and undoing it sets every property back.
 class SettingsStep : public EditStep {
 public:
-    SettingsStep(std::vector<SettingChange> changes, bool retitle)
-        : m_changes(std::move(changes)), m_retitle(retitle) {}
-    void apply(Document& doc) override { write(doc, &SettingChange::after); }
-    void revert(Document& doc) override { write(doc, &SettingChange::before); }
+    SettingsStep(std::vector<SettingChange> changes, bool retitle, bool reset)
+        : m_changes(std::move(changes)), m_retitle(retitle), m_reset(reset) {}
+    void apply(Document& doc) override {
+        if (m_reset)
+            doc.resetProperties();
+        else
+            write(doc, &SettingChange::after, &SettingChange::shownAfter);
+    }
+    void revert(Document& doc) override {
+        write(doc, &SettingChange::before, &SettingChange::shownBefore);
+    }
     qint64 bytes() const override {
         qint64 n = sizeof(*this);
-        for (const SettingChange& c : m_changes)
+        for (const SettingChange& c : m_changes) {
             n += textBytes(c.name) + textBytes(c.before) + textBytes(c.after);
+            // The views of all but Header and Footer HTML share the values' text.
+            if (c.shownBefore.constData() != c.before.constData())
+                n += textBytes(c.shownBefore);
+            if (c.shownAfter.constData() != c.after.constData())
+                n += textBytes(c.shownAfter);
+        }
         return n;
     }
+    bool changesNothing() const override { return m_changes.empty(); }
 
 private:
-    void write(Document& doc, QString SettingChange::*text) const {
-        for (const SettingChange& c : m_changes)
-            doc.setSetting(c.name, c.*text);
+    void write(Document& doc, QString SettingChange::*value, QString SettingChange::*shown) const {
+        for (const SettingChange& c : m_changes) {
+            doc.setSetting(c.name, c.*value);
+            doc.props().setSetting(doc.props().rowOf(c.name), c.*shown);
+        }
         if (m_retitle)
             doc.announceName();
     }
 
     std::vector<SettingChange> m_changes;
     bool m_retitle;
+    bool m_reset;
 };
 
-class ResetSettingsStep : public EditStep {
-public:
-    explicit ResetSettingsStep(std::vector<std::pair<QString, QString>> old)
-        : m_old(std::move(old)) {}
-    void apply(Document& doc) override { doc.resetProperties(); }
-    void revert(Document& doc) override {
-        for (const auto& [name, value] : m_old)
-            doc.setSetting(name, value);
-    }
-    qint64 bytes() const override {
-        qint64 n = sizeof(*this);
-        for (const auto& [name, value] : m_old)
-            n += textBytes(name) + textBytes(value);
-        return n;
-    }
-
-private:
-    std::vector<std::pair<QString, QString>> m_old;
-};
+SettingChange settingChange(const Document& doc, const QString& name, const QString& after,
+                            const QString& shownAfter) {
+    const int row = doc.props().rowOf(name);
+    return {name, doc.setting(name), after, row < 0 ? QString() : doc.props().setting(row),
+            shownAfter.isNull() ? Document::shownSetting(name, after) : shownAfter};
+}
 
 template <typename Step>
 std::shared_ptr<Step> named(std::shared_ptr<Step> step, const QString& text) {
@@ -274,9 +266,11 @@ EditStepPtr rotateStep(const QString& text, int first, int middle, int last, boo
 
 EditStepPtr changeCellsStep(const QString& text, std::vector<CellChange> cells) {
     std::erase_if(cells, [](const CellChange& c) { return c.before == c.after; });
-    std::sort(cells.begin(), cells.end(), [](const CellChange& x, const CellChange& y) {
+    const auto byPlace = [](const CellChange& x, const CellChange& y) {
         return x.row != y.row ? x.row < y.row : x.column < y.column;
-    });
+    };
+    if (!std::is_sorted(cells.begin(), cells.end(), byPlace))
+        std::sort(cells.begin(), cells.end(), byPlace);
     // A change within one row (an in-place edit) makes that row current again.
     const int row = cells.empty() ? -1 : cells.front().row;
     const bool oneRow = !cells.empty() && cells.back().row == row;
@@ -296,26 +290,28 @@ EditStepPtr swapColumnsStep(const ItemList& items, const QString& text, int a, i
 }
 
 EditStepPtr changeSettingsStep(const Document& doc, const QString& text,
-                               const std::vector<std::pair<QString, QString>>& values,
-                               bool retitle) {
+                               const std::vector<SettingValue>& values, bool retitle) {
     std::vector<SettingChange> changes;
     changes.reserve(values.size());
-    for (const auto& [name, value] : values)
-        changes.push_back({name, doc.setting(name), value});
-    auto step = named(std::make_shared<SettingsStep>(std::move(changes), retitle), text);
-    const int row = values.empty() ? -1 : doc.props().rowOf(values.front().first);
+    for (const SettingValue& v : values) {
+        if (doc.props().rowOf(v.name) < 0)
+            continue;
+        changes.push_back(settingChange(doc, v.name, v.value, v.shown));
+        if (changes.back().same())
+            changes.pop_back();
+    }
+    auto step = named(std::make_shared<SettingsStep>(std::move(changes), retitle, false), text);
+    const int row = values.empty() ? -1 : doc.props().rowOf(values.front().name);
     step->before = step->after = {EditTab::Properties, row, -1, -1};
     return step;
 }
 
 EditStepPtr resetSettingsStep(const Document& doc, const QString& text) {
-    std::vector<std::pair<QString, QString>> old;
+    std::vector<SettingChange> old;
     old.reserve(PropertyTable::Count);
-    for (int n = 1; n <= PropertyTable::Count; ++n) {
-        const QString name = PropertyTable::displayName(n);
-        old.emplace_back(name, doc.setting(name));
-    }
-    auto step = named(std::make_shared<ResetSettingsStep>(std::move(old)), text);
+    for (int n = 1; n <= PropertyTable::Count; ++n)
+        old.push_back(settingChange(doc, PropertyTable::displayName(n), doc.defaultSetting(n), {}));
+    auto step = named(std::make_shared<SettingsStep>(std::move(old), false, true), text);
     step->before.tab = step->after.tab = EditTab::Properties;
     return step;
 }

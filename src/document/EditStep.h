@@ -37,6 +37,9 @@ public:
     virtual void revert(Document& doc) = 0;
     // The memory the step holds, counted against the history's limit.
     virtual qint64 bytes() const = 0;
+    // A step that leaves the document as it is (a Replace All that found nothing)
+    // is not recorded, though doing it still marks the document changed.
+    virtual bool changesNothing() const { return false; }
 
     QString text;     // names the step in the Edit menu: "Delete", "Replace All"
     EditPlace before; // where undo leaves the window
@@ -75,11 +78,17 @@ EditStepPtr rotateStep(const QString& text, int first, int middle, int last, boo
 EditStepPtr changeCellsStep(const QString& text, std::vector<CellChange> cells);
 // List columns a and b exchanged in every icon row; section rows keep theirs.
 EditStepPtr swapColumnsStep(const ItemList& items, const QString& text, int a, int b);
-// Properties set by display name (Header and Footer HTML whole). With retitle the
-// window caption follows the Title property.
+// A property's new value by display name (Header and Footer HTML whole). `shown`,
+// when not null, is what the property list shows for it instead of its usual view.
+struct SettingValue {
+    QString name;
+    QString value;
+    QString shown;
+};
+// Properties set by display name. With retitle the window caption follows the
+// Title property.
 EditStepPtr changeSettingsStep(const Document& doc, const QString& text,
-                               const std::vector<std::pair<QString, QString>>& values,
-                               bool retitle = false);
+                               const std::vector<SettingValue>& values, bool retitle = false);
 // Every property back to its default, Header and Footer HTML emptied.
 EditStepPtr resetSettingsStep(const Document& doc, const QString& text);
 

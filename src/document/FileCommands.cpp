@@ -47,6 +47,7 @@ void FileCommands::newDocument() {
     m_doc.resetProperties();
     m_doc.announceName();
     m_doc.items().clear();
+    m_doc.clearHistory();
     m_doc.requestActionUpdate();
     m_doc.setModified(false);
     m_recovery.drop();

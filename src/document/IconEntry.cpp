@@ -71,21 +71,22 @@ Outcome confirm(Document& doc, Prompter& prompter, const Fields& f, bool editMod
                          PromptAnswer::Ok);
         return {false, refusal->focus, -1};
     }
-    ItemList& items = doc.items();
+    const ItemList& items = doc.items();
     Outcome out;
     if (editMode) {
         if (currentRow < 0 || currentRow >= items.count())
             return out;
-        items.setRow(currentRow, toRow(f));
+        doc.edits().push(replaceRowStep(items, QStringLiteral("Edit Icon"), currentRow, toRow(f)));
         out.row = currentRow;
     } else {
         out.row = insertPosition(items.count(), currentRow, addAtBottom);
-        items.insertItem(out.row, toRow(f));
+        EditStepPtr step = insertRowsStep(items, QStringLiteral("Add Icon"), out.row, {toRow(f)});
+        step->before.current = currentRow < items.count() ? currentRow : -1;
+        doc.edits().push(std::move(step));
         out.focus = Focus::Description;
         doc.requestActionUpdate();
     }
     out.written = true;
-    doc.setModified(true);
     return out;
 }
 

@@ -65,9 +65,9 @@ struct Outcome {
     int row = -1;              // the row written (0-based)
 };
 
-// Validates (a refusal is shown through the prompter) and writes: in edit mode
-// into the current row, in add mode into a new row at insertPosition. Marks the
-// document changed; an add also asks for updateActions.
+// Validates (a refusal is shown through the prompter) and writes, as one step of
+// the document's history: in edit mode into the current row, in add mode into a
+// new row at insertPosition. An add also asks for updateActions.
 Outcome confirm(Document& doc, Prompter& prompter, const Fields& f, bool editMode, int currentRow,
                 bool addAtBottom);
 

@@ -167,8 +167,10 @@ bool ItemList::setData(const QModelIndex& index, const QVariant& value, int role
         return false;
     if (text == cellView(index.row(), ColDescription))
         return true;
-    setCell(index.row(), ColDescription, text);
-    emit descriptionEdited(index.row());
+    if (m_descriptionEditor)
+        m_descriptionEditor(index.row(), text);
+    else
+        setCell(index.row(), ColDescription, text);
     return true;
 }
 
@@ -210,9 +212,31 @@ void ItemList::appendItems(std::vector<ItemRow> rows) {
     endInsertRows();
 }
 
+void ItemList::insertItems(int position, std::vector<ItemRow> rows) {
+    if (rows.empty())
+        return;
+    position = std::clamp(position, 0, count());
+    beginInsertRows({}, position, position + int(rows.size()) - 1);
+    std::vector<PackedRow> packed;
+    packed.reserve(rows.size());
+    for (const ItemRow& r : rows)
+        packed.push_back(pack(r));
+    m_rows.insert(m_rows.begin() + position, std::make_move_iterator(packed.begin()),
+                  std::make_move_iterator(packed.end()));
+    endInsertRows();
+}
+
 void ItemList::removeItem(int i) {
     beginRemoveRows({}, i, i);
     m_rows.erase(m_rows.begin() + i);
+    endRemoveRows();
+}
+
+void ItemList::removeItems(int first, int count) {
+    if (count <= 0)
+        return;
+    beginRemoveRows({}, first, first + count - 1);
+    m_rows.erase(m_rows.begin() + first, m_rows.begin() + first + count);
     endRemoveRows();
 }
 

@@ -42,7 +42,12 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     // The in-place edit of a Description. A new text beginning with "SECTION:" is
     // refused (the row keeps its old text): no icon becomes a section by typing.
+    // A new text goes to the description editor, or straight into the cell without one.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    // Who writes an in-place edit (the document, so that it can be undone).
+    void setDescriptionEditor(std::function<void(int row, const QString& text)> editor) {
+        m_descriptionEditor = std::move(editor);
+    }
 
     // --- drag and drop ---
     // Rows dragged within the list, and what other programs drag: files, folders and
@@ -76,7 +81,11 @@ public:
     void setRow(int i, const ItemRow& r);
     void insertItem(int position, const ItemRow& r);
     void appendItems(std::vector<ItemRow> rows);
+    // Rows inserted at position, or the count rows from first removed, in one move of
+    // the rows after them and one report to the views.
+    void insertItems(int position, std::vector<ItemRow> rows);
     void removeItem(int i);
+    void removeItems(int first, int count);
     void clear();
     // Rows [first, last] become rows [middle, last] followed by [first, middle - 1]:
     // one rotation, whatever the sizes of the two blocks.
@@ -90,10 +99,6 @@ public:
     // Column sItem of row pos, prepared for the page: commas (except in Comments)
     // as "&comma;", then HtmlText::encode.
     QString pageText(int pos, int sItem) const;
-
-signals:
-    // An in-place edit changed a Description.
-    void descriptionEdited(int row);
 
 private:
     QByteArray dragSource() const;
@@ -113,6 +118,7 @@ private:
 
     std::vector<PackedRow> m_rows;
     DropHandler m_dropHandler;
+    std::function<void(int row, const QString& text)> m_descriptionEditor;
 };
 
 // Reduces the selection to the current row.

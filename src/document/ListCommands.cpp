@@ -25,11 +25,6 @@ void ListCommands::makeCurrent(int row) {
                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-void ListCommands::finish() {
-    m_doc.setModified(true);
-    m_doc.requestActionUpdate();
-}
-
 void ListCommands::removeCurrent() {
     const int row = currentRow();
     if (row < 0)
@@ -41,11 +36,14 @@ void ListCommands::removeCurrent() {
     if (a != PromptAnswer::Yes)
         return;
     // Only the current row goes, even with more rows selected; a section row goes
-    // alone and its icons join the section above.
-    m_doc.items().removeItem(row);
-    if (m_doc.items().count() > 0)
+    // alone and its icons join the section above. The first row becomes current.
+    ItemList& items = m_doc.items();
+    EditStepPtr step = removeRowsStep(items, QStringLiteral("Delete"), row, 1);
+    step->after.current = items.count() > 1 ? 0 : -1;
+    m_doc.edits().push(std::move(step));
+    if (items.count() > 0)
         makeCurrent(0);
-    finish();
+    m_doc.requestActionUpdate();
 }
 
 void ListCommands::duplicateCurrent() {
@@ -53,63 +51,58 @@ void ListCommands::duplicateCurrent() {
     const int row = currentRow();
     if (row < 0)
         return;
-    ItemList& items = m_doc.items();
-    const ItemRow copy = items.row(row);
-    items.insertItem(items.count(), copy);
-    finish();
+    const ItemList& items = m_doc.items();
+    EditStepPtr step =
+        insertRowsStep(items, QStringLiteral("Copy"), items.count(), {items.row(row)});
+    step->before.current = row;
+    m_doc.edits().push(std::move(step));
+    m_doc.requestActionUpdate();
 }
 
-int ListCommands::moveSectionDown(int s) {
+int ListCommands::blockEnd(int first) const {
     const ItemList& items = m_doc.items();
-    const int n = blockEnd(items, s) + 1;
-    if (n >= items.count())
-        return -1;
-    const int e = blockEnd(items, n);
-    // [s, n) and [n, e] trade places in one rotation.
-    m_doc.items().rotate(s, n, e);
-    return s + (e - n + 1);
+    return ulvanta::blockEnd(items, first) + 1;
+}
+
+void ListCommands::move(int first, int middle, int last, bool up) {
+    m_doc.edits().push(rotateStep(up ? QStringLiteral("Move Up") : QStringLiteral("Move Down"),
+                                  first, middle, last, up));
+    makeCurrent(up ? first : first + last - middle + 1);
+    m_doc.requestActionUpdate();
 }
 
 void ListCommands::moveDown() {
     const int row = currentRow();
-    ItemList& items = m_doc.items();
+    const ItemList& items = m_doc.items();
     if (row < 0)
         return;
     if (!items.isSection(row)) {
-        if (row + 1 >= items.count())
-            return;
-        items.rotate(row, row + 1, row + 1);
-        makeCurrent(row + 1);
-    } else {
-        const int heading = moveSectionDown(row);
-        if (heading < 0)
-            return;
-        makeCurrent(heading);
+        if (row + 1 < items.count())
+            move(row, row + 1, row + 1, false);
+        return;
     }
-    finish();
+    // The block of this section and the next one trade places.
+    const int next = blockEnd(row);
+    if (next < items.count())
+        move(row, next, blockEnd(next) - 1, false);
 }
 
 void ListCommands::moveUp() {
     const int row = currentRow();
-    ItemList& items = m_doc.items();
+    const ItemList& items = m_doc.items();
     if (row < 0)
         return;
     if (!items.isSection(row)) {
-        if (row == 0)
-            return;
-        items.rotate(row - 1, row, row);
-        makeCurrent(row - 1);
-    } else {
-        int p = row - 1;
-        while (p >= 0 && !items.isSection(p))
-            --p;
-        if (p < 0)
-            return;
-        // The section above moves below this one, which then starts where it did.
-        moveSectionDown(p);
-        makeCurrent(p);
+        if (row > 0)
+            move(row - 1, row, row, true);
+        return;
     }
-    finish();
+    int p = row - 1;
+    while (p >= 0 && !items.isSection(p))
+        --p;
+    // The section above moves below this one, which then starts where it did.
+    if (p >= 0)
+        move(p, row, blockEnd(row) - 1, true);
 }
 
 } // namespace ulvanta

@@ -8,11 +8,10 @@ class Document;
 class Prompter;
 
 // The Edit menu's commands on the item list: delete, copy and paste, move up and
-// move down. Each acts on the current row of the selection model alone
-// and ends by marking the document changed and asking for
-// updateActions. An icon row moves one row at a time and may leave its section; a
-// section row moves with its whole block past the neighbouring section, in one
-// rotation of the rows.
+// move down. Each acts on the current row of the selection model alone, is one
+// step of the document's history and ends by asking for updateActions. An icon
+// row moves one row at a time and may leave its section; a section row moves with
+// its whole block past the neighbouring section, in one rotation of the rows.
 class ListCommands {
 public:
     ListCommands(Document& doc, Prompter& prompter, QItemSelectionModel* selection)
@@ -32,11 +31,12 @@ public:
 
 private:
     void makeCurrent(int row);
-    void finish();
-    // Moves the block of the section row s below the block of the next section
-    // row; returns the row of s's heading afterwards, or -1 when there is no next
-    // section.
-    int moveSectionDown(int s);
+    // The row after the block that starts at row `first`: the next section row, or
+    // the end of the list.
+    int blockEnd(int first) const;
+    // Rows [first, last] become [middle, last] followed by [first, middle - 1]; the
+    // block the user moved stays current.
+    void move(int first, int middle, int last, bool up);
 
     Document& m_doc;
     Prompter& m_prompter;

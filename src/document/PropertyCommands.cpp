@@ -170,35 +170,48 @@ void PropertyCommands::editNumber(int row, const QString& cap, int lowerNum, int
                            errorTitle, PromptIcon::Exclamation);
         return;
     }
-    m_doc.props().setSetting(row, *answer);
-    m_doc.setModified(true);
+    set(row, *answer);
+}
+
+void PropertyCommands::set(int row, const QString& value, bool retitle) {
+    const QString& name = m_doc.props().name(row);
+    m_doc.edits().push(changeSettingsStep(m_doc, name, {{name, value, {}}}, retitle));
 }
 
 void PropertyCommands::toggle(int row) {
     if (!validRow(row))
         return;
     const QString setting = m_doc.props().setting(row);
-    m_doc.setModified(true);
-    if (setting == kFalse) {
-        m_doc.props().setSetting(row, kTrue);
-        if (m_doc.props().name(row) == QLatin1String("Show edit command"))
-            saveCheck(row);
-    } else if (setting == kTrue) {
-        m_doc.props().setSetting(row, kFalse);
+    const QString& name = m_doc.props().name(row);
+    if (setting == kFalse && name == QLatin1String("Show edit command")) {
+        saveCheck(row);
+    } else if (setting == kFalse || setting == kTrue) {
+        set(row, setting == kFalse ? kTrue : kFalse);
+    } else {
+        m_doc.setModified(true); // any other text stays, yet counts as an edit
     }
 }
 
 void PropertyCommands::saveCheck(int row) {
+    const QString& name = m_doc.props().name(row);
+    EditStepPtr step = changeSettingsStep(m_doc, name, {{name, kTrue, {}}});
     // The page's edit command opens the document file, so there has to be one.
-    if (!m_doc.filePath().isEmpty() && FileChecks::fileExists(m_doc.filePath()))
+    if (!m_doc.filePath().isEmpty() && FileChecks::fileExists(m_doc.filePath())) {
+        m_doc.edits().push(std::move(step));
         return;
+    }
+    // The setting is on while the question is asked and saved with the file.
+    step->apply(m_doc);
     const PromptAnswer a = m_prompter.message(
         QStringLiteral("This property requires that the file is saved.  Do you want to save now?"),
         QStringLiteral("Save File"), PromptIcon::Question, PromptButtons::YesNo, PromptAnswer::Yes);
-    if (a == PromptAnswer::Yes)
+    if (a == PromptAnswer::Yes) {
+        m_doc.edits().pushDone(std::move(step));
         m_files.save();
-    else
-        m_doc.props().setSetting(row, kFalse);
+    } else {
+        step->revert(m_doc);
+        m_doc.setModified(true);
+    }
 }
 
 void PropertyCommands::editTitle(int row) {
@@ -209,9 +222,7 @@ void PropertyCommands::editTitle(int row) {
                          m_doc.props().setting(row));
     if (!answer || answer->isEmpty())
         return;
-    m_doc.props().setSetting(row, *answer);
-    m_doc.announceName();
-    m_doc.setModified(true);
+    set(row, *answer, true);
 }
 
 std::optional<FontChoice> PropertyCommands::fontSettings() const {
@@ -235,16 +246,18 @@ std::optional<FontChoice> PropertyCommands::fontSettings() const {
 }
 
 void PropertyCommands::writeFont(const FontChoice& font) {
-    m_doc.setSetting(QStringLiteral("Font"), font.name);
-    m_doc.setSetting(QStringLiteral("Font bold"), boolText(font.bold));
-    m_doc.setSetting(QStringLiteral("Font italic"), boolText(font.italic));
-    m_doc.setSetting(QStringLiteral("Font size"),
-                     font.size ? formatFontSize(*font.size) : QString());
-    m_doc.setSetting(QStringLiteral("Font strikethrough"), boolText(font.strikeOut));
-    m_doc.setSetting(QStringLiteral("Font underline"), boolText(font.underline));
-    m_doc.setSetting(QStringLiteral("Text colour"),
-                     font.colour ? Colour::numberToHex(QString::number(*font.colour)) : QString());
-    m_doc.setModified(true);
+    const auto value = [](const char* name, const QString& v) {
+        return SettingValue{QString::fromLatin1(name), v, {}};
+    };
+    m_doc.edits().push(changeSettingsStep(
+        m_doc, QStringLiteral("Font"),
+        {value("Font", font.name), value("Font bold", boolText(font.bold)),
+         value("Font italic", boolText(font.italic)),
+         value("Font size", font.size ? formatFontSize(*font.size) : QString()),
+         value("Font strikethrough", boolText(font.strikeOut)),
+         value("Font underline", boolText(font.underline)),
+         value("Text colour",
+               font.colour ? Colour::numberToHex(QString::number(*font.colour)) : QString())}));
 }
 
 void PropertyCommands::editFont(PropertyEditorHost& host) {
@@ -263,18 +276,18 @@ bool PropertyCommands::deleteKey(int row) {
     if (name != QLatin1String("Font") && name != QLatin1String("Font size") &&
         name != QLatin1String("Icon size"))
         return false;
-    m_doc.props().setSetting(row, QString());
-    m_doc.setModified(true);
+    set(row, QString());
     return true;
 }
 
-void PropertyCommands::reset() {
+void PropertyCommands::reset(int currentRow) {
     if (m_prompter.message(QStringLiteral("Are you sure you want to reset the properties?"),
                            QStringLiteral("Reset Properties"), PromptIcon::Question,
                            PromptButtons::YesNo, PromptAnswer::Yes) != PromptAnswer::Yes)
         return;
-    m_doc.resetProperties();
-    m_doc.setModified(true);
+    EditStepPtr step = resetSettingsStep(m_doc, QStringLiteral("Reset Properties"));
+    step->before.current = currentRow;
+    m_doc.edits().push(std::move(step));
 }
 
 } // namespace ulvanta

@@ -71,8 +71,9 @@ public:
     void editFont(PropertyEditorHost& host);
     // The Delete key: empties Font, Font size and Icon size; true when it did.
     bool deleteKey(int row);
-    // Asks, then refills the property list with the defaults.
-    void reset();
+    // Asks, then refills the property list with the defaults; undoing it makes
+    // currentRow current again.
+    void reset(int currentRow = -1);
 
     // The font settings for the dialog; nullopt when "Font size" holds text that
     // is not a number (the dialog then cannot be prepared).
@@ -88,6 +89,9 @@ public:
 
 private:
     bool validRow(int row) const;
+    // Sets a row's value as one step named after the property.
+    void set(int row, const QString& value, bool retitle = false);
+    // Turns "Show edit command" on once the document has a file, offering to save it.
     void saveCheck(int row);
 
     Document& m_doc;

@@ -91,22 +91,17 @@ QString fromEditorText(const QString& edited) {
 void commitSetting(Document& doc, int row, const QString& value) {
     if (row < 0 || row >= doc.props().count())
         return;
-    doc.props().setSetting(row, value);
-    doc.setModified(true);
+    const QString& name = doc.props().name(row);
+    doc.edits().push(changeSettingsStep(doc, name, {{name, value, {}}}));
 }
 
 void commitMultiLine(Document& doc, int row, const QString& text) {
     if (row < 0 || row >= doc.props().count())
         return;
     const QString& name = doc.props().name(row);
-    if (name == kHeaderHTML)
-        doc.setHeaderHtml(text);
-    else if (name == kFooterHTML)
-        doc.setFooterHtml(text);
-    else
+    if (name != kHeaderHTML && name != kFooterHTML)
         return;
-    doc.props().setSetting(row, multiLineSummary(text));
-    doc.setModified(true);
+    doc.edits().push(changeSettingsStep(doc, name, {{name, text, multiLineSummary(text)}}));
 }
 
 } // namespace ulvanta::PropertyDialogs

@@ -52,10 +52,10 @@ QString multiLineSummary(const QString& text);
 QString toEditorText(const QString& stored);
 QString fromEditorText(const QString& edited);
 
-// --- writing back (OK) ---
-// Stores a setting and marks the document changed.
+// --- writing back (OK), each one step of the document's history ---
+// Stores a setting.
 void commitSetting(Document& doc, int row, const QString& value);
-// Stores a full multi-line text and its summary; marks the document changed.
+// Stores a full multi-line text and shows its summary.
 void commitMultiLine(Document& doc, int row, const QString& text);
 
 } // namespace PropertyDialogs

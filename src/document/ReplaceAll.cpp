@@ -44,20 +44,25 @@ bool replaceAll(Document& doc, const ReplaceRequest& request) {
         return false;
 
     const CellReplacer replacer(request.find, request.replacement, request.matchCase);
+    const ItemList& items = doc.items();
     bool visited = false;
-    doc.items().updateAll([&](ItemRow& row) {
+    // Only the changed cells are kept: they are the step, and memory for its undo.
+    std::vector<CellChange> cells;
+    for (int r = 0; r < items.count(); ++r) {
         // Decided once per row: a replacement in the Description may make the row
         // look like a section, but its other columns are still this run's to change.
-        if (SectionRow::isSection(row[ColDescription]))
-            return;
-        for (int c : columns) {
-            QString& cell = row[size_t(c)];
-            cell = replacer.apply(cell);
-        }
+        if (items.isSection(r))
+            continue;
         visited = true;
-    });
+        for (int c : columns) {
+            const QString& before = items.cell(r, c);
+            QString after = replacer.apply(before);
+            if (!after.isSharedWith(before) && after != before)
+                cells.push_back({r, c, before, std::move(after)});
+        }
+    }
     if (visited)
-        doc.setModified(true);
+        doc.edits().push(changeCellsStep(QStringLiteral("Replace All"), std::move(cells)));
     return visited;
 }
 

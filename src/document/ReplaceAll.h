@@ -38,9 +38,10 @@ inline QString replaceInCell(const QString& text, const QString& find, const QSt
     return CellReplacer(find, replacement, matchCase).apply(text);
 }
 
-// Replace All over the chosen columns of every icon row; section rows are never
-// touched. The document counts as changed as soon as one chosen cell of an icon
-// row was visited, whether or not anything matched. Returns true when it was.
+// Replace All over the chosen columns of every icon row, as one step of the
+// document's history; section rows are never touched. The document counts as changed as soon as one
+// chosen cell of an icon row was visited, whether or not anything matched. Returns true when it
+// was.
 bool replaceAll(Document& doc, const ReplaceRequest& request);
 
 } // namespace ulvanta

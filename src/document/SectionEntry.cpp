@@ -59,23 +59,26 @@ QString compose(const Fields& f) {
 }
 
 int confirm(Document& doc, const Fields& f, bool editMode, int currentRow) {
-    ItemList& items = doc.items();
+    const ItemList& items = doc.items();
     const bool hasCurrent = currentRow >= 0 && currentRow < items.count();
     const QString text = compose(f);
     int row = -1;
     if (editMode) {
         if (!hasCurrent)
             return -1;
-        items.setCell(currentRow, ColDescription, text);
         row = currentRow;
+        doc.edits().push(
+            changeCellsStep(QStringLiteral("Edit Section"),
+                            {{row, ColDescription, items.cell(row, ColDescription), text}}));
     } else {
         ItemRow r;
         r[ColDescription] = text;
         row = hasCurrent ? currentRow : items.count();
-        items.insertItem(row, r);
+        EditStepPtr step = insertRowsStep(items, QStringLiteral("Add Section"), row, {r});
+        step->before.current = hasCurrent ? currentRow : -1;
+        doc.edits().push(std::move(step));
     }
     doc.requestActionUpdate();
-    doc.setModified(true);
     return row;
 }
 

@@ -41,10 +41,10 @@ Fields fromRow(const QString& rowText);
 // The row text, the numeric fields passed through their rules first.
 QString compose(const Fields& f);
 
-// Writes the section: in edit mode the current row's text (its other columns stay),
-// in add mode a new row directly above the current row (at the end when there is
-// none). Returns the row written, or -1 when there was no current row to edit.
-// Asks for updateActions and marks the document changed.
+// Writes the section as one step of the document's history: in edit mode the
+// current row's text (its other columns stay), in add mode a new row directly
+// above the current row (at the end when there is none). Returns the row written,
+// or -1 when there was no current row to edit. Asks for updateActions.
 int confirm(Document& doc, const Fields& f, bool editMode, int currentRow);
 
 } // namespace SectionEntry

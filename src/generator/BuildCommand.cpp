@@ -108,8 +108,7 @@ bool BuildCommand::run() {
                            PromptIcon::Critical);
         return false;
     }
-    m_doc.setSetting(kHtmlFile, path);
-    m_doc.setModified(true);
+    m_doc.edits().push(changeSettingsStep(m_doc, QStringLiteral("Build"), {{kHtmlFile, path, {}}}));
     m_doc.requestActionUpdate();
     return true;
 }

@@ -24,25 +24,6 @@
 using namespace ulvanta;
 
 namespace {
-// Runs f on the modal dialog as soon as one is showing and active (the command
-// that opens it is blocked in the dialog's own event loop meanwhile).
-QTimer* whenModal(std::function<void(QDialog*)> f) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, f] {
-        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!d || !d->isVisible() || QApplication::activeWindow() != d)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        f(d);
-        if (QTest::currentTestFailed())
-            d->reject(); // so that the test goes on to report it
-    });
-    timer->start();
-    return timer;
-}
-
 QStringList texts(const ItemList& items) {
     QStringList out;
     for (int i = 0; i < items.count(); ++i)

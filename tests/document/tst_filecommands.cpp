@@ -50,7 +50,8 @@ private slots:
         QFETCH(bool, proceeds);
         QFETCH(QString, text);
         doc->setFilePath(curFile);
-        doc->items().appendItems({ItemRow{"a"}});
+        doc->edits().push(insertRowsStep(doc->items(), "Add Icon", 0, {ItemRow{"a"}}));
+        doc->setModified(false);
         QVERIFY(cmds->mayDiscard()); // unchanged: no question
         QVERIFY(prompter->messages.isEmpty());
         doc->setModified(true);
@@ -66,6 +67,7 @@ private slots:
         QCOMPARE(QFile::exists(path), !saveAs.isEmpty());
         QCOMPARE(doc->nextNewNumber(), proceeds ? 2 : 1);
         QCOMPARE(doc->items().count(), proceeds ? 0 : 1);
+        QCOMPARE(doc->undoStack().canUndo(), !proceeds); // a new document starts afresh
         QCOMPARE(doc->isModified(), !proceeds);
     }
 
