@@ -32,8 +32,10 @@ ItemRow section(const QString& name) {
 QStringList snapshot(MainWindow& w, bool shown = true) {
     const Document& d = w.doc();
     QStringList s{w.windowTitle()};
-    for (int i = 0; i < d.items().count(); ++i)
-        s << QStringList(d.items().row(i).begin(), d.items().row(i).end()).join(u'|');
+    for (int i = 0; i < d.items().count(); ++i) {
+        const ItemRow row = d.items().row(i);
+        s << QStringList(row.begin(), row.end()).join(u'|');
+    }
     for (int r = 0; r < d.props().count(); ++r)
         s << d.props().name(r) + u'=' + d.setting(d.props().name(r)) +
                  (shown ? u'=' + d.props().setting(r) : QString());
