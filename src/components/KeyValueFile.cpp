@@ -134,12 +134,22 @@ int KeyValueFile::findListEntry(const QString& list, const QString& prefix, cons
         ListIndex idx;
         idx.prefix = prefix;
         idx.count = n;
-        for (int k = n; k >= 1; --k) { // downwards, so the lowest k wins
-            const QString v = this->value(prefix + QString::number(k));
-            if (v == notFound())
+        // The keys that exist, not the numbers up to the count: a count read from a
+        // damaged file may be in the billions.
+        for (const auto& [key, v] : m_order) {
+            if (!key.startsWith(prefix))
                 continue;
-            idx.exact.insert(v, k);
-            idx.folded.insert(v.toCaseFolded(), k);
+            const QStringView digits = QStringView(key).mid(prefix.size());
+            bool ok = false;
+            const int k = digits.toInt(&ok);
+            if (!ok || k < 1 || k > n || digits != QString::number(k))
+                continue;
+            for (auto* table : {&idx.exact, &idx.folded}) { // the lowest number wins
+                const QString text = table == &idx.exact ? v : v.toCaseFolded();
+                const auto found = table->constFind(text);
+                if (found == table->cend() || *found > k)
+                    table->insert(text, k);
+            }
         }
         it = m_lists.insert(lk, std::move(idx));
     }

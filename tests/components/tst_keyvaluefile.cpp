@@ -85,6 +85,13 @@ private slots:
         k.addListEntry("Icons");
         k.setListEntry("Icons", "EXE", "five");
         QCOMPARE(k.findListEntry("Icons", "EXE", "four", true), 4);
+        // A count from a damaged list costs only the keys the file has.
+        k.parse("Icons=2111111111\r\nEXE07=x\r\nEXE2000000=y\r\n");
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(k.findListEntry("Icons", "EXE", "y", true), 2000000);
+        QCOMPARE(k.findListEntry("Icons", "EXE", "x", true), 0);
+        QVERIFY(t.elapsed() < 1000);
     }
 };
 
