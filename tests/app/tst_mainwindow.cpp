@@ -42,9 +42,9 @@ QStringList snapshot(MainWindow& w, bool shown = true) {
     return s;
 }
 
-// Does what spec says in a dialog: "name=text" fills a text box, "name" clicks a button.
-void fill(QWidget* dlg, const QString& spec) {
-    for (const QString& part : spec.split(u',')) {
+// Does what recipe says in a dialog: "name=text" fills a text box, "name" clicks a button.
+void fill(QWidget* dlg, const QString& recipe) {
+    for (const QString& part : recipe.split(u',')) {
         const QString name = part.section(u'=', 0, 0), text = part.section(u'=', 1);
         if (!part.contains(u'='))
             child<QAbstractButton>(dlg, name)->click();

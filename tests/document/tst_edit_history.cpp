@@ -55,8 +55,8 @@ QString picture(const Document& doc) {
 
 // A step from words: its kind (also its text), then numbers and texts; a new row
 // "n" has the Command "N".
-EditStepPtr make(Document& d, const QString& spec) {
-    const QStringList w = spec.split(u' ');
+EditStepPtr make(Document& d, const QString& recipe) {
+    const QStringList w = recipe.split(u' ');
     const auto n = [&](int i) { return w[i].toInt(); };
     std::vector<ItemRow> rows;
     for (const QString& t : w.mid(2))
