@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
 ULVANTA_BUILD="$PWD/build-asan"
-ULVANTA_CMAKE_ARGS=(-DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags")
+ULVANTA_CMAKE_ARGS=(-DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags"
+  -DCMAKE_MODULE_LINKER_FLAGS="$flags")
 start=$SECONDS
 source scripts/bootstrap.sh
 echo "sanitize build: $((SECONDS - start)) s"

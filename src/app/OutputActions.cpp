@@ -1,16 +1,15 @@
 #include "app/OutputActions.h"
 
-#include "app/PreviewPage.h"
+#include "app/PreviewLoader.h"
 #include "generator/BuildCommand.h"
 #include "generator/PreviewFile.h"
 #include "generator/RunCommand.h"
 #include "generator/ShortcutWriter.h"
-#include "widgets/BrowserEngine.h"
+#include "widgets/EndSignals.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
-#include <QWebEngineView>
 
 namespace ulvanta {
 
@@ -43,18 +42,20 @@ void OutputActions::tabChanged(int tab, int previousTab) {
     else if (tab == kPreviewTab)
         showPreview();
     if (previousTab == kPreviewTab && m_browser)
-        m_browser->setUrl(QUrl(QStringLiteral("about:blank")));
+        m_browser->show(QUrl(QStringLiteral("about:blank")));
 }
 
-QWebEngineView* OutputActions::browser() {
+PreviewBrowser* OutputActions::browser() {
     if (m_browser)
         return m_browser;
-    m_browser = new QWebEngineView(m_previewLayout->parentWidget());
-    m_browser->setObjectName(QStringLiteral("preview"));
-    auto* page = new PreviewPage(m_browser);
-    m_browser->setPage(page);
-    connect(page, &QWebEnginePage::linkHovered, m_previewStatus, &QLabel::setText);
-    watchBrowserPage(page, [this](const QString& text) { m_previewStatus->setText(text); });
+    const PreviewBrowser::Hooks hooks{
+        [this](const QString& text) { m_previewStatus->setText(text); }, &EndSignals::reinstall};
+    QString why;
+    m_browser = loadPreviewBrowser(m_programFolder, m_previewLayout->parentWidget(), hooks, why);
+    if (!m_browser) {
+        m_previewStatus->setText(why);
+        return nullptr;
+    }
     // The browser takes the place of the stretch above the status label.
     for (int i = 0; i < m_previewLayout->count(); ++i) {
         if (m_previewLayout->itemAt(i)->spacerItem()) {
@@ -62,19 +63,22 @@ QWebEngineView* OutputActions::browser() {
             break;
         }
     }
-    m_previewLayout->insertWidget(m_previewLayout->indexOf(m_previewStatus), m_browser, 1);
+    m_previewLayout->insertWidget(m_previewLayout->indexOf(m_previewStatus), m_browser->widget(),
+                                  1);
     return m_browser;
 }
 
 void OutputActions::showPreview() {
-    QWebEngineView* view = browser();
+    PreviewBrowser* view = browser();
+    if (!view)
+        return;
     const PreviewOutcome out = writePreviewFile(m_doc, m_iconList);
     if (out.ok) {
         m_previewStatus->clear();
-        view->setUrl(QUrl::fromLocalFile(out.path));
+        view->show(QUrl::fromLocalFile(out.path));
     } else {
         m_previewStatus->setText(out.message);
-        view->setUrl(QUrl(QStringLiteral("about:blank")));
+        view->show(QUrl(QStringLiteral("about:blank")));
     }
 }
 

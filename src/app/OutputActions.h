@@ -7,14 +7,14 @@
 class QLabel;
 class QPlainTextEdit;
 class QVBoxLayout;
-class QWebEngineView;
 
 namespace ulvanta {
 
 class Document;
+class PreviewBrowser;
 class Prompter;
 
-// The page as output: the HTML tab, the preview (its browser made on the first
+// The page as output: the HTML tab, the preview (its browser loaded on the first
 // visit of the Preview tab), Build, Run and the desktop shortcut.
 class OutputActions : public QObject {
     Q_OBJECT
@@ -33,7 +33,7 @@ public slots:
     void tabChanged(int tab, int previousTab);
 
 private:
-    QWebEngineView* browser();
+    PreviewBrowser* browser();
     void showPreview();
 
     Document& m_doc;
@@ -42,8 +42,8 @@ private:
     QPlainTextEdit* m_htmlView;
     QVBoxLayout* m_previewLayout;
     QLabel* m_previewStatus;
-    QWebEngineView* m_browser = nullptr;
-    KeyValueFile m_iconList; // the generator's list of the icons it extracted
+    PreviewBrowser* m_browser = nullptr; // made on the first visit; owned by the tab
+    KeyValueFile m_iconList;             // the generator's list of the icons it extracted
 };
 
 } // namespace ulvanta

@@ -1,5 +1,4 @@
 #include "app/MainWindow.h"
-#include "app/PreviewPage.h"
 #include "components/CommandLine.h"
 #include "components/Error.h"
 #include "components/ProgramFiles.h"
@@ -12,7 +11,6 @@
 
 int main(int argc, char* argv[]) {
     ulvanta::prepareBrowserEngine();
-    ulvanta::PreviewPage::registerSchemes(); // before the application object
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ulvanta Editor"));
     QApplication::setApplicationVersion(ulvanta::ProgramInfo::version());

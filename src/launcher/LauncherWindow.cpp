@@ -6,7 +6,8 @@
 #include "launcher/IconStart.h"
 #include "launcher/LauncherPage.h"
 #include "launcher/LauncherPrompter.h"
-#include "widgets/BrowserEngine.h"
+#include "widgets/BrowserWatch.h"
+#include "widgets/EndSignals.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -81,10 +82,13 @@ LauncherWindow::LauncherWindow(Prompter* prompter, const QString& programFolder,
     // Whether the user just clicked or typed in the page decides whether a link
     // may start anything; the view's inner widget that gets the input changes.
     qApp->installEventFilter(this);
-    watchBrowserPage(m_page, [this](const QString& text) {
-        m_prompter->message(text, tr("Open Error"), PromptIcon::Critical, PromptButtons::Ok,
-                            PromptAnswer::Ok);
-    });
+    watchBrowserPage(
+        m_page,
+        [this](const QString& text) {
+            m_prompter->message(text, tr("Open Error"), PromptIcon::Critical, PromptButtons::Ok,
+                                PromptAnswer::Ok);
+        },
+        &EndSignals::reinstall);
 
     // Ending the session closes even a window that may not be closed otherwise.
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))

@@ -1,10 +1,7 @@
 #include "widgets/BrowserEngine.h"
 
-#include "widgets/EndSignals.h"
-
 #include <QCoreApplication>
 #include <QFile>
-#include <QWebEnginePage>
 #include <cstdio>
 #include <unistd.h>
 
@@ -31,6 +28,9 @@ bool userNamespacesOff() {
 } // namespace
 
 void prepareBrowserEngine() {
+    // The engine shares its graphics contexts with the program's, which must be
+    // asked for before the application exists even when the engine loads later.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     if (sandboxAlreadyOff())
         return;
     const char* why = nullptr;
@@ -43,22 +43,6 @@ void prepareBrowserEngine() {
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     std::fprintf(stderr, "The browser engine runs without its sandbox: %s.\n", why);
     std::fflush(stderr);
-}
-
-void watchBrowserPage(QWebEnginePage* page, std::function<void(const QString&)> report) {
-    EndSignals::reinstall();
-    QObject::connect(page, &QWebEnginePage::loadStarted, page, &EndSignals::reinstall);
-    QObject::connect(page, &QWebEnginePage::loadFinished, page, &EndSignals::reinstall);
-    QObject::connect(page, &QWebEnginePage::renderProcessTerminated, page,
-                     [report](QWebEnginePage::RenderProcessTerminationStatus status, int code) {
-                         if (status == QWebEnginePage::NormalTerminationStatus)
-                             return;
-                         report(QCoreApplication::translate(
-                                    "BrowserEngine",
-                                    "The page cannot be shown: the browser engine stopped "
-                                    "(exit code %1).")
-                                    .arg(code));
-                     });
 }
 
 } // namespace ulvanta

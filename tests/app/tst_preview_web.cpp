@@ -1,7 +1,6 @@
 #include "ScriptedPrompter.h"
 #include "Widgets.h"
 #include "app/MainWindow.h"
-#include "app/PreviewPage.h"
 #include "document/FileLock.h"
 #include "generator/PreviewFile.h"
 #include "widgets/BrowserEngine.h"
@@ -13,33 +12,34 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QWebEngineView>
 #include <QtTest>
 #include <csignal>
 #include <cstdio>
-#include <memory>
 
 using namespace ulvanta;
 
+// Like the editor, this program does not link the browser engine: the preview
+// module brings it, and the browser is reached through its meta-object.
 namespace {
 
-// Shows the Preview tab and waits until the header's link is in the document.
-QWebEngineView* showPreview(MainWindow& w) {
+QUrl shownUrl(QWidget* browser) {
+    return browser->property("url").toUrl();
+}
+
+// Shows the Preview tab with the module taken from programFolder (the programs'
+// folder when empty); the browser once the preview has loaded, or nullptr.
+QWidget* showPreview(MainWindow& w, QString programFolder = {}) {
+    if (programFolder.isEmpty())
+        programFolder = qEnvironmentVariable("ULVANTA_BIN");
+    w.setProgramFolder(programFolder + QLatin1Char('/'));
     child<QTabWidget>(&w, "tabs")->setCurrentIndex(3);
-    auto* wb = w.findChild<QWebEngineView*>("preview");
-    if (!wb)
+    auto* browser = w.findChild<QWidget*>("preview");
+    if (!browser)
         return nullptr;
-    // An answer may come after this function has returned, so it goes to storage
-    // that outlives it.
-    const auto ready = std::make_shared<bool>(false);
-    QElapsedTimer t;
-    t.start();
-    while (!*ready && t.elapsed() < 20000) {
-        wb->page()->runJavaScript("document.getElementById('l') !== null",
-                                  [ready](const QVariant& v) { *ready = v.toBool(); });
-        QTest::qWait(100);
-    }
-    return *ready ? wb : nullptr;
+    QSignalSpy loaded(browser, SIGNAL(loadFinished(bool)));
+    if (!loaded.wait(20000) || shownUrl(browser) != QUrl::fromLocalFile(previewFilePath()))
+        return nullptr;
+    return browser;
 }
 
 // The editor as the program runs it, on a changed document held open, ending
@@ -50,7 +50,6 @@ int runEditorUntilSignalled(const QString& document) {
     QObject::connect(&endSignals, &EndSignals::endRequested, &w, &MainWindow::endOnSignal);
     w.start(document);
     w.doc().setModified(true);
-    w.doc().setSetting("Header HTML", "<a id=\"l\" href=\"x.htm\">go</a>");
     if (!showPreview(w) || !w.doc().fileLock().isHeld())
         return 3;
     std::puts("shown");
@@ -61,20 +60,19 @@ int runEditorUntilSignalled(const QString& document) {
 } // namespace
 
 // The preview in a real browser engine: the launcher's links stay inert, other
-// links navigate, leaving the tab blanks the view.
+// pages load, leaving the tab blanks the view.
 class TestPreviewWeb : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
     void launcherLinksAreRefused_data();
     void launcherLinksAreRefused();
-    void ordinaryLinkNavigatesAndLeavingBlanks();
+    void otherPageLoadsAndLeavingBlanks();
+    void missingModuleIsReportedInTheTab();
     void signalEndsEditorWithoutAsking_data();
     void signalEndsEditorWithoutAsking();
 
 private:
-    void click(QWebEngineView* wb, const QString& id);
-
     QTemporaryDir dir;
     test::ScriptedPrompter prompter;
 };
@@ -87,50 +85,58 @@ void TestPreviewWeb::initTestCase() {
     other.write("<html><body>other</body></html>");
 }
 
-void TestPreviewWeb::click(QWebEngineView* wb, const QString& id) {
-    wb->page()->runJavaScript("document.getElementById('" + id + "').click();");
-}
-
 void TestPreviewWeb::launcherLinksAreRefused_data() {
     QTest::addColumn<QString>("href");
     QTest::newRow("icon link") << "pm:/bin/true,,,hidden";
     QTest::newRow("window command") << "pmc:exit";
 }
 
+// The page itself goes to the link once loaded, as a click would.
 void TestPreviewWeb::launcherLinksAreRefused() {
     QFETCH(QString, href);
     MainWindow w(&prompter);
     w.start({});
-    w.doc().setSetting("Header HTML", "<a id=\"l\" href=\"" + href + "\">go</a>");
-    QWebEngineView* wb = showPreview(w);
-    QVERIFY(wb);
-    QCOMPARE(wb->url(), QUrl::fromLocalFile(previewFilePath()));
-    auto* page = qobject_cast<PreviewPage*>(wb->page());
+    w.doc().setSetting("Header HTML",
+                       "<script>setTimeout(() => location.href = '" + href + "', 300)</script>");
+    QWidget* browser = showPreview(w);
+    QVERIFY(browser);
+    QObject* page = nullptr;
+    for (QObject* o : browser->findChildren<QObject*>())
+        if (o->metaObject()->indexOfSignal("launcherLinkRefused(QUrl)") >= 0)
+            page = o;
     QVERIFY(page);
-    QSignalSpy refused(page, &PreviewPage::launcherLinkRefused);
-    click(wb, "l");
+    QSignalSpy refused(page, SIGNAL(launcherLinkRefused(QUrl)));
     QVERIFY(refused.wait(10000));
     QCOMPARE(refused.first().first().toUrl().toString(), href);
     QTest::qWait(300);
-    QCOMPARE(wb->url(), QUrl::fromLocalFile(previewFilePath()));
-    QCOMPARE(refused.size(), 1);
+    QCOMPARE(shownUrl(browser), QUrl::fromLocalFile(previewFilePath()));
 }
 
-void TestPreviewWeb::ordinaryLinkNavigatesAndLeavingBlanks() {
+void TestPreviewWeb::otherPageLoadsAndLeavingBlanks() {
     MainWindow w(&prompter);
     w.start({});
     const QUrl other = QUrl::fromLocalFile(dir.filePath("other.htm"));
-    w.doc().setSetting("Header HTML", "<a id=\"l\" href=\"" + other.toString() + "\">go</a>");
-    QWebEngineView* wb = showPreview(w);
-    QVERIFY(wb);
+    w.doc().setSetting("Header HTML", "<script>setTimeout(() => location.href = '" +
+                                          other.toString() + "', 300)</script>");
+    QWidget* browser = showPreview(w);
+    QVERIFY(browser);
     // The browser sits above the status label.
-    QVERIFY(wb->geometry().bottom() <= child<QLabel>(&w, "previewStatus")->geometry().top());
-    QVERIFY(wb->height() > child<QLabel>(&w, "previewStatus")->height());
-    click(wb, "l");
-    QTRY_COMPARE_WITH_TIMEOUT(wb->url(), other, 10000);
+    auto* status = child<QLabel>(&w, "previewStatus");
+    QVERIFY(browser->geometry().bottom() <= status->geometry().top());
+    QVERIFY(browser->height() > status->height());
+    QTRY_COMPARE_WITH_TIMEOUT(shownUrl(browser), other, 10000);
     child<QTabWidget>(&w, "tabs")->setCurrentIndex(2);
-    QCOMPARE(wb->url(), QUrl("about:blank"));
+    QCOMPARE(shownUrl(browser), QUrl("about:blank"));
     QVERIFY(child<QPlainTextEdit>(&w, "htmlView")->toPlainText().contains("other.htm"));
+}
+
+void TestPreviewWeb::missingModuleIsReportedInTheTab() {
+    MainWindow w(&prompter);
+    w.start({});
+    QVERIFY(!showPreview(w, dir.path()));
+    QVERIFY(child<QLabel>(&w, "previewStatus")
+                ->text()
+                .startsWith("The preview cannot be shown: its module did not load ("));
 }
 
 void TestPreviewWeb::signalEndsEditorWithoutAsking_data() {
@@ -169,7 +175,6 @@ void TestPreviewWeb::signalEndsEditorWithoutAsking() {
 
 int main(int argc, char* argv[]) {
     prepareBrowserEngine();
-    PreviewPage::registerSchemes();
     QApplication app(argc, argv);
     if (qEnvironmentVariableIsSet("EDITOR_UNTIL_SIGNALLED"))
         return runEditorUntilSignalled(qEnvironmentVariable("EDITOR_UNTIL_SIGNALLED"));

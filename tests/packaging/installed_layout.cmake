@@ -1,7 +1,8 @@
 # Installs the build into a staging folder as a package would (prefix /usr), checks
 # what lands there, runs the desktop validators and makes the Debian package when
 # the tools for them are installed.
-# cmake -DBUILD=.. -DSTAGE=.. -DAPP_ID=.. -DCPACK=.. -DVERSION=.. -DDATA_FROM_BIN=.. -P this
+# cmake -DBUILD=.. -DSTAGE=.. -DAPP_ID=.. -DCPACK=.. -DVERSION=.. -DDATA_FROM_BIN=..
+#       -DPREVIEW_FROM_BIN=.. -P this
 function(run)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
   if(NOT rc EQUAL 0)
@@ -18,8 +19,9 @@ endfunction()
 file(REMOVE_RECURSE ${STAGE})
 run(${CMAKE_COMMAND} -E env DESTDIR=${STAGE} ${CMAKE_COMMAND} --install ${BUILD} --prefix /usr)
 set(usr ${STAGE}/usr)
-# The editor finds its help at this place relative to itself.
+# The editor finds its help and its preview module at these places relative to itself.
 foreach(f bin/ulvanta-editor bin/ulvanta-build bin/ulvanta2.exe bin/${DATA_FROM_BIN}/help/index.html
+          bin/${PREVIEW_FROM_BIN}/ulvanta-preview.so
           share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml
           share/icons/hicolor/scalable/apps/${APP_ID}.svg share/icons/hicolor/48x48/apps/${APP_ID}.png
           share/man/man1/ulvanta-build.1.gz share/man/man1/ulvanta2.exe.1.gz)

@@ -1,4 +1,4 @@
-#include "app/PreviewPage.h"
+#include "preview/PreviewPage.h"
 
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestJob>
