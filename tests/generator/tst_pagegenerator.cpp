@@ -17,7 +17,6 @@
 
 using namespace ulvanta;
 using test::readAll;
-using test::ScriptedPrompter;
 using test::writeFile;
 
 Q_DECLARE_METATYPE(std::vector<ItemRow>)
@@ -229,7 +228,7 @@ private slots:
         if (items)
             doc->items().appendItems({program("A", {})});
         doc->setSetting("(HTML File)", path("old.htm"));
-        ScriptedPrompter p;
+        test::ScriptedPrompter p;
         p.answers.push_back(buildEmpty);
         p.files.push_back(chosen.isEmpty() ? std::nullopt : std::optional<QString>(path(chosen)));
 
