@@ -266,27 +266,25 @@ private slots:
     }
 
     void documentArgument_data() {
-        QTest::addColumn<QString>("files"); // made in the folder beforehand
-        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("files"); // made in the folder beforehand, "|" between
+        QTest::addColumn<QByteArrayList>("arguments");
         QTest::addColumn<QString>("document");
-        QTest::newRow("a name with a space") << "a b.pmf" << QStringList{"a", "b.pmf"} << "a b.pmf";
+        QTest::newRow("the whole line first")
+            << "a b.pmf|b.pmf" << QByteArrayList{"a", "b.pmf"} << "a b.pmf";
         QTest::newRow("several files: the first")
-            << "b.pmf c.pmf" << QStringList{"a.pmf", "b.pmf", "c.pmf"} << "b.pmf";
-        QTest::newRow("none exists: the line") << "" << QStringList{"x", "y"} << "x y";
+            << "b.pmf|c.pmf" << QByteArrayList{"a.pmf", "b.pmf", "c.pmf"} << "b.pmf";
+        QTest::newRow("none exists: the line") << "" << QByteArrayList{"x", "y"} << "x y";
     }
 
     void documentArgument() {
         QFETCH(QString, files);
-        QFETCH(QStringList, arguments);
+        QFETCH(QByteArrayList, arguments);
         QFETCH(QString, document);
         QTemporaryDir dir;
-        for (const QString& f : files.split(' ', Qt::SkipEmptyParts))
-            QVERIFY(writeFile(dir.filePath(f == "a" ? "a b.pmf" : f), {}));
+        for (const QString& f : files.split('|', Qt::SkipEmptyParts))
+            QVERIFY(writeFile(dir.filePath(f), {}));
         QDir::setCurrent(dir.path());
-        QList<QByteArray> args;
-        for (const QString& a : arguments)
-            args.append(a.toUtf8());
-        QCOMPARE(QString::fromUtf8(CommandLine::documentArgument(args)), document);
+        QCOMPARE(QString::fromUtf8(CommandLine::documentArgument(arguments)), document);
     }
 
     void recentFiles_data() {

@@ -110,7 +110,6 @@ private slots:
         }
         const QByteArray page = readAll(QFINDTESTDATA("pages/" + expected))
                                     .replace("@VERSION@", ProgramInfo::version().toUtf8());
-        QVERIFY(!page.isEmpty());
         // Line by line, so that a difference names its line.
         const QString made = PageGenerator(*doc, keys).generatePage(false, {});
         QCOMPARE(made.split("\r\n"), QString::fromUtf8(page).split("\r\n"));
