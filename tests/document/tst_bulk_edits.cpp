@@ -1,0 +1,137 @@
+// Replace All and Swap Columns: edits of every icon row at once.
+#include "document/ColumnSwap.h"
+#include "document/Document.h"
+#include "document/ReplaceAll.h"
+#include "document/SectionRow.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace ulvanta;
+
+namespace {
+// The seven cells of a row, "|"-separated.
+ItemRow cells(const QString& joined) {
+    const QStringList parts = joined.split('|');
+    ItemRow r;
+    for (int c = 0; c < ItemColumnCount; ++c)
+        r[size_t(c)] = parts.value(c);
+    return r;
+}
+} // namespace
+
+class BulkEditsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void replacesInOneCell_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("find");
+        QTest::addColumn<QString>("with");
+        QTest::addColumn<bool>("matchCase");
+        QTest::addColumn<QString>("expected");
+        const auto add = [](const char* tag, const char* text, const char* find, const char* with,
+                            bool matchCase, const char* expected) {
+            QTest::newRow(tag) << text << find << with << matchCase << expected;
+        };
+        const char* path = "C:\\Windows\\NOTEPAD.EXE";
+        add("any case", path, "notepad", "wordpad", false, "C:\\Windows\\wordpad.EXE");
+        add("match case misses", path, "notepad", "wordpad", true, path);
+        add("no rescanning", "banana", "a", "aa", false, "baanaanaa");
+        add("no overlapping", "aaaaa", "aa", "b", true, "bba");
+        add("accented letters", "ÉCOLE école", "école", "x", false, "x x");
+        add("empty find fills", "", "", "C:\\Tools", false, "C:\\Tools");
+        add("empty find keeps", "C:\\Work", "", "C:\\Tools", false, "C:\\Work");
+    }
+    void replacesInOneCell() {
+        QFETCH(QString, text);
+        QFETCH(QString, find);
+        QFETCH(QString, with);
+        QFETCH(bool, matchCase);
+        QFETCH(QString, expected);
+        QCOMPARE(replaceInCell(text, find, with, matchCase), expected);
+    }
+
+    // "replace <find> <list columns>" puts "x" for the find text, any case;
+    // "swap|move|copy <first> <second>" take the Swap Columns dialog's columns.
+    void changesEveryIconRow_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("after"); // each icon row's cells
+        QTest::addColumn<bool>("done");
+        const char* same = "Note|note.exe|-a||I|note|a note";
+        QTest::newRow("replace in chosen columns") << "replace note 1,6"
+                                                   << "Note|x.exe|-a||I|note|a x" << true;
+        QTest::newRow("run never searched") << "replace note 5" << same << false;
+        QTest::newRow("no column") << "replace note" << same << false;
+        QTest::newRow("no match still changes") << "replace zzz 0" << same << true;
+        QTest::newRow("swap") << "swap 0 1"
+                              << "note.exe|Note|-a||I|note|a note" << true;
+        QTest::newRow("move parameters to comments") << "move 2 5"
+                                                     << "Note|note.exe|||I|note|-a" << true;
+        QTest::newRow("copy icon to comments") << "copy 4 5"
+                                               << "Note|note.exe|-a||I|note|I" << true;
+        QTest::newRow("same column refused") << "move 2 2" << same << false;
+        QTest::newRow("unknown column refused") << "copy 0 6" << same << false;
+    }
+    void changesEveryIconRow() {
+        QFETCH(QString, edit);
+        QFETCH(QString, after);
+        QFETCH(bool, done);
+        const ItemRow icon = cells("Note|note.exe|-a||I|note|a note");
+        const ItemRow section{
+            SectionRow::compose("note", "5", "32", true, false), "", "", "", "", "", "note"};
+        Document doc;
+        doc.items().appendItems({icon, section, icon});
+        QSignalSpy spy(&doc.items(), &QAbstractItemModel::dataChanged);
+        const QStringList e = edit.split(' ');
+        std::vector<int> columns;
+        for (const QString& c : e.value(2).split(',', Qt::SkipEmptyParts))
+            columns.push_back(c.toInt());
+        const int op = QStringList{"swap", "move", "copy"}.indexOf(e[0]);
+        QCOMPARE(op < 0 ? replaceAll(doc, {e[1], "x", false, columns})
+                        : swapColumns(doc, ColumnOperation(op), e[1].toInt(), e[2].toInt()),
+                 done);
+        QCOMPARE(doc.isModified(), done);
+        QCOMPARE(doc.items().row(0), cells(after));
+        QCOMPARE(doc.items().row(1), section);
+        QCOMPARE(doc.items().row(2), cells(after));
+        // Changed cells are reported at once; an edit that changed none reports nothing.
+        QCOMPARE(spy.count(), cells(after) != icon ? 1 : 0);
+    }
+
+    void swapWorksBeyondThirtyTwoThousandRows() {
+        Document doc;
+        std::vector<ItemRow> rows(40000);
+        for (int i = 0; i < 40000; ++i)
+            rows[size_t(i)][ColCommand] = QString::number(i);
+        doc.items().appendItems(std::move(rows));
+        QVERIFY(swapColumns(doc, ColumnOperation::Swap, 0, 1));
+        QCOMPARE(doc.items().cell(39999, ColDescription), QStringLiteral("39999"));
+        QVERIFY(doc.items().cell(39999, ColCommand).isEmpty());
+    }
+
+    void swapKeepsTheSecondColumnOffTheFirst_data() {
+        // "F<n>" chooses the first column, "S<n>" the second.
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::newRow("on opening") << QStringList{} << 0 << 1;
+        QTest::newRow("first takes the second's column") << QStringList{"F1"} << 1 << 0;
+        QTest::newRow("back to description") << QStringList{"F1", "F0"} << 0 << 1;
+        QTest::newRow("other first keeps the second") << QStringList{"F3"} << 3 << 1;
+        QTest::newRow("second cannot be the first") << QStringList{"F4", "S4"} << 4 << 1;
+        QTest::newRow("first onto a chosen second") << QStringList{"S5", "F5"} << 5 << 0;
+    }
+    void swapKeepsTheSecondColumnOffTheFirst() {
+        QFETCH(QStringList, steps);
+        QFETCH(int, first);
+        QFETCH(int, second);
+        SwapChoice c;
+        for (const QString& s : steps)
+            s.startsWith(u'F') ? c.chooseFirst(s.mid(1).toInt()) : c.chooseSecond(s.mid(1).toInt());
+        QCOMPARE(c.first(), first);
+        QCOMPARE(c.second(), second);
+    }
+};
+
+QTEST_GUILESS_MAIN(BulkEditsTest)
+#include "tst_bulk_edits.moc"
