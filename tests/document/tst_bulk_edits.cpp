@@ -46,22 +46,17 @@ private slots:
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("after"); // each icon row's cells; empty: as they were
         QTest::addColumn<bool>("done");
-        QTest::newRow("replace in chosen columns") << "replace note 1,6"
-                                                   << "Note|x.exe|-a||I|note|a x" << true;
-        QTest::newRow("run never searched") << "replace note 5"
-                                            << "" << false;
-        QTest::newRow("no match still changes") << "replace zzz 0"
-                                                << "" << true;
-        QTest::newRow("swap") << "swap 0 1"
-                              << "note.exe|Note|-a||I|note|a note" << true;
-        QTest::newRow("move parameters to comments") << "move 2 5"
-                                                     << "Note|note.exe|||I|note|-a" << true;
-        QTest::newRow("copy icon to comments") << "copy 4 5"
-                                               << "Note|note.exe|-a||I|note|I" << true;
-        QTest::newRow("same column refused") << "move 2 2"
-                                             << "" << false;
-        QTest::newRow("unknown column refused") << "copy 0 6"
-                                                << "" << false;
+        const auto add = [](const char* tag, const char* edit, const char* after, bool done) {
+            QTest::newRow(tag) << edit << after << done;
+        };
+        add("replace in chosen columns", "replace note 1,6", "Note|x.exe|-a||I|note|a x", true);
+        add("run never searched", "replace note 5", "", false);
+        add("no match still changes", "replace zzz 0", "", true);
+        add("swap", "swap 0 1", "note.exe|Note|-a||I|note|a note", true);
+        add("move parameters to comments", "move 2 5", "Note|note.exe|||I|note|-a", true);
+        add("copy icon to comments", "copy 4 5", "Note|note.exe|-a||I|note|I", true);
+        add("same column refused", "move 2 2", "", false);
+        add("unknown column refused", "copy 0 6", "", false);
     }
     void changesEveryIconRow() {
         QFETCH(QString, edit);
@@ -104,8 +99,6 @@ private slots:
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("second");
-        QTest::newRow("on opening") << QStringList{} << 0 << 1;
-        QTest::newRow("back to description") << QStringList{"F1", "F0"} << 0 << 1;
         QTest::newRow("other first keeps the second") << QStringList{"F3"} << 3 << 1;
         QTest::newRow("second cannot be the first") << QStringList{"F4", "S4"} << 4 << 1;
         QTest::newRow("first onto a chosen second") << QStringList{"S5", "F5"} << 5 << 0;

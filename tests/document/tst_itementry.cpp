@@ -49,7 +49,6 @@ private slots:
         QTest::newRow("no such field") << "SECTION:x;Columns:5" << 3 << "";
         QTest::newRow("field without colon") << "SECTION:x;Columns" << 2 << "";
         QTest::newRow("second colon cuts") << "SECTION:x;Columns:5:9" << 2 << "5";
-        QTest::newRow("empty name") << "SECTION:;Columns:5" << 1 << "";
         for (const char* name : {"x:y;z{w}", "{{}}{l}{r}", "日本 <b>&</b>"}) {
             const QString row =
                 SectionEntry::compose({QString::fromUtf8(name), "3", "48", false, true});
@@ -91,8 +90,7 @@ private slots:
         add("blank command", "Desc|   ", true, 2, false, -1, "C:a command");
         add("section word behind blanks", "  SECTION:x|prog", false, 2, false, -1, "C:SECTION:");
         add("lower-case section word", "section:x|prog", false, 2, false, 3);
-        add("command checked before the section word", "SECTION:x|", false, 2, false, -1,
-            "C:a command");
+        add("command before section word", "SECTION:x|", false, 2, false, -1, "C:a command");
     }
     void entryWritesItsRow() {
         QFETCH(QString, entry);
@@ -160,8 +158,7 @@ private slots:
         const auto add = [](const char* tag, const char* path, IconEntry::PreviewKind k,
                             int image) { QTest::newRow(tag) << path << int(k) << image; };
         add("quoted picture upper case", "\"%1/Pic Two.PNG\"", IconEntry::PreviewKind::Picture, 1);
-        add("unreadable picture keeps the preview", "%1/broken.ico",
-            IconEntry::PreviewKind::Picture, 0);
+        add("unreadable picture is kept", "%1/broken.ico", IconEntry::PreviewKind::Picture, 0);
         add("program shows its icon", "%1/tool.exe", IconEntry::PreviewKind::ShellIcon, 1);
         add("missing path clears", "%1/missing.png", IconEntry::PreviewKind::Clear, 2);
     }

@@ -28,6 +28,7 @@ private slots:
         QTest::addColumn<QString>("shape");
         QTest::addColumn<QList<int>>("counts"); // per row
         QTest::newRow("leading icons then sections") << "iisis" << QList<int>{2, 2, 1, 1, 0};
+        QTest::newRow("only a section") << "s" << QList<int>{0};
         QTest::newRow("only an icon") << "i" << QList<int>{1};
         QTest::newRow("no sections") << "iii" << QList<int>{3, 3, 3};
         QTest::newRow("adjacent sections") << "ssii" << QList<int>{0, 2, 2, 2};
@@ -49,6 +50,7 @@ private slots:
         };
         QVERIFY(bold(0, 0) && bold(0, 3) && !bold(1, 0));
         QCOMPARE(list.data(list.index(0, 0), Qt::ToolTipRole).toString(), list.cell(0, 0));
+        QCOMPARE(list.data(list.index(1, 1), Qt::ToolTipRole).toString(), QString("cmd"));
         QVERIFY(!list.data(list.index(1, 2), Qt::ToolTipRole).isValid());
     }
 
