@@ -42,7 +42,9 @@ private slots:
             QCOMPARE(list.iconsInSection(r), counts[r]);
     }
 
-    void sectionRowsShowBoldWithFullTextTips() {
+    // Section rows stand out, cut-off texts show whole as tips, and only a
+    // Description is edited in place.
+    void cellsShowAndEditAsTheListNeeds() {
         ItemList list;
         fill(list, "si");
         const auto bold = [&](int row, int column) {
@@ -52,6 +54,9 @@ private slots:
         QCOMPARE(list.data(list.index(0, 0), Qt::ToolTipRole).toString(), list.cell(0, 0));
         QCOMPARE(list.data(list.index(1, 1), Qt::ToolTipRole).toString(), QString("cmd"));
         QVERIFY(!list.data(list.index(1, 2), Qt::ToolTipRole).isValid());
+        QVERIFY(!(list.flags(list.index(1, 1)) & Qt::ItemIsEditable));
+        QVERIFY(!list.setData(list.index(1, 1), "other", Qt::EditRole));
+        QCOMPARE(list.cell(1, 0), QString("1"));
     }
 
     void dragWithinTheListMovesRows_data() {
