@@ -3,29 +3,20 @@
 #include "document/SectionRow.h"
 
 #include <QFont>
-#include <QItemSelectionModel>
 #include <QMimeData>
 #include <QtTest>
 
 using namespace ulvanta;
 
 namespace {
-ItemRow icon(const QString& desc, const QString& command = "cmd") {
-    ItemRow r;
-    r[ColDescription] = desc;
-    r[ColCommand] = command;
-    return r;
-}
-ItemRow section(const QString& name) {
-    ItemRow r;
-    r[ColDescription] = SectionRow::compose(name, "5", "32", true, false);
-    return r;
-}
-// "i" an icon row, "s" a section row.
+// "i" an icon row, "s" a section row, each named by its position.
 void fill(ItemList& list, const QString& shape) {
     std::vector<ItemRow> rows;
-    for (int i = 0; i < shape.size(); ++i)
-        rows.push_back(shape[i] == 's' ? section(QString::number(i)) : icon(QString::number(i)));
+    for (int i = 0; i < shape.size(); ++i) {
+        const QString name = QString::number(i);
+        rows.push_back({shape[i] == 's' ? SectionRow::compose(name, "5", "32", true, false) : name,
+                        shape[i] == 's' ? "" : "cmd"});
+    }
     list.appendItems(std::move(rows));
 }
 } // namespace
@@ -33,137 +24,121 @@ void fill(ItemList& list, const QString& shape) {
 class TestItemList : public QObject {
     Q_OBJECT
 private slots:
-    void itemsInSection_data();
-    void itemsInSection();
-    void inPlaceEditCannotMakeASection();
-    void sectionRowsShowBoldWithFullTextTips();
-    void dragWithinTheListMovesRows_data();
-    void dragWithinTheListMovesRows();
-    void cellsKeepTheirTextsThroughEdits_data();
-    void cellsKeepTheirTextsThroughEdits();
+    void itemsInSection_data() {
+        QTest::addColumn<QString>("shape");
+        QTest::addColumn<QList<int>>("counts"); // per row
+        QTest::newRow("leading icons then sections") << "iisis" << QList<int>{2, 2, 1, 1, 0};
+        QTest::newRow("only a section") << "s" << QList<int>{0};
+        QTest::newRow("only an icon") << "i" << QList<int>{1};
+        QTest::newRow("no sections") << "iii" << QList<int>{3, 3, 3};
+        QTest::newRow("adjacent sections") << "ssii" << QList<int>{0, 2, 2, 2};
+    }
+    void itemsInSection() {
+        QFETCH(QString, shape);
+        QFETCH(QList<int>, counts);
+        ItemList list;
+        fill(list, shape);
+        for (int r = 0; r < list.count(); ++r)
+            QCOMPARE(list.iconsInSection(r), counts[r]);
+    }
+
+    // Section rows stand out, cut-off texts show whole as tips, and only a
+    // Description is edited in place.
+    void cellsShowAndEditAsTheListNeeds() {
+        ItemList list;
+        fill(list, "si");
+        const auto bold = [&](int row, int column) {
+            return list.data(list.index(row, column), Qt::FontRole).value<QFont>().bold();
+        };
+        QVERIFY(bold(0, 0) && bold(0, 3) && !bold(1, 0));
+        QCOMPARE(list.data(list.index(0, 0), Qt::ToolTipRole).toString(), list.cell(0, 0));
+        QCOMPARE(list.data(list.index(1, 1), Qt::ToolTipRole).toString(), QString("cmd"));
+        QVERIFY(!list.data(list.index(1, 2), Qt::ToolTipRole).isValid());
+        QVERIFY(!(list.flags(list.index(1, 1)) & Qt::ItemIsEditable));
+        QVERIFY(!list.setData(list.index(1, 1), "other", Qt::EditRole));
+        QCOMPARE(list.cell(1, 0), QString("1"));
+    }
+
+    void dragWithinTheListMovesRows_data() {
+        QTest::addColumn<QList<int>>("dragged");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("after"); // empty: nothing moves
+        // Rows 0..8: icons, section 2 with 3..5, section 6 with 7 and 8.
+        QTest::newRow("icon into the next section") << QList<int>{0} << 4 << "1,2,3,0,4,5,6,7,8";
+        QTest::newRow("icon onto itself") << QList<int>{3} << 4 << "";
+        QTest::newRow("run of icons, not the row after a gap")
+            << QList<int>{4, 3, 7} << 0 << "3,4,0,1,2,5,6,7,8";
+        QTest::newRow("section with its icons to the end")
+            << QList<int>{2} << 9 << "0,1,6,7,8,2,3,4,5";
+        QTest::newRow("section to the nearer boundary above")
+            << QList<int>{6} << 4 << "0,1,6,7,8,2,3,4,5";
+        QTest::newRow("section to the nearer boundary, its own") << QList<int>{6} << 5 << "";
+        QTest::newRow("section never above the first icons")
+            << QList<int>{6} << 0 << "0,1,6,7,8,2,3,4,5";
+        QTest::newRow("icon and section take the section's icons")
+            << QList<int>{1, 2} << 9 << "0,6,7,8,1,2,3,4,5";
+    }
+    void dragWithinTheListMovesRows() {
+        QFETCH(QList<int>, dragged);
+        QFETCH(int, to);
+        QFETCH(QString, after);
+        Document doc;
+        ItemList& list = doc.items();
+        fill(list, "iisiiisii");
+        const auto names = [&list] {
+            QStringList out;
+            for (int i = 0; i < list.count(); ++i)
+                out << (list.isSection(i) ? SectionRow::name(list.cell(i, 0)) : list.cell(i, 0));
+            return out.join(',');
+        };
+        const QString before = names();
+        QModelIndexList indexes;
+        for (int r : dragged)
+            indexes << list.index(r, 0) << list.index(r, ColRun);
+        std::unique_ptr<QMimeData> data(list.mimeData(indexes));
+        QCOMPARE(list.dropMimeData(data.get(), Qt::MoveAction, to, 0, {}), !after.isEmpty());
+        QCOMPARE(names(), after.isEmpty() ? before : after);
+        doc.undoStack().undo();
+        QCOMPARE(names(), before);
+    }
+
+    // The cells of a row share one text: an edit of one leaves the others whole.
+    void cellsKeepTheirTextsThroughEdits_data() {
+        QTest::addColumn<ItemRow>("start");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        const ItemRow full = {"Desc", "/bin/c", "-p", "/w", "/i.png", "Hidden", "note \u00e9"};
+        ItemRow gaps;
+        gaps[ColParameters] = "only";
+        QTest::newRow("empty row, last cell") << ItemRow{} << int(ColComments) << "y";
+        QTest::newRow("lone cell emptied") << gaps << int(ColParameters) << "";
+        QTest::newRow("cell after a lone one") << gaps << int(ColStartIn) << "/s";
+        QTest::newRow("full row, middle longer") << full << int(ColStartIn) << "/a/longer/path";
+        QTest::newRow("full row, first emptied") << full << int(ColDescription) << "";
+    }
+    void cellsKeepTheirTextsThroughEdits() {
+        QFETCH(ItemRow, start);
+        QFETCH(int, column);
+        QFETCH(QString, text);
+        ItemList list;
+        const ItemRow other = {"o1", "", "o3", "", "", "o6", ""};
+        list.appendItems({other, start, other});
+        ItemRow expected = start;
+        expected[size_t(column)] = text;
+        list.setCell(1, column, text);
+        QCOMPARE(list.row(1), expected);
+        // A bulk edit that changes only this row's cell back, then the other rows' first.
+        list.updateAll([&](ItemRow& r) {
+            if (r[size_t(column)] == text && r != other)
+                r[size_t(column)] = start[size_t(column)];
+            else
+                r[ColDescription] += "!";
+        });
+        QCOMPARE(list.row(1), start);
+        QCOMPARE(list.cell(0, ColDescription), QString("o1!"));
+        QCOMPARE(list.row(2)[ColRun], QString("o6"));
+    }
 };
-
-void TestItemList::itemsInSection_data() {
-    QTest::addColumn<QString>("shape");
-    QTest::addColumn<QList<int>>("counts"); // per row
-    QTest::newRow("leading icons then sections") << "iisis" << QList<int>{2, 2, 1, 1, 0};
-    QTest::newRow("only a section") << "s" << QList<int>{0};
-    QTest::newRow("only an icon") << "i" << QList<int>{1};
-    QTest::newRow("no sections") << "iii" << QList<int>{3, 3, 3};
-    QTest::newRow("adjacent sections") << "ssii" << QList<int>{0, 2, 2, 2};
-}
-
-void TestItemList::itemsInSection() {
-    QFETCH(QString, shape);
-    QFETCH(QList<int>, counts);
-    ItemList list;
-    fill(list, shape);
-    for (int r = 0; r < list.count(); ++r)
-        QCOMPARE(list.iconsInSection(r), counts[r]);
-}
-
-void TestItemList::inPlaceEditCannotMakeASection() {
-    ItemList list;
-    fill(list, "i");
-    QVERIFY(!list.setData(list.index(0, 0), "SECTION:x", Qt::EditRole));
-    QCOMPARE(list.cell(0, 0), QString("0"));
-    QVERIFY(list.setData(list.index(0, 0), "section:x", Qt::EditRole));
-    QCOMPARE(list.cell(0, 0), QString("section:x"));
-    QVERIFY(!list.setData(list.index(0, 1), "other column", Qt::EditRole));
-}
-
-void TestItemList::sectionRowsShowBoldWithFullTextTips() {
-    ItemList list;
-    fill(list, "si");
-    QVERIFY(list.data(list.index(0, 0), Qt::FontRole).value<QFont>().bold());
-    QVERIFY(list.data(list.index(0, 3), Qt::FontRole).value<QFont>().bold());
-    QVERIFY(!list.data(list.index(1, 0), Qt::FontRole).value<QFont>().bold());
-    QCOMPARE(list.data(list.index(0, 0), Qt::ToolTipRole).toString(), list.cell(0, 0));
-    QCOMPARE(list.data(list.index(1, 1), Qt::ToolTipRole).toString(), QString("cmd"));
-    QVERIFY(!list.data(list.index(1, 2), Qt::ToolTipRole).isValid());
-}
-
-void TestItemList::dragWithinTheListMovesRows_data() {
-    QTest::addColumn<QList<int>>("dragged");
-    QTest::addColumn<int>("to");
-    QTest::addColumn<QString>("after"); // empty: nothing moves
-    // Rows 0..8: icons, section 2 with 3..5, section 6 with 7 and 8.
-    QTest::newRow("icon into the next section") << QList<int>{0} << 4 << "1,2,3,0,4,5,6,7,8";
-    QTest::newRow("icon onto itself") << QList<int>{3} << 4 << "";
-    QTest::newRow("run of icons, not the row after a gap")
-        << QList<int>{4, 3, 7} << 0 << "3,4,0,1,2,5,6,7,8";
-    QTest::newRow("section with its icons to the end") << QList<int>{2} << 9 << "0,1,6,7,8,2,3,4,5";
-    QTest::newRow("section to the nearer boundary above")
-        << QList<int>{6} << 4 << "0,1,6,7,8,2,3,4,5";
-    QTest::newRow("section to the nearer boundary, its own") << QList<int>{6} << 5 << "";
-    QTest::newRow("section never above the first icons")
-        << QList<int>{6} << 0 << "0,1,6,7,8,2,3,4,5";
-    QTest::newRow("icon and section take the section's icons")
-        << QList<int>{1, 2} << 9 << "0,6,7,8,1,2,3,4,5";
-}
-
-void TestItemList::dragWithinTheListMovesRows() {
-    QFETCH(QList<int>, dragged);
-    QFETCH(int, to);
-    QFETCH(QString, after);
-    Document doc;
-    ItemList& list = doc.items();
-    fill(list, "iisiiisii");
-    const auto names = [&list] {
-        QStringList out;
-        for (int i = 0; i < list.count(); ++i)
-            out << (list.isSection(i) ? SectionRow::name(list.cell(i, 0)) : list.cell(i, 0));
-        return out.join(',');
-    };
-    const QString before = names();
-    QModelIndexList indexes;
-    for (int r : dragged)
-        indexes << list.index(r, 0) << list.index(r, ColRun);
-    std::unique_ptr<QMimeData> data(list.mimeData(indexes));
-    QCOMPARE(list.dropMimeData(data.get(), Qt::MoveAction, to, 0, {}), !after.isEmpty());
-    QCOMPARE(names(), after.isEmpty() ? before : after);
-    doc.undoStack().undo();
-    QCOMPARE(names(), before);
-}
 
 QTEST_GUILESS_MAIN(TestItemList)
 #include "tst_itemlist.moc"
-
-void TestItemList::cellsKeepTheirTextsThroughEdits_data() {
-    QTest::addColumn<ItemRow>("start");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<QString>("text");
-    const ItemRow full = {"Desc", "/bin/c", "-p", "/w", "/i.png", "Hidden", "note \u00e9"};
-    ItemRow gaps;
-    gaps[ColParameters] = "only";
-    QTest::newRow("empty row, first cell") << ItemRow{} << int(ColDescription) << "x";
-    QTest::newRow("empty row, last cell") << ItemRow{} << int(ColComments) << "y";
-    QTest::newRow("lone cell emptied") << gaps << int(ColParameters) << "";
-    QTest::newRow("cell after a lone one") << gaps << int(ColStartIn) << "/s";
-    QTest::newRow("full row, middle longer") << full << int(ColStartIn) << "/a/longer/path";
-    QTest::newRow("full row, first emptied") << full << int(ColDescription) << "";
-}
-
-void TestItemList::cellsKeepTheirTextsThroughEdits() {
-    QFETCH(ItemRow, start);
-    QFETCH(int, column);
-    QFETCH(QString, text);
-    ItemList list;
-    const ItemRow other = {"o1", "", "o3", "", "", "o6", ""};
-    list.appendItems({other, start, other});
-    ItemRow expected = start;
-    expected[size_t(column)] = text;
-    list.setCell(1, column, text);
-    QCOMPARE(list.row(1), expected);
-    // A bulk edit that changes only this row's cell back, then the other rows' first.
-    list.updateAll([&](ItemRow& r) {
-        if (r[size_t(column)] == text && r != other)
-            r[size_t(column)] = start[size_t(column)];
-        else
-            r[ColDescription] += "!";
-    });
-    for (int c = 0; c < ItemColumnCount; ++c)
-        QCOMPARE(list.cell(1, c), start[size_t(c)]);
-    QCOMPARE(list.cell(0, ColDescription), QString("o1!"));
-    QCOMPARE(list.row(2)[ColRun], QString("o6"));
-}
