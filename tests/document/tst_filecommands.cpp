@@ -100,9 +100,9 @@ private slots:
         QFETCH(QString, badKey);
         const QString path = dir.filePath("bad.pmf");
         // Row entries are read by position, whatever their names.
-        const QStringList entries = {"DESC=d",      "RUN=c1",     "ICON=c2",
-                                     "XX=c3",       "PARAM=c4",   "COMMAND=c5",
-                                     "COMMENTS=c6", "P_COLUMN=9", badKey + "=x"};
+        const QString read =
+            "DESC=d RUN=c1 ICON=c2 XX=c3 PARAM=c4 COMMAND=c5 COMMENTS=c6 P_COLUMN=9";
+        const QStringList entries = (read + ' ' + badKey + "=x").split(' ');
         EntryContainer p;
         for (quint32 i = 1; i <= quint32(entries.size()); ++i) {
             p.setEntryName(i, entries[i - 1].section('=', 0, 0));
@@ -119,23 +119,6 @@ private slots:
         QCOMPARE(d.htmlSetting("Columns"), QString("9"));
         QVERIFY(d.filePath().isEmpty());
         QVERIFY(d.isModified());
-    }
-
-    void heldFileIsLockedAgainstOtherHolders() {
-        const QString path = dir.filePath("held.pmf");
-        Document &first = *doc, second;
-        first.save(path);
-        const QString flock = QStandardPaths::findExecutable("flock");
-        const auto otherProcessLocks = [&] {
-            return flock.isEmpty() ? !first.fileLock().isHeld()
-                                   : QProcess::execute(flock, {"-n", "-s", path, "true"}) == 0;
-        };
-        QVERIFY(!otherProcessLocks());
-        QCOMPARE(errorOf([&] { second.load(path); }), 70);
-        first.fileLock().release(); // as New or closing does
-        QVERIFY(otherProcessLocks());
-        second.load(path);
-        QCOMPARE(second.filePath(), path);
     }
 
     void failedSaveKeepsFileAndState_data() {
@@ -219,13 +202,22 @@ private slots:
         QCOMPARE(doc->isModified(), !proceeds);
     }
 
-    void failedSaveIsSaidBeforeSaveAs() {
+    void heldFileIsNeitherOpenedNorSaved() {
         const QString path = dir.filePath("held.pmf");
         doc->save(path);
-        doc->fileLock().release();
+        // Other processes see the hold too.
+        const QString flock = QStandardPaths::findExecutable("flock");
+        const auto lockedElsewhere = [&] {
+            return !flock.isEmpty() && QProcess::execute(flock, {"-n", "-s", path, "true"}) != 0;
+        };
+        QCOMPARE(lockedElsewhere(), !flock.isEmpty());
+        Document second;
+        QCOMPARE(errorOf([&] { second.load(path); }), 70);
+        doc->fileLock().release(); // as New or closing does
+        QVERIFY(!lockedElsewhere());
         FileLock other;
         QVERIFY(other.take(path));
-        cmds->save(); // Save As cancelled
+        cmds->save(); // said first; then Save As, cancelled
         QCOMPARE(prompter->fileRequests.size(), 1);
         QCOMPARE(prompter->messages.size(), 1);
         QCOMPARE(prompter->messages[0].text,
@@ -234,34 +226,30 @@ private slots:
     }
 
     void startUp_data() {
-        QTest::addColumn<QString>("commandLine"); // %1: a document, %2: a broken one
-        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("commandLine"); // %1: a saved document, %2: a broken one
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<int>("newNumber"); // of the next untitled document
         QTest::addColumn<QString>("error"); // the message's title
-        const auto add = [](const char* tag, const char* line, const char* caption,
-                            const char* error = "") {
-            QTest::newRow(tag) << line << caption + QString(" - Ulvanta Editor") << error;
-        };
-        add("bare path with spaces", "%1", "Start (%1)");
-        add("missing file", "\"%1.missing\"", "New File 1");
-        add("broken: reported, then a new document", "%2", "New File 2", "Open Error");
+        QTest::newRow("bare path with spaces") << "%1"
+                                               << "%1" << 1 << "";
+        QTest::newRow("missing file") << "\"%1.missing\""
+                                      << "" << 1 << "";
+        QTest::newRow("broken: reported, then a new document") << "%2"
+                                                               << "" << 2 << "Open Error";
     }
 
     void startUp() {
         QFETCH(QString, commandLine);
-        QFETCH(QString, caption);
+        QFETCH(QString, opened);
+        QFETCH(int, newNumber);
         QFETCH(QString, error);
         const QString path = dir.filePath("my docs/start up.pmf");
         const QString broken = dir.filePath("my docs/broken.pmf");
-        QVERIFY(writeFile(broken, "VODK"));
-        {
-            Document other;
-            other.resetProperties();
-            other.setSetting("Title", "Start");
-            other.save(path);
-        }
+        QVERIFY(writeFile(broken, "VODK") && QFile::copy(saved, path));
         const auto fill = [&](QString s) { return s.replace("%1", path).replace("%2", broken); };
         cmds->openAtStartup(fill(commandLine));
-        QCOMPARE(doc->caption(), fill(caption));
+        QCOMPARE(doc->filePath(), fill(opened));
+        QCOMPARE(doc->nextNewNumber(), newNumber);
         QCOMPARE(prompter->messages.size(), error.isEmpty() ? 0 : 1);
         if (!error.isEmpty())
             QCOMPARE(prompter->messages.first().title, error);
