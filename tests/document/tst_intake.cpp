@@ -63,8 +63,7 @@ private slots:
         const QString names = head +
                               "Name=Files\nName[de]=Dateien\nName[de_AT]=Dateien AT\nExec=files\n"
                               "Comment=Browse\nComment[de]=Durchsuchen\n";
-        add("language name", names, "Dateien|files|" + n + "Durchsuchen", "de_DE");
-        add("country name", names, "Dateien AT|files|" + n + "Durchsuchen", "de_AT");
+        add("country, then language", names, "Dateien AT|files|" + n + "Durchsuchen", "de_AT");
         add("untranslated language", names, "Files|files|" + n + "Browse", "fr_FR");
         add("link", "[Desktop Entry]\nType=Link\nName=Site\nURL=https://ex.org/\n",
             "Site|https://ex.org/|||" + H + "|");
@@ -85,13 +84,8 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, expected);
         const DesktopEntryReading r = parseDesktopEntry(text.toUtf8(), QLocale(locale));
-        if (expected.startsWith(QLatin1Char('!'))) {
-            QCOMPARE(r.refusal, expected.mid(1));
-            return;
-        }
-        QVERIFY2(r.ok(), qPrintable(r.refusal));
         IconLookup icons({{}, {}, {}});
-        QCOMPARE(describe(desktopEntryRow(r.entry, icons)), expected);
+        QCOMPARE(r.ok() ? describe(desktopEntryRow(r.entry, icons)) : '!' + r.refusal, expected);
     }
 
     void iconNameBecomesPictureFile_data() {
@@ -260,15 +254,12 @@ private slots:
         QCOMPARE(listed, (QStringList{"alpha/kde-sub.desktop/Utility", "Dup Own/dup.desktop/",
                                       "Mine/mine.desktop/Office", "Zed/zed.desktop/Game"}));
 
-        const QList<std::pair<QString, QString>> filters{
-            {"", "alpha Dup Own Mine Zed"}, {"ZE", "Zed"}, {"PACK", "alpha"}, {"d own", "Dup Own"}};
-        for (const auto& [filter, names] : filters) {
-            QStringList matched;
+        QStringList matched; // by name or keyword, in any case
+        for (const QString filter : {"", "ZE", "PACK", "d own"})
             for (const Application& a : apps)
                 if (matchesFilter(a, filter))
-                    matched << a.entry.name;
-            QCOMPARE(matched.join(' '), names);
-        }
+                    matched << filter + ':' + a.entry.name;
+        QCOMPARE(matched.join(' '), ":alpha :Dup Own :Mine :Zed ZE:Zed PACK:alpha d own:Dup Own");
         QCOMPARE(
             describe(rowsByCategory(apps)),
             (QStringList{"[Accessories]", describe(apps[0].row), "[Games]", describe(apps[3].row),
