@@ -64,45 +64,36 @@ int ListCommands::blockEnd(int first) const {
     return ulvanta::blockEnd(items, first) + 1;
 }
 
-void ListCommands::move(int first, int middle, int last, bool up) {
-    m_doc.edits().push(rotateStep(up ? QStringLiteral("Move Up") : QStringLiteral("Move Down"),
-                                  first, middle, last, up));
-    makeCurrent(up ? first : first + last - middle + 1);
+void ListCommands::move(bool up) {
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    const ItemList& items = m_doc.items();
+    // An icon row trades places with the row beside it, a section row's block with
+    // the neighbouring section's block; the first section cannot pass loose icons
+    // above it. Rows [first, middle - 1] and [middle, last] trade places.
+    const bool section = items.isSection(row);
+    const auto end = [&](int start) { return section ? blockEnd(start) : start + 1; };
+    int first = up ? row - 1 : row;
+    while (up && section && first >= 0 && !items.isSection(first))
+        --first;
+    const int middle = up ? row : end(row);
+    if (first < 0 || middle >= items.count())
+        return;
+    EditStepPtr step = rotateStep(up ? QStringLiteral("Move Up") : QStringLiteral("Move Down"),
+                                  first, middle, end(middle) - 1, up);
+    const int current = step->after.current; // where the moved block now starts
+    m_doc.edits().push(std::move(step));
+    makeCurrent(current);
     m_doc.requestActionUpdate();
 }
 
 void ListCommands::moveDown() {
-    const int row = currentRow();
-    const ItemList& items = m_doc.items();
-    if (row < 0)
-        return;
-    if (!items.isSection(row)) {
-        if (row + 1 < items.count())
-            move(row, row + 1, row + 1, false);
-        return;
-    }
-    // The block of this section and the next one trade places.
-    const int next = blockEnd(row);
-    if (next < items.count())
-        move(row, next, blockEnd(next) - 1, false);
+    move(false);
 }
 
 void ListCommands::moveUp() {
-    const int row = currentRow();
-    const ItemList& items = m_doc.items();
-    if (row < 0)
-        return;
-    if (!items.isSection(row)) {
-        if (row > 0)
-            move(row - 1, row, row, true);
-        return;
-    }
-    int p = row - 1;
-    while (p >= 0 && !items.isSection(p))
-        --p;
-    // The section above moves below this one, which then starts where it did.
-    if (p >= 0)
-        move(p, row, blockEnd(row) - 1, true);
+    move(true);
 }
 
 } // namespace ulvanta

@@ -34,9 +34,9 @@ private:
     // The row after the block that starts at row `first`: the next section row, or
     // the end of the list.
     int blockEnd(int first) const;
-    // Rows [first, last] become [middle, last] followed by [first, middle - 1]; the
-    // block the user moved stays current.
-    void move(int first, int middle, int last, bool up);
+    // The current row's block and the neighbouring block above or below trade
+    // places in one rotation; the block the user moved stays current.
+    void move(bool up);
 
     Document& m_doc;
     Prompter& m_prompter;

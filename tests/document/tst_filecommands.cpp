@@ -1,11 +1,15 @@
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
+#include "components/EntryContainer.h"
+#include "components/Error.h"
 #include "components/RecentFiles.h"
 #include "document/Document.h"
 #include "document/FileCommands.h"
 #include "document/FileLock.h"
+#include "document/PropertyTable.h"
+#include "document/SectionRow.h"
 
-#include <QFile>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -15,14 +19,147 @@ using test::writeFile;
 
 Q_DECLARE_METATYPE(ulvanta::PromptAnswer)
 
+namespace {
+// The error number a call throws, 0 when it succeeds.
+template <typename F> int errorOf(F f) {
+    try {
+        f();
+    } catch (const Error& e) {
+        return e.number();
+    }
+    return 0;
+}
+} // namespace
+
+// The File menu's commands and what lies under them: the document file itself and
+// the recovery copies of unsaved work.
 class TestFileCommands : public QObject {
     Q_OBJECT
 private slots:
     void init() {
+        cmds.reset();
+        QVERIFY(QDir(dir.path()).removeRecursively() && QDir().mkpath(dir.path()));
         doc = std::make_unique<Document>();
         doc->resetProperties();
         prompter = std::make_unique<ScriptedPrompter>();
         cmds = std::make_unique<FileCommands>(*doc, *prompter);
+        Document().save(saved);
+    }
+
+    void everythingRoundTrips() {
+        ItemRow tricky{QString::fromUtf8("é 日本 \xF0\x9F\x98\x80"), "C:\\a,b\\\"quoted\".exe",
+                       "x\r\ny\tz"};
+        tricky[ColComments] = "comma, semicolon;";
+        doc->items().appendItems({tricky,
+                                  {SectionRow::compose("Tools: {x}", "3", "48", false, true)},
+                                  {"z0", "z1", "z2", "z3", "z4", "z5", "z6"}});
+        doc->setSetting("Header HTML", QString(1 << 20, QChar('h')));
+        doc->setSetting("Footer HTML", "two\r\nlines");
+        doc->setSetting("Title", "My page");
+        doc->setSetting("Link colour", "#FF0000");
+        const QString path = dir.filePath("doc with spaces.pmf");
+        doc->save(path);
+        doc->fileLock().release();
+
+        // Each row as seven entries, then every property in table order.
+        EntryContainer p;
+        p.load(path);
+        QStringList names;
+        for (quint32 i = 1; i <= p.entryCount(); ++i)
+            names << p.entryName(i);
+        QCOMPARE(names.size(), 3 * 7 + PropertyTable::Count);
+        QCOMPARE(names.mid(14, 8), (QStringList{"DESC", "COMMAND", "PARAM", "STARTIN", "ICON",
+                                                "RUN", "COMMENTS", "P_BACK_C"}));
+        QCOMPARE(names.last(), QString("P_SHOW_R"));
+
+        Document back;
+        back.resetProperties();
+        back.load(path);
+        QCOMPARE(back.items().count(), 3);
+        for (int r = 0; r < 3; ++r)
+            QCOMPARE(back.items().row(r), doc->items().row(r));
+        for (int i = 1; i <= PropertyTable::Count; ++i)
+            QCOMPARE(back.setting(PropertyTable::displayName(i)),
+                     doc->setting(PropertyTable::displayName(i)));
+    }
+
+    void unknownPropertyStopsTheOpen_data() {
+        QTest::addColumn<QString>("badKey");
+        QTest::newRow("not in the table") << "P_NOPE";
+        QTest::newRow("out of table order") << "P_BACK_C"; // after P_COLUMN
+    }
+
+    void unknownPropertyStopsTheOpen() {
+        QFETCH(QString, badKey);
+        const QString path = dir.filePath("bad.pmf");
+        // Row entries are read by position, whatever their names.
+        const QString read =
+            "DESC=d RUN=c1 ICON=c2 XX=c3 PARAM=c4 COMMAND=c5 COMMENTS=c6 P_COLUMN=9";
+        const QStringList entries = (read + ' ' + badKey + "=x").split(' ');
+        EntryContainer p;
+        for (quint32 i = 1; i <= quint32(entries.size()); ++i) {
+            p.setEntryName(i, entries[i - 1].section('=', 0, 0));
+            p.setEntryContent(i, entries[i - 1].section('=', 1));
+        }
+        p.setEntryCount(quint32(entries.size()));
+        p.save(path);
+        doc->setModified(true);
+        QCOMPARE(errorOf([&] { doc->load(path); }), 321);
+        // What was read before the error stays; the document keeps its name.
+        QCOMPARE(doc->items().count(), 1);
+        QCOMPARE(doc->items().row(0), (ItemRow{"d", "c1", "c2", "c3", "c4", "c5", "c6"}));
+        QCOMPARE(doc->htmlSetting("Columns"), QString("9"));
+        QVERIFY(doc->filePath().isEmpty());
+        QVERIFY(doc->isModified());
+    }
+
+    void failedSaveIsSaidAndKeepsTheFile_data() {
+        QTest::addColumn<QString>("target"); // for Save As; Save for the file itself
+        QTest::addColumn<QString>("error");
+        QTest::newRow("a folder") << "." << QString("Path/File access error, 75");
+        QTest::newRow("missing folder") << "missing/x.pmf" << QString("Path not found, 76");
+        // A save replaces the file whole: with no room for the new copy beside it,
+        // the old one stays as it was.
+        const QString denied = "Permission denied, 70";
+        QTest::newRow("itself, in a read-only folder") << "itself" << denied;
+        QTest::newRow("itself, held by another editor") << "held" << denied;
+    }
+
+    void failedSaveIsSaidAndKeepsTheFile() {
+        QFETCH(QString, target);
+        QFETCH(QString, error);
+        const bool held = target == "held", itself = held || target == "itself";
+        QDir(dir.path()).mkdir("ro");
+        const QString good = dir.filePath("ro/good.pmf");
+        doc->items().appendItems({ItemRow{"a"}});
+        doc->save(good);
+        FileLock other;
+        if (held)
+            doc->fileLock().release();
+        QVERIFY(!held || other.take(good));
+        QFile::setPermissions(dir.filePath("ro"), QFile::ReadOwner | QFile::ExeOwner);
+        const bool ignored = QFileInfo(dir.filePath("ro")).isWritable();
+        doc->items().appendItems({ItemRow{"b"}});
+        doc->setModified(true);
+        const QString path = itself ? good : dir.filePath(target);
+        prompter->files = {itself ? std::nullopt : std::optional<QString>(path)};
+        itself ? cmds->save() : cmds->saveAs(); // Save says so, then offers Save As: cancelled
+        QFile::setPermissions(dir.filePath("ro"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (target == "itself" && ignored)
+            QSKIP("running with rights that ignore folder permissions");
+        QCOMPARE(prompter->fileRequests.size(), 1);
+        QCOMPARE(prompter->messages.size(), 1);
+        QCOMPARE(prompter->messages[0].text,
+                 "An error occurred when attempting to save the file '" + path + "' - " + error);
+        QCOMPARE(doc->filePath(), good);
+        QVERIFY(doc->isModified());
+        QCOMPARE(doc->fileLock().isHeld(), !held);
+        doc->fileLock().release();
+        other.release();
+        Document back;
+        back.load(good);
+        QCOMPARE(back.items().count(), 1);
     }
 
     void newAsksToSaveChanges_data() {
@@ -51,19 +188,12 @@ private slots:
         QFETCH(QString, text);
         doc->setFilePath(curFile);
         doc->edits().push(insertRowsStep(doc->items(), "Add Icon", 0, {ItemRow{"a"}}));
-        doc->setModified(false);
-        QVERIFY(cmds->mayDiscard()); // unchanged: no question
-        QVERIFY(prompter->messages.isEmpty());
-        doc->setModified(true);
         prompter->answers = {answer};
         const QString path = saveAs.isEmpty() ? QString() : dir.filePath(saveAs);
         prompter->files = {saveAs.isEmpty() ? std::nullopt : std::optional<QString>(path)};
         cmds->newDocument();
         QCOMPARE(prompter->messages.size(), 1);
-        const auto& m = prompter->messages.first();
-        QCOMPARE(m.text, text);
-        QCOMPARE(m.buttons, PromptButtons::YesNoCancel);
-        QCOMPARE(prompter->fileRequests.size(), answer == PromptAnswer::Yes ? 1 : 0);
+        QCOMPARE(prompter->messages.first().text, text);
         QCOMPARE(QFile::exists(path), !saveAs.isEmpty());
         QCOMPARE(doc->nextNewNumber(), proceeds ? 2 : 1);
         QCOMPARE(doc->items().count(), proceeds ? 0 : 1);
@@ -71,86 +201,50 @@ private slots:
         QCOMPARE(doc->isModified(), !proceeds);
     }
 
-    void failedSaveIsSaidBeforeSaveAs() {
-        const QString path = dir.filePath("held.pmf");
-        doc->save(path);
-        doc->fileLock().release();
-        FileLock other;
-        QVERIFY(other.take(path));
-        cmds->save(); // Save As cancelled
-        QCOMPARE(prompter->fileRequests.size(), 1);
-        QCOMPARE(prompter->messages.size(), 1);
-        QCOMPARE(prompter->messages[0].text,
-                 "An error occurred when attempting to save the file '" + path +
-                     "' - Permission denied, 70");
-    }
-
-    void startUp_data() {
-        QTest::addColumn<QString>("commandLine"); // %1: a document, %2: a broken one
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("error"); // the message's title
-        const auto add = [](const char* tag, const char* line, const char* caption,
-                            const char* error = "") {
-            QTest::newRow(tag) << line << caption + QString(" - Ulvanta Editor") << error;
+    void documentOpens_data() {
+        QTest::addColumn<bool>("atStartUp"); // from the command line, else from the recent list
+        QTest::addColumn<QString>("path");   // %1: a document, %2: a broken one
+        QTest::addColumn<PromptAnswer>("answer"); // to the save-changes question; Ok: no changes
+        QTest::addColumn<QString>("shown");       // the open document's file | the messages' titles
+        const auto add = [](const char* tag, bool atStartUp, const char* path, PromptAnswer answer,
+                            const char* shown) {
+            QTest::newRow(tag) << atStartUp << path << answer << shown;
         };
-        add("quoted path with spaces", "\"%1\"", "Start (%1)");
-        add("bare path with spaces", "%1", "Start (%1)");
-        add("missing file", "\"%1.missing\"", "New File 1");
-        add("empty", "", "New File 1");
-        add("broken: reported, then a new document", "%2", "New File 2", "Open Error");
+        const PromptAnswer unchanged = PromptAnswer::Ok; // %A: the document before
+        add("start-up: bare path with spaces", true, "%1", unchanged, "%1");
+        add("start-up: missing file", true, "\"%1.missing\"", unchanged, "%A");
+        add("start-up: broken, reported, then New", true, "%2", unchanged, "|Open Error");
+        add("recent", false, "%1", unchanged, "%1");
+        add("recent, changes kept", false, "%1", PromptAnswer::Cancel, "%A|Ulvanta Editor");
+        add("recent, missing: reported", false, "%1.missing", unchanged, "%A|Open Error");
     }
-
-    void startUp() {
-        QFETCH(QString, commandLine);
-        QFETCH(QString, caption);
-        QFETCH(QString, error);
-        const QString path = dir.filePath("my docs/start up.pmf");
-        const QString broken = dir.filePath("my docs/broken.pmf");
-        QVERIFY(writeFile(broken, "VODK"));
-        {
-            Document other;
-            other.resetProperties();
-            other.setSetting("Title", "Start");
-            other.save(path);
-        }
-        const auto fill = [&](QString s) { return s.replace("%1", path).replace("%2", broken); };
-        cmds->openAtStartup(fill(commandLine));
-        QCOMPARE(doc->caption(), fill(caption));
-        QCOMPARE(prompter->messages.size(), error.isEmpty() ? 0 : 1);
-        if (!error.isEmpty())
-            QCOMPARE(prompter->messages.first().title, error);
-    }
-
-    void recentDocumentOpens_data() {
-        QTest::addColumn<bool>("changed");
-        QTest::addColumn<PromptAnswer>("answer"); // to the save-changes question
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("opened");
-        QTest::newRow("unchanged") << false << PromptAnswer::Ok << "b.pmf" << true;
-        QTest::newRow("changes kept") << true << PromptAnswer::Cancel << "b.pmf" << false;
-        QTest::newRow("changes dropped") << true << PromptAnswer::No << "b.pmf" << true;
-        QTest::newRow("missing: reported") << false << PromptAnswer::Ok << "gone.pmf" << false;
-    }
-
-    // Documents opened or saved are listed first; the list opens them again.
-    void recentDocumentOpens() {
-        QFETCH(bool, changed);
+    void documentOpens() {
+        QFETCH(bool, atStartUp);
+        QFETCH(QString, path);
         QFETCH(PromptAnswer, answer);
-        QFETCH(QString, name);
-        QFETCH(bool, opened);
-        const QString a = dir.filePath("a.pmf"), b = dir.filePath("b.pmf");
-        Document().save(b);
-        QFile::remove(dir.filePath("recent.ini"));
+        QFETCH(QString, shown);
+        const QString a = dir.filePath("a.pmf"), one = dir.filePath("my docs/saved one.pmf");
+        const QString broken = dir.filePath("my docs/broken.pmf");
+        QVERIFY(writeFile(broken, "VODK") && QFile::copy(saved, one));
+        const auto fill = [&](QString s) {
+            return s.replace("%1", one).replace("%2", broken).replace("%A", a);
+        };
         RecentFiles recent(dir.filePath("recent.ini"));
         cmds->setRecentFiles(&recent);
         prompter->files = {a};
         cmds->saveAs();
-        doc->setModified(changed);
+        doc->setModified(answer != PromptAnswer::Ok);
         prompter->answers = {answer};
-        QCOMPARE(cmds->openPath(dir.filePath(name)), opened);
-        QCOMPARE(doc->filePath(), opened ? b : a);
-        QCOMPARE(recent.files(), opened ? (QStringList{b, a}) : (QStringList{a}));
-        QCOMPARE(prompter->messages.size(), int(changed) + int(name == "gone.pmf"));
+        if (atStartUp)
+            cmds->openAtStartup(fill(path));
+        else
+            QCOMPARE(cmds->openPath(fill(path)), shown == "%1");
+        QStringList now{doc->filePath()};
+        for (const auto& m : prompter->messages)
+            now << m.title;
+        QCOMPARE(now.join('|'), fill(shown));
+        // Documents opened or saved are listed first.
+        QCOMPARE(recent.files(), now[0] == one ? (QStringList{one, a}) : (QStringList{a}));
     }
 
     void closeRemovesThePreviewEvenWhenCancelled() {
@@ -164,11 +258,131 @@ private slots:
         }
     }
 
+    void copiesOfRunningEditorsOrDamagedAreNotOffered_data() {
+        QTest::addColumn<QString>("owner");  // the editor that wrote the copy
+        QTest::addColumn<QString>("damage"); // file suffix; its new content follows
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("still running") << "running" << QString() << QByteArray();
+        QTest::newRow("claimed by another starting") << "claimed" << QString() << QByteArray();
+        const auto damaged = [](const char* row, const char* file, const QByteArray& bytes) {
+            QTest::newRow(row) << "ended" << QString(file) << bytes;
+        };
+        damaged("info without a path", ".info", "Title=T\r\nChanged=2026-01-01T00:00:00Z\r\nPid=1");
+        damaged("info with a bad time", ".info", "Path=\r\nTitle=T\r\nChanged=x\r\nPid=1");
+        damaged("document damaged", ".pmf", "VODK\1");
+    }
+    void copiesOfRunningEditorsOrDamagedAreNotOffered() {
+        QFETCH(QString, owner);
+        QFETCH(QString, damage);
+        QFETCH(QByteArray, bytes);
+        auto writer = leaveCopy(saved, QDateTime::currentDateTime());
+        const QString path = folder + '/' + writer->id() + damage;
+        if (owner != "running")
+            writer.reset();
+        if (!damage.isEmpty())
+            QVERIFY(writeFile(path, bytes));
+        RecoveryStore other(folder);
+        if (owner == "claimed")
+            QCOMPARE(other.claimOrphans().size(), size_t(1));
+        QVERIFY(RecoveryStore(folder).claimOrphans().empty());
+        QCOMPARE(QFile::exists(path + ".bad"), !damage.isEmpty()); // set aside
+    }
+
+    void copiesAreWrittenAtMostOncePerInterval() {
+        QVERIFY(cmds->recovery().enable(folder, 200));
+        const QString info = folder + '/' + cmds->recovery().store()->id() + ".info";
+        doc->items().appendItems({ItemRow{"unchanged"}});
+        QTest::qWait(300);
+        QVERIFY(!QFile::exists(info));
+        QSet<QByteArray> versions;
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 1000) { // an edit every 20 ms: the timer is never idle
+            edit(*doc);
+            QTest::qWait(20);
+            if (QFile::exists(info))
+                versions.insert(test::readAll(info));
+        }
+        QVERIFY(versions.size() >= 2 && versions.size() <= 6);
+    }
+
+    void offerAtStartUp_data() {
+        QTest::addColumn<QString>("original"); // the copy's file
+        QTest::addColumn<PromptAnswer>("answer");
+        QTest::addColumn<QString>("then"); // a command on the recovered document
+        QTest::newRow("Yes, Save") << "saved" << PromptAnswer::Yes << "Save";
+        QTest::newRow("Yes, New answered No") << "saved" << PromptAnswer::Yes << "New";
+        QTest::newRow("Yes untitled, Exit answered No")
+            << "untitled" << PromptAnswer::Yes << "Exit";
+        QTest::newRow("Yes, Exit cancelled") << "saved" << PromptAnswer::Yes << "Cancel";
+        QTest::newRow("No deletes it") << "saved" << PromptAnswer::No << "";
+        // Said for the copy, then for the command line's file.
+        QTest::newRow("file held by another editor: kept") << "held" << PromptAnswer::Yes << "";
+    }
+    void offerAtStartUp() {
+        QFETCH(QString, original);
+        QFETCH(PromptAnswer, answer);
+        QFETCH(QString, then);
+        const bool untitled = original == "untitled", held = original == "held";
+        const bool recovered = !then.isEmpty();
+        original = untitled ? QString() : saved;
+        const QDateTime when = QDateTime::currentDateTime().addDays(-1);
+        leaveCopy(original, when);
+        FileLock other;
+        QVERIFY(!held || other.take(saved));
+        QVERIFY(cmds->recovery().enable(folder));
+        prompter->answers = {answer};
+        cmds->openAtStartup('"' + saved + '"'); // recovery goes before the command line
+        QStringList shown;
+        for (const auto& m : prompter->messages)
+            shown << m.title;
+        QCOMPARE(shown.join(','), held ? "Recover Unsaved Changes,Open Error,Open Error"
+                                       : "Recover Unsaved Changes");
+        const auto& m = prompter->messages.first();
+        QVERIFY(m.text.contains("'T'") && m.text.contains(original));
+        QVERIFY(m.text.contains(QLocale().toString(when, QLocale::ShortFormat)));
+        QCOMPARE(doc->isModified(), recovered);
+        QCOMPARE(doc->filePath(), recovered ? original : held ? QString() : saved);
+        QCOMPARE(doc->items().count() == 1, recovered);
+        QCOMPARE(doc->fileLock().isHeld(), !untitled && !held);
+        QCOMPARE(QDir(folder).entryList({"*.pmf"}).size(), int(held) + int(recovered));
+        other.release();
+        if (!recovered)
+            return;
+        prompter->answers = {then == "Cancel" ? PromptAnswer::Cancel : PromptAnswer::No};
+        if (then == "Save")
+            cmds->save(); // over the original, under its hold, with the recovered work
+        else if (then == "New")
+            cmds->newDocument();
+        else
+            cmds->close(QString());
+        QCOMPARE(QDir(folder).entryList({"*.pmf"}).size(), int(then == "Cancel"));
+        QVERIFY(then != "Save" || (prompter->fileRequests.isEmpty() && !doc->isModified()));
+    }
+
 private:
+    // A copy as an editor writes it; left behind once the store is gone.
+    std::unique_ptr<RecoveryStore> leaveCopy(const QString& original, const QDateTime& when) {
+        Document d;
+        d.resetProperties();
+        edit(d);
+        d.setFilePath(original);
+        auto store = std::make_unique<RecoveryStore>(folder);
+        store->write(d, when);
+        return store;
+    }
+    static void edit(Document& d) {
+        d.items().appendItems({ItemRow{"edited"}});
+        d.setSetting("Title", "T");
+        d.setModified(true);
+    }
+
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("recovery");
+    const QString saved = dir.filePath("saved.pmf");
     std::unique_ptr<Document> doc;
     std::unique_ptr<ScriptedPrompter> prompter;
     std::unique_ptr<FileCommands> cmds;
-    QTemporaryDir dir;
 };
 
 QTEST_GUILESS_MAIN(TestFileCommands)

@@ -18,14 +18,12 @@ using test::writeFile;
 
 namespace {
 
-// A row as one line: its columns joined by "|" (sections as "[name]"), the icon
-// left out where icons are not the point.
-QString describe(const ItemRow& r, bool withIcon = false) {
+// A row as one line: its columns but the icon joined by "|", a section as "[name]".
+QString describe(const ItemRow& r) {
     if (r[ColDescription].startsWith(QLatin1String("SECTION:")))
         return QLatin1Char('[') + SectionRow::name(r[ColDescription]) + QLatin1Char(']');
     QStringList cols(r.begin(), r.end());
-    if (!withIcon)
-        cols.removeAt(ColIcon);
+    cols.removeAt(ColIcon);
     return cols.join(QLatin1Char('|'));
 }
 
@@ -54,21 +52,18 @@ private slots:
         };
         const QString head = "[Desktop Entry]\nType=Application\n", n = "||" + N + "|";
         add("field codes go, path and comment kept",
-            head + "Name=Editor\nExec=/usr/bin/editor --new %U\nPath=/srv\nComment=Edits\n",
-            "Editor|/usr/bin/editor|--new|/srv|" + N + "|Edits");
+            head + "Name=Editor\nExec=/usr/bin/editor --new %U\nPath=/srv\nComment=Edits\\sall\n",
+            "Editor|/usr/bin/editor|--new|/srv|" + N + "|Edits all");
         add("quoted program and arguments",
-            head + "Name=Q\nExec=\"/opt/My App/run\" --title \"two words\" %f -x%%y %i %c %k\n",
-            "Q|/opt/My App/run|--title \"two words\" -x%y" + n);
+            head + "Name=Q\nExec=\"/opt/My App/run\" --title \"two words\" \"\" %f -x%%y %i %c\n",
+            "Q|/opt/My App/run|--title \"two words\" \"\" -x%y" + n);
         add("escapes inside quotes",
             head + "Name=S\nExec=sh -c \"echo \\\\\"hi\\\\\" \\\\\\\\ \\\\$HOME\"\n",
             "S|sh|-c \"echo \\\"hi\\\" \\\\ $HOME\"" + n);
-        add("empty quoted argument kept", head + "Name=E\nExec=run \"\" %F\n", "E|run|\"\"" + n);
-        add("escaped space in a value", head + "Name=A\\sB\nExec=ab\n", "A B|ab|" + n);
         const QString names = head +
                               "Name=Files\nName[de]=Dateien\nName[de_AT]=Dateien AT\nExec=files\n"
                               "Comment=Browse\nComment[de]=Durchsuchen\n";
-        add("language name", names, "Dateien|files|" + n + "Durchsuchen", "de_DE");
-        add("country name", names, "Dateien AT|files|" + n + "Durchsuchen", "de_AT");
+        add("country, then language", names, "Dateien AT|files|" + n + "Durchsuchen", "de_AT");
         add("untranslated language", names, "Files|files|" + n + "Browse", "fr_FR");
         add("link", "[Desktop Entry]\nType=Link\nName=Site\nURL=https://ex.org/\n",
             "Site|https://ex.org/|||" + H + "|");
@@ -79,8 +74,6 @@ private slots:
         add("no group", "Name=X\nExec=x\n", "!is not a desktop entry");
         add("no name", head + "Exec=x\n", "!has no Name");
         add("no exec", head + "Name=X\n", "!has no Exec");
-        add("only field codes", head + "Name=X\nExec=%U\n",
-            "!has an Exec line that names no program");
         add("open quote", head + "Name=X\nExec=\"x\n", "!has an Exec line that names no program");
         add("directory", "[Desktop Entry]\nType=Directory\nName=X\n",
             "!is neither an application nor a link");
@@ -91,13 +84,8 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, expected);
         const DesktopEntryReading r = parseDesktopEntry(text.toUtf8(), QLocale(locale));
-        if (expected.startsWith(QLatin1Char('!'))) {
-            QCOMPARE(r.refusal, expected.mid(1));
-            return;
-        }
-        QVERIFY2(r.ok(), qPrintable(r.refusal));
         IconLookup icons({{}, {}, {}});
-        QCOMPARE(describe(desktopEntryRow(r.entry, icons)), expected);
+        QCOMPARE(r.ok() ? describe(desktopEntryRow(r.entry, icons)) : '!' + r.refusal, expected);
     }
 
     void iconNameBecomesPictureFile_data() {
@@ -141,35 +129,32 @@ private slots:
         QTest::addColumn<QStringList>("items"); // %T: the temporary folder
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QString>("reason");
+        const QString uris = "text/uri-list", n = "|||" + N + "|", h = "|||" + H + "|";
         QTest::newRow("files, folder, program, entry and address")
-            << "text/uri-list"
-            << QStringList{"%T/notes.txt", "%T/dir", "%T/tool.sh", "%T/app.desktop",
-                           "https://www.example.org/a?b=1"}
-            << QStringList{"notes.txt|%T/notes.txt|||" + N + "|", "dir|%T/dir|||" + N + "|",
+            << uris
+            << QStringList{"file://%T/notes.txt", "file://%T/dir", "file://%T/tool.sh",
+                           "file://%T/app.desktop", "https://www.example.org/a?b=1"}
+            << QStringList{"notes.txt|%T/notes.txt" + n, "dir|%T/dir" + n,
                            "tool|%T/tool.sh||%T|" + N + "|", "App|app|-v||" + N + "|",
-                           "www.example.org|https://www.example.org/a?b=1|||" + H + "|"}
+                           "www.example.org|https://www.example.org/a?b=1" + h}
             << "";
         QTest::newRow("bad scheme and missing file skipped")
-            << "text/uri-list" << QStringList{"mailto:a@b.c", "%T/notes.txt", "%T/gone.txt"}
-            << QStringList{"notes.txt|%T/notes.txt|||" + N + "|"}
+            << uris << QStringList{"mailto:a@b.c", "file://%T/notes.txt", "file://%T/gone.txt"}
+            << QStringList{"notes.txt|%T/notes.txt" + n}
             << "2 items not added; the first: mailto:a@b.c is neither a file nor a web address";
-        QTest::newRow("broken entry") << "text/uri-list" << QStringList{"%T/broken.desktop"}
+        QTest::newRow("broken entry") << uris << QStringList{"file://%T/broken.desktop"}
                                       << QStringList{} << "Not added: broken.desktop has no Exec";
         QTest::newRow("browser titles")
             << "text/x-moz-url" << QStringList{"https://a.org/x", "Page A", "ftp://b.org/", "B"}
-            << QStringList{"Page A|https://a.org/x|||" + H + "|", "B|ftp://b.org/|||" + H + "|"}
-            << "";
+            << QStringList{"Page A|https://a.org/x" + h, "B|ftp://b.org/" + h} << "";
         QTest::newRow("old browser title")
             << "_NETSCAPE_URL" << QStringList{"http://c.org/", "Seite Ü"}
-            << QStringList{"Seite Ü|http://c.org/|||" + H + "|"} << "";
-        QTest::newRow("address as text") << "text/plain" << QStringList{"https://d.org/p"}
-                                         << QStringList{"d.org|https://d.org/p|||" + H + "|"} << "";
-        QTest::newRow("path as text") << "text/plain" << QStringList{"%T/notes.txt"}
-                                      << QStringList{"notes.txt|%T/notes.txt|||" + N + "|"} << "";
-        QTest::newRow("plain words")
-            << "text/plain" << QStringList{"hello there"} << QStringList{}
+            << QStringList{"Seite Ü|http://c.org/" + h} << "";
+        QTest::newRow("address, path and words as text")
+            << "text/plain" << QStringList{"https://d.org/p", "%T/notes.txt", "hello there"}
+            << QStringList{"d.org|https://d.org/p" + h, "notes.txt|%T/notes.txt" + n}
             << "Not added: hello there is neither a file nor a web address";
-        QTest::newRow("empty") << "text/uri-list" << QStringList{} << QStringList{}
+        QTest::newRow("empty") << uris << QStringList{} << QStringList{}
                                << "Nothing to add: the drop holds no file or web address";
     }
     void dropBecomesRows() {
@@ -187,24 +172,15 @@ private slots:
             QFile::setPermissions(t + exe, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         writeFile(t + "/broken.desktop", "[Desktop Entry]\nType=Application\nName=B\n");
         QDir(t).mkdir("dir");
-        items.replaceInStrings("%T", t);
         rows.replaceInStrings("%T", t);
-
+        // Browsers send text/x-moz-url as UTF-16.
+        const QString text =
+            items.replaceInStrings("%T", t).join(format == "text/uri-list" ? "\r\n" : "\n");
         QMimeData data;
-        if (format == QLatin1String("text/uri-list")) {
-            QList<QUrl> urls;
-            for (const QString& i : items)
-                urls << (i.startsWith('/') ? QUrl::fromLocalFile(i) : QUrl(i));
-            data.setUrls(urls);
-        } else if (format == QLatin1String("text/x-moz-url")) {
-            const QString text = items.join('\n');
-            data.setData(format,
-                         QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2));
-        } else if (format == QLatin1String("text/plain")) {
-            data.setText(items.join('\n'));
-        } else {
-            data.setData(format, items.join('\n').toUtf8());
-        }
+        data.setData(format,
+                     format == QLatin1String("text/x-moz-url")
+                         ? QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2)
+                         : text.toUtf8());
         const DropResult result = rowsFromDrop(data, QLocale::c());
         QCOMPARE(describe(result.rows), rows);
         QCOMPARE(result.reason, reason);
@@ -245,21 +221,10 @@ private slots:
         QTemporaryDir tmp;
         writeFile(tmp.filePath("b.html"), page.toUtf8());
         QVERIFY(isBookmarkFilePath(tmp.filePath("b.html")));
+        QVERIFY(isBookmarkFile(
+            "\xEF\xBB\xBF\r\n<!doctype netscape-bookmark-file-1>")); // bom, blanks, case
+        QVERIFY(!isBookmarkFile("<!DOCTYPE html>\n<html>"));
         QCOMPARE(describe(readBookmarkFile(tmp.filePath("b.html"))), rows);
-    }
-
-    void bookmarkFileIsRecognised_data() {
-        QTest::addColumn<QByteArray>("head");
-        QTest::addColumn<bool>("bookmarks");
-        QTest::newRow("export") << QByteArray("<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<META") << true;
-        QTest::newRow("bom, blanks, case")
-            << QByteArray("\xEF\xBB\xBF\r\n<!doctype netscape-bookmark-file-1>") << true;
-        QTest::newRow("html page") << QByteArray("<!DOCTYPE html>\n<html>") << false;
-    }
-    void bookmarkFileIsRecognised() {
-        QFETCH(QByteArray, head);
-        QFETCH(bool, bookmarks);
-        QCOMPARE(isBookmarkFile(head), bookmarks);
     }
 
     void installedApplicationsListed() {
@@ -289,15 +254,12 @@ private slots:
         QCOMPARE(listed, (QStringList{"alpha/kde-sub.desktop/Utility", "Dup Own/dup.desktop/",
                                       "Mine/mine.desktop/Office", "Zed/zed.desktop/Game"}));
 
-        const QList<std::pair<QString, QString>> filters{
-            {"", "alpha Dup Own Mine Zed"}, {"ZE", "Zed"}, {"PACK", "alpha"}, {"d own", "Dup Own"}};
-        for (const auto& [filter, names] : filters) {
-            QStringList matched;
+        QStringList matched; // by name or keyword, in any case
+        for (const QString filter : {"", "ZE", "PACK", "d own"})
             for (const Application& a : apps)
                 if (matchesFilter(a, filter))
-                    matched << a.entry.name;
-            QCOMPARE(matched.join(' '), names);
-        }
+                    matched << filter + ':' + a.entry.name;
+        QCOMPARE(matched.join(' '), ":alpha :Dup Own :Mine :Zed ZE:Zed PACK:alpha d own:Dup Own");
         QCOMPARE(
             describe(rowsByCategory(apps)),
             (QStringList{"[Accessories]", describe(apps[0].row), "[Games]", describe(apps[3].row),

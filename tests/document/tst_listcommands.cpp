@@ -1,6 +1,7 @@
 #include "ScriptedPrompter.h"
 #include "document/Document.h"
 #include "document/ListCommands.h"
+#include "document/PropertyTable.h"
 
 #include <QItemSelectionModel>
 #include <QSignalSpy>
@@ -28,10 +29,6 @@ struct Fixture {
         selection.setCurrentIndex(doc.items().index(current, 0),
                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
-    void alsoSelect(int row) {
-        selection.select(doc.items().index(row, 0),
-                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
     // The descriptions, after checking that every row still holds its own columns.
     QStringList texts() const {
         QStringList out;
@@ -57,107 +54,138 @@ struct Fixture {
 };
 
 const QStringList kExample = {"A", "SECTION:one", "B", "C", "SECTION:two", "D", "E"};
+
+// Two sections; the icon "b" has a command that would read as a section heading.
+QString shownCaption; // the window title as the window would show it
+
+void fill(Document& doc) {
+    doc.resetProperties();
+    doc.items().appendItems(
+        {{"SECTION:A"}, {"a", "x"}, {"b", "SECTION:y"}, {"SECTION:B"}, {"c", "z"}});
+    doc.setSetting(QStringLiteral("Title"), QStringLiteral("Doc"));
+    // The window shows the caption anew whenever the document's name changes.
+    shownCaption = doc.caption();
+    QObject::connect(&doc, &Document::nameChanged, [&doc] { shownCaption = doc.caption(); });
+}
+
+// Everything an edit may change: every cell, every property whole, the caption.
+QStringList snapshot(const Document& doc) {
+    QStringList s{QString::number(doc.items().count()), shownCaption};
+    for (int i = 0; i < doc.items().count(); ++i) {
+        const ItemRow row = doc.items().row(i);
+        s.append(QStringList(row.begin(), row.end()));
+    }
+    for (int n = 1; n <= PropertyTable::Count; ++n)
+        s << doc.setting(PropertyTable::displayName(n));
+    return s;
+}
+
+// A step from words: its kind (also its text), then numbers and texts; a new row
+// "n" has the Command "N".
+EditStepPtr make(Document& d, const QString& recipe) {
+    const QStringList w = recipe.split(u' ');
+    const auto n = [&](int i) { return w[i].toInt(); };
+    std::vector<ItemRow> rows;
+    for (const QString& t : w.mid(2))
+        rows.push_back({t, t.toUpper()});
+    if (w[0] == "insert")
+        return insertRowsStep(d.items(), w[0], n(1), rows);
+    if (w[0] == "remove")
+        return removeRowsStep(d.items(), w[0], n(1), n(2));
+    if (w[0] == "replace")
+        return replaceRowStep(d.items(), w[0], n(1), rows.front());
+    if (w[0] == "rotate")
+        return rotateStep(w[0], n(1), n(2), n(3), w.size() > 4);
+    if (w[0] == "swap")
+        return swapColumnsStep(d.items(), w[0], n(1), n(2));
+    if (w[0] == "title")
+        return changeSettingsStep(d, w[0], {{"Title", w[1], {}}, {"Header HTML", w[2], {}}}, true);
+    if (w[0] == "reset")
+        return resetSettingsStep(d, w[0]);
+    std::vector<CellChange> cells; // ROW:COLUMN:TEXT
+    for (const QString& t : w.mid(1)) {
+        const int r = t.section(u':', 0, 0).toInt(), c = t.section(u':', 1, 1).toInt();
+        cells.push_back({r, c, d.items().cell(r, c), t.section(u':', 2)});
+    }
+    return changeCellsStep(w[0], cells);
+}
+
 } // namespace
 
+// The Edit menu's commands on the item list, and the history of edits that undoes
+// and redoes every kind of step.
 class ListCommandsTest : public QObject {
     Q_OBJECT
 private slots:
-    void moves_data() {
-        QTest::addColumn<QStringList>("rows");
+    void commandsActOnTheCurrentRowAlone_data() {
+        QTest::addColumn<QStringList>("rows"); // the current row's neighbours are selected too
         QTest::addColumn<int>("current");
-        QTest::addColumn<bool>("down");
+        QTest::addColumn<QString>("command"); // Delete asks first: ", No" answers No
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("expectedCurrent");
-        const auto row = [](const char* tag, const QStringList& rows, int current, bool down,
-                            const QStringList& expected, int expectedCurrent) {
-            QTest::newRow(tag) << rows << current << down << expected << expectedCurrent;
+        const auto row = [](const char* tag, const QStringList& rows, int current,
+                            const char* command, const QStringList& expected, int expectedCurrent) {
+            QTest::newRow(tag) << rows << current << command << expected << expectedCurrent;
         };
-        const QStringList swapped = {"A", "SECTION:two", "D", "E", "SECTION:one", "B", "C"};
-        row("section down past the next block", kExample, 1, true, swapped, 4);
-        row("section up past the block above", kExample, 4, false, swapped, 1);
-        row("heading-only block down", {"A", "SECTION:one", "SECTION:two", "D"}, 1, true,
-            {"A", "SECTION:two", "D", "SECTION:one"}, 3);
-        row("middle section up, later block untouched",
-            {"SECTION:a", "x", "SECTION:b", "y", "z", "SECTION:c", "w"}, 2, false,
-            {"SECTION:b", "y", "z", "SECTION:a", "x", "SECTION:c", "w"}, 0);
-        row("icon leaves its section upwards", kExample, 2, false,
+        // Block a and the heading-only b trade places either way; c stays.
+        const QStringList three = {"SECTION:a", "x", "SECTION:b", "SECTION:c", "w"};
+        const QStringList swapped = {"SECTION:b", "SECTION:a", "x", "SECTION:c", "w"};
+        row("section down past the next block", three, 0, "Move Down", swapped, 1);
+        row("section up past the block above", three, 2, "Move Up", swapped, 0);
+        row("icon leaves its section upwards", kExample, 2, "Move Up",
             {"A", "B", "SECTION:one", "C", "SECTION:two", "D", "E"}, 1);
-        row("icon joins the section below", kExample, 0, true,
+        row("icon joins the section below", kExample, 0, "Move Down",
             {"SECTION:one", "A", "B", "C", "SECTION:two", "D", "E"}, 1);
         // Refused moves: the list, the current row and the changed flag stay.
-        row("first row up", kExample, 0, false, kExample, 0);
-        row("last row down", kExample, 6, true, kExample, 6);
-        row("first section up over icons", kExample, 1, false, kExample, 1);
-        row("last section down", kExample, 4, true, kExample, 4);
+        row("first row up", kExample, 0, "Move Up", kExample, 0);
+        row("last row down", kExample, 6, "Move Down", kExample, 6);
+        row("first section up over icons", kExample, 1, "Move Up", kExample, 1);
+        row("last section down", kExample, 4, "Move Down", kExample, 4);
+        // After a delete the first row is current.
+        const QStringList four = {"A", "B", "C", "D"};
+        row("delete", four, 2, "Delete", {"A", "B", "D"}, 0);
+        row("delete answered No", four, 2, "Delete, No", four, 2);
+        row("section row deleted alone", {"A", "B", "SECTION:one", "C"}, 2, "Delete",
+            {"A", "B", "C"}, 0);
+        row("delete the only row", {"A"}, 0, "Delete", {}, -1);
+        row("copy and paste appends", {"A", "SECTION:one", "B"}, 1, "Copy",
+            {"A", "SECTION:one", "B", "SECTION:one"}, 1);
     }
-    void moves() {
+    void commandsActOnTheCurrentRowAlone() {
         QFETCH(QStringList, rows);
         QFETCH(int, current);
-        QFETCH(bool, down);
+        QFETCH(QString, command);
         QFETCH(QStringList, expected);
         QFETCH(int, expectedCurrent);
         Fixture f(rows, current);
+        for (int neighbour : {current - 1, current + 1})
+            if (neighbour >= 0 && neighbour < rows.size())
+                f.selection.select(f.doc.items().index(neighbour, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        const QList<int> selected = f.selectedRows();
+        f.prompter.answers = {command.endsWith("No") ? PromptAnswer::No : PromptAnswer::Yes};
         QSignalSpy moved(&f.doc.items(), &QAbstractItemModel::rowsMoved);
         QSignalSpy removed(&f.doc.items(), &QAbstractItemModel::rowsRemoved);
         // The menus are recomputed once the new current row is in place.
         QList<int> currentAtRefresh;
         connect(&f.doc, &Document::actionUpdateRequested, this,
                 [&] { currentAtRefresh << f.cmds.currentRow(); });
-        down ? f.cmds.moveDown() : f.cmds.moveUp();
+        const QMap<QString, void (ListCommands::*)()> run{
+            {"Move Up", &ListCommands::moveUp},
+            {"Move Down", &ListCommands::moveDown},
+            {"Copy", &ListCommands::duplicateCurrent}};
+        (f.cmds.*run.value(command, &ListCommands::removeCurrent))();
         QCOMPARE(f.texts(), expected);
         QCOMPARE(f.cmds.currentRow(), expectedCurrent);
-        QCOMPARE(f.selectedRows(), QList<int>{expectedCurrent});
+        QCOMPARE(f.prompter.messages.size(), int(command.startsWith("Delete")));
         const bool changes = expected != rows;
         QCOMPARE(f.doc.isModified(), changes);
+        const QList<int> now = expectedCurrent < 0 ? QList<int>{} : QList<int>{expectedCurrent};
+        QCOMPARE(f.selectedRows(), changes ? now : selected);
         QCOMPARE(currentAtRefresh, changes ? QList<int>{expectedCurrent} : QList<int>{});
         // A move is one reordering of the model, never row-by-row removal.
-        QCOMPARE(moved.count(), changes ? 1 : 0);
-        QCOMPARE(removed.count(), 0);
-    }
-
-    void deleteRemovesOnlyTheCurrentRow_data() {
-        QTest::addColumn<QStringList>("rows"); // row 2, or the only row, is current;
-        QTest::addColumn<bool>("yes");         // its neighbours are selected as well
-        QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<int>("expectedCurrent");
-        const QStringList four = {"A", "B", "C", "D"};
-        QTest::newRow("yes") << four << true << QStringList{"A", "B", "D"} << 0;
-        QTest::newRow("no") << four << false << four << 2;
-        QTest::newRow("section row goes alone")
-            << QStringList{"A", "B", "SECTION:one", "C"} << true << QStringList{"A", "B", "C"} << 0;
-        QTest::newRow("the only row") << QStringList{"A"} << true << QStringList{} << -1;
-    }
-    void deleteRemovesOnlyTheCurrentRow() {
-        QFETCH(QStringList, rows);
-        QFETCH(bool, yes);
-        QFETCH(QStringList, expected);
-        QFETCH(int, expectedCurrent);
-        const int current = rows.size() > 1 ? 2 : 0;
-        Fixture f(rows, current);
-        for (int neighbour : {current - 1, current + 1})
-            if (neighbour >= 0 && neighbour < rows.size())
-                f.alsoSelect(neighbour);
-        f.prompter.answers.push_back(yes ? PromptAnswer::Yes : PromptAnswer::No);
-        f.cmds.removeCurrent();
-        QCOMPARE(f.prompter.messages.size(), 1);
-        const auto& m = f.prompter.messages.first();
-        QCOMPARE(m.buttons, PromptButtons::YesNo);
-        QCOMPARE(m.defaultButton, PromptAnswer::Yes);
-        QCOMPARE(f.texts(), expected);
-        QCOMPARE(f.doc.isModified(), yes);
-        QCOMPARE(f.cmds.currentRow(), expectedCurrent);
-        if (yes)
-            QCOMPARE(f.selectedRows(), expected.isEmpty() ? QList<int>{} : QList<int>{0});
-    }
-
-    void copyAndPasteAppendsTheCurrentRow() {
-        Fixture f({"A", "SECTION:one", "B"}, 1);
-        f.alsoSelect(2);
-        f.cmds.duplicateCurrent();
-        QCOMPARE(f.texts(), (QStringList{"A", "SECTION:one", "B", "SECTION:one"}));
-        QCOMPARE(f.cmds.currentRow(), 1);
-        QCOMPARE(f.selectedRows(), QList<int>{1}); // the copy is not selected
-        QVERIFY(f.doc.isModified());
+        QCOMPARE(moved.count(), int(changes && command.startsWith("Move")));
+        QCOMPARE(removed.count(), int(changes && command == "Delete"));
     }
 
     void editorDependsOnTheExactSectionMarker() {
@@ -166,6 +194,82 @@ private slots:
         QCOMPARE(f.cmds.editorFor(1), ListCommands::Editor::Icon);
         QCOMPARE(f.cmds.editorFor(2), ListCommands::Editor::Icon);
         QCOMPARE(f.cmds.editorFor(3), ListCommands::Editor::None);
+    }
+
+    void undoAndRedoRestoreEachState_data() {
+        QTest::addColumn<QString>("steps"); // separated by ";"
+        QTest::addColumn<int>("undone");    // the current row after undo
+        QTest::addColumn<QString>("title"); // in the window caption after the steps
+        QTest::newRow("insert rows inside") << "insert 1 n m" << 1 << "Doc";
+        QTest::newRow("cells of two rows") << "cells 4:0:SECTION:c 1:1:X 4:1:z" << -1 << "Doc";
+        // Resetting the properties leaves the caption as it was.
+        QTest::newRow("a mixed sequence") << "insert 5 n m;rotate 0 3 4;cells 1:1:X 6:0:SECTION:m;"
+                                             "swap 0 1;remove 0 2;title T2 <hr>;replace 0 q;reset"
+                                          << 4 << "T2";
+    }
+
+    void undoAndRedoRestoreEachState() {
+        QFETCH(QString, steps);
+        QFETCH(int, undone);
+        QFETCH(QString, title);
+        Document doc;
+        fill(doc);
+        EditPlace place;
+        connect(&doc, &Document::editReplayed, this, [&](const EditPlace& p) { place = p; });
+        const QStringList before = snapshot(doc);
+        for (const QString& step : steps.split(u';'))
+            doc.edits().push(make(doc, step));
+        QVERIFY(snapshot(doc) != before);
+        QCOMPARE(shownCaption, title + " - Ulvanta Editor");
+        QVERIFY(doc.isModified());
+        const QStringList done = snapshot(doc);
+
+        doc.setModified(false);
+        while (doc.undoStack().canUndo())
+            doc.undoStack().undo();
+        QCOMPARE(snapshot(doc), before);
+        QVERIFY(doc.isModified());
+        QCOMPARE(place.tab, EditTab::Icons);
+        QCOMPARE(place.current, undone);
+
+        doc.setModified(false);
+        while (doc.undoStack().canRedo())
+            doc.undoStack().redo();
+        QCOMPARE(snapshot(doc), done);
+        QVERIFY(doc.isModified());
+    }
+
+    void dropsTheOldestPastTheLimits_data() {
+        QTest::addColumn<qint64>("maxBytes");
+        QTest::addColumn<int>("pushes");
+        QTest::addColumn<int>("textLength");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("past the step limit") << EditHistory::DefaultMaxBytes << 103 << 10 << 100;
+        QTest::newRow("past the byte limit") << qint64(100000) << 5 << 10000 << 2;
+        QTest::newRow("one step over the byte limit") << qint64(30000) << 3 << 10000 << 0;
+    }
+
+    void dropsTheOldestPastTheLimits() {
+        QFETCH(qint64, maxBytes);
+        QFETCH(int, pushes);
+        QFETCH(int, textLength);
+        QFETCH(int, kept);
+        Document doc;
+        fill(doc);
+        doc.edits().setLimits(EditHistory::DefaultMaxSteps, maxBytes);
+        std::vector<QStringList> states{snapshot(doc)};
+        for (int i = 0; i < pushes; ++i) {
+            const QString text = QString(textLength, u'x') + QString::number(i);
+            doc.edits().push(make(doc, "cells 1:6:" + text));
+            states.push_back(snapshot(doc));
+        }
+        QCOMPARE(doc.undoStack().count(), kept);
+        QVERIFY(doc.edits().storedBytes() <= maxBytes);
+        while (doc.undoStack().canUndo())
+            doc.undoStack().undo();
+        QCOMPARE(snapshot(doc), states[size_t(pushes - kept)]);
+        doc.clearHistory();
+        QCOMPARE(doc.edits().storedBytes(), qint64(0));
     }
 };
 
