@@ -13,16 +13,12 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QImage>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEngineView>
-#include <csignal>
-#include <cstdio>
 #include <memory>
 #include <unistd.h>
 
@@ -32,8 +28,7 @@ using test::writeFile;
 
 namespace {
 
-// The page the editor builds from "Name=value" settings ("Path=" names the
-// document) and icon rows.
+// The page the editor builds from "Name=value" settings ("Path=" names the document).
 QByteArray buildPage(const QStringList& settings, const std::vector<ItemRow>& icons) {
     Document doc;
     doc.resetProperties();
@@ -53,31 +48,29 @@ QByteArray buildPage(const QStringList& settings, const std::vector<ItemRow>& ic
 class TestLauncherWindow : public QObject {
     Q_OBJECT
 
+public:
+    // The link schemes must be known before the browser engine starts.
+    static void initMain() {
+        prepareBrowserEngine();
+        registerLinkSchemes();
+    }
+
 public slots:
-    // What the launcher hands to the desktop to open.
     void desktopOpens(const QUrl& url) { m_opened << url; }
 
 private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid() && QDir().mkpath(m_startIn));
         // Stands in for the icons' program and for the editor beside the launcher: writes
-        // its folder, display, standard input and output, then its arguments, a line each.
+        // its folder, display and standard output, then its arguments, a line each.
         for (const QString& program : {m_program, at("@/ulvanta-editor")})
-            QVERIFY(writeFile(program,
-                              "#!/bin/sh\ni=$(readlink /proc/$$/fd/0) o=$(readlink "
-                              "/proc/$$/fd/1)\nprintf '%s\\n' \"$(pwd)\" \"$DISPLAY\" "
-                              "\"$i\" \"$o\" \"$@\" >\"$RECORD.new\" && mv \"$RECORD.new\" "
-                              "\"$RECORD\"\n") &&
+            QVERIFY(writeFile(program, "#!/bin/sh\no=$(readlink /proc/$$/fd/1)\nprintf '%s\\n' "
+                                       "\"$(pwd)\" \"$DISPLAY\" \"$o\" \"$@\" >\"$RECORD.new\" && "
+                                       "mv \"$RECORD.new\" \"$RECORD\"\n") &&
                     QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
-        // Programs not hidden inherit the launcher's input: make it other than the null device.
-        QVERIFY(writeFile(at("@/input"), "") &&
-                std::freopen(QFile::encodeName(at("@/input")).constData(), "r", stdin));
         qputenv("RECORD", QFile::encodeName(m_record));
         QDesktopServices::setUrlHandler("file", this, "desktopOpens");
-        QImage red(32, 32, QImage::Format_ARGB32);
-        red.fill(Qt::red);
-        QVERIFY(red.save(m_picture, "PNG") && writeFile(m_source, "VODK") &&
-                writeFile(m_document, "notes\n"));
+        QVERIFY(writeFile(m_source, "VODK") && writeFile(m_document, "notes\n"));
         m_window = std::make_unique<LauncherWindow>(&m_prompter, m_dir.path());
         // A web server on the loopback interface serving a page with an icon.
         QVERIFY(m_server.listen(QHostAddress::LocalHost));
@@ -102,8 +95,6 @@ private slots:
         QTest::addColumn<QStringList>("links");
         // The program's arguments, the address opened, the message shown or nothing.
         QTest::addColumn<QVariant>("expected");
-        const QString script = "<script>addEventListener('load', () => %1);</script>";
-        const QVariant clicked = QStringList{"clicked"};
         // What the page's link encodes, the browser hands back and the launcher decodes.
         QTest::newRow("quotes, commas, percent signs, entities and accents")
             << "" << QStringList{"Awkward"}
@@ -117,11 +108,9 @@ private slots:
             << "" << QStringList{"Slashes"}
             << QVariant(QString::fromUtf8("An error occurred when running the command - "
                                           "'//Café/X y' - Path not found, 76"));
-        QTest::newRow("location set by a script")
-            << script.arg("location.href = document.links[0].href") << QStringList{"Run"}
-            << clicked;
         QTest::newRow("icon clicked by a script")
-            << script.arg("document.links[0].click()") << QStringList{"Run"} << clicked;
+            << "<script>addEventListener('load', () => document.links[0].click());</script>"
+            << QStringList{"Run"} << QVariant(QStringList{"clicked"});
         QTest::newRow("page from the network")
             << QStringLiteral("<a href=\"http://127.0.0.1:%1/\">Remote page</a>")
                    .arg(m_server.serverPort())
@@ -131,20 +120,15 @@ private slots:
         QFETCH(QString, header);
         QFETCH(QStringList, links);
         QFETCH(QVariant, expected);
-        // A link the page's script follows may cut its loading short.
-        const QString page = writePage({"Minimise on use=True", "Header HTML=" + header}, m_icons);
-        QVERIFY(m_window->openPage(page));
-        QTRY_COMPARE(m_window->view()->url(), QUrl::fromLocalFile(page));
+        QVERIFY(show(writePage({"Minimise on use=True", "Header HTML=" + header}, m_icons)));
         QVERIFY(record(1500).isEmpty());
-        QVERIFY(m_window->isVisible() && !m_window->isMinimized());
         for (const QString& link : links)
             QVERIFY(clickLink(link));
         if (!expected.isValid() || expected.typeId() == QMetaType::QString) {
-            QTRY_COMPARE_WITH_TIMEOUT(m_prompter.messages.size(), expected.isValid() ? 1 : 0,
+            QTRY_COMPARE_WITH_TIMEOUT(m_prompter.messages.value(0).text, expected.toString(),
                                       10000);
-            QCOMPARE(m_prompter.messages.value(0).text, expected.toString());
             QVERIFY(record(1500).isEmpty());
-            QVERIFY(!m_window->isMinimized()); // nothing was started
+            QCOMPARE(m_prompter.messages.size(), expected.isValid() ? 1 : 0);
             return;
         }
         if (expected.typeId() == QMetaType::QUrl) {
@@ -152,36 +136,28 @@ private slots:
         } else {
             const QStringList r = record();
             const bool hidden = links[0] == QLatin1String("Hidden");
-            QCOMPARE(r.mid(4), expected.toStringList());
+            QCOMPARE(r.mid(3), expected.toStringList());
             QCOMPARE(r.value(0), m_startIn);
-            QCOMPARE(r.value(1).isEmpty(), hidden); // the display
-            QCOMPARE(r.value(2) == QLatin1String("/dev/null"), hidden);
-            QCOMPARE(r.value(3) == QLatin1String("/dev/null"), hidden);
+            QCOMPARE(r.value(1).isEmpty(), hidden);                     // the display
+            QCOMPARE(r.value(2) == QLatin1String("/dev/null"), hidden); // standard output
         }
         QVERIFY(m_window->isMinimized());
     }
     void anotherPageTakesOverTheWindow_data() {
         QTest::addColumn<QString>("link");
         QTest::addColumn<QString>("name"); // of the page then shown
-        QTest::newRow("refresh rereads the page") << "Refresh"
-                                                  << "page.htm";
-        QTest::newRow("open shows the chosen page") << "Open"
-                                                    << "second é.htm";
-        QTest::newRow("hyperlink item") << "Go there"
-                                        << "linked, é.htm";
-        QTest::newRow("link asking for a new window") << "New window"
-                                                      << "linked, é.htm";
+        QTest::newRow("refresh rereads the page") << QString("Refresh") << QString("page.htm");
+        QTest::newRow("open shows the chosen page") << QString("Open") << QString("second é.htm");
+        QTest::newRow("hyperlink item") << QString("Go there") << QString("linked, é.htm");
+        QTest::newRow("new window link") << QString("New window") << QString("linked, é.htm");
     }
     void anotherPageTakesOverTheWindow() {
         QFETCH(QString, link);
         QFETCH(QString, name);
-        const QString linked = QString::fromUtf8("linked, é.htm");
-        QVERIFY(show(
-            writePage({"Icon=" + m_picture, "Show open command=True", "Show refresh command=True",
-                       "Header HTML=<a href=\"" + linked + "\" target=\"_blank\">New window</a>"},
-                      {{"Go there", at("@/" + linked), {}, {}, {}, "Hyperlink", {}}}, "page.htm")));
-        QCOMPARE(m_window->windowIcon().pixmap(32, 32).toImage().pixelColor(16, 16),
-                 QColor(Qt::red));
+        QVERIFY(show(writePage(
+            {"Show open command=True", "Show refresh command=True",
+             "Header HTML=<a href=\"linked, é.htm\" target=\"_blank\">New window</a>"},
+            {{"Go there", at("@/linked, é.htm"), {}, {}, {}, "Hyperlink", {}}}, "page.htm")));
         QVERIFY(!m_window->windowFlags().testFlag(Qt::CustomizeWindowHint));
         QCOMPARE(m_window->view()->contextMenuPolicy(), Qt::CustomContextMenu);
         const QString second = writePage(m_fixedPage, {}, name);
@@ -196,7 +172,7 @@ private slots:
         QCOMPARE(m_window->view()->contextMenuPolicy(), Qt::NoContextMenu);
         // The page now shown acts on clicks.
         QVERIFY(clickLink("Edit"));
-        QCOMPARE(record().mid(4), QStringList{m_source});
+        QCOMPARE(record().mid(3), QStringList{m_source});
     }
     void programRunsAsAUserRunsIt_data() {
         QTest::addColumn<QStringList>("arguments");
@@ -205,7 +181,6 @@ private slots:
         const QString page = writePage({}, m_icons);
         const QString missing = at("@/absent.htm");
         const QString notFound = "'" + missing + "' - File not found, 53";
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "--quiet";
         QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << "'--colour'";
         QTest::newRow("quiet without a page") << QStringList{"--quiet"} << 2 << "--quiet";
         QTest::newRow("quiet") << QStringList{"--quiet", missing} << 1 << notFound;
@@ -229,13 +204,12 @@ private slots:
         QVERIFY(launcher.waitForStarted());
         if (QTest::currentDataTag() == QLatin1String("signal")) {
             QVERIFY(!launcher.waitForFinished(5000)); // the window is up
-            ::kill(launcher.processId(), SIGTERM);
+            launcher.terminate();                     // SIGTERM
         }
         QVERIFY(launcher.waitForFinished(5000));
         QFETCH(QString, output);
         const QString written = QString::fromUtf8(launcher.readAll());
         QVERIFY2(written.contains(output), qPrintable(written));
-        QCOMPARE(launcher.exitStatus(), QProcess::NormalExit);
         QTEST(launcher.exitCode(), "exitCode");
     }
     // Last: after Exit the window is gone.
@@ -244,8 +218,6 @@ private slots:
         QVERIFY(clickLink("Maximise")); // back to the page's size
         QTRY_COMPARE(m_window->size(),
                      QSize(PageSettings::DefaultWidth, PageSettings::DefaultHeight));
-        QVERIFY(clickLink("Maximise"));
-        QTRY_VERIFY(m_window->isMaximized());
         QVERIFY(clickLink("Minimise"));
         QTRY_VERIFY(m_window->isMinimized());
         m_window->showNormal();
@@ -267,12 +239,11 @@ private:
             at("@/" + (name.isEmpty() ? QStringLiteral("page %1.htm").arg(++m_pages) : name));
         return writeFile(path, buildPage(settings, icons)) ? path : QString();
     }
-    // Shows the page in the window and waits until it is loaded.
+    // Shows the page in the window; waits until the view has moved to it.
     bool show(const QString& page) {
-        QSignalSpy loaded(m_window->view(), &QWebEngineView::loadFinished);
-        return m_window->openPage(page) && QTest::qWaitForWindowExposed(m_window.get()) &&
-               QTest::qWaitFor([&] { return !loaded.isEmpty() && loaded.last()[0].toBool(); },
-                               30000);
+        return m_window->openPage(page) && QTest::qWaitFor([&] {
+                   return m_window->view()->url() == QUrl::fromLocalFile(page);
+               });
     }
     // Clicks, with the mouse, the link with this text (no quotes), once the page shows it.
     bool clickLink(const QString& text) {
@@ -310,24 +281,19 @@ private:
     QString m_startIn = at(QString::fromUtf8("@/start, \"in\" é"));
     QString m_record = at("@/record"); // where the recording script writes
     QString m_document = at(QString::fromUtf8("@/notes, é & \"more\".txt"));
-    QString m_picture = at(QString::fromUtf8("@/icône, 1.png"));
     QString m_source = at(QString::fromUtf8("@/my menu, é&1.pmf"));
     // A page that may not be closed and names the document it was built from.
-    QStringList m_fixedPage{"Title=Fixed",
-                            "Start maximised=True",
-                            "Closable=False",
-                            "Extra commands=False",
-                            "Show exit command=True",
-                            "Show minimise command=True",
-                            "Show maximise command=True",
-                            "Show edit command=True",
-                            "Path=" + m_source};
+    QStringList m_fixedPage =
+        QString("Title=Fixed|Start maximised=True|Closable=False|Extra commands=False|Show exit "
+                "command=True|Show minimise command=True|Show maximise command=True|Show edit "
+                "command=True|Path=%1")
+            .arg(m_source)
+            .split(QLatin1Char('|'));
     std::vector<ItemRow> m_icons{
         icon("Run", m_program, "clicked"),
         icon("Awkward", m_program,
              QString::fromUtf8("\"two words\" \"a,b\" café \"say \\\"hi\\\"\" 100% a&b %41 A&gt;B "
-                               "x&comma;y C&#65; \"q&amp;r\""),
-             "Maximised Focus"),
+                               "x&comma;y C&#65; \"q&amp;r\"")),
         icon("Hidden", m_program, "a b", "Hidden"), icon("Document", m_document),
         icon("Slashes", QString::fromUtf8("//Café/X y"))};
     int m_pages = 0;
@@ -336,12 +302,6 @@ private:
     std::unique_ptr<LauncherWindow> m_window;
 };
 
-int main(int argc, char* argv[]) {
-    prepareBrowserEngine();
-    registerLinkSchemes();
-    QApplication app(argc, argv);
-    TestLauncherWindow test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestLauncherWindow)
 
 #include "tst_launcher_window_web.moc"
