@@ -76,6 +76,7 @@ private slots:
         QTest::newRow("frame inside a local page") << "file:///home/u/menu.htm" << false << false;
         QTest::newRow("local page on localhost")
             << "file://localhost/home/u/menu.htm" << true << true;
+        QTest::newRow("web page") << "http://127.0.0.1/menu.htm" << true << false;
         QTest::newRow("page on another machine") << "file://server/share/menu.htm" << true << false;
     }
     void linksActOnlyFromLocalMainFrame() {
@@ -95,7 +96,6 @@ private slots:
             QTest::newRow(name) << QString::fromUtf8(command) << parameters
                                 << QString::fromUtf8(startIn) << expected;
         };
-        // Parameters split as a shell splits words, with nothing expanded.
         row("blanks and line breaks", "tool.sh", " a  b\tc\r\nd ", "", "@/tool.sh|a|b|c|d|");
         row("single quotes keep all", "tool.sh", "'say \"hi\" \\n'", "",
             "@/tool.sh|say \"hi\" \\n|");

@@ -181,6 +181,7 @@ private slots:
         const QString page = writePage({}, m_icons);
         const QString missing = at("@/absent.htm");
         const QString notFound = "'" + missing + "' - File not found, 53";
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "--quiet";
         QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << "'--colour'";
         QTest::newRow("quiet without a page") << QStringList{"--quiet"} << 2 << "--quiet";
         QTest::newRow("quiet") << QStringList{"--quiet", missing} << 1 << notFound;
@@ -216,6 +217,7 @@ private slots:
     void fixedWindowFollowsItsCommandBar() {
         QVERIFY(show(writePage(m_fixedPage)));
         QVERIFY(clickLink("Maximise")); // back to the page's size
+        QTRY_VERIFY(!m_window->isMaximized());
         QTRY_COMPARE(m_window->size(),
                      QSize(PageSettings::DefaultWidth, PageSettings::DefaultHeight));
         QVERIFY(clickLink("Minimise"));
@@ -228,7 +230,6 @@ private slots:
 
 private:
     QString at(QString text) const { return text.replace(QLatin1Char('@'), m_dir.path()); }
-    // An icon started in the awkward start-in folder.
     ItemRow icon(const QString& description, const QString& command, const QString& parameters = {},
                  const QString& run = "Normal Window") const {
         return {description, command, parameters, m_startIn, {}, run, {}};
@@ -283,12 +284,12 @@ private:
     QString m_document = at(QString::fromUtf8("@/notes, é & \"more\".txt"));
     QString m_source = at(QString::fromUtf8("@/my menu, é&1.pmf"));
     // A page that may not be closed and names the document it was built from.
-    QStringList m_fixedPage =
-        QString("Title=Fixed|Start maximised=True|Closable=False|Extra commands=False|Show exit "
-                "command=True|Show minimise command=True|Show maximise command=True|Show edit "
-                "command=True|Path=%1")
-            .arg(m_source)
-            .split(QLatin1Char('|'));
+    QStringList m_fixedPage = QString("Title=Fixed|Start maximised=True|Closable=False|"
+                                      "Extra commands=False|Show exit command=True|"
+                                      "Show minimise command=True|Show maximise command=True|"
+                                      "Show edit command=True|Path=" +
+                                      m_source)
+                                  .split(QLatin1Char('|'));
     std::vector<ItemRow> m_icons{
         icon("Run", m_program, "clicked"),
         icon("Awkward", m_program,
