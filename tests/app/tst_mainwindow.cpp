@@ -93,20 +93,31 @@ private slots:
         for (QChar c : shape)
             rows.push_back(c == 's' ? section("s") : icon("i"));
         w.doc().items().appendItems(rows);
+        w.doc().setSetting("(HTML File)", current == 0 ? "/bin/sh" : ""); // a page that exists
         w.setCurrentRow(current);
         w.updateActions();
         // A command is enabled only once it is built; the decision itself is checked here.
-        for (const bool built : {false, true}) {
-            const MenuState m = ulvanta::menuState(w.doc().items(), current, built);
-            QCOMPARE(m.moveUp, up);
-            QCOMPARE(m.moveDown, down);
-            QCOMPARE(m.copy, !shape.isEmpty());
-            QVERIFY(m.run == built && m.shortcut == built); // both follow the built page
-        }
+        const MenuState m = ulvanta::menuState(w.doc().items(), current, false);
+        QCOMPARE(m.moveUp, up);
+        QCOMPARE(m.moveDown, down);
+        QCOMPARE(m.copy, !shape.isEmpty());
+        QCOMPARE(child<QAction>(&w, "actionRun")->isEnabled(), current == 0);
+        QCOMPARE(child<QAction>(&w, "actionShortcut")->isEnabled(), current == 0);
         if (!up)
             QVERIFY(!child<QAction>(&w, "actionMoveUp")->isEnabled());
         if (!down)
             QVERIFY(!child<QAction>(&w, "actionMoveDown")->isEnabled());
+    }
+
+    void inPlaceEditOfASectionIsRefused() {
+        ScriptedPrompter p;
+        MainWindow w(&p);
+        w.start(QString());
+        w.doc().items().appendItems({section("s"), icon("i")});
+        w.setCurrentRow(0);
+        QVERIFY(
+            !child<ItemListView>(&w, "itemList")
+                 ->edit(w.doc().items().index(0, 0), QAbstractItemView::EditKeyPressed, nullptr));
     }
 
     // Dropped files and addresses land on the row under the cursor as one step; what
@@ -168,7 +179,7 @@ private slots:
         // first is current again after undoing all); "KEYS" or "KEYS:what to do in the
         // dialog they open"; "edit=TEXT" renames the current row in place.
         QTest::addColumn<QString>("commands");
-        QTest::addColumn<QStringList>("answers"); // typed into input boxes; "file:NAME" is chosen
+        QTest::addColumn<QStringList>("answers"); // typed into input boxes
         QTest::addColumn<QString>("names");       // as Undo names them, first to last
         QTest::newRow("icons")
             << "@1;Ctrl+D;@3;Ctrl+U;@3;edit=bee;F8;@1;F12;F2:descriptionEdit=ape,addButton;"
@@ -184,7 +195,7 @@ private slots:
                "Return:colourEdit=00ff00,okButton;@Header "
                "HTML;Return:textEdit=<p>\nnew</p>,okButton;"
                "@Icon size;Del;F9;@Title;Return;@(HTML File);F3"
-            << QStringList{"7", "Mine", "file:page.htm"}
+            << QStringList{"7", "Mine"}
             << "Columns,Table border,Table border,Font,Link colour,Header HTML,Icon size,Reset "
                "Properties,Title,"
                "Build";
@@ -206,9 +217,8 @@ private slots:
                                      section("B"),
                                      icon("cat")});
         w.doc().setSetting("Header HTML", "<h1>\r\nhi</h1>");
-        for (const QString& a : answers)
-            a.startsWith("file:") ? p.files.push_back(dir.filePath(a.mid(5)))
-                                  : p.inputs.push_back(a);
+        p.inputs.assign(answers.begin(), answers.end());
+        p.files = {dir.filePath("page.htm")}; // where Build puts the page
         auto* tabs = child<QTabWidget>(&w, "tabs");
         auto* items = child<ItemListView>(&w, "itemList");
         QTreeView* list = nullptr;
@@ -238,9 +248,8 @@ private slots:
                 QTest::keyClick(editor, Qt::Key_Return);
                 QCoreApplication::processEvents(); // the list takes the text after the key
             } else {
-                QPointer<QTimer> modal;
-                if (!dialog.isEmpty())
-                    modal = whenModal([dialog](QDialog* d) { fill(d, dialog); });
+                QPointer<QTimer> modal =
+                    dialog.isEmpty() ? nullptr : whenModal([=](QDialog* d) { fill(d, dialog); });
                 press(w, command.section(u':', 0, 0));
                 if (auto* replace = w.findChild<ReplaceDialog*>();
                     replace && replace->isVisible()) {
@@ -277,7 +286,11 @@ private slots:
 
         p.answers = {PromptAnswer::Cancel}; // to the question whether to save the changes
         QVERIFY(!w.close() && w.isVisible());
-        p.answers = {PromptAnswer::No};
+        const QString saved = dir.filePath("saved.pmf");
+        p.files = {saved, saved};
+        press(w, "Ctrl+S"); // then opened again: without history
+        press(w, "Ctrl+O");
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
         QVERIFY(w.close());
     }
 };

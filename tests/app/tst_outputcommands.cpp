@@ -116,6 +116,10 @@ private slots:
                  readAll(file));
         qunsetenv("XDG_DATA_HOME");
 
+        // Whatever a file name cannot hold is replaced; the name fits the file system.
+        QCOMPARE(Shortcut::name("A?B\\b/c<d>e*f|h"), "A!B_b_c(d)exf\u00a6h");
+        QCOMPARE(Shortcut::name(QString(200, QChar(0xe9))), QString(123, QChar(0xe9)));
+
         // Variables in the program's folder are expanded; without an icon file the
         // shortcut shows the launcher's.
         doc->setSetting("Icon", "/missing.ico");

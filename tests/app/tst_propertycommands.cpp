@@ -11,7 +11,6 @@
 #include "document/PropertyDialogs.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -20,7 +19,6 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace ulvanta;
 
@@ -30,14 +28,12 @@ struct RecordingHost : PropertyEditorHost {
     QStringList calls;
     qint32 defaultColour = 0;
     PropertyEditor fileEditor;
-    std::optional<FontChoice> fontShown;
 
     void editColour(int, qint32 d) override { calls << "PCol", defaultColour = d; }
     void editFile(int, const PropertyEditor& e) override { calls << "PFile", fileEditor = e; }
     void editMultiLine(int) override { calls << "MultiLine"; }
-    std::optional<FontChoice> chooseFont(const FontChoice& initial) override {
+    std::optional<FontChoice> chooseFont(const FontChoice&) override {
         calls << "Font";
-        fontShown = initial;
         return std::nullopt;
     }
 };
@@ -86,9 +82,11 @@ private slots:
             false);
         add("not a number", "Icon size", nullptr, "abc", "32",
             "'abc' is not a number, please try again", false);
+        add("the lowest itself", "Height", "1", "0", "0", "", true);
         add("empty", "Columns", nullptr, "", "5", "", false);
         add("cancelled", "Columns", nullptr, nullptr, "5", "", false);
         add("title typed", "Title", nullptr, "My apps", "My apps", "", true);
+        add("title empty", "Title", nullptr, "", "New File 1", "", false);
         add("False clicked", "Table border", "False", nullptr, "True", "", true);
         add("other text clicked", "Table border", "true", nullptr, "true", "", true); // kept
         add("colour clicked", "Background colour", "", nullptr, "", "PCol", false);
@@ -152,17 +150,6 @@ private slots:
         QVERIFY(doc.isModified());
     }
 
-    // The font dialog is given the settings; a size that is no number opens none.
-    void fontDialogShowsTheSettings() {
-        doc.setSetting("Font", "Serif");
-        cmd.activate(row("Font"), host);
-        QCOMPARE(host.fontShown.value_or(FontChoice{}).name, QString("Serif"));
-        doc.setSetting("Font size", "big");
-        cmd.activate(row("Font"), host);
-        QCOMPARE(host.calls, QStringList{"Font"});
-        QVERIFY(!doc.isModified()); // cancelled
-    }
-
     // The dialogs, offscreen, and the property list of the main window.
     void colourEditor_data() {
         QTest::addColumn<QString>("typed");
@@ -172,6 +159,11 @@ private slots:
         QTest::addColumn<QString>("stored");
         const QColor none, green(0, 255, 0), purple(128, 0, 128); // purple: shown for no colour
         QTest::newRow("green, case kept") << "00ff00" << none << green << true << "#00ff00";
+        QTest::newRow("every # dropped")
+            << "#12#3456" << none << QColor(0x12, 0x34, 0x56) << true << "#12#3456";
+        QTest::newRow("five digits")
+            << "12345" << none << QColor(0x12, 0x34, 5) << true << "#12345";
+        QTest::newRow("not hex: kept") << "GG0000" << none << purple << true << "#GG0000";
         QTest::newRow("empty") << "" << none << purple << true << "";
         QTest::newRow("chosen") << "" << QColor(1, 2, 3) << QColor(1, 2, 3) << true << "#010203";
         QTest::newRow("cancelled") << "00ff00" << none << green << false << "";
@@ -199,6 +191,7 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("browsed");
         QTest::newRow("style sheet: a link") << "Style sheet" << true << "file:///w/f";
+        QTest::newRow("icon: a path") << "Icon" << true << "/w/f";
         QTest::newRow("built page: cancelled") << "(HTML File)" << false << "/w/f";
     }
     void fileEditor() {
@@ -238,10 +231,13 @@ private slots:
         QCOMPARE(doc.footerHtml(), a + "\r\n" + b);
         // The line break counts as two blanks in the shortened text of the list.
         QCOMPARE(doc.props().setting(row("Footer HTML")), a + "  " + b + "...");
+        doc.setSetting("Header HTML", a + b + "c"); // shown whole up to 49 characters
+        QCOMPARE(doc.props().setting(row("Header HTML")), a + b + "c");
     }
 
     // A click on the window's list edits; Edit property waits for one after every
-    // refill. The font dialog shows the settings and writes back what is chosen.
+    // refill. The font dialog shows the settings and writes back what is chosen; a
+    // size that is no number opens none.
     void fontFromTheWindowsList() {
         MainWindow w(&prompter);
         w.show();
@@ -249,7 +245,7 @@ private slots:
         auto* edit = child<QAction>(&w, "actionEditProperty");
         QVERIFY(!edit->isEnabled());
         child<QTabWidget>(&w, "tabs")->setCurrentIndex(1);
-        w.doc().setSetting("Font size", "14");
+        w.doc().setSetting("Font", "DejaVu Sans");
         w.doc().setSetting("Font underline", "True");
         w.doc().setSetting("Text colour", "#0000FF");
         FontChoice shown;
@@ -265,20 +261,25 @@ private slots:
         auto* list = child<QTreeView>(&w, "propertyList");
         const QModelIndex font = w.doc().props().index(w.doc().props().rowOf("Font"), 0);
         list->scrollTo(font);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(font).center());
+        for (const char* size : {"big", "14"}) {
+            w.doc().setSetting("Font size", size);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualRect(font).center());
+        }
         QVERIFY(edit->isEnabled());
         QVERIFY(shown.underline && !shown.strikeOut);
         QCOMPARE(shown.size.value_or(0), 14.0);
         QCOMPARE(shown.colour.value_or(-1), 0xFF0000);
         const auto fontSettings = [&w] {
-            return QStringList{w.doc().setting("Font size"), w.doc().setting("Font strikethrough"),
+            return QStringList{w.doc().setting("Font"), w.doc().setting("Font size"),
+                               w.doc().setting("Font strikethrough"),
                                w.doc().setting("Font underline"), w.doc().setting("Text colour")};
         };
-        QCOMPARE(fontSettings(), (QStringList{"20", "True", "True", "#0000FF"}));
+        QCOMPARE(fontSettings(), (QStringList{"DejaVu Sans", "20", "True", "True", "#0000FF"}));
 
         prompter.answers = {PromptAnswer::No, PromptAnswer::Yes};
         child<QAction>(&w, "actionResetProperties")->trigger(); // No: all stays
-        QCOMPARE(fontSettings(), (QStringList{"20", "True", "True", "#0000FF"}));
+        QCOMPARE(fontSettings(), (QStringList{"DejaVu Sans", "20", "True", "True", "#0000FF"}));
         QVERIFY(edit->isEnabled());
         child<QAction>(&w, "actionResetProperties")->trigger();
         QCOMPARE(prompter.messages.size(), 2);
