@@ -96,17 +96,15 @@ private slots:
         w.doc().setSetting("(HTML File)", current == 0 ? "/bin/sh" : ""); // a page that exists
         w.setCurrentRow(current);
         w.updateActions();
-        // A command is enabled only once it is built; the decision itself is checked here.
+        // The decision itself is checked here; the window follows it.
         const MenuState m = ulvanta::menuState(w.doc().items(), current, false);
         QCOMPARE(m.moveUp, up);
         QCOMPARE(m.moveDown, down);
         QCOMPARE(m.copy, !shape.isEmpty());
         QCOMPARE(child<QAction>(&w, "actionRun")->isEnabled(), current == 0);
         QCOMPARE(child<QAction>(&w, "actionShortcut")->isEnabled(), current == 0);
-        if (!up)
-            QVERIFY(!child<QAction>(&w, "actionMoveUp")->isEnabled());
-        if (!down)
-            QVERIFY(!child<QAction>(&w, "actionMoveDown")->isEnabled());
+        QCOMPARE(child<QAction>(&w, "actionMoveUp")->isEnabled(), up);
+        QCOMPARE(child<QAction>(&w, "actionMoveDown")->isEnabled(), down);
     }
 
     void inPlaceEditOfASectionIsRefused() {
@@ -120,8 +118,8 @@ private slots:
         QVERIFY(!view->edit(view->currentIndex(), QAbstractItemView::AllEditTriggers, nullptr));
     }
 
-    // Dropped files and addresses land on the row under the cursor as one step; what
-    // cannot be added is named.
+    // Dropped files and addresses land on the row under the cursor, or after the last
+    // one, as one step; what cannot be added is named.
     void dropOnTheListLandsThere() {
         QTemporaryDir tmp;
         test::writeFile(tmp.filePath("app.desktop"),
@@ -133,22 +131,31 @@ private slots:
         ItemList& items = w.doc().items();
         items.appendItems({icon("x"), icon("y"), icon("z")});
         auto* view = child<ItemListView>(&w, "itemList");
-        QMimeData data;
-        data.setUrls({QUrl("mailto:a@b.c"), QUrl::fromLocalFile(tmp.filePath("app.desktop")),
-                      QUrl::fromLocalFile("/bin/sh"), QUrl("https://www.example.org/")});
-        const QPoint at = view->visualRect(items.index(1, 0)).center();
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        for (QEvent* e : std::initializer_list<QEvent*>{&enter, &move, &drop})
-            QApplication::sendEvent(view->viewport(), e);
-        QStringList rows;
-        for (int i = 0; i < items.count(); ++i)
-            rows << (i == w.currentRow() ? "*" : "") + items.cell(i, ColDescription);
-        QCOMPARE(rows.join(','), "x,*App,sh,www.example.org,y,z");
+        const auto dropOn = [&](QPoint at, const QList<QUrl>& urls) {
+            QMimeData data;
+            data.setUrls(urls);
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            for (QEvent* e : std::initializer_list<QEvent*>{&enter, &move, &drop})
+                QApplication::sendEvent(view->viewport(), e);
+            QStringList rows; // the current one starred
+            for (int i = 0; i < items.count(); ++i)
+                rows << (i == w.currentRow() ? "*" : "") + items.cell(i, ColDescription);
+            return rows.join(',');
+        };
+        QCOMPARE(dropOn(view->visualRect(items.index(1, 0)).center(),
+                        {QUrl("mailto:a@b.c"), QUrl::fromLocalFile(tmp.filePath("app.desktop")),
+                         QUrl::fromLocalFile("/bin/sh"), QUrl("https://www.example.org/")}),
+                 "x,*App,sh,www.example.org,y,z");
         QCOMPARE(w.statusBar()->currentMessage(),
                  "Not added: mailto:a@b.c is neither a file nor a web address");
-        QCOMPARE(w.doc().undoStack().count(), 1);
+        const QPoint below = view->visualRect(items.index(5, 0)).center() + QPoint(0, 60);
+        QCOMPARE(dropOn(below, {QUrl::fromLocalFile("/usr")}), "x,App,sh,www.example.org,y,z,*usr");
+        QCOMPARE(dropOn(below, {QUrl::fromLocalFile(tmp.filePath("gone"))}),
+                 "x,App,sh,www.example.org,y,z,*usr");
+        QCOMPARE(w.statusBar()->currentMessage(), "Not added: gone cannot be read");
+        QCOMPARE(w.doc().undoStack().count(), 2);
     }
 
     void recentDocumentsListedAboveExit() {

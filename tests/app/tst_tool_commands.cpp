@@ -54,8 +54,7 @@ private slots:
         child<QAction>(m_w.get(), "actionReplace")->trigger();
         QCOMPARE(child<QTabWidget>(m_w.get(), "tabs")->currentIndex(), 0);
         QPointer<ReplaceDialog> dlg = m_w->findChild<ReplaceDialog*>();
-        QVERIFY(dlg && dlg->isVisible());
-        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(dlg && dlg->isVisible() && !QApplication::activeModalWidget());
         dlg->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dlg));
         // Entering a field selects all its text, even by a click, which alone would not.
@@ -89,7 +88,6 @@ private slots:
         };
         child<QRadioButton>(&dlg, "firstColumn1")->click();
         QVERIFY(second(0)->isChecked() && !second(1)->isEnabled() && second(2)->isEnabled());
-        QCOMPARE(dlg.choice().second(), 0);
     }
 
     // Help, feedback and the about box only show things: the document stays as it was.
