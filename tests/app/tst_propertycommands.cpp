@@ -1,6 +1,4 @@
-// Page properties: the list order, what a click or a
-// key does to each property, reset, the colour texts, and the colour, file, text
-// and font dialogs with the property list of the main window.
+// Page properties: what a click or a key does to each kind, and their dialogs.
 #include "ScriptedPrompter.h"
 #include "Widgets.h"
 #include "app/MainWindow.h"
@@ -13,7 +11,6 @@
 #include "document/PropertyDialogs.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -22,7 +19,6 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace ulvanta;
 
@@ -30,16 +26,13 @@ namespace {
 // Records which dialog the window would open; the font dialog is always cancelled.
 struct RecordingHost : PropertyEditorHost {
     QStringList calls;
-    qint32 defaultColour = 0;
     PropertyEditor fileEditor;
-    std::optional<FontChoice> fontShown;
 
-    void editColour(int, qint32 d) override { calls << "PCol", defaultColour = d; }
+    void editColour(int, qint32) override { calls << "PCol"; }
     void editFile(int, const PropertyEditor& e) override { calls << "PFile", fileEditor = e; }
     void editMultiLine(int) override { calls << "MultiLine"; }
-    std::optional<FontChoice> chooseFont(const FontChoice& initial) override {
+    std::optional<FontChoice> chooseFont(const FontChoice&) override {
         calls << "Font";
-        fontShown = initial;
         return std::nullopt;
     }
 };
@@ -56,15 +49,6 @@ class tst_PropertyCommands : public QObject {
 
     int row(const QString& name) const { return doc.props().rowOf(name); }
     QString setting(const QString& name) const { return doc.setting(name); }
-    static QString setting(MainWindow& w, const QString& name) { return w.doc().setting(name); }
-
-    // Clicks a row of the window's property list.
-    static void clickProperty(MainWindow& w, const QString& name) {
-        const QModelIndex i = w.doc().props().index(w.doc().props().rowOf(name), 0);
-        child<QTreeView>(&w, "propertyList")->scrollTo(i);
-        QTest::mouseClick(child<QTreeView>(&w, "propertyList")->viewport(), Qt::LeftButton, {},
-                          child<QTreeView>(&w, "propertyList")->visualRect(i).center());
-    }
 
 private slots:
     void init() {
@@ -76,91 +60,68 @@ private slots:
         doc.setModified(false);
     }
 
-    void listIsSortedByName() {
-        for (int i = 1; i < doc.props().count(); ++i)
-            QVERIFY2(doc.props().name(i - 1).compare(doc.props().name(i), Qt::CaseInsensitive) < 0,
-                     qPrintable(doc.props().name(i)));
-    }
-
-    // Numbers and the title are typed into an input box.
-    void typedEntry_data() {
+    // A click or Enter asks for a number or the title, toggles a Boolean or opens the
+    // property's dialog; the Delete key empties only a few settings.
+    void clickEnterOrDelete_data() {
         QTest::addColumn<QString>("property");
-        QTest::addColumn<QString>("answer"); // a null text cancels the box
+        QTest::addColumn<QString>("start"); // null: as reset
+        QTest::addColumn<QString>("typed"); // into the input box (null cancels); "Del": that key
         QTest::addColumn<QString>("expected");
-        QTest::addColumn<QString>("message");
-        const auto add = [](const char* r, const char* p, const QString& a, const char* e,
-                            const char* m) { QTest::newRow(r) << p << a << e << m; };
-        add("fraction as typed", "Font size", "12.5", "12.5", "");
-        add("below 1", "Font size", "0", "", "The number must be 1 or higher");
-        add("above 512", "Font size", "600", "", "The number must be 512 or lower");
-        add("width 103", "Width", "103", "492", "The number must be 104 or higher");
-        add("height 0", "Height", "0", "0", "");
-        add("not a number", "Icon size", "abc", "32", "'abc' is not a number, please try again");
-        add("blanks kept", "Columns", " 7 ", " 7 ", "");
-        add("empty", "Columns", "", "5", "");
-        add("cancelled", "Columns", QString(), "5", "");
-        add("title typed", "Title", "My apps", "My apps", "");
-        add("title empty", "Title", "", "New File 1", "");
+        QTest::addColumn<QString>("shown"); // the dialog opened or the message given
+        QTest::addColumn<bool>("changed");
+        const auto add = [](const char* r, const char* p, const char* s, const char* t,
+                            const char* e, const char* shown, bool c) {
+            QTest::newRow(r) << QString(p) << QString(s) << QString(t) << QString(e)
+                             << QString(shown) << c;
+        };
+        add("fraction, blanks kept", "Font size", nullptr, " 12.5 ", " 12.5 ", "", true);
+        add("above the highest", "Font size", nullptr, "600", "", "The number must be 512 or lower",
+            false);
+        add("below the lowest", "Width", nullptr, "103", "492", "The number must be 104 or higher",
+            false);
+        add("not a number", "Icon size", nullptr, "abc", "32",
+            "'abc' is not a number, please try again", false);
+        add("the lowest itself", "Height", "1", "0", "0", "", true);
+        add("empty", "Columns", nullptr, "", "5", "", false);
+        add("cancelled", "Columns", nullptr, nullptr, "5", "", false);
+        add("title typed", "Title", nullptr, "My apps", "My apps", "", true);
+        add("title empty", "Title", nullptr, "", "New File 1", "", false);
+        add("False clicked", "Table border", "False", nullptr, "True", "", true);
+        add("other text clicked", "Table border", "true", nullptr, "true", "", true); // kept
+        add("colour clicked", "Background colour", "", nullptr, "", "PCol", false);
+        add("file clicked", "(HTML File)", "", nullptr, "", "PFile", false);
+        add("HTML clicked", "Header HTML", "", nullptr, "", "MultiLine", true); // however closed
+        add("icon size deleted", "Icon size", "48", "Del", "", "", true);
+        add("columns kept on Delete", "Columns", "3", "Del", "3", "", false);
     }
-    void typedEntry() {
-        QFETCH(QString, property);
-        QFETCH(QString, answer);
-        QFETCH(QString, expected);
-        QFETCH(QString, message);
-        const QString before = setting(property);
-        prompter.inputs.push_back(answer.isNull() ? std::nullopt : std::optional(answer));
-        cmd.activate(row(property), host);
-        QVERIFY(prompter.inputPrompts.value(0).endsWith("|" + property)); // titled by name
-        QCOMPARE(prompter.inputDefaults, QStringList{before});
-        QCOMPARE(setting(property), expected);
-        QCOMPARE(doc.isModified(), expected != before);
-        QCOMPARE(doc.caption(), setting("Title") + " - Ulvanta Editor");
-        QCOMPARE(prompter.messages.size(), message.isEmpty() ? 0 : 1); // no second chance
-        QCOMPARE(prompter.messages.value(0).text, message);
-        QCOMPARE(prompter.messages.value(0).title, message.isEmpty() ? "" : property + " Error");
-    }
-
-    // A click toggles a Boolean or opens the property's dialog; the Delete key
-    // empties only a few settings.
-    void clickAndDelete_data() {
-        QTest::addColumn<QString>("property");
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<bool>("click"); // else the Delete key
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<QString>("dialog");
-        const auto add = [](const char* r, const char* p, const char* s, bool c, const char* e,
-                            const char* d) { QTest::newRow(r) << p << s << c << e << d; };
-        add("False clicked", "Table border", "False", true, "True", "");
-        add("True clicked", "Table border", "True", true, "False", "");
-        add("other text clicked", "Table border", "true", true, "true", "");
-        add("colour clicked", "Background colour", "", true, "", "PCol");
-        add("file clicked", "(HTML File)", "", true, "", "PFile");
-        add("HTML clicked", "Header HTML", "", true, "", "MultiLine");
-        add("icon size deleted", "Icon size", "48", false, "", "");
-        add("columns kept", "Columns", "3", false, "3", "");
-    }
-    void clickAndDelete() {
+    void clickEnterOrDelete() {
         QFETCH(QString, property);
         QFETCH(QString, start);
-        QFETCH(bool, click);
+        QFETCH(QString, typed);
         QFETCH(QString, expected);
-        QFETCH(QString, dialog);
-        doc.setSetting(property, start);
+        QFETCH(QString, shown);
+        QFETCH(bool, changed);
+        if (!start.isNull())
+            doc.setSetting(property, start);
+        const QString before = setting(property);
+        if (!typed.isNull() && typed != "Del")
+            prompter.inputs.push_back(typed);
         QSignalSpy checkmenus(&doc, &Document::actionUpdateRequested);
-        if (click)
-            cmd.activate(row(property), host);
+        if (typed == "Del")
+            QCOMPARE(cmd.deleteKey(row(property)), expected != before);
         else
-            QCOMPARE(cmd.deleteKey(row(property)), expected != start);
+            cmd.activate(row(property), host);
         QCOMPARE(setting(property), expected);
-        QCOMPARE(host.calls, dialog.isEmpty() ? QStringList() : QStringList{dialog});
-        QCOMPARE(host.defaultColour, dialog == "PCol" ? Colour::SystemWindow : 0);
-        QCOMPARE(host.fileEditor.htmlFile, dialog == "PFile");
-        // Only the built page's location changes what Run and the shortcut offer.
-        QCOMPARE(checkmenus.size(), dialog == "PFile" ? 1 : 0);
-        // A Boolean counts as changed even when it stays; the text editor however it closes.
-        const bool changed = (click && dialog != "PCol" && dialog != "PFile") || expected != start;
         QCOMPARE(doc.isModified(), changed);
-        QVERIFY(prompter.messages.isEmpty());
+        for (const QString& prompt : prompter.inputPrompts) // titled by name, showing the setting
+            QVERIFY(prompt.endsWith("|" + property) &&
+                    prompter.inputDefaults == QStringList{before});
+        const auto& m = prompter.messages; // no second chance after a message
+        QCOMPARE(host.calls.join(u',') + (m.isEmpty() ? QString() : m[0].text), shown);
+        QVERIFY(m.size() <= 1 && (m.isEmpty() || m[0].title == property + " Error"));
+        QCOMPARE(host.fileEditor.htmlFile, shown == "PFile");
+        // Only the built page's location changes what Run and the shortcut offer.
+        QCOMPARE(checkmenus.size(), shown == "PFile" ? 1 : 0);
     }
 
     void showEditCommandNeedsASavedFile_data() {
@@ -186,63 +147,6 @@ private slots:
         QVERIFY(doc.isModified());
     }
 
-    void resetAsksFirst() {
-        doc.setSetting("Header HTML", "<b>hi</b>");
-        doc.setSetting("Columns", "3");
-        doc.setNextNewNumber(4);
-        const auto kept = [this] {
-            return QStringList{setting("Header HTML"), setting("Columns"), setting("Title")};
-        };
-        prompter.answers = {PromptAnswer::No, PromptAnswer::Yes};
-        cmd.reset();
-        QCOMPARE(kept(), (QStringList{"<b>hi</b>", "3", "New File 1"}));
-        QVERIFY(!doc.isModified());
-        cmd.reset();
-        QCOMPARE(kept(), (QStringList{"", "5", "New File 4"}));
-        QVERIFY(doc.isModified());
-        QCOMPARE(prompter.messages.size(), 2);
-    }
-
-    // The font dialog shows the settings; a size that is no number opens none.
-    void fontDialogShowsTheSettings() {
-        doc.setSetting("Font", "Serif");
-        doc.setSetting("Font underline", "True");
-        doc.setSetting("Text colour", "#FFF");
-        cmd.activate(row("Font"), host);
-        QCOMPARE(host.fontShown.value_or(FontChoice{}).name, QString("Serif"));
-        QVERIFY(host.fontShown->underline && !host.fontShown->bold && !host.fontShown->colour);
-        doc.setSetting("Font size", "big");
-        cmd.activate(row("Font"), host);
-        QCOMPARE(host.calls, QStringList{"Font"});
-        QVERIFY(!doc.isModified()); // cancelled
-    }
-
-    void colourTexts_data() {
-        QTest::addColumn<bool>("toNumber");
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("to");
-        const auto add = [](const char* r, bool n, const char* f, const char* t) {
-            QTest::newRow(r) << n << QString(f) << QString(t);
-        };
-        // The text reads red, green, blue; the number holds red in its lowest byte.
-        add("blue, no #", true, "0000FF", "16711680");
-        add("five digits", true, "12345", "341010");
-        add("every # removed", true, "#12#3456", "5649426");
-        add("beyond six", true, "#FF0000AA", "255");
-        add("not hex", true, "#GG0000", "");
-        add("teal, padded", false, "8421376", "#008080");
-        add("largest", false, "16777215", "#FFFFFF");
-        add("too large", false, "16777216", "");
-        add("negative", false, "-1", "");
-        add("not a number", false, "abc", "");
-    }
-    void colourTexts() {
-        QFETCH(bool, toNumber);
-        QFETCH(QString, from);
-        QFETCH(QString, to);
-        QCOMPARE(toNumber ? Colour::hexToNumber(from) : Colour::numberToHex(from), to);
-    }
-
     // The dialogs, offscreen, and the property list of the main window.
     void colourEditor_data() {
         QTest::addColumn<QString>("typed");
@@ -252,7 +156,11 @@ private slots:
         QTest::addColumn<QString>("stored");
         const QColor none, green(0, 255, 0), purple(128, 0, 128); // purple: shown for no colour
         QTest::newRow("green, case kept") << "00ff00" << none << green << true << "#00ff00";
-        QTest::newRow("short stays as typed") << "FF00" << none << purple << true << "#FF00";
+        QTest::newRow("every # dropped")
+            << "#12#3456" << none << QColor(0x12, 0x34, 0x56) << true << "#12#3456";
+        QTest::newRow("five digits")
+            << "12345" << none << QColor(0x12, 0x34, 5) << true << "#12345";
+        QTest::newRow("not hex: kept") << "GG0000" << none << purple << true << "#GG0000";
         QTest::newRow("empty") << "" << none << purple << true << "";
         QTest::newRow("chosen") << "" << QColor(1, 2, 3) << QColor(1, 2, 3) << true << "#010203";
         QTest::newRow("cancelled") << "00ff00" << none << green << false << "";
@@ -324,48 +232,56 @@ private slots:
         QCOMPARE(doc.props().setting(row("Header HTML")), a + b + "c");
     }
 
-    // Clicks on the window's list; Edit property waits for one after every refill.
-    void propertyListOfTheWindow() {
+    // A click on the window's list edits; Edit property waits for one after every
+    // refill. The font dialog shows the settings and writes back what is chosen; a
+    // size that is no number opens none.
+    void fontFromTheWindowsList() {
         MainWindow w(&prompter);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QVERIFY(!child<QAction>(&w, "actionEditProperty")->isEnabled());
+        auto* edit = child<QAction>(&w, "actionEditProperty");
+        QVERIFY(!edit->isEnabled());
         child<QTabWidget>(&w, "tabs")->setCurrentIndex(1);
-        clickProperty(w, "Table border");
-        QVERIFY(child<QAction>(&w, "actionEditProperty")->isEnabled());
-        QCOMPARE(setting(w, "Table border"), QString("True"));
-        // Edit property comes back to the Properties tab and edits the clicked row again.
-        child<QTabWidget>(&w, "tabs")->setCurrentIndex(0);
-        child<QAction>(&w, "actionEditProperty")->trigger();
-        QCOMPARE(child<QTabWidget>(&w, "tabs")->currentIndex(), 1);
-        QCOMPARE(setting(w, "Table border"), QString("False"));
-
-        w.doc().setSetting("Font size", "14");
+        w.doc().setSetting("Font", "DejaVu Sans");
+        w.doc().setSetting("Font underline", "True");
         w.doc().setSetting("Text colour", "#0000FF");
-        // Runs once the font dialog is up, while the click that opened it waits; the
-        // dialog closes whatever it finds.
         FontChoice shown;
-        QTimer::singleShot(0, [&shown] {
-            auto* dlg = qobject_cast<FontDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dlg);
-            shown = dlg->choice();
-            QFont font = child<QFontDialog>(dlg, "fontChooser")->currentFont();
+        whenModal([&shown](QDialog* d) {
+            shown = qobject_cast<FontDialog*>(d)->choice();
+            auto* chooser = child<QFontDialog>(d, "fontChooser");
+            QFont font = chooser->currentFont();
             font.setPointSize(20);
-            font.setUnderline(true);
-            child<QFontDialog>(dlg, "fontChooser")->setCurrentFont(font);
-            child<QPushButton>(dlg, "okButton")->click();
+            font.setStrikeOut(true);
+            chooser->setCurrentFont(font);
+            child<QPushButton>(d, "okButton")->click();
         });
-        clickProperty(w, "Font");
+        auto* list = child<QTreeView>(&w, "propertyList");
+        const QModelIndex font = w.doc().props().index(w.doc().props().rowOf("Font"), 0);
+        list->scrollTo(font);
+        for (const char* size : {"big", "14"}) {
+            w.doc().setSetting("Font size", size);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualRect(font).center());
+        }
+        QVERIFY(edit->isEnabled());
+        QVERIFY(shown.underline && !shown.strikeOut);
         QCOMPARE(shown.size.value_or(0), 14.0);
         QCOMPARE(shown.colour.value_or(-1), 0xFF0000);
-        const QStringList font{setting(w, "Font size"), setting(w, "Font underline"),
-                               setting(w, "Text colour")};
-        QCOMPARE(font, (QStringList{"20", "True", "#0000FF"}));
+        const auto fontSettings = [&w] {
+            return QStringList{w.doc().setting("Font"), w.doc().setting("Font size"),
+                               w.doc().setting("Font strikethrough"),
+                               w.doc().setting("Font underline"), w.doc().setting("Text colour")};
+        };
+        QCOMPARE(fontSettings(), (QStringList{"DejaVu Sans", "20", "True", "True", "#0000FF"}));
 
-        prompter.answers.push_back(PromptAnswer::Yes);
+        prompter.answers = {PromptAnswer::No, PromptAnswer::Yes};
+        child<QAction>(&w, "actionResetProperties")->trigger(); // No: all stays
+        QCOMPARE(fontSettings(), (QStringList{"DejaVu Sans", "20", "True", "True", "#0000FF"}));
+        QVERIFY(edit->isEnabled());
         child<QAction>(&w, "actionResetProperties")->trigger();
-        QVERIFY(!child<QAction>(&w, "actionEditProperty")->isEnabled());
-        QVERIFY(!child<QTreeView>(&w, "propertyList")->selectionModel()->hasSelection());
+        QCOMPARE(prompter.messages.size(), 2);
+        QVERIFY(!edit->isEnabled());
+        QVERIFY(!list->selectionModel()->hasSelection());
     }
 };
 
