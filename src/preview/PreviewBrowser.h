@@ -31,9 +31,14 @@ protected:
     ~PreviewBrowser() = default;
 };
 
-// The module's entry point, resolved by name.
-using CreatePreviewBrowser = PreviewBrowser* (*)(QWidget* parent,
-                                                 const PreviewBrowser::Hooks& hooks);
-inline constexpr char kCreatePreviewBrowser[] = "ulvanta_create_preview_browser";
+} // namespace ulvanta
 
+// The module's entry point. Declared once here, so that the module's definition and
+// the editor's call through the resolved address agree on its signature.
+extern "C" Q_DECL_EXPORT ulvanta::PreviewBrowser*
+ulvanta_create_preview_browser(QWidget* parent, const ulvanta::PreviewBrowser::Hooks& hooks);
+
+namespace ulvanta {
+using CreatePreviewBrowser = decltype(&ulvanta_create_preview_browser);
+inline constexpr char kCreatePreviewBrowser[] = "ulvanta_create_preview_browser";
 } // namespace ulvanta

@@ -26,7 +26,7 @@ public:
 } // namespace
 } // namespace ulvanta
 
-extern "C" Q_DECL_EXPORT ulvanta::PreviewBrowser*
+ulvanta::PreviewBrowser*
 ulvanta_create_preview_browser(QWidget* parent, const ulvanta::PreviewBrowser::Hooks& hooks) {
     // The schemes must be known before the engine's first class exists.
     ulvanta::PreviewPage::registerSchemes();
