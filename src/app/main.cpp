@@ -8,8 +8,17 @@
 #include "widgets/StartupProbe.h"
 
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
+    // --help and --version are answered before anything needs a display.
+    QList<QByteArray> raw;
+    for (int i = 1; i < argc; ++i)
+        raw.append(QByteArray(argv[i]));
+    if (const QString answer = ulvanta::CommandLine::editorAnswer(raw); !answer.isNull()) {
+        std::fputs(answer.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
     ulvanta::prepareBrowserEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ulvanta Editor"));

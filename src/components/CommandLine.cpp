@@ -1,7 +1,9 @@
 #include "components/CommandLine.h"
 
 #include "components/Error.h"
+#include "components/ProgramInfo.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -25,6 +27,19 @@ QByteArray CommandLine::documentArgument(const QList<QByteArray>& arguments) {
             return argument;
     }
     return line;
+}
+
+QString CommandLine::editorAnswer(const QList<QByteArray>& arguments) {
+    const QByteArray first = arguments.value(0);
+    if (first == "--version")
+        return QStringLiteral("ulvanta-editor %1\n").arg(ProgramInfo::version());
+    if (first == "--help" || first == "-h")
+        return QCoreApplication::translate(
+            "CommandLine", "Usage: ulvanta-editor [DOC.pmf]\n"
+                           "  DOC.pmf    open the Ulvanta file (the whole line is its path)\n"
+                           "  --help     show this help\n"
+                           "  --version  show the version\n");
+    return {};
 }
 
 } // namespace ulvanta

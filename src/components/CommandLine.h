@@ -18,5 +18,10 @@ QString fileName(const QByteArray& argument);
 // then the first one that exists is taken.
 QByteArray documentArgument(const QList<QByteArray>& arguments);
 
+// What the editor prints instead of opening a window: its usage for --help (or
+// -h), its version for --version, each only as the first argument so that the
+// rest of a line stays a path. Null when the arguments name a document.
+QString editorAnswer(const QList<QByteArray>& arguments);
+
 } // namespace CommandLine
 } // namespace ulvanta
