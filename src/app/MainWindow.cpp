@@ -7,6 +7,8 @@
 #include "app/ToolActions.h"
 
 #include "components/FileChecks.h"
+#include "components/PaletteContrast.h"
+#include "components/WindowPlace.h"
 #include "document/MenuState.h"
 #include "generator/PreviewFile.h"
 #include "widgets/WidgetPrompter.h"
@@ -20,13 +22,21 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QWindow>
 #include <QVBoxLayout>
 
 namespace ulvanta {
+
+namespace {
+// The window's size and place when it was last closed, in the program's settings.
+const QString kGeometryKey = QStringLiteral("MainWindow/geometry");
+} // namespace
 
 bool ItemListView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
     // Only an edit that would really start is redirected: the view also asks on every
@@ -96,9 +106,22 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::start(const QString& commandLine) {
     m_fileCommands.openAtStartup(commandLine);
+    placeWindow();
     show();
     m_itemList->setVisible(true);
     updateActions();
+}
+
+void MainWindow::placeWindow() {
+    if (restoreGeometry(QSettings().value(kGeometryKey).toByteArray()))
+        return; // moved onto the screen by the library if it no longer fits there
+    // Most window managers tell the frame only once the window is shown: till then
+    // room for a title bar.
+    winId();
+    QMargins frame = windowHandle()->frameMargins();
+    if (frame.isNull())
+        frame.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    setGeometry(WindowPlace::firstPlace(size(), frame, screen()->availableGeometry()));
 }
 
 void MainWindow::buildMenus() {
@@ -225,7 +248,9 @@ void MainWindow::buildToolbar() {
             continue;
         }
         b.action->setToolTip(QString::fromLatin1(b.tip));
-        b.action->setIcon(QIcon::fromTheme(QLatin1String(b.theme), st->standardIcon(b.fallback)));
+        // The theme's icon or the style's, drawn anew where it would vanish on the palette.
+        b.action->setIcon(PaletteContrast::legibleIcon(
+            QIcon::fromTheme(QLatin1String(b.theme), st->standardIcon(b.fallback)), palette()));
         m_toolBar->addAction(b.action);
         m_buttons.push_back(b.action);
     }
@@ -408,10 +433,12 @@ void MainWindow::endOnSignal() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (m_fileCommands.close(previewFilePath(), !m_endingOnSignal))
+    if (m_fileCommands.close(previewFilePath(), !m_endingOnSignal)) {
+        QSettings().setValue(kGeometryKey, saveGeometry());
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

@@ -89,6 +89,7 @@ private:
     void buildToolbar();
     void buildTabs();
     void layoutColumns();
+    void placeWindow();
     void connectCommands();
 
     Document m_doc;

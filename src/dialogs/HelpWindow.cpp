@@ -1,5 +1,7 @@
 #include "dialogs/HelpWindow.h"
 
+#include "components/PaletteContrast.h"
+
 #include <QHBoxLayout>
 #include <QStyle>
 #include <QTextBrowser>
@@ -11,7 +13,19 @@ namespace ulvanta {
 
 namespace {
 const QString kHelpTitle = QStringLiteral("Ulvanta Editor Help");
-}
+
+// The pages' style sheet, followed by colours of the palette where its own would
+// lose their contrast (a dark palette).
+class HelpText : public QTextBrowser {
+public:
+    QVariant loadResource(int type, const QUrl& name) override {
+        QVariant resource = QTextBrowser::loadResource(type, name);
+        if (type == QTextDocument::StyleSheetResource)
+            resource = resource.toByteArray() + PaletteContrast::helpStyleSheet(palette()).toUtf8();
+        return resource;
+    }
+};
+} // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("HelpWindow"));
@@ -24,7 +38,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
         auto* b = new QToolButton;
         b->setObjectName(QLatin1String(name));
         b->setText(text);
-        b->setIcon(style()->standardIcon(icon));
+        b->setIcon(PaletteContrast::legibleIcon(style()->standardIcon(icon), palette()));
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         return b;
     };
@@ -35,7 +49,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     m_backButton->setEnabled(false);
     m_forwardButton->setEnabled(false);
 
-    m_helpText = new QTextBrowser;
+    m_helpText = new HelpText;
     m_helpText->setObjectName(QStringLiteral("helpText"));
     // Links to the web or to mail leave the help window for the desktop's programs.
     m_helpText->setOpenExternalLinks(true);

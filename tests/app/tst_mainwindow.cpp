@@ -13,6 +13,8 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -156,6 +158,25 @@ private slots:
                  "x,App,sh,www.example.org,y,z,*usr");
         QCOMPARE(w.statusBar()->currentMessage(), "Not added: gone cannot be read");
         QCOMPARE(w.doc().undoStack().count(), 2);
+    }
+
+    // Also run at twice the scale, where the first size is more than the screen holds.
+    void windowFitsTheScreenAndIsRemembered() {
+        QSettings().clear(); // a first start
+        QRect place;
+        {
+            ScriptedPrompter p;
+            MainWindow w(&p);
+            w.start(QString());
+            QVERIFY(w.screen()->availableGeometry().contains(w.frameGeometry()));
+            w.setGeometry(w.geometry().adjusted(30, 30, -40, -30)); // clear of the top edge
+            place = w.geometry();
+            QVERIFY(w.close());
+        }
+        ScriptedPrompter p;
+        MainWindow w(&p);
+        w.start(QString());
+        QCOMPARE(w.geometry(), place);
     }
 
     void recentDocumentsListedAboveExit() {
