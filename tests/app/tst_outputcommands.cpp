@@ -8,6 +8,7 @@
 #include "generator/ShortcutPlaces.h"
 #include "generator/ShortcutWriter.h"
 
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -89,6 +90,7 @@ private slots:
         const QString desk = dir->filePath("My Desk"), icon = dir->filePath("i.png");
         writeFile(icon, {});
         writeFile(dir->filePath("user-dirs.dirs"), "XDG_DESKTOP_DIR=\"" + desk.toUtf8() + "\"\n");
+        QStandardPaths::setTestModeEnabled(false); // the user's folders, as set here
         qputenv("XDG_CONFIG_HOME", dir->path().toLocal8Bit());
         doc->setSetting("Title", " Menu: \"$1\" ");
         doc->setSetting("(HTML File)", "/p/a b$\\%.htm");
@@ -115,6 +117,7 @@ private slots:
         QCOMPARE(readAll(dir->filePath("applications/ulvanta-Menu; ''$1''.desktop")),
                  readAll(file));
         qunsetenv("XDG_DATA_HOME");
+        QStandardPaths::setTestModeEnabled(true);
 
         // Whatever a file name cannot hold is replaced; the name fits the file system.
         QCOMPARE(Shortcut::name("A?B\\b/c<d>e*f|h"), "A!B_b_c(d)exf\u00a6h");

@@ -17,24 +17,33 @@ function(expect text pattern)
 endfunction()
 
 file(REMOVE_RECURSE ${STAGE})
-run(${CMAKE_COMMAND} -E env DESTDIR=${STAGE} ${CMAKE_COMMAND} --install ${BUILD} --prefix /usr)
+run(${CMAKE_COMMAND} -E env DESTDIR=${STAGE} ${CMAKE_COMMAND} --install ${BUILD} --prefix /usr
+    --strip)
 set(usr ${STAGE}/usr)
 # The editor finds its help and its preview module at these places relative to itself.
 foreach(f bin/ulvanta-editor bin/ulvanta-build bin/ulvanta2.exe bin/${DATA_FROM_BIN}/help/index.html
           bin/${PREVIEW_FROM_BIN}/ulvanta-preview.so
           share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml
           share/icons/hicolor/scalable/apps/${APP_ID}.svg share/icons/hicolor/48x48/apps/${APP_ID}.png
-          share/man/man1/ulvanta-build.1.gz share/man/man1/ulvanta2.exe.1.gz)
+          share/man/man1/ulvanta-build.1.gz share/man/man1/Ulvanta2.exe.1.gz
+          share/doc/ulvanta-editor/copyright share/doc/ulvanta-editor/changelog.gz)
   if(NOT EXISTS ${usr}/${f})
     message(FATAL_ERROR "not installed: ${f}")
   endif()
 endforeach()
 file(READ_SYMLINK ${usr}/bin/Ulvanta2.exe target)
 expect("${target}" "^ulvanta2.exe$")
-foreach(program ulvanta-build ulvanta2.exe)
+foreach(program ulvanta-editor ulvanta-build ulvanta2.exe)
   run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${usr}/bin/${program} --version)
   expect("${out}" "${VERSION}")
 endforeach()
+find_program(READELF readelf)
+if(READELF)
+  run(${READELF} -S ${usr}/bin/ulvanta-editor)
+  if(out MATCHES "\\.debug_info")
+    message(FATAL_ERROR "installed with its debugging data: bin/ulvanta-editor")
+  endif()
+endif()
 
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
 if(DESKTOP_FILE_VALIDATE)
@@ -64,4 +73,12 @@ if(DPKG_SHLIBDEPS)
   run(dpkg-deb -c ${deb})
   expect("${out}" "/usr/bin/ulvanta-editor\n")
   expect("${out}" "/usr/share/applications/${APP_ID}.desktop\n")
+  # The package's metadata as Debian's checker reads it: no error.
+  find_program(LINTIAN lintian)
+  if(LINTIAN)
+    execute_process(COMMAND ${LINTIAN} ${deb} OUTPUT_VARIABLE out ERROR_QUIET)
+    if(out MATCHES "(^|\n)E: ")
+      message(FATAL_ERROR "lintian finds errors in the package:\n${out}")
+    endif()
+  endif()
 endif()
