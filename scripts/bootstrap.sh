@@ -5,10 +5,11 @@
 # ULVANTA_CMAKE_ARGS and ULVANTA_TARGETS (arrays) for a build of its own.
 set -euo pipefail
 
-# The last line: what the install test uses to validate the desktop files and make the package.
+# The last line: what the install test uses to validate the desktop files, make the package
+# and check it.
 ULVANTA_PACKAGES=(cmake g++ make ccache qt6-base-dev qt6-base-dev-tools qt6-webengine-dev
   qt6-qpa-plugins qt6-image-formats-plugins libgl-dev xvfb xauth fonts-dejavu-core
-  desktop-file-utils appstream shared-mime-info dpkg-dev file gzip
+  desktop-file-utils appstream shared-mime-info dpkg-dev file gzip lintian
   ${ULVANTA_EXTRA_PACKAGES[@]+"${ULVANTA_EXTRA_PACKAGES[@]}"})
 
 missing=()
