@@ -19,7 +19,8 @@ ItemRow icon(int n) {
 
 // "<n> rows": a document of n icon rows with properties of its own; "cut short":
 // one whole row, then two of the next row's seven entries; "bookmarks": a
-// browser's export of a folder of two links; anything else: no file.
+// browser's export of a folder of two links, "unsafe bookmarks" of a program link
+// and a link titled as a section; anything else: no file.
 void writeSource(const QString& path, const QString& file) {
     if (file.endsWith(" rows")) {
         Document src;
@@ -44,6 +45,10 @@ void writeSource(const QString& path, const QString& file) {
         QVERIFY(test::writeFile(path, "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n<DT><H3>News"
                                       "</H3>\n<DL><p>\n<DT><A HREF=\"https://a.org/\">A</A>\n"
                                       "<DT><A HREF=\"https://b.org/\">B</A>\n</DL><p>\n</DL>\n"));
+    } else if (file == "unsafe bookmarks") {
+        QVERIFY(test::writeFile(path, "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n"
+                                      "<DT><A HREF=\" PM:/bin/sh\">Docs</A>\n<DT><A HREF=\""
+                                      "https://a.org/\">SECTION:A;Columns:0</A>\n</DL>\n"));
     }
 }
 } // namespace
@@ -76,6 +81,10 @@ private slots:
             "(the last row is cut short), 321");
         row("bookmarks: a section and its links", "bookmarks", {}, {}, Outcome::Imported, 3,
             "3 items were successfully added");
+        row("bookmarks: a program link skipped, a title changed", "unsafe bookmarks", {}, {},
+            Outcome::Imported, 1,
+            "1 item was successfully added\n1 link skipped: it would start a program\n1 title "
+            "changed so that it does not read as a section");
     }
 
     void importAddsTheRowsReadAndReports() {
@@ -98,7 +107,7 @@ private slots:
         QCOMPARE(doc.items().count(), 1 + withSection + added);
         if (withSection)
             QCOMPARE(doc.items().row(1), ItemRow{sectionRow});
-        if (added > 0 && file != "bookmarks")
+        if (added > 0 && !file.endsWith("bookmarks"))
             QCOMPARE(doc.items().row(doc.items().count() - 1), icon(added));
         QCOMPARE(p.messages.size(), 1);
         QCOMPARE(p.messages[0].text, message.arg(path));
