@@ -148,11 +148,6 @@ bool needsQuotes(const QString& arg) {
 
 } // namespace
 
-QString programLinkRefusal() {
-    return QCoreApplication::translate("ulvanta::intake::DesktopEntry",
-                                       "is a link that would start a program");
-}
-
 QStringList splitExec(const QString& exec) {
     QStringList words;
     QString word;
@@ -243,7 +238,8 @@ DesktopEntryReading parseDesktopEntry(const QByteArray& text, const QLocale& loc
     else if (e.isLink() && e.url.trimmed().isEmpty())
         r.refusal = QStringLiteral("is a link without a URL");
     else if (e.isLink() && startsProgram(e.url))
-        r.refusal = programLinkRefusal();
+        r.refusal = QCoreApplication::translate("ulvanta::intake::DesktopEntry",
+                                                "is a link that would start a program");
     else if (!e.isLink() && e.type != QLatin1String("Application"))
         r.refusal = QStringLiteral("is neither an application nor a link");
     else if (!e.isLink() && e.exec.trimmed().isEmpty())

@@ -42,9 +42,6 @@ struct DesktopEntryReading {
 constexpr qsizetype maxDesktopFile = 1024 * 1024;
 constexpr qsizetype maxDesktopLine = 64 * 1024;
 
-// The refusal of a link whose URL would start a program (see startsProgram).
-QString programLinkRefusal();
-
 // Reads the entry from the file's bytes. A localized key (Name[de_DE], Name[de])
 // is taken for the locale when present, following the freedesktop matching order.
 DesktopEntryReading parseDesktopEntry(const QByteArray& text,
