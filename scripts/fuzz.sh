@@ -15,8 +15,10 @@ start=$SECONDS
 source scripts/bootstrap.sh
 echo "fuzz build: $((SECONDS - start)) s"
 
-# Longest input per reader: documents and pages are small files, the rest one line.
-declare -A max_len=([container]=16384 [document]=16384 [launcher_page]=65536)
+# Longest input per reader: documents, recovery copies, pages and bookmarks are small
+# files, the rest a line or a few.
+declare -A max_len=([bookmarks]=16384 [container]=16384 [document]=16384 [launcher_page]=65536
+  [recovery_copy]=16384)
 findings="$ULVANTA_BUILD/findings"
 mkdir -p "$findings"
 failed=()

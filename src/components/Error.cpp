@@ -15,6 +15,8 @@ QString Error::classicDescription(int number) {
     switch (number) {
     case Overflow:
         return QStringLiteral("Overflow");
+    case OutOfMemory:
+        return QStringLiteral("Out of memory");
     case TypeMismatch:
         return QStringLiteral("Type mismatch");
     case BadFileName:

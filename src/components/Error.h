@@ -12,6 +12,7 @@ public:
     // Classic numbers, used where they fit.
     enum Number : int {
         Overflow = 6,
+        OutOfMemory = 7,
         TypeMismatch = 13,
         BadFileName = 52,
         FileNotFound = 53,

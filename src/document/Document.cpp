@@ -8,6 +8,7 @@
 #include "document/intake/DroppedItems.h"
 
 #include <array>
+#include <new>
 
 namespace ulvanta {
 
@@ -50,12 +51,17 @@ bool Document::drop(const QMimeData& data, int position) {
         requestActionUpdate();
         return true;
     }
-    intake::DropResult result = intake::rowsFromDrop(data);
-    if (result.rows.empty()) {
-        emit rowsPlaced({}, result.reason);
+    try {
+        intake::DropResult result = intake::rowsFromDrop(data);
+        if (result.rows.empty()) {
+            emit rowsPlaced({}, result.reason);
+            return false;
+        }
+        insertRows(QStringLiteral("Drop"), position, std::move(result.rows), result.reason);
+    } catch (const std::bad_alloc&) {
+        emit rowsPlaced({}, tr("Nothing added - %1").arg(Error(Error::OutOfMemory).describe()));
         return false;
     }
-    insertRows(QStringLiteral("Drop"), position, std::move(result.rows), result.reason);
     return true;
 }
 

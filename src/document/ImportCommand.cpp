@@ -8,6 +8,8 @@
 #include "document/SectionRow.h"
 #include "document/intake/BookmarkFile.h"
 
+#include <new>
+
 namespace ulvanta {
 
 namespace {
@@ -63,18 +65,28 @@ ImportCommand::Outcome ImportCommand::append(const QString& path, const QString&
     }
 
     const int before = m_doc.items().count();
+    intake::IntakeNotes notes;
     try {
         BusyPointer busy(m_prompter);
-        if (intake::isBookmarkFilePath(path))
-            m_doc.items().appendItems(intake::readBookmarkFile(path));
-        else
+        if (intake::isBookmarkFilePath(path)) {
+            intake::IntakeResult read = intake::readBookmarkFile(path);
+            notes = read.notes;
+            m_doc.items().appendItems(std::move(read.rows));
+        } else {
             m_doc.importItems(path);
+        }
     } catch (const Error& e) {
         m_prompter.message(ErrorMessages::importError(path, e), kImportError, PromptIcon::Critical);
         return Outcome::Failed;
+    } catch (const std::bad_alloc&) {
+        m_prompter.message(ErrorMessages::importError(path, Error(Error::OutOfMemory)),
+                           kImportError, PromptIcon::Critical);
+        return Outcome::Failed;
     }
-    m_prompter.message(resultMessage(m_doc.items().count() - before),
-                       QStringLiteral("Import Result"), PromptIcon::Information);
+    QString result = resultMessage(m_doc.items().count() - before);
+    if (const QString said = notes.text(QStringLiteral("\n")); !said.isEmpty())
+        result += QLatin1Char('\n') + said;
+    m_prompter.message(result, QStringLiteral("Import Result"), PromptIcon::Information);
     return Outcome::Imported;
 }
 

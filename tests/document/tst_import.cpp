@@ -7,10 +7,25 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdlib>
+#include <new>
 
 using namespace ulvanta;
 using test::ScriptedPrompter;
 using Outcome = ImportCommand::Outcome;
+
+// While set, allocations of this size or more fail as they would with the memory used up.
+static std::size_t failFrom = SIZE_MAX;
+void* operator new(std::size_t n) {
+    void* p = n < failFrom ? std::malloc(n ? n : 1) : nullptr;
+    return p ? p : throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace {
 ItemRow icon(int n) {
@@ -19,7 +34,9 @@ ItemRow icon(int n) {
 
 // "<n> rows": a document of n icon rows with properties of its own; "cut short":
 // one whole row, then two of the next row's seven entries; "bookmarks": a
-// browser's export of a folder of two links; anything else: no file.
+// browser's export of a folder of two links, "unsafe bookmarks" of a program link
+// and a link titled as a section, "many bookmarks" of 10,000 links; anything
+// else: no file.
 void writeSource(const QString& path, const QString& file) {
     if (file.endsWith(" rows")) {
         Document src;
@@ -44,6 +61,14 @@ void writeSource(const QString& path, const QString& file) {
         QVERIFY(test::writeFile(path, "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n<DT><H3>News"
                                       "</H3>\n<DL><p>\n<DT><A HREF=\"https://a.org/\">A</A>\n"
                                       "<DT><A HREF=\"https://b.org/\">B</A>\n</DL><p>\n</DL>\n"));
+    } else if (file == "many bookmarks") {
+        const QByteArray link = "<DT><A HREF=\"https://a.org/\">A</A>\n";
+        QVERIFY(
+            test::writeFile(path, "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n" + link.repeated(1e4)));
+    } else if (file == "unsafe bookmarks") {
+        QVERIFY(test::writeFile(path, "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n"
+                                      "<DT><A HREF=\" PM:/bin/sh\">Docs</A>\n<DT><A HREF=\""
+                                      "https://a.org/\">SECTION:A;Columns:0</A>\n</DL>\n"));
     }
 }
 } // namespace
@@ -76,6 +101,12 @@ private slots:
             "(the last row is cut short), 321");
         row("bookmarks: a section and its links", "bookmarks", {}, {}, Outcome::Imported, 3,
             "3 items were successfully added");
+        row("bookmarks: a program link skipped, a title changed", "unsafe bookmarks", {}, {},
+            Outcome::Imported, 1,
+            "1 item was successfully added\n1 link skipped: it would start a program\n1 title "
+            "changed so that it does not read as a section");
+        row("memory used up: reported, nothing added", "many bookmarks", {}, {}, Outcome::Failed, 0,
+            "An error occurred when attempting to import the file '%1' - Out of memory, 7");
     }
 
     void importAddsTheRowsReadAndReports() {
@@ -92,13 +123,16 @@ private slots:
         doc.setSetting(QStringLiteral("Title"), QStringLiteral("Mine"));
         doc.items().appendItems({ItemRow{QStringLiteral("Existing")}});
         ScriptedPrompter p;
-        QCOMPARE(ImportCommand(doc, p).import(path, sectionName), outcome);
+        failFrom = file == "many bookmarks" ? 1 << 20 : SIZE_MAX;
+        const Outcome got = ImportCommand(doc, p).import(path, sectionName);
+        failFrom = SIZE_MAX;
+        QCOMPARE(got, outcome);
 
         const int withSection = sectionRow.isEmpty() ? 0 : 1;
         QCOMPARE(doc.items().count(), 1 + withSection + added);
         if (withSection)
             QCOMPARE(doc.items().row(1), ItemRow{sectionRow});
-        if (added > 0 && file != "bookmarks")
+        if (added > 0 && !file.endsWith("bookmarks"))
             QCOMPARE(doc.items().row(doc.items().count() - 1), icon(added));
         QCOMPARE(p.messages.size(), 1);
         QCOMPARE(p.messages[0].text, message.arg(path));

@@ -20,7 +20,7 @@ namespace {
 
 // A row as one line: its columns but the icon joined by "|", a section as "[name]".
 QString describe(const ItemRow& r) {
-    if (r[ColDescription].startsWith(QLatin1String("SECTION:")))
+    if (SectionRow::isSection(r[ColDescription]))
         return QLatin1Char('[') + SectionRow::name(r[ColDescription]) + QLatin1Char(']');
     QStringList cols(r.begin(), r.end());
     cols.removeAt(ColIcon);
@@ -78,6 +78,15 @@ private slots:
         add("directory", "[Desktop Entry]\nType=Directory\nName=X\n",
             "!is neither an application nor a link");
         add("link without url", "[Desktop Entry]\nType=Link\nName=X\n", "!is a link without a URL");
+        add("link that starts a program", "[Desktop Entry]\nType=Link\nName=X\nURL= Pmc:/bin/sh\n",
+            "!is a link that would start a program");
+        add("name read as a section stays an icon", head + "Name=SECTION:T;Columns:0\nExec=x\n",
+            "SECTION :T;Columns:0|x|" + n);
+        const QString refused = "!is refused - Invalid file format (%1), 321";
+        add("line over 64 KiB", head + "Name=X\nExec=x" + QString(64 * 1024, 'a') + '\n',
+            refused.arg("a line is longer than 64 KiB"));
+        add("file over 1 MiB", head + "Name=X\nExec=x\n" + QString(1024, '#').repeated(1024),
+            refused.arg("larger than 1 MiB"));
     }
     void desktopEntryBecomesRowOrIsRefused() {
         QFETCH(QString, text);
@@ -154,6 +163,18 @@ private slots:
             << "text/plain" << QStringList{"https://d.org/p", "%T/notes.txt", "hello there"}
             << QStringList{"d.org|https://d.org/p" + h, "notes.txt|%T/notes.txt" + n}
             << "Not added: hello there is neither a file nor a web address";
+        QTest::newRow("program links skipped")
+            << uris
+            << QStringList{"pm:/bin/sh", "DATA:text/html,x", "file://%T/run.desktop",
+                           "file://%T/notes.txt"}
+            << QStringList{"notes.txt|%T/notes.txt" + n}
+            << "3 links skipped: they would start programs";
+        QTest::newRow("script skipped, title read as a section changed")
+            << "text/x-moz-url"
+            << QStringList{"javascript:alert(1)", "J", "https://e.org/", "SECTION:E"}
+            << QStringList{"SECTION :E|https://e.org/" + h}
+            << "1 link skipped: it would start a program; 1 title changed so that it does not "
+               "read as a section";
         QTest::newRow("empty") << uris << QStringList{} << QStringList{}
                                << "Nothing to add: the drop holds no file or web address";
     }
@@ -171,6 +192,7 @@ private slots:
         for (const char* exe : {"/tool.sh", "/app.desktop"})
             QFile::setPermissions(t + exe, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         writeFile(t + "/broken.desktop", "[Desktop Entry]\nType=Application\nName=B\n");
+        writeFile(t + "/run.desktop", "[Desktop Entry]\nType=Link\nName=R\nURL=pm:/bin/sh\n");
         QDir(t).mkdir("dir");
         rows.replaceInStrings("%T", t);
         // Browsers send text/x-moz-url as UTF-16.
@@ -188,7 +210,7 @@ private slots:
 
     void bookmarksBecomeSections_data() {
         QTest::addColumn<QString>("body");
-        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QStringList>("rows"); // then the notes, when any
         const QString h = "|||" + H + "|";
         QTest::newRow("nested folders, loose links first")
             << "<DT><H3 ADD_DATE=\"1\">Work</H3>\n<DL><p>\n"
@@ -209,6 +231,23 @@ private slots:
                "<DD>Said &lt;here&gt;\n<DT><a href='http://v.org'>V\n  line</a>\n</DL>\n"
             << QStringList{"[Odd: {x};y]", "u.org|http://u.org/p|||" + H + "|Said <here>",
                            "V line|http://v.org" + h};
+        QTest::newRow("program links skipped, title read as a section changed")
+            << "<DT><A HREF=\"pm:/usr/bin/p\">Docs</A>\n<DT><A HREF=\"JavaScript:x()\">J</A>\n"
+               "<DT><A HREF=\"data:,x\">D</A>\n<DT><A HREF=\"https://s.org/\">SECTION:S</A>\n"
+            << QStringList{"SECTION :S|https://s.org/" + h,
+                           "3 links skipped: they would start programs",
+                           "1 title changed so that it does not read as a section"};
+        // Folders 1 to 70 nested, a link in the 1st, 64th and 70th.
+        QString nested;
+        for (int d = 1; d <= 70; ++d)
+            nested += "<DT><H3>F</H3>\n<DL><p>\n" +
+                      (d % 63 == 1 || d == 70 ? QString("<A HREF=\"https://%1.org/\">%1</A>").arg(d)
+                                              : "");
+        QTest::newRow("folders past the depth limit flatten")
+            << nested + QString("</DL><p>\n").repeated(70)
+            << QStringList{"[F]", "1|https://1.org/" + h,
+                           '[' + QStringList(64, "F").join(" / ") + ']', "64|https://64.org/" + h,
+                           "70|https://70.org/" + h};
     }
     void bookmarksBecomeSections() {
         QFETCH(QString, body);
@@ -224,7 +263,9 @@ private slots:
         QVERIFY(isBookmarkFile(
             "\xEF\xBB\xBF\r\n<!doctype netscape-bookmark-file-1>")); // bom, blanks, case
         QVERIFY(!isBookmarkFile("<!DOCTYPE html>\n<html>"));
-        QCOMPARE(describe(readBookmarkFile(tmp.filePath("b.html"))), rows);
+        const IntakeResult read = readBookmarkFile(tmp.filePath("b.html"));
+        const QString notes = read.notes.text("\n");
+        QCOMPARE(describe(read.rows) + (notes.isEmpty() ? QStringList() : notes.split('\n')), rows);
     }
 
     void installedApplicationsListed() {

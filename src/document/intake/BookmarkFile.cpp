@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <QUrl>
 #include <optional>
 
@@ -72,13 +73,12 @@ Tag readTag(const QString& s, qsizetype& i) {
 }
 
 bool isBrowserInternal(const QString& href) {
-    return href.startsWith(QLatin1String("place:"), Qt::CaseInsensitive) ||
-           href.startsWith(QLatin1String("javascript:"), Qt::CaseInsensitive);
+    return href.startsWith(QLatin1String("place:"), Qt::CaseInsensitive);
 }
 
 class BookmarkReader {
 public:
-    std::vector<ItemRow> read(const QString& s) {
+    IntakeResult read(const QString& s) {
         const qsizetype n = s.size();
         qsizetype i = 0;
         while (i < n) {
@@ -95,13 +95,17 @@ public:
                 onTag(readTag(s, i));
             }
         }
-        return rows();
+        return {rows(), m_notes};
     }
 
 private:
     enum class Capture { None, Folder, Link, Description };
+    // A folder knows only its own name and its parent's index, so that deep
+    // nesting costs no more than the file's length.
     struct Folder {
         QString name;
+        int parent = -1;
+        int depth = 1;
         std::vector<ItemRow> links;
     };
 
@@ -141,17 +145,18 @@ private:
         m_text.clear();
     }
 
+    int currentFolder() const { return m_stack.empty() ? -1 : m_stack.back(); }
+
     void openList() {
-        int folder = m_stack.empty() ? -1 : m_stack.back().first;
-        QString path = m_stack.empty() ? QString() : m_stack.back().second;
-        if (m_pendingFolder) {
-            path =
-                path.isEmpty() ? *m_pendingFolder : path + QStringLiteral(" / ") + *m_pendingFolder;
-            folder = int(m_folders.size());
-            m_folders.push_back({path, {}});
-            m_pendingFolder.reset();
+        int folder = currentFolder();
+        const int depth = folder < 0 ? 0 : m_folders[size_t(folder)].depth;
+        // Past the depth limit a folder's links join the deepest folder kept.
+        if (m_pendingFolder && depth < maxFolderDepth) {
+            m_folders.push_back({*m_pendingFolder, folder, depth + 1, {}});
+            folder = int(m_folders.size()) - 1;
         }
-        m_stack.emplace_back(folder, path);
+        m_pendingFolder.reset();
+        m_stack.push_back(folder);
         m_lastWasLink = false;
     }
 
@@ -163,7 +168,7 @@ private:
     }
 
     std::vector<ItemRow>& currentLinks() {
-        const int folder = m_stack.empty() ? -1 : m_stack.back().first;
+        const int folder = currentFolder();
         return folder < 0 ? m_loose : m_folders[size_t(folder)].links;
     }
 
@@ -174,15 +179,23 @@ private:
 
     void addLink(const QString& title) {
         m_lastWasLink = false;
-        if (m_href.isEmpty() || isBrowserInternal(m_href))
+        if (m_href.isEmpty() || m_notes.refuses(m_href) || isBrowserInternal(m_href))
             return;
         QString name = title;
         if (name.isEmpty()) {
             const QString host = QUrl(m_href).host();
             name = host.isEmpty() ? m_href : host;
         }
-        currentLinks().push_back(hyperlinkRow(name, m_href));
+        currentLinks().push_back(hyperlinkRow(m_notes.description(name), m_href));
         m_lastWasLink = true;
+    }
+
+    // "Parent / Child": at most maxFolderDepth names.
+    QString path(const Folder& f) const {
+        QStringList names{f.name};
+        for (int p = f.parent; p >= 0; p = m_folders[size_t(p)].parent)
+            names.prepend(m_folders[size_t(p)].name);
+        return names.join(QStringLiteral(" / "));
     }
 
     std::vector<ItemRow> rows() {
@@ -190,7 +203,7 @@ private:
         for (Folder& f : m_folders) {
             if (f.links.empty())
                 continue;
-            out.push_back(sectionRow(f.name));
+            out.push_back(sectionRow(path(f)));
             out.insert(out.end(), std::make_move_iterator(f.links.begin()),
                        std::make_move_iterator(f.links.end()));
         }
@@ -202,9 +215,10 @@ private:
     QString m_href;
     std::optional<QString> m_pendingFolder;
     bool m_lastWasLink = false;
-    std::vector<std::pair<int, QString>> m_stack; // open lists: folder index, path
+    std::vector<int> m_stack; // the folder of each open list, -1 outside any
     std::vector<Folder> m_folders;
     std::vector<ItemRow> m_loose;
+    IntakeNotes m_notes;
 };
 
 } // namespace
@@ -220,13 +234,15 @@ QString decodeEntities(QStringView text) {
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype semi = text[i] == QLatin1Char('&') ? text.indexOf(QLatin1Char(';'), i) : -1;
-        // Entity names are short; a far ";" belongs to other text.
-        if (semi < 0 || semi - i > 10) {
+        // Entity names are short; a far ";" belongs to other text, and looking
+        // no further keeps a text full of "&" linear.
+        const qsizetype semi =
+            text[i] == QLatin1Char('&') ? text.mid(i, 11).indexOf(QLatin1Char(';')) : -1;
+        if (semi < 0) {
             out += text[i];
             continue;
         }
-        const QStringView ref = text.mid(i + 1, semi - i - 1);
+        const QStringView ref = text.mid(i + 1, semi - 1);
         std::optional<char32_t> code;
         if (ref.startsWith(QLatin1Char('#'))) {
             bool ok = false;
@@ -245,7 +261,7 @@ QString decodeEntities(QStringView text) {
             continue;
         }
         out += QString::fromUcs4(&*code, 1);
-        i = semi;
+        i += semi;
     }
     return out;
 }
@@ -264,11 +280,11 @@ bool isBookmarkFilePath(const QString& path) {
     return f.open(QIODevice::ReadOnly) && isBookmarkFile(f.read(512));
 }
 
-std::vector<ItemRow> bookmarkRows(const QString& html) {
+IntakeResult bookmarkRows(const QString& html) {
     return BookmarkReader().read(html);
 }
 
-std::vector<ItemRow> readBookmarkFile(const QString& path) {
+IntakeResult readBookmarkFile(const QString& path) {
     QFile f(path);
     if (!QFileInfo::exists(path))
         throw Error(Error::FileNotFound);

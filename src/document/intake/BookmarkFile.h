@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/ItemList.h"
+#include "document/intake/IntakeRows.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,12 +20,15 @@ bool isBookmarkFilePath(const QString& path);
 // links, named after the folder ("Parent / Child" for a nested one) and in the
 // order the folders open, with its links as "Hyperlink" icons (a link's <browseFolder>
 // description becomes its comment). Folders without links of their own give no
-// section; browser-internal links (place:, javascript:) are left out.
-std::vector<ItemRow> bookmarkRows(const QString& html);
+// section; browser-internal links (place:) are left out, links that would start
+// a program are left out and counted. Folders nested deeper than maxFolderDepth
+// add their links to the deepest folder kept. Linear in the text.
+IntakeResult bookmarkRows(const QString& html);
+constexpr int maxFolderDepth = 64;
 
 // bookmarkRows of the file (UTF-8). Throws Error when the file is missing, cannot
 // be read or is not a bookmarks file.
-std::vector<ItemRow> readBookmarkFile(const QString& path);
+IntakeResult readBookmarkFile(const QString& path);
 
 // Entity references of HTML text resolved (&amp; &lt; &gt; &quot; &apos; &nbsp;
 // and numeric ones); unknown ones stay as written.

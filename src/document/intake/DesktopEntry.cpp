@@ -1,8 +1,10 @@
 #include "document/intake/DesktopEntry.h"
 
+#include "components/Error.h"
 #include "document/intake/IconLookup.h"
 #include "document/intake/IntakeRows.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 
@@ -86,7 +88,27 @@ struct Group {
     bool flag(const QString& key) const { return value(key).trimmed() == QLatin1String("true"); }
 };
 
+// Throws Error for a line longer than maxDesktopLine bytes.
+void checkLines(const QByteArray& text) {
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = text.indexOf('\n', start);
+        if (end < 0)
+            end = text.size();
+        if (end - start > maxDesktopLine)
+            throw Error(QCoreApplication::translate("ulvanta::intake::DesktopEntry",
+                                                    "Invalid file format (a line is longer "
+                                                    "than 64 KiB)"),
+                        Error::InvalidFileFormat);
+        start = end + 1;
+    }
+}
+
 Group readGroup(const QByteArray& text) {
+    if (text.size() > maxDesktopFile)
+        throw Error(QCoreApplication::translate("ulvanta::intake::DesktopEntry",
+                                                "Invalid file format (larger than 1 MiB)"),
+                    Error::InvalidFileFormat);
+    checkLines(text);
     Group g;
     bool inEntry = false;
     const QString all = QString::fromUtf8(text);
@@ -185,7 +207,14 @@ QString joinArguments(const QStringList& arguments) {
 
 DesktopEntryReading parseDesktopEntry(const QByteArray& text, const QLocale& locale) {
     DesktopEntryReading r;
-    const Group g = readGroup(text);
+    Group g;
+    try {
+        g = readGroup(text);
+    } catch (const Error& e) {
+        r.refusal = QCoreApplication::translate("ulvanta::intake::DesktopEntry", "is refused - %1")
+                        .arg(e.describe());
+        return r;
+    }
     if (!g.found) {
         r.refusal = QStringLiteral("is not a desktop entry");
         return r;
@@ -208,6 +237,9 @@ DesktopEntryReading parseDesktopEntry(const QByteArray& text, const QLocale& loc
         r.refusal = QStringLiteral("has no Name");
     else if (e.isLink() && e.url.trimmed().isEmpty())
         r.refusal = QStringLiteral("is a link without a URL");
+    else if (e.isLink() && startsProgram(e.url))
+        r.refusal = QCoreApplication::translate("ulvanta::intake::DesktopEntry",
+                                                "is a link that would start a program");
     else if (!e.isLink() && e.type != QLatin1String("Application"))
         r.refusal = QStringLiteral("is neither an application nor a link");
     else if (!e.isLink() && e.exec.trimmed().isEmpty())
@@ -224,7 +256,8 @@ DesktopEntryReading readDesktopEntry(const QString& filePath, const QLocale& loc
         r.refusal = QStringLiteral("cannot be read");
         return r;
     }
-    return parseDesktopEntry(f.readAll(), locale);
+    // One byte past the limit is enough to refuse, even for a file without end.
+    return parseDesktopEntry(f.read(maxDesktopFile + 1), locale);
 }
 
 ItemRow desktopEntryRow(const DesktopEntry& e, IconLookup& icons) {

@@ -38,6 +38,10 @@ struct DesktopEntryReading {
     bool ok() const { return refusal.isEmpty(); }
 };
 
+// The largest .desktop file and line read; bigger ones are refused.
+constexpr qsizetype maxDesktopFile = 1024 * 1024;
+constexpr qsizetype maxDesktopLine = 64 * 1024;
+
 // Reads the entry from the file's bytes. A localized key (Name[de_DE], Name[de])
 // is taken for the locale when present, following the freedesktop matching order.
 DesktopEntryReading parseDesktopEntry(const QByteArray& text,

@@ -62,14 +62,20 @@ class RowMaker {
 public:
     explicit RowMaker(const QLocale& locale) : m_locale(locale) {}
 
-    // The row for one link, or the reason it has none.
+    const IntakeNotes& notes() const { return m_notes; }
+
+    // The row for one link, or the reason it has none; none either for a link
+    // that would start a program, which is counted in notes() instead.
     std::optional<ItemRow> make(const DroppedLink& link, QString& reason) {
         const QUrl& url = link.url;
+        if (m_notes.refuses(url.toString()))
+            return std::nullopt;
         if (url.isLocalFile())
             return fileRow(url.toLocalFile(), reason);
         if (url.isValid() && isWebScheme(url.scheme()) && !url.host().isEmpty()) {
             const QString title = link.title.trimmed();
-            return hyperlinkRow(title.isEmpty() ? url.host() : title, url.toString());
+            return hyperlinkRow(m_notes.description(title.isEmpty() ? url.host() : title),
+                                url.toString());
         }
         reason = shortName(url) + QStringLiteral(" is neither a file nor a web address");
         return std::nullopt;
@@ -84,9 +90,12 @@ private:
         }
         const QString full = fi.absoluteFilePath();
         if (fi.isDir())
-            return programRow(fi.fileName().isEmpty() ? full : fi.fileName(), full);
+            return programRow(m_notes.description(fi.fileName().isEmpty() ? full : fi.fileName()),
+                              full);
         if (fi.suffix() == QLatin1String("desktop")) {
-            const DesktopEntryReading r = readDesktopEntry(full, m_locale);
+            DesktopEntryReading r = readDesktopEntry(full, m_locale);
+            if (r.entry.isLink() && m_notes.refuses(r.entry.url))
+                return std::nullopt;
             if (!r.ok()) {
                 reason = fi.fileName() + QLatin1Char(' ') + r.refusal;
                 return std::nullopt;
@@ -94,14 +103,17 @@ private:
             // The theme folders are read once per drop, and only when needed.
             if (!m_icons)
                 m_icons = std::make_unique<IconLookup>();
+            r.entry.name = m_notes.description(r.entry.name);
             return desktopEntryRow(r.entry, *m_icons);
         }
         if (fi.isExecutable())
-            return programRow(fi.completeBaseName(), full, {}, fi.absolutePath());
-        return programRow(fi.fileName(), full);
+            return programRow(m_notes.description(fi.completeBaseName()), full, {},
+                              fi.absolutePath());
+        return programRow(m_notes.description(fi.fileName()), full);
     }
 
     const QLocale& m_locale;
+    IntakeNotes m_notes;
     std::unique_ptr<IconLookup> m_icons;
 };
 
@@ -148,13 +160,17 @@ DropResult rowsFromLinks(const QList<DroppedLink>& links, const QLocale& locale)
         QString reason;
         if (std::optional<ItemRow> row = maker.make(link, reason))
             result.rows.push_back(std::move(*row));
-        else if (refused++ == 0)
+        else if (!reason.isEmpty() && refused++ == 0)
             first = reason;
     }
+    QStringList said;
     if (refused == 1)
-        result.reason = QStringLiteral("Not added: ") + first;
+        said << QStringLiteral("Not added: ") + first;
     else if (refused > 1)
-        result.reason = QStringLiteral("%1 items not added; the first: %2").arg(refused).arg(first);
+        said << QStringLiteral("%1 items not added; the first: %2").arg(refused).arg(first);
+    if (const QString notes = maker.notes().text(QStringLiteral("; ")); !notes.isEmpty())
+        said << notes;
+    result.reason = said.join(QStringLiteral("; "));
     return result;
 }
 
