@@ -1,13 +1,10 @@
 #include "launcher/LauncherPage.h"
 
 #include "launcher/IconLink.h"
+#include "widgets/LocalPageGuard.h"
 
 #include <QPointer>
 #include <QWebEngineProfile>
-#include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
-#include <QWebEngineSettings>
-#include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 #include <QWebEngineUrlSchemeHandler>
@@ -24,35 +21,24 @@ public:
     }
 };
 
-// A local page shows what is on this machine only: pictures, frames, scripts or
-// styles from the network are not loaded into it. A page from the network is
-// free to load its own.
-class LocalOnlyInterceptor : public QWebEngineUrlRequestInterceptor {
-public:
-    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
-    void interceptRequest(QWebEngineUrlRequestInfo& info) override {
-        const bool local = info.firstPartyUrl().isLocalFile();
-        if (local && info.resourceType() != QWebEngineUrlRequestInfo::ResourceTypeMainFrame &&
-            !info.requestUrl().isLocalFile() && linkKind(info.requestUrl()) == LinkKind::Ordinary)
-            info.block(true);
-    }
-};
-
 // Stands in for a window a link asked to open: takes the first address it is sent
 // to, shows an ordinary one in the launcher window and drops itself.
 class NewWindowCatcher : public QWebEnginePage {
 public:
-    NewWindowCatcher(QWebEngineProfile* profile, QWebEnginePage* owner)
+    NewWindowCatcher(QWebEngineProfile* profile, LauncherPage* owner)
         : QWebEnginePage(profile, owner), m_owner(owner) {}
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override {
         // Icon and window-command links never act from a new window; a page from
-        // the network cannot send the window to a local file this way either.
-        const bool follow = m_owner && linkKind(url) == LinkKind::Ordinary &&
-                            (!url.isLocalFile() || m_owner->url().isLocalFile());
+        // the network cannot send the window to a local file this way either, nor
+        // a local page the window to the network without the user's click.
+        const bool follow =
+            m_owner && linkKind(url) == LinkKind::Ordinary &&
+            (!url.isLocalFile() || m_owner->url().isLocalFile()) &&
+            (PageSafety::mayNavigateUnasked(m_owner->url(), url) || m_owner->userFollowed(url));
         if (follow) {
-            QPointer<QWebEnginePage> owner = m_owner;
+            QPointer<LauncherPage> owner = m_owner;
             QMetaObject::invokeMethod(
                 owner,
                 [owner, url] {
@@ -66,7 +52,7 @@ protected:
     }
 
 private:
-    QPointer<QWebEnginePage> m_owner;
+    QPointer<LauncherPage> m_owner;
 };
 
 } // namespace
@@ -85,80 +71,66 @@ QWebEngineProfile* createLauncherProfile(QObject* parent) {
     auto* handler = new RefusingSchemeHandler(profile);
     profile->installUrlSchemeHandler("pm", handler);
     profile->installUrlSchemeHandler("pmc", handler);
-    profile->setUrlRequestInterceptor(new LocalOnlyInterceptor(profile));
-    QWebEngineSettings* s = profile->settings();
-    s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-    s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
-    s->setAttribute(QWebEngineSettings::AllowRunningInsecureContent, false);
-    s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
-    s->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
-    s->setAttribute(QWebEngineSettings::AllowWindowActivationFromJavaScript, false);
-    s->setAttribute(QWebEngineSettings::AllowGeolocationOnInsecureOrigins, false);
-    s->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, true);
-    s->setAttribute(QWebEngineSettings::WebRTCPublicInterfacesOnly, true);
+    profile->setUrlRequestInterceptor(createLocalPageInterceptor(profile));
+    applyLocalPageSettings(profile->settings());
     return profile;
 }
 
 LauncherPage::LauncherPage(QWebEngineProfile* profile, QObject* parent)
     : QWebEnginePage(profile, parent) {
     // A page's scripts never ride on a click the user made on the page before.
-    connect(this, &QWebEnginePage::loadStarted, this, [this] { m_lastInput.invalidate(); });
-
-    // The browser hands a link over as an address, in which a command that starts
-    // with "//" would read as a host name and be rewritten (lower case, IDN).
-    // Just before a click follows such a link, its slashes are escaped; the
-    // link's reader turns them back. The script runs apart from the page's own.
-    QWebEngineScript keepCommand;
-    keepCommand.setName(QStringLiteral("keep-command-text"));
-    keepCommand.setWorldId(QWebEngineScript::ApplicationWorld);
-    keepCommand.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    keepCommand.setRunsOnSubFrames(false);
-    keepCommand.setSourceCode(QStringLiteral(R"(
-window.addEventListener('click', function (e) {
-  var a = e.target instanceof Element ? e.target.closest('a[href]') : null;
-  var href = a ? a.getAttribute('href') : '';
-  var m = /^(\s*pmc?:)\/\//i.exec(href);
-  if (m) a.setAttribute('href', m[1] + '%2F%2F' + href.slice(m[0].length));
-}, true);)"));
-    scripts().insert(keepCommand);
+    connect(this, &QWebEnginePage::loadStarted, this, [this] { m_activations.clear(); });
+    addLinkActivationScript(scripts(), m_activations);
 }
 
-void LauncherPage::noteUserInput() {
-    m_lastInput.start();
+bool LauncherPage::userFollowed(const QUrl& url) {
+    return linksMayAct(this->url(), true) && m_activations.takeActivation(url);
 }
 
-bool LauncherPage::userJustActed() const {
-    // Long enough for the browser to turn a click into a navigation on a busy
-    // machine, too short for a page's timer to pass for the user.
-    constexpr qint64 Window = 2000;
-    return m_lastInput.isValid() && m_lastInput.elapsed() < Window;
+void LauncherPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
+                                            const QString& message, int line,
+                                            const QString& source) {
+    if (!m_activations.takeReport(message))
+        QWebEnginePage::javaScriptConsoleMessage(level, message, line, source);
 }
 
 bool LauncherPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
-    const LinkKind kind = linkKind(url);
-    if (kind == LinkKind::Ordinary) {
-        // A hyperlink item's address carries "&comma;" where the user wrote a comma.
-        const QString address = url.toString(QUrl::FullyEncoded);
-        if (address.contains(QLatin1String("&comma;")) && linksMayAct(this->url(), isMainFrame)) {
-            const QUrl fixed(
-                QString(address).replace(QLatin1String("&comma;"), QLatin1String(",")));
-            QMetaObject::invokeMethod(
-                this, [this, fixed] { load(fixed); }, Qt::QueuedConnection);
-            return false;
-        }
-        return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
-    }
-    // The address shown now, not the one being navigated to, decides. Only the
-    // user's own click or key on a link acts: a script that sets the location,
-    // clicks a link itself or refreshes to such an address starts nothing.
-    if (linksMayAct(this->url(), isMainFrame) && type == NavigationTypeLinkClicked &&
-        userJustActed()) {
-        if (kind == LinkKind::Icon)
+    // The address shown now, not the one being navigated to, decides, and only the
+    // user's own act on the link: a script that sets the location, clicks a link
+    // itself, rewrites the one clicked or refreshes to an address acts on nothing.
+    const bool usersOwn = isMainFrame && userFollowed(url);
+    switch (linkKind(url)) {
+    case LinkKind::Ordinary:
+        return followOrdinaryLink(url, type, isMainFrame, usersOwn);
+    case LinkKind::Icon:
+        if (usersOwn)
             emit iconLinkClicked(url);
-        else
+        return false;
+    case LinkKind::WindowCommand:
+        if (usersOwn)
             emit windowCommandClicked(url);
+        return false;
     }
     return false;
+}
+
+bool LauncherPage::followOrdinaryLink(const QUrl& url, NavigationType type, bool isMainFrame,
+                                      bool usersOwn) {
+    if (!usersOwn) {
+        // The window's own loads pass; a local page goes nowhere else by itself.
+        const bool unasked = isMainFrame && type != NavigationTypeTyped &&
+                             !PageSafety::mayNavigateUnasked(this->url(), url);
+        return !unasked && QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+    }
+    // A hyperlink item's address carries "&comma;" where the user wrote a comma.
+    const QString address = url.toString(QUrl::FullyEncoded);
+    if (address.contains(QLatin1String("&comma;"))) {
+        const QUrl fixed(QString(address).replace(QLatin1String("&comma;"), QLatin1String(",")));
+        QMetaObject::invokeMethod(
+            this, [this, fixed] { load(fixed); }, Qt::QueuedConnection);
+        return false;
+    }
+    return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
 }
 
 QWebEnginePage* LauncherPage::createWindow(WebWindowType) {

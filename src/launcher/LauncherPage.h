@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include "components/PageSafety.h"
+
 #include <QUrl>
 #include <QWebEnginePage>
 
@@ -20,16 +21,17 @@ void registerLinkSchemes();
 QWebEngineProfile* createLauncherProfile(QObject* parent);
 
 // The page shown in the launcher window. It never loads an icon or window-command
-// link: it hands a click on one to the window, and only when the click comes from
-// the main frame of a page shown from a local file and the user has just clicked
-// or pressed a key in the view.
+// link: it hands one to the window only when the user's own click, Enter or Space
+// on that very link led to it, in the main frame of a page shown from a local
+// file. Such a page leaves for the network only by the same kind of act.
 class LauncherPage : public QWebEnginePage {
     Q_OBJECT
 public:
     LauncherPage(QWebEngineProfile* profile, QObject* parent);
 
-    // The user pressed a mouse button or a key in the view showing the page.
-    void noteUserInput();
+    // True, once, when the user has just acted on a link to this address on the
+    // local page shown.
+    bool userFollowed(const QUrl& url);
 
 signals:
     void iconLinkClicked(const QUrl& url);
@@ -37,13 +39,15 @@ signals:
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
+                                  int line, const QString& source) override;
     // A link that asks for a new window opens in this one instead.
     QWebEnginePage* createWindow(WebWindowType type) override;
 
 private:
-    bool userJustActed() const;
+    bool followOrdinaryLink(const QUrl& url, NavigationType type, bool isMainFrame, bool usersOwn);
 
-    QElapsedTimer m_lastInput;
+    PageSafety::LinkActivations m_activations;
 };
 
 } // namespace ulvanta::launcher

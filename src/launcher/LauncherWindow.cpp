@@ -9,7 +9,6 @@
 #include "widgets/BrowserWatch.h"
 #include "widgets/EndSignals.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -79,9 +78,6 @@ LauncherWindow::LauncherWindow(Prompter* prompter, const QString& programFolder,
             Qt::QueuedConnection);
     connect(m_view, &QWebEngineView::urlChanged, this, &LauncherWindow::urlShown);
     connect(m_view, &QWebEngineView::titleChanged, this, &LauncherWindow::updateTitle);
-    // Whether the user just clicked or typed in the page decides whether a link
-    // may start anything; the view's inner widget that gets the input changes.
-    qApp->installEventFilter(this);
     watchBrowserPage(
         m_page,
         [this](const QString& text) {
@@ -99,7 +95,6 @@ LauncherWindow::LauncherWindow(Prompter* prompter, const QString& programFolder,
 }
 
 LauncherWindow::~LauncherWindow() {
-    qApp->removeEventFilter(this);
     // The page must go before the profile it was made with.
     delete m_view;
     delete m_page;
@@ -278,21 +273,6 @@ void LauncherWindow::endNow() {
     m_exiting = true;
     close();
     QCoreApplication::exit(0); // also leaves a message box that may be open
-}
-
-bool LauncherWindow::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-        if (auto* w = qobject_cast<QWidget*>(watched); w && m_view->isAncestorOf(w))
-            m_page->noteUserInput();
-        break;
-    default:
-        break;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void LauncherWindow::commandMinimise() {

