@@ -270,7 +270,7 @@ private slots:
         QVERIFY(after != before);
 
         // Undo is an edit too: the document stays changed.
-        w.doc().setModified(false);
+        w.doc().edits().markSaved();
         auto* undo = child<QAction>(&w, "actionUndo");
         auto* redo = child<QAction>(&w, "actionRedo");
         for (qsizetype i = steps.size() - 1; i >= 0; --i) {
