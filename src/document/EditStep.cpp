@@ -291,7 +291,7 @@ EditStepPtr cellsStep(Document& doc, const QString& text, std::vector<CellChange
 
 } // namespace
 
-EditStep::EditStep(EditStep&& other) noexcept
+EditStep::EditStep(EditStep&& other)
     : QUndoCommand(other.text()), m_doc(other.m_doc), m_before(other.m_before),
       m_after(other.m_after), m_bytes(other.m_bytes), m_done(other.m_done) {}
 

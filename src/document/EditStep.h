@@ -60,7 +60,7 @@ public:
 protected:
     EditStep(Document& doc, const QString& text, bool done = false)
         : QUndoCommand(text), m_doc(&doc), m_done(done) {}
-    EditStep(EditStep&& other) noexcept;
+    EditStep(EditStep&& other);
 
     virtual void apply(Document& doc) = 0;
     virtual void revert(Document& doc) = 0;
