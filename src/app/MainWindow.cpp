@@ -93,6 +93,10 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
                         QItemSelectionModel::Select);
                 statusBar()->showMessage(status);
             });
+    // Queued: said after what the command that made the step puts in the status bar.
+    connect(
+        &m_doc, &Document::stepTooLarge, statusBar(),
+        [this](const QString& status) { statusBar()->showMessage(status); }, Qt::QueuedConnection);
 
     m_doc.setNextNewNumber(1);
     m_doc.resetProperties();

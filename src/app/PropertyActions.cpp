@@ -37,9 +37,9 @@ public:
         dlg.exec();
     }
 
-    void editMultiLine(int row) override {
+    bool editMultiLine(int row) override {
         HtmlTextDialog dlg(m_doc, row, m_window);
-        dlg.exec();
+        return dlg.exec() == QDialog::Accepted;
     }
 
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override {

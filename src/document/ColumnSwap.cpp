@@ -32,7 +32,7 @@ bool swapColumns(Document& doc, ColumnOperation op, int first, int second) {
         return false;
     const ItemList& items = doc.items();
     if (op == ColumnOperation::Swap) {
-        doc.edits().push(swapColumnsStep(items, QStringLiteral("Swap Columns"), a, b));
+        doc.edits().push(swapColumnsStep(doc, QStringLiteral("Swap Columns"), a, b));
         return true;
     }
     // A copy or move keeps the cells it changes, one pass over the rows.
@@ -44,7 +44,8 @@ bool swapColumns(Document& doc, ColumnOperation op, int first, int second) {
         if (op == ColumnOperation::Move)
             cells.push_back({r, a, items.cell(r, a), QString()});
     }
-    doc.edits().push(changeCellsStep(op == ColumnOperation::Move ? QStringLiteral("Move Column")
+    doc.edits().push(changeCellsStep(doc,
+                                     op == ColumnOperation::Move ? QStringLiteral("Move Column")
                                                                  : QStringLiteral("Copy Column"),
                                      std::move(cells)));
     return true;

@@ -23,9 +23,7 @@ const QString kAppSuffix = QStringLiteral(" - Ulvanta Editor");
 Document::Document(QObject* parent)
     : QObject(parent), m_items(this), m_props(this), m_edits(*this) {
     m_items.setDescriptionEditor([this](int row, const QString& text) {
-        m_edits.push(
-            changeCellsStep(QStringLiteral("Edit Description"),
-                            {{row, ColDescription, m_items.cell(row, ColDescription), text}}));
+        m_edits.push(typeDescriptionStep(*this, row, text));
     });
     for (QAbstractItemModel* m :
          {static_cast<QAbstractItemModel*>(&m_items), static_cast<QAbstractItemModel*>(&m_props)}) {
@@ -44,10 +42,11 @@ bool Document::drop(const QMimeData& data, int position) {
         const auto move = rowMove(m_items, *dragged, position);
         if (!move)
             return false;
-        const EditStepPtr step = rotateStep(QStringLiteral("Move"), move->first, move->middle,
-                                            move->last, move->movingUp);
-        m_edits.push(step);
-        emit rowsPlaced(step->after, QString());
+        EditStepPtr step = rotateStep(*this, QStringLiteral("Move"), move->first, move->middle,
+                                      move->last, move->movingUp);
+        const EditPlace after = step->after();
+        m_edits.push(std::move(step));
+        emit rowsPlaced(after, QString());
         requestActionUpdate();
         return true;
     }
@@ -69,9 +68,10 @@ void Document::insertRows(const QString& stepName, int position, std::vector<Ite
                           const QString& status) {
     if (rows.empty())
         return;
-    const EditStepPtr step = insertRowsStep(m_items, stepName, position, std::move(rows));
-    m_edits.push(step);
-    emit rowsPlaced(step->after, status);
+    EditStepPtr step = insertRowsStep(*this, stepName, position, std::move(rows));
+    const EditPlace after = step->after();
+    m_edits.push(std::move(step));
+    emit rowsPlaced(after, status);
     requestActionUpdate();
 }
 
@@ -210,6 +210,7 @@ void Document::read(const QString& path, bool importing) {
     }
     if (!importing) {
         m_filePath = path;
+        m_edits.markSaved();
         announceName();
         announceReplaced();
     }
@@ -232,7 +233,7 @@ void Document::save(const QString& path) {
     }
     m_filePath = path;
     announceName();
-    m_modified = false;
+    m_edits.markSaved();
     m_fileLock.take(m_filePath);
 }
 

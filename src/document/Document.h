@@ -32,8 +32,8 @@ public:
     // Empty for a document never saved.
     const QString& filePath() const { return m_filePath; }
     void setFilePath(const QString& path) { m_filePath = path; }
-    bool isModified() const { return m_modified; }
-    void setModified(bool modified) { m_modified = modified; }
+    // Whether the document differs from its file: kept by the edit history.
+    bool isModified() const { return m_edits.isModified(); }
     // The number of the next untitled document ("New File N").
     int nextNewNumber() const { return m_nextNewNumber; }
     void setNextNewNumber(int number) { m_nextNewNumber = number; }
@@ -44,8 +44,11 @@ public:
     // Every edit of rows, properties and Header/Footer HTML goes through here.
     EditHistory& edits() { return m_edits; }
     QUndoStack& undoStack() { return m_edits.stack(); }
-    // New and Open start without history.
-    void clearHistory() { m_edits.clear(); }
+    // New starts without history, unchanged.
+    void clearHistory() {
+        m_edits.clear();
+        m_edits.markSaved();
+    }
 
     // --- rows from elsewhere ---
     // What is dropped before row `position` (the row count for the end): rows dragged
@@ -76,14 +79,16 @@ public:
     static QString shownSetting(const QString& propName, const QString& value);
 
     // --- files ---
-    // Reads a document file and makes it current, without history. Throws Error;
-    // rows and properties read before the error stay.
+    // Reads a document file and makes it current and unchanged, without history.
+    // Throws Error; rows and properties read before the error stay, and the changed
+    // flag as it was.
     void load(const QString& path);
     // Appends the item rows of a document file, ignoring everything else in it.
     // Throws Error; rows read before the error stay.
     void importItems(const QString& path);
     // Writes the document (7 entries per row, then the 36 properties) atomically
-    // and makes the file current. Throws Error; nothing changes on failure.
+    // and makes the file current, the document unchanged. Throws Error; nothing
+    // changes on failure.
     void save(const QString& path);
     // Writes the same bytes as save without making the file current or touching
     // the lock. Throws Error.
@@ -112,6 +117,11 @@ signals:
     void rowsPlaced(const ulvanta::EditPlace& place, const QString& status);
     // Rows or properties changed (also on New and Open, which refill them).
     void edited();
+    // The document became changed, or unchanged: saved, or undone or redone back to
+    // where it was saved.
+    void modifiedChanged(bool modified);
+    // An edit was too large for the undo history to keep; status says so.
+    void stepTooLarge(const QString& status);
 
 private:
     void read(const QString& path, bool importing);
@@ -122,7 +132,6 @@ private:
     QString m_headerHtml;
     QString m_footerHtml;
     QString m_filePath;
-    bool m_modified = false;
     int m_nextNewNumber = 1;
     FileLock m_fileLock;
     EditHistory m_edits; // after the lists its steps change

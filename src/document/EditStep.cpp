@@ -4,6 +4,7 @@
 #include "document/PropertyTable.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace ulvanta {
 
@@ -25,20 +26,34 @@ EditPlace rowPlace(int row, int count) {
     return {EditTab::Icons, count > 0 ? std::clamp(row, 0, count - 1) : -1, -1, -1};
 }
 
-// A block of rows inserted at a position (or, taken the other way, removed).
-class RowBlockStep : public EditStep {
+// A step of its own kind: takeOver moves what the step holds into a new one.
+template <typename Self> class StepOf : public EditStep {
 public:
-    RowBlockStep(int position, std::vector<ItemRow> rows, bool inserts)
-        : m_position(position), m_rows(std::move(rows)), m_inserts(inserts) {}
+    EditStepPtr takeOver() override {
+        return std::make_unique<Self>(std::move(static_cast<Self&>(*this)));
+    }
 
-    void apply(Document& doc) override { m_inserts ? put(doc.items()) : take(doc.items()); }
-    void revert(Document& doc) override { m_inserts ? take(doc.items()) : put(doc.items()); }
-    qint64 bytes() const override {
+protected:
+    using EditStep::EditStep;
+};
+
+// A block of rows inserted at a position (or, taken the other way, removed).
+class RowBlockStep : public StepOf<RowBlockStep> {
+public:
+    RowBlockStep(Document& doc, const QString& text, int position, std::vector<ItemRow> rows,
+                 bool inserts, bool done)
+        : StepOf(doc, text, done), m_position(position), m_rows(std::move(rows)),
+          m_inserts(inserts) {
         qint64 n = sizeof(*this);
         for (const ItemRow& r : m_rows)
             n += rowBytes(r);
-        return n;
+        setBytes(n);
+        setObsolete(m_rows.empty());
     }
+
+protected:
+    void apply(Document& doc) override { m_inserts ? put(doc.items()) : take(doc.items()); }
+    void revert(Document& doc) override { m_inserts ? take(doc.items()) : put(doc.items()); }
 
 private:
     void put(ItemList& items) const { items.insertItems(m_position, m_rows); }
@@ -49,14 +64,17 @@ private:
     bool m_inserts;
 };
 
-class ReplaceRowStep : public EditStep {
+class ReplaceRowStep : public StepOf<ReplaceRowStep> {
 public:
-    ReplaceRowStep(int row, ItemRow before, ItemRow after)
-        : m_row(row), m_before(std::move(before)), m_after(std::move(after)) {}
+    ReplaceRowStep(Document& doc, const QString& text, int row, ItemRow before, ItemRow after)
+        : StepOf(doc, text), m_row(row), m_before(std::move(before)), m_after(std::move(after)) {
+        setBytes(sizeof(*this) + rowBytes(m_before) + rowBytes(m_after));
+        setObsolete(m_before == m_after);
+    }
+
+protected:
     void apply(Document& doc) override { doc.items().setRow(m_row, m_after); }
     void revert(Document& doc) override { doc.items().setRow(m_row, m_before); }
-    qint64 bytes() const override { return sizeof(*this) + rowBytes(m_before) + rowBytes(m_after); }
-    bool changesNothing() const override { return m_before == m_after; }
 
 private:
     int m_row;
@@ -64,15 +82,19 @@ private:
     ItemRow m_after;
 };
 
-class RotateStep : public EditStep {
+class RotateStep : public StepOf<RotateStep> {
 public:
-    RotateStep(int first, int middle, int last) : m_first(first), m_middle(middle), m_last(last) {}
+    RotateStep(Document& doc, const QString& text, int first, int middle, int last)
+        : StepOf(doc, text), m_first(first), m_middle(middle), m_last(last) {
+        setBytes(sizeof(*this));
+    }
+
+protected:
     void apply(Document& doc) override { doc.items().rotate(m_first, m_middle, m_last); }
     // The block that went first goes back behind the other one.
     void revert(Document& doc) override {
         doc.items().rotate(m_first, m_first + m_last - m_middle + 1, m_last);
     }
-    qint64 bytes() const override { return sizeof(*this); }
 
 private:
     int m_first;
@@ -80,21 +102,43 @@ private:
     int m_last;
 };
 
-class CellsStep : public EditStep {
+class CellsStep : public StepOf<CellsStep> {
 public:
-    explicit CellsStep(std::vector<CellChange> cells) : m_cells(std::move(cells)) {}
+    // Typing in place: steps with this id merge.
+    static constexpr int TypingId = 1;
+
+    CellsStep(Document& doc, const QString& text, std::vector<CellChange> cells)
+        : StepOf(doc, text), m_cells(std::move(cells)) {
+        count();
+    }
+    void typing() { setMergeId(TypingId); }
+
+    // A later edit of the same cell, straight after this one, becomes part of it.
+    bool mergeWith(const QUndoCommand* other) override {
+        const auto* next = static_cast<const CellsStep*>(other);
+        if (m_cells.size() != 1 || next->m_cells.size() != 1 ||
+            next->m_cells[0].row != m_cells[0].row || next->m_cells[0].column != m_cells[0].column)
+            return false;
+        m_cells[0].after = next->m_cells[0].after;
+        count();
+        return true;
+    }
+
+protected:
     void apply(Document& doc) override { write(doc.items(), &CellChange::after); }
     void revert(Document& doc) override { write(doc.items(), &CellChange::before); }
-    qint64 bytes() const override {
+
+private:
+    void count() {
         qint64 n = sizeof(*this);
         for (const CellChange& c : m_cells)
             n += qint64(sizeof(CellChange)) + textBytes(c.before) + textBytes(c.after) -
                  2 * qint64(sizeof(QString));
-        return n;
+        setBytes(n);
+        setObsolete(m_cells.empty() ||
+                    (m_cells.size() == 1 && m_cells[0].before == m_cells[0].after));
     }
-    bool changesNothing() const override { return m_cells.empty(); }
 
-private:
     // A few cells are set one by one; once they are more than a quarter of the rows,
     // one pass over the rows is cheaper, and is reported to the views once.
     void write(ItemList& items, QString CellChange::*text) const {
@@ -118,15 +162,16 @@ private:
 // Exchanging the two columns again undoes it. Which rows are sections is fixed
 // when the step is made: a swap with the Description may turn an icon row into a
 // section row or back, and exactly the same rows must be swapped each time.
-class SwapColumnsStep : public EditStep {
+class SwapColumnsStep : public StepOf<SwapColumnsStep> {
 public:
-    SwapColumnsStep(int a, int b, std::vector<int> sections)
-        : m_a(size_t(a)), m_b(size_t(b)), m_sections(std::move(sections)) {}
+    SwapColumnsStep(Document& doc, const QString& text, int a, int b, std::vector<int> sections)
+        : StepOf(doc, text), m_a(size_t(a)), m_b(size_t(b)), m_sections(std::move(sections)) {
+        setBytes(sizeof(*this) + qint64(m_sections.size() * sizeof(int)));
+    }
+
+protected:
     void apply(Document& doc) override { exchange(doc.items()); }
     void revert(Document& doc) override { exchange(doc.items()); }
-    qint64 bytes() const override {
-        return sizeof(*this) + qint64(m_sections.size() * sizeof(int));
-    }
 
 private:
     void exchange(ItemList& items) const {
@@ -159,20 +204,11 @@ struct SettingChange {
 
 // Properties set by name; with `reset`, doing the step refills the whole list with
 // the defaults instead, and undoing it sets every property back.
-class SettingsStep : public EditStep {
+class SettingsStep : public StepOf<SettingsStep> {
 public:
-    SettingsStep(std::vector<SettingChange> changes, bool retitle, bool reset)
-        : m_changes(std::move(changes)), m_retitle(retitle), m_reset(reset) {}
-    void apply(Document& doc) override {
-        if (m_reset)
-            doc.resetProperties();
-        else
-            write(doc, &SettingChange::after, &SettingChange::shownAfter);
-    }
-    void revert(Document& doc) override {
-        write(doc, &SettingChange::before, &SettingChange::shownBefore);
-    }
-    qint64 bytes() const override {
+    SettingsStep(Document& doc, const QString& text, std::vector<SettingChange> changes,
+                 bool retitle, bool reset)
+        : StepOf(doc, text), m_changes(std::move(changes)), m_retitle(retitle), m_reset(reset) {
         qint64 n = sizeof(*this);
         for (const SettingChange& c : m_changes) {
             n += textBytes(c.name) + textBytes(c.before) + textBytes(c.after);
@@ -182,9 +218,20 @@ public:
             if (c.shownAfter.constData() != c.after.constData())
                 n += textBytes(c.shownAfter);
         }
-        return n;
+        setBytes(n);
+        setObsolete(m_changes.empty());
     }
-    bool changesNothing() const override { return m_changes.empty(); }
+
+protected:
+    void apply(Document& doc) override {
+        if (m_reset)
+            doc.resetProperties();
+        else
+            write(doc, &SettingChange::after, &SettingChange::shownAfter);
+    }
+    void revert(Document& doc) override {
+        write(doc, &SettingChange::before, &SettingChange::shownBefore);
+    }
 
 private:
     void write(Document& doc, QString SettingChange::*value, QString SettingChange::*shown) const {
@@ -208,12 +255,6 @@ SettingChange settingChange(const Document& doc, const QString& name, const QStr
             shownAfter.isNull() ? Document::shownSetting(name, after) : shownAfter};
 }
 
-template <typename Step>
-std::shared_ptr<Step> named(std::shared_ptr<Step> step, const QString& text) {
-    step->text = text;
-    return step;
-}
-
 std::vector<ItemRow> rowsOf(const ItemList& items, int first, int count) {
     std::vector<ItemRow> rows;
     rows.reserve(size_t(count));
@@ -222,49 +263,17 @@ std::vector<ItemRow> rowsOf(const ItemList& items, int first, int count) {
     return rows;
 }
 
-EditStepPtr blockStep(const QString& text, int position, std::vector<ItemRow> rows, bool inserts,
-                      int countWithout) {
+EditStepPtr blockStep(Document& doc, const QString& text, int position, std::vector<ItemRow> rows,
+                      bool inserts, int countWithout, bool done = false) {
     const int last = position + int(rows.size()) - 1;
-    auto step = named(std::make_shared<RowBlockStep>(position, std::move(rows), inserts), text);
+    auto step = std::make_unique<RowBlockStep>(doc, text, position, std::move(rows), inserts, done);
     const EditPlace with{EditTab::Icons, position, position, last};
     const EditPlace without = rowPlace(position, countWithout);
-    step->before = inserts ? without : with;
-    step->after = inserts ? with : without;
+    step->setPlaces(inserts ? without : with, inserts ? with : without);
     return step;
 }
 
-} // namespace
-
-EditStepPtr insertRowsStep(const ItemList& items, const QString& text, int position,
-                           std::vector<ItemRow> rows) {
-    return blockStep(text, std::clamp(position, 0, items.count()), std::move(rows), true,
-                     items.count());
-}
-
-EditStepPtr insertedRowsStep(const ItemList& items, const QString& text, int first, int count) {
-    return blockStep(text, first, rowsOf(items, first, count), true, items.count() - count);
-}
-
-EditStepPtr removeRowsStep(const ItemList& items, const QString& text, int first, int count) {
-    return blockStep(text, first, rowsOf(items, first, count), false, items.count() - count);
-}
-
-EditStepPtr replaceRowStep(const ItemList& items, const QString& text, int row, ItemRow after) {
-    auto step =
-        named(std::make_shared<ReplaceRowStep>(row, items.row(row), std::move(after)), text);
-    step->before = step->after = rowPlace(row, items.count());
-    return step;
-}
-
-EditStepPtr rotateStep(const QString& text, int first, int middle, int last, bool movingUp) {
-    auto step = named(std::make_shared<RotateStep>(first, middle, last), text);
-    const int secondAfter = first + last - middle + 1; // where [first, middle) lands
-    step->before.current = movingUp ? middle : first;
-    step->after.current = movingUp ? first : secondAfter;
-    return step;
-}
-
-EditStepPtr changeCellsStep(const QString& text, std::vector<CellChange> cells) {
+EditStepPtr cellsStep(Document& doc, const QString& text, std::vector<CellChange> cells) {
     std::erase_if(cells, [](const CellChange& c) { return c.before == c.after; });
     const auto byPlace = [](const CellChange& x, const CellChange& y) {
         return x.row != y.row ? x.row < y.row : x.column < y.column;
@@ -274,22 +283,83 @@ EditStepPtr changeCellsStep(const QString& text, std::vector<CellChange> cells) 
     // A change within one row (an in-place edit) makes that row current again.
     const int row = cells.empty() ? -1 : cells.front().row;
     const bool oneRow = !cells.empty() && cells.back().row == row;
-    auto step = named(std::make_shared<CellsStep>(std::move(cells)), text);
+    auto step = std::make_unique<CellsStep>(doc, text, std::move(cells));
     if (oneRow)
-        step->before.current = step->after.current = row;
+        step->setPlaces({EditTab::Icons, row, -1, -1}, {EditTab::Icons, row, -1, -1});
     return step;
 }
 
-EditStepPtr swapColumnsStep(const ItemList& items, const QString& text, int a, int b) {
+} // namespace
+
+EditStep::EditStep(EditStep&& other)
+    : QUndoCommand(other.text()), m_doc(other.m_doc), m_before(other.m_before),
+      m_after(other.m_after), m_bytes(other.m_bytes), m_done(other.m_done) {}
+
+void EditStep::redo() {
+    if (!std::exchange(m_done, true))
+        apply(*m_doc);
+}
+
+void EditStep::undo() {
+    if (std::exchange(m_done, false))
+        revert(*m_doc);
+}
+
+EditStepPtr insertRowsStep(Document& doc, const QString& text, int position,
+                           std::vector<ItemRow> rows) {
+    const int count = doc.items().count();
+    return blockStep(doc, text, std::clamp(position, 0, count), std::move(rows), true, count);
+}
+
+EditStepPtr insertedRowsStep(Document& doc, const QString& text, int first, int count) {
+    const ItemList& items = doc.items();
+    return blockStep(doc, text, first, rowsOf(items, first, count), true, items.count() - count,
+                     true);
+}
+
+EditStepPtr removeRowsStep(Document& doc, const QString& text, int first, int count) {
+    const ItemList& items = doc.items();
+    return blockStep(doc, text, first, rowsOf(items, first, count), false, items.count() - count);
+}
+
+EditStepPtr replaceRowStep(Document& doc, const QString& text, int row, ItemRow after) {
+    const ItemList& items = doc.items();
+    auto step = std::make_unique<ReplaceRowStep>(doc, text, row, items.row(row), std::move(after));
+    step->setPlaces(rowPlace(row, items.count()), rowPlace(row, items.count()));
+    return step;
+}
+
+EditStepPtr rotateStep(Document& doc, const QString& text, int first, int middle, int last,
+                       bool movingUp) {
+    auto step = std::make_unique<RotateStep>(doc, text, first, middle, last);
+    const int secondAfter = first + last - middle + 1; // where [first, middle) lands
+    step->setCurrentBefore(movingUp ? middle : first);
+    step->setCurrentAfter(movingUp ? first : secondAfter);
+    return step;
+}
+
+EditStepPtr changeCellsStep(Document& doc, const QString& text, std::vector<CellChange> cells) {
+    return cellsStep(doc, text, std::move(cells));
+}
+
+EditStepPtr typeDescriptionStep(Document& doc, int row, const QString& text) {
+    auto step = cellsStep(doc, QStringLiteral("Edit Description"),
+                          {{row, ColDescription, doc.items().cell(row, ColDescription), text}});
+    static_cast<CellsStep&>(*step).typing();
+    return step;
+}
+
+EditStepPtr swapColumnsStep(Document& doc, const QString& text, int a, int b) {
+    const ItemList& items = doc.items();
     std::vector<int> sections;
     for (int i = 0; i < items.count(); ++i) {
         if (items.isSection(i))
             sections.push_back(i);
     }
-    return named(std::make_shared<SwapColumnsStep>(a, b, std::move(sections)), text);
+    return std::make_unique<SwapColumnsStep>(doc, text, a, b, std::move(sections));
 }
 
-EditStepPtr changeSettingsStep(const Document& doc, const QString& text,
+EditStepPtr changeSettingsStep(Document& doc, const QString& text,
                                const std::vector<SettingValue>& values, bool retitle) {
     std::vector<SettingChange> changes;
     changes.reserve(values.size());
@@ -300,19 +370,19 @@ EditStepPtr changeSettingsStep(const Document& doc, const QString& text,
         if (changes.back().same())
             changes.pop_back();
     }
-    auto step = named(std::make_shared<SettingsStep>(std::move(changes), retitle, false), text);
+    auto step = std::make_unique<SettingsStep>(doc, text, std::move(changes), retitle, false);
     const int row = values.empty() ? -1 : doc.props().rowOf(values.front().name);
-    step->before = step->after = {EditTab::Properties, row, -1, -1};
+    step->setPlaces({EditTab::Properties, row, -1, -1}, {EditTab::Properties, row, -1, -1});
     return step;
 }
 
-EditStepPtr resetSettingsStep(const Document& doc, const QString& text) {
+EditStepPtr resetSettingsStep(Document& doc, const QString& text) {
     std::vector<SettingChange> old;
     old.reserve(PropertyTable::Count);
     for (int n = 1; n <= PropertyTable::Count; ++n)
         old.push_back(settingChange(doc, PropertyTable::displayName(n), doc.defaultSetting(n), {}));
-    auto step = named(std::make_shared<SettingsStep>(std::move(old), false, true), text);
-    step->before.tab = step->after.tab = EditTab::Properties;
+    auto step = std::make_unique<SettingsStep>(doc, text, std::move(old), false, true);
+    step->setPlaces({EditTab::Properties, -1, -1, -1}, {EditTab::Properties, -1, -1, -1});
     return step;
 }
 

@@ -49,7 +49,6 @@ void FileCommands::newDocument() {
     m_doc.items().clear();
     m_doc.clearHistory();
     m_doc.requestActionUpdate();
-    m_doc.setModified(false);
     m_recovery.drop();
 }
 
@@ -73,10 +72,8 @@ void FileCommands::open() {
         {QStringLiteral("Open an Ulvanta File"), fileFilter(), QString(), false});
     if (!path)
         return;
-    if (openReporting(*path)) {
-        m_doc.setModified(false);
+    if (openReporting(*path))
         m_recovery.drop();
-    }
 }
 
 void FileCommands::save() {
@@ -115,7 +112,6 @@ void FileCommands::saveAs() {
 bool FileCommands::openPath(const QString& path) {
     if (!mayDiscard() || !openReporting(path))
         return false;
-    m_doc.setModified(false);
     m_recovery.drop();
     return true;
 }

@@ -76,12 +76,12 @@ Outcome confirm(Document& doc, Prompter& prompter, const Fields& f, bool editMod
     if (editMode) {
         if (currentRow < 0 || currentRow >= items.count())
             return out;
-        doc.edits().push(replaceRowStep(items, QStringLiteral("Edit Icon"), currentRow, toRow(f)));
+        doc.edits().push(replaceRowStep(doc, QStringLiteral("Edit Icon"), currentRow, toRow(f)));
         out.row = currentRow;
     } else {
         out.row = insertPosition(items.count(), currentRow, addAtBottom);
-        EditStepPtr step = insertRowsStep(items, QStringLiteral("Add Icon"), out.row, {toRow(f)});
-        step->before.current = currentRow < items.count() ? currentRow : -1;
+        EditStepPtr step = insertRowsStep(doc, QStringLiteral("Add Icon"), out.row, {toRow(f)});
+        step->setCurrentBefore(currentRow < items.count() ? currentRow : -1);
         doc.edits().push(std::move(step));
         out.focus = Focus::Description;
         doc.requestActionUpdate();

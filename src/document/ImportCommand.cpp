@@ -42,11 +42,10 @@ ImportCommand::Outcome ImportCommand::import(const QString& path, const QString&
     const int start = items.count();
     const Outcome outcome = append(path, sectionName.trimmed());
     // Whatever was appended, the rows read before an error too, is taken back at once.
-    if (items.count() > start)
-        m_doc.edits().pushDone(
-            insertedRowsStep(items, QStringLiteral("Import"), start, items.count() - start));
-    if (outcome == Outcome::Imported)
-        m_doc.setModified(true);
+    // An import that added nothing still counts as an edit.
+    if (items.count() > start || outcome == Outcome::Imported)
+        m_doc.edits().push(
+            insertedRowsStep(m_doc, QStringLiteral("Import"), start, items.count() - start));
     return outcome;
 }
 

@@ -38,8 +38,8 @@ void ListCommands::removeCurrent() {
     // Only the current row goes, even with more rows selected; a section row goes
     // alone and its icons join the section above. The first row becomes current.
     ItemList& items = m_doc.items();
-    EditStepPtr step = removeRowsStep(items, QStringLiteral("Delete"), row, 1);
-    step->after.current = items.count() > 1 ? 0 : -1;
+    EditStepPtr step = removeRowsStep(m_doc, QStringLiteral("Delete"), row, 1);
+    step->setCurrentAfter(items.count() > 1 ? 0 : -1);
     m_doc.edits().push(std::move(step));
     if (items.count() > 0)
         makeCurrent(0);
@@ -53,8 +53,8 @@ void ListCommands::duplicateCurrent() {
         return;
     const ItemList& items = m_doc.items();
     EditStepPtr step =
-        insertRowsStep(items, QStringLiteral("Copy"), items.count(), {items.row(row)});
-    step->before.current = row;
+        insertRowsStep(m_doc, QStringLiteral("Copy"), items.count(), {items.row(row)});
+    step->setCurrentBefore(row);
     m_doc.edits().push(std::move(step));
     m_doc.requestActionUpdate();
 }
@@ -80,9 +80,10 @@ void ListCommands::move(bool up) {
     const int middle = up ? row : end(row);
     if (first < 0 || middle >= items.count())
         return;
-    EditStepPtr step = rotateStep(up ? QStringLiteral("Move Up") : QStringLiteral("Move Down"),
-                                  first, middle, end(middle) - 1, up);
-    const int current = step->after.current; // where the moved block now starts
+    EditStepPtr step =
+        rotateStep(m_doc, up ? QStringLiteral("Move Up") : QStringLiteral("Move Down"), first,
+                   middle, end(middle) - 1, up);
+    const int current = step->after().current; // where the moved block now starts
     m_doc.edits().push(std::move(step));
     makeCurrent(current);
     m_doc.requestActionUpdate();

@@ -125,8 +125,9 @@ void PropertyCommands::activate(int row, PropertyEditorHost& host) {
             m_doc.requestActionUpdate();
         break;
     case EditorKind::MultiLine:
-        host.editMultiLine(row);
-        m_doc.setModified(true);
+        // Cancel counts as an edit too.
+        if (!host.editMultiLine(row))
+            m_doc.edits().markModified();
         break;
     }
 }
@@ -188,7 +189,7 @@ void PropertyCommands::toggle(int row) {
     } else if (setting == kFalse || setting == kTrue) {
         set(row, setting == kFalse ? kTrue : kFalse);
     } else {
-        m_doc.setModified(true); // any other text stays, yet counts as an edit
+        set(row, setting); // any other text stays, yet counts as an edit
     }
 }
 
@@ -201,16 +202,16 @@ void PropertyCommands::saveCheck(int row) {
         return;
     }
     // The setting is on while the question is asked and saved with the file.
-    step->apply(m_doc);
+    step->redo();
     const PromptAnswer a = m_prompter.message(
         QStringLiteral("This property requires that the file is saved.  Do you want to save now?"),
         QStringLiteral("Save File"), PromptIcon::Question, PromptButtons::YesNo, PromptAnswer::Yes);
     if (a == PromptAnswer::Yes) {
-        m_doc.edits().pushDone(std::move(step));
+        m_doc.edits().push(std::move(step));
         m_files.save();
     } else {
-        step->revert(m_doc);
-        m_doc.setModified(true);
+        step->undo();
+        m_doc.edits().markModified();
     }
 }
 
@@ -286,7 +287,7 @@ void PropertyCommands::reset(int currentRow) {
                            PromptButtons::YesNo, PromptAnswer::Yes) != PromptAnswer::Yes)
         return;
     EditStepPtr step = resetSettingsStep(m_doc, QStringLiteral("Reset Properties"));
-    step->before.current = currentRow;
+    step->setCurrentBefore(currentRow);
     m_doc.edits().push(std::move(step));
 }
 

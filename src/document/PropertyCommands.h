@@ -46,7 +46,8 @@ public:
     virtual ~PropertyEditorHost() = default;
     virtual void editColour(int row, qint32 defaultColour) = 0;
     virtual void editFile(int row, const PropertyEditor& editor) = 0;
-    virtual void editMultiLine(int row) = 0;
+    // True when OK wrote the text.
+    virtual bool editMultiLine(int row) = 0;
     // The font dialog loaded with the settings; nullopt when cancelled.
     virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
 };

@@ -22,6 +22,8 @@ bool RecoveryKeeper::enable(const QString& folder, int intervalMs) {
     m_store = std::move(store);
     m_timer.setInterval(intervalMs);
     connect(&m_doc, &Document::edited, this, &RecoveryKeeper::edited, Qt::UniqueConnection);
+    connect(&m_doc, &Document::modifiedChanged, this, &RecoveryKeeper::modifiedChanged,
+            Qt::UniqueConnection);
     return true;
 }
 
@@ -31,6 +33,12 @@ void RecoveryKeeper::edited() {
     // Not restarted by later edits: a steady stream of them still gets written.
     if (!m_timer.isActive())
         m_timer.start();
+}
+
+// Undone back to the saved state: nothing is left to recover.
+void RecoveryKeeper::modifiedChanged(bool modified) {
+    if (!modified)
+        drop();
 }
 
 void RecoveryKeeper::writeNow() {
@@ -68,7 +76,7 @@ void RecoveryKeeper::restore(const RecoveryCopy& copy) {
     m_doc.fileLock().release();
     m_doc.setFilePath(copy.originalPath);
     m_doc.announceName();
-    m_doc.setModified(true);
+    m_doc.edits().markModified();
     if (!m_doc.filePath().isEmpty())
         m_doc.fileLock().take(m_doc.filePath());
 }

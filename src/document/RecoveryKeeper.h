@@ -43,6 +43,7 @@ public:
 
 private:
     void edited();
+    void modifiedChanged(bool modified);
     void restore(const RecoveryCopy& copy);
 
     Document& m_doc;

@@ -62,7 +62,7 @@ bool replaceAll(Document& doc, const ReplaceRequest& request) {
         }
     }
     if (visited)
-        doc.edits().push(changeCellsStep(QStringLiteral("Replace All"), std::move(cells)));
+        doc.edits().push(changeCellsStep(doc, QStringLiteral("Replace All"), std::move(cells)));
     return visited;
 }
 

@@ -68,14 +68,14 @@ int confirm(Document& doc, const Fields& f, bool editMode, int currentRow) {
             return -1;
         row = currentRow;
         doc.edits().push(
-            changeCellsStep(QStringLiteral("Edit Section"),
+            changeCellsStep(doc, QStringLiteral("Edit Section"),
                             {{row, ColDescription, items.cell(row, ColDescription), text}}));
     } else {
         ItemRow r;
         r[ColDescription] = text;
         row = hasCurrent ? currentRow : items.count();
-        EditStepPtr step = insertRowsStep(items, QStringLiteral("Add Section"), row, {r});
-        step->before.current = hasCurrent ? currentRow : -1;
+        EditStepPtr step = insertRowsStep(doc, QStringLiteral("Add Section"), row, {r});
+        step->setCurrentBefore(hasCurrent ? currentRow : -1);
         doc.edits().push(std::move(step));
     }
     doc.requestActionUpdate();

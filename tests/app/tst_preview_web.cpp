@@ -51,7 +51,7 @@ int runEditorUntilSignalled(const QString& document) {
     EndSignals endSignals;
     QObject::connect(&endSignals, &EndSignals::endRequested, &w, &MainWindow::endOnSignal);
     w.start(document);
-    w.doc().setModified(true);
+    w.doc().edits().markModified();
     if (!showPreview(w) || !w.doc().fileLock().isHeld())
         return 3;
     std::puts("shown");

@@ -30,7 +30,10 @@ struct RecordingHost : PropertyEditorHost {
 
     void editColour(int, qint32) override { calls << "PCol"; }
     void editFile(int, const PropertyEditor& e) override { calls << "PFile", fileEditor = e; }
-    void editMultiLine(int) override { calls << "MultiLine"; }
+    bool editMultiLine(int) override {
+        calls << "MultiLine";
+        return false;
+    }
     std::optional<FontChoice> chooseFont(const FontChoice&) override {
         calls << "Font";
         return std::nullopt;
@@ -57,7 +60,7 @@ private slots:
         doc.setFilePath({});
         doc.setNextNewNumber(1);
         doc.resetProperties();
-        doc.setModified(false);
+        doc.edits().markSaved();
     }
 
     // A click or Enter asks for a number or the title, toggles a Boolean or opens the

@@ -47,7 +47,7 @@ private slots:
         m_w->doc().items().appendItems({r, r});
         QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &m_links, "open");
     }
-    void cleanup() { m_w->doc().setModified(false); }
+    void cleanup() { m_w->doc().edits().markSaved(); }
 
     void replaceIsModelessSelectsOnEntryAndClosesOnTabChange() {
         child<QTabWidget>(m_w.get(), "tabs")->setCurrentIndex(1);

@@ -53,7 +53,7 @@ private slots:
     }
 
     void cleanup() {
-        w->doc().setModified(false); // no save question on closing
+        w->doc().edits().markSaved(); // no save question on closing
         w.reset();
         prompter.reset();
     }

@@ -103,7 +103,7 @@ private slots:
         }
         p.setEntryCount(quint32(entries.size()));
         p.save(path);
-        doc->setModified(true);
+        doc->edits().markModified();
         QCOMPARE(errorOf([&] { doc->load(path); }), 321);
         // What was read before the error stays; the document keeps its name.
         QCOMPARE(doc->items().count(), 1);
@@ -140,7 +140,7 @@ private slots:
         QFile::setPermissions(dir.filePath("ro"), QFile::ReadOwner | QFile::ExeOwner);
         const bool ignored = QFileInfo(dir.filePath("ro")).isWritable();
         doc->items().appendItems({ItemRow{"b"}});
-        doc->setModified(true);
+        doc->edits().markModified();
         const QString path = itself ? good : dir.filePath(target);
         prompter->files = {itself ? std::nullopt : std::optional<QString>(path)};
         itself ? cmds->save() : cmds->saveAs(); // Save says so, then offers Save As: cancelled
@@ -187,7 +187,7 @@ private slots:
         QFETCH(bool, proceeds);
         QFETCH(QString, text);
         doc->setFilePath(curFile);
-        doc->edits().push(insertRowsStep(doc->items(), "Add Icon", 0, {ItemRow{"a"}}));
+        doc->edits().push(insertRowsStep(*doc, "Add Icon", 0, {ItemRow{"a"}}));
         prompter->answers = {answer};
         const QString path = saveAs.isEmpty() ? QString() : dir.filePath(saveAs);
         prompter->files = {saveAs.isEmpty() ? std::nullopt : std::optional<QString>(path)};
@@ -233,7 +233,8 @@ private slots:
         cmds->setRecentFiles(&recent);
         prompter->files = {a};
         cmds->saveAs();
-        doc->setModified(answer != PromptAnswer::Ok);
+        if (answer != PromptAnswer::Ok)
+            doc->edits().markModified();
         prompter->answers = {answer};
         if (atStartUp)
             cmds->openAtStartup(fill(path));
@@ -251,7 +252,7 @@ private slots:
         const QString preview = dir.filePath("PME.htm");
         for (const bool cancel : {true, false}) {
             QVERIFY(writeFile(preview, {}));
-            doc->setModified(true);
+            doc->edits().markModified();
             prompter->answers = {cancel ? PromptAnswer::Cancel : PromptAnswer::No};
             QCOMPARE(cmds->close(preview), !cancel);
             QVERIFY(!QFile::exists(preview));
@@ -304,6 +305,13 @@ private slots:
                 versions.insert(test::readAll(info));
         }
         QVERIFY(versions.size() >= 2 && versions.size() <= 6);
+        // Undone back to the saved state, the document has nothing left to recover.
+        doc->edits().markSaved();
+        doc->edits().push(insertRowsStep(*doc, "Add Icon", 0, {ItemRow{"a"}}));
+        cmds->recovery().writeNow();
+        QVERIFY(QFile::exists(info));
+        doc->undoStack().undo();
+        QVERIFY(!QFile::exists(info));
     }
 
     void offerAtStartUp_data() {
@@ -374,7 +382,7 @@ private:
     static void edit(Document& d) {
         d.items().appendItems({ItemRow{"edited"}});
         d.setSetting("Title", "T");
-        d.setModified(true);
+        d.edits().markModified();
     }
 
     QTemporaryDir dir;

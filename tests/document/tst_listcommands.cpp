@@ -89,15 +89,15 @@ EditStepPtr make(Document& d, const QString& recipe) {
     for (const QString& t : w.mid(2))
         rows.push_back({t, t.toUpper()});
     if (w[0] == "insert")
-        return insertRowsStep(d.items(), w[0], n(1), rows);
+        return insertRowsStep(d, w[0], n(1), rows);
     if (w[0] == "remove")
-        return removeRowsStep(d.items(), w[0], n(1), n(2));
+        return removeRowsStep(d, w[0], n(1), n(2));
     if (w[0] == "replace")
-        return replaceRowStep(d.items(), w[0], n(1), rows.front());
+        return replaceRowStep(d, w[0], n(1), rows.front());
     if (w[0] == "rotate")
-        return rotateStep(w[0], n(1), n(2), n(3), w.size() > 4);
+        return rotateStep(d, w[0], n(1), n(2), n(3), w.size() > 4);
     if (w[0] == "swap")
-        return swapColumnsStep(d.items(), w[0], n(1), n(2));
+        return swapColumnsStep(d, w[0], n(1), n(2));
     if (w[0] == "title")
         return changeSettingsStep(d, w[0], {{"Title", w[1], {}}, {"Header HTML", w[2], {}}}, true);
     if (w[0] == "reset")
@@ -107,7 +107,7 @@ EditStepPtr make(Document& d, const QString& recipe) {
         const int r = t.section(u':', 0, 0).toInt(), c = t.section(u':', 1, 1).toInt();
         cells.push_back({r, c, d.items().cell(r, c), t.section(u':', 2)});
     }
-    return changeCellsStep(w[0], cells);
+    return changeCellsStep(d, w[0], cells);
 }
 
 } // namespace
@@ -198,18 +198,24 @@ private slots:
 
     void undoAndRedoRestoreEachState_data() {
         QTest::addColumn<QString>("steps"); // separated by ";"
+        QTest::addColumn<int>("saved");     // after this many steps
         QTest::addColumn<int>("undone");    // the current row after undo
         QTest::addColumn<QString>("title"); // in the window caption after the steps
-        QTest::newRow("insert rows inside") << "insert 1 n m" << 1 << "Doc";
-        QTest::newRow("cells of two rows") << "cells 4:0:SECTION:c 1:1:X 4:1:z" << -1 << "Doc";
+        QTest::newRow("insert rows inside") << "insert 1 n m" << 0 << 1 << "Doc";
+        QTest::newRow("cells of two rows, then saved")
+            << "cells 4:0:SECTION:c 1:1:X 4:1:z" << 1 << -1 << "Doc";
         // Resetting the properties leaves the caption as it was.
-        QTest::newRow("a mixed sequence") << "insert 5 n m;rotate 0 3 4;cells 1:1:X 6:0:SECTION:m;"
-                                             "swap 0 1;remove 0 2;title T2 <hr>;replace 0 q;reset"
-                                          << 4 << "T2";
+        QTest::newRow("a mixed sequence, saved midway")
+            << "insert 5 n m;rotate 0 3 4;cells 1:1:X 6:0:SECTION:m;"
+               "swap 0 1;remove 0 2;title T2 <hr>;replace 0 q;reset"
+            << 3 << 4 << "T2";
     }
 
+    // Undo and redo also walk the changed flag: the document is unchanged exactly
+    // where it was saved.
     void undoAndRedoRestoreEachState() {
         QFETCH(QString, steps);
+        QFETCH(int, saved);
         QFETCH(int, undone);
         QFETCH(QString, title);
         Document doc;
@@ -217,59 +223,128 @@ private slots:
         EditPlace place;
         connect(&doc, &Document::editReplayed, this, [&](const EditPlace& p) { place = p; });
         const QStringList before = snapshot(doc);
-        for (const QString& step : steps.split(u';'))
-            doc.edits().push(make(doc, step));
+        const QStringList list = steps.split(u';');
+        for (int i = 0; i < list.size(); ++i) {
+            if (i == saved)
+                doc.edits().markSaved();
+            doc.edits().push(make(doc, list[i]));
+        }
+        if (saved == list.size())
+            doc.edits().markSaved();
         QVERIFY(snapshot(doc) != before);
         QCOMPARE(shownCaption, title + " - Ulvanta Editor");
-        QVERIFY(doc.isModified());
         const QStringList done = snapshot(doc);
 
-        doc.setModified(false);
-        while (doc.undoStack().canUndo())
-            doc.undoStack().undo();
+        QSignalSpy flag(&doc, &Document::modifiedChanged);
+        int flips = 0;
+        const auto walk = [&](bool (QUndoStack::*can)() const, void (QUndoStack::*go)()) {
+            while ((doc.undoStack().*can)()) {
+                const bool was = doc.isModified();
+                (doc.undoStack().*go)();
+                QCOMPARE(doc.isModified(), doc.undoStack().index() != saved);
+                flips += int(was != doc.isModified());
+            }
+        };
+        walk(&QUndoStack::canUndo, &QUndoStack::undo);
         QCOMPARE(snapshot(doc), before);
-        QVERIFY(doc.isModified());
         QCOMPARE(place.tab, EditTab::Icons);
         QCOMPARE(place.current, undone);
-
-        doc.setModified(false);
-        while (doc.undoStack().canRedo())
-            doc.undoStack().redo();
+        walk(&QUndoStack::canRedo, &QUndoStack::redo);
         QCOMPARE(snapshot(doc), done);
-        QVERIFY(doc.isModified());
+        QCOMPARE(flag.count(), flips);
+        QCOMPARE(flag.last().at(0).toBool(), doc.isModified());
     }
 
     void dropsTheOldestPastTheLimits_data() {
         QTest::addColumn<qint64>("maxBytes");
         QTest::addColumn<int>("pushes");
         QTest::addColumn<int>("textLength");
+        QTest::addColumn<int>("saved"); // after this many pushes
         QTest::addColumn<int>("kept");
-        QTest::newRow("past the step limit") << EditHistory::DefaultMaxBytes << 103 << 10 << 100;
-        QTest::newRow("past the byte limit") << qint64(100000) << 5 << 10000 << 2;
-        QTest::newRow("one step over the byte limit") << qint64(30000) << 3 << 10000 << 0;
+        QTest::addColumn<int>("cleanAt");  // the kept step the saved state is found at, or -1
+        QTest::addColumn<int>("tooLarge"); // steps said to be too large to undo
+        QTest::newRow("past the step limit")
+            << EditHistory::DefaultMaxBytes << 103 << 10 << 0 << 100 << -1 << 0;
+        QTest::newRow("past the byte limit") << qint64(100000) << 5 << 10000 << 4 << 2 << 1 << 0;
+        QTest::newRow("saved state dropped by the byte limit")
+            << qint64(100000) << 5 << 10000 << 2 << 2 << -1 << 0;
+        QTest::newRow("one step over the byte limit")
+            << qint64(30000) << 3 << 10000 << 0 << 0 << -1 << 2;
     }
 
     void dropsTheOldestPastTheLimits() {
         QFETCH(qint64, maxBytes);
         QFETCH(int, pushes);
         QFETCH(int, textLength);
+        QFETCH(int, saved);
         QFETCH(int, kept);
+        QFETCH(int, cleanAt);
+        QFETCH(int, tooLarge);
         Document doc;
         fill(doc);
         doc.edits().setLimits(EditHistory::DefaultMaxSteps, maxBytes);
+        QSignalSpy said(&doc, &Document::stepTooLarge);
         std::vector<QStringList> states{snapshot(doc)};
         for (int i = 0; i < pushes; ++i) {
+            if (i == saved)
+                doc.edits().markSaved();
             const QString text = QString(textLength, u'x') + QString::number(i);
             doc.edits().push(make(doc, "cells 1:6:" + text));
             states.push_back(snapshot(doc));
         }
         QCOMPARE(doc.undoStack().count(), kept);
         QVERIFY(doc.edits().storedBytes() <= maxBytes);
-        while (doc.undoStack().canUndo())
-            doc.undoStack().undo();
+        QCOMPARE(said.count(), tooLarge);
+        // An edit the history no longer holds still counts as a change.
+        QList<int> cleanIndexes;
+        for (int i = kept; i >= 0; --i) {
+            if (!doc.isModified())
+                cleanIndexes << i;
+            if (i > 0)
+                doc.undoStack().undo();
+        }
+        QCOMPARE(cleanIndexes, cleanAt < 0 ? QList<int>{} : QList<int>{cleanAt});
         QCOMPARE(snapshot(doc), states[size_t(pushes - kept)]);
         doc.clearHistory();
         QCOMPARE(doc.edits().storedBytes(), qint64(0));
+    }
+
+    // Typing into the same Description again is one step; an edit that changes
+    // nothing leaves no step and keeps what can be redone, yet counts as a change.
+    void typingMergesAndNoOpsLeaveNoStep_data() {
+        QTest::addColumn<QString>("script"); // ROW:TEXT typed in place, save, undo, nothing
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<QString>("texts"); // the descriptions of rows 1 and 2
+        QTest::newRow("one row typed twice") << "1:x;1:y" << 1 << true << "y b";
+        QTest::newRow("one row typed twice, undone") << "1:x;1:y;undo" << 1 << false << "a b";
+        QTest::newRow("typed back to the start") << "1:x;1:a" << 0 << false << "a b";
+        QTest::newRow("two rows") << "1:x;2:y" << 2 << true << "x y";
+        QTest::newRow("a save in between") << "1:x;save;1:y;undo" << 2 << false << "x b";
+        QTest::newRow("nothing changed after an undo") << "1:x;undo;nothing" << 1 << true << "a b";
+    }
+
+    void typingMergesAndNoOpsLeaveNoStep() {
+        QFETCH(QString, script);
+        QFETCH(int, steps);
+        QFETCH(bool, modified);
+        QFETCH(QString, texts);
+        Document doc;
+        fill(doc);
+        for (const QString& word : script.split(u';')) {
+            if (word == "save")
+                doc.edits().markSaved();
+            else if (word == "undo")
+                doc.undoStack().undo();
+            else if (word == "nothing")
+                doc.edits().push(make(doc, "cells 2:0:b"));
+            else
+                doc.items().setData(doc.items().index(word.section(u':', 0, 0).toInt(), 0),
+                                    word.section(u':', 1), Qt::EditRole);
+        }
+        QCOMPARE(doc.undoStack().count(), steps);
+        QCOMPARE(doc.isModified(), modified);
+        QCOMPARE(doc.items().cell(1, 0) + ' ' + doc.items().cell(2, 0), texts);
     }
 };
 
