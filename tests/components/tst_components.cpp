@@ -292,10 +292,10 @@ private slots:
         QTest::addColumn<QColor>("drawing");
         QTest::addColumn<QColor>("outline"); // a second pixel, if any
         QTest::addColumn<QColor>("background");
-        QTest::addColumn<QColor>("shown"); // the drawing as shown; text is light grey
+        QTest::addColumn<QColor>("shown"); // the drawing as shown; text is Qt::lightGray
         const QColor dark(40, 40, 40), none(Qt::transparent), light(239, 239, 239),
             grey(53, 53, 53);
-        QTest::newRow("dark on dark: redrawn") << dark << none << grey << QColor(220, 220, 220);
+        QTest::newRow("dark on dark: redrawn") << dark << none << grey << QColor(Qt::lightGray);
         QTest::newRow("dark on light") << dark << none << light << dark;
         QTest::newRow("outlined white on light")
             << QColor(Qt::white) << dark << light << QColor(Qt::white);
@@ -311,7 +311,7 @@ private slots:
         icon.fill(Qt::transparent);
         icon.setPixelColor(8, 8, drawing);
         icon.setPixelColor(9, 8, outline);
-        const QColor text(220, 220, 220);
+        const QColor text(Qt::lightGray);
         const QImage legible = PaletteContrast::legibleIcon(icon, background, text);
         QCOMPARE(legible.pixelColor(8, 8), shown);
         QCOMPARE(legible.pixelColor(0, 0).alpha(), 0);

@@ -17,8 +17,7 @@ function(expect text pattern)
 endfunction()
 
 file(REMOVE_RECURSE ${STAGE})
-run(${CMAKE_COMMAND} -E env DESTDIR=${STAGE} ${CMAKE_COMMAND} --install ${BUILD} --prefix /usr
-    --strip)
+run(${CMAKE_COMMAND} -E env DESTDIR=${STAGE} ${CMAKE_COMMAND} --install ${BUILD} --prefix /usr --strip)
 set(usr ${STAGE}/usr)
 # The editor finds its help and its preview module at these places relative to itself.
 foreach(f bin/ulvanta-editor bin/ulvanta-build bin/ulvanta2.exe bin/${DATA_FROM_BIN}/help/index.html
