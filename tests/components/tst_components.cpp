@@ -296,9 +296,9 @@ private slots:
         const QColor dark(40, 40, 40), none(Qt::transparent), light(239, 239, 239),
             grey(53, 53, 53);
         QTest::newRow("dark on dark: redrawn") << dark << none << grey << QColor(Qt::lightGray);
-        QTest::newRow("dark on light") << dark << none << light << dark;
-        QTest::newRow("outlined white on light")
-            << QColor(Qt::white) << dark << light << QColor(Qt::white);
+        QTest::newRow("faint on light: as drawn")
+            << QColor(Qt::white) << none << light << QColor(Qt::white);
+        QTest::newRow("outlined dark on dark") << dark << QColor(Qt::white) << grey << dark;
         QTest::newRow("light on dark") << light << none << grey << light;
     }
 
