@@ -28,8 +28,8 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
-#include <QWindow>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace ulvanta {
 
@@ -253,8 +253,9 @@ void MainWindow::buildToolbar() {
         }
         b.action->setToolTip(QString::fromLatin1(b.tip));
         // The theme's icon or the style's, drawn anew where it would vanish on the palette.
-        b.action->setIcon(PaletteContrast::legibleIcon(
-            QIcon::fromTheme(QLatin1String(b.theme), st->standardIcon(b.fallback)), palette()));
+        const QIcon icon = QIcon::fromTheme(QLatin1String(b.theme), st->standardIcon(b.fallback));
+        b.action->setIcon(PaletteContrast::legibleIcon(icon, palette()));
+        m_plainIcons.emplace_back(b.action, icon);
         m_toolBar->addAction(b.action);
         m_buttons.push_back(b.action);
     }
@@ -434,6 +435,14 @@ void MainWindow::endOnSignal() {
     m_endingOnSignal = true;
     close();
     QCoreApplication::exit(0); // also leaves a dialog that may be open
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        for (const auto& [action, icon] : m_plainIcons)
+            action->setIcon(PaletteContrast::legibleIcon(icon, palette()));
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,7 @@
 #include "document/Document.h"
 #include "document/FileCommands.h"
 
+#include <QIcon>
 #include <QMainWindow>
 #include <QTreeView>
 #include <memory>
@@ -79,6 +80,7 @@ signals:
     void tabChanged(int newTab, int previousTab);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -134,6 +136,9 @@ private:
     QAction* m_actionFeedback = nullptr;
     QAction* m_actionAbout = nullptr;
     std::vector<QAction*> m_buttons; // toolbar buttons 1..16
+    // Each button's icon as the theme or the style draws it, made legible anew
+    // whenever the palette changes.
+    std::vector<std::pair<QAction*, QIcon>> m_plainIcons;
 
     ItemActions* m_itemActions = nullptr;
     PropertyActions* m_propertyActions = nullptr;

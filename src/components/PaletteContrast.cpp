@@ -46,10 +46,14 @@ double PaletteContrast::ratio(const QColor& a, const QColor& b) {
 
 QImage PaletteContrast::legibleIcon(const QImage& icon, const QColor& background,
                                     const QColor& text) {
-    // An icon is seen by the parts of it that stand out, often just an outline
-    // (a white page drawn in black): it needs some of them, not all.
-    const QImage argb = icon.convertToFormat(QImage::Format_ARGB32);
+    // Icons are drawn for light backgrounds, some of them faintly (a white page):
+    // only a dark one can hide them.
     const double behind = luminance(background);
+    if (behind >= luminance(text))
+        return icon;
+    // An icon is seen by the parts of it that stand out, often just an outline
+    // (a black page drawn in white): it needs some of them, not all.
+    const QImage argb = icon.convertToFormat(QImage::Format_ARGB32);
     qsizetype drawn = 0, standingOut = 0;
     for (int y = 0; y < argb.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));

@@ -16,8 +16,8 @@ namespace PaletteContrast {
 // (none) to 21 (black on white).
 double ratio(const QColor& a, const QColor& b);
 
-// An icon legible on the background: one whose drawing stands out too little
-// from it (a black arrow on a dark toolbar) is drawn in the text colour instead.
+// An icon legible on the background: on a dark one, an icon whose drawing
+// stands out too little from it (a black arrow) is drawn in the text colour.
 QImage legibleIcon(const QImage& icon, const QColor& background, const QColor& text);
 // The same for every size of an icon shown on the palette's window colour.
 QIcon legibleIcon(const QIcon& icon, const QPalette& palette);

@@ -15,7 +15,6 @@
 #include <QPointer>
 #include <QScreen>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -175,7 +174,6 @@ private slots:
     }
 
     void recentDocumentsListedAboveExit() {
-        QStandardPaths::setTestModeEnabled(true); // the user's own list stays as it is
         QTemporaryDir dir;
         const QString a = dir.filePath("a&b.pmf"), b = dir.filePath("b.pmf");
         ScriptedPrompter p;
