@@ -6,7 +6,7 @@
 #include "document/Document.h"
 #include "document/SectionRow.h"
 #include "generator/BuildCommand.h"
-#include "generator/PageGenerator.h"
+#include "generator/PageWriter.h"
 #include "generator/PreviewFile.h"
 
 #include <QBuffer>
@@ -111,17 +111,16 @@ private slots:
         const QByteArray page = readAll(QFINDTESTDATA("pages/" + expected))
                                     .replace("@VERSION@", ProgramInfo::version().toUtf8());
         // Line by line, so that a difference names its line.
-        const QString made = PageGenerator(*doc, keys).generatePage(false, {});
+        const QString made = PageWriter(*doc).page();
         QCOMPARE(made.split("\r\n"), QString::fromUtf8(page).split("\r\n"));
 
         // Written as it is made: the same bytes, and a device that takes nothing is a full disk.
         QBuffer written, refusing;
         written.open(QIODevice::WriteOnly);
         refusing.open(QIODevice::ReadOnly);
-        PageGenerator(*doc, keys).generatePage(written, false, {});
+        PageWriter(*doc).write(written);
         QCOMPARE(written.data(), page);
-        QVERIFY_THROWS_EXCEPTION(Error,
-                                 PageGenerator(*doc, keys).generatePage(refusing, false, {}));
+        QVERIFY_THROWS_EXCEPTION(Error, PageWriter(*doc).write(refusing));
     }
 
     // A bad Columns or Icon size fails the page before its first byte.
@@ -150,7 +149,7 @@ private slots:
         written.open(QIODevice::WriteOnly);
         int seen = 0;
         try {
-            PageGenerator(*doc, keys).generatePage(written, false, {});
+            PageWriter(*doc).write(written);
         } catch (const Error& e) {
             seen = e.number();
         }
@@ -189,7 +188,7 @@ private slots:
         QCOMPARE(list.value("EXE2"), path("a folder"));
 
         // A view touches no file; a rebuild deletes the icons the list names, and only those.
-        PageGenerator(*doc, keys).generatePage(false, base);
+        PageWriter(*doc).page();
         QVERIFY(QFile::exists(base + "/Icon5.ico"));
         QVERIFY(writeFile(base + "/Icon7.ico", "not ours"));
         doc->items().clear();
@@ -231,7 +230,7 @@ private slots:
         p.answers.push_back(buildEmpty);
         p.files.push_back(chosen.isEmpty() ? std::nullopt : std::optional<QString>(path(chosen)));
 
-        const bool built = BuildCommand(*doc, p, keys).run();
+        const bool built = BuildCommand(*doc, p).run();
 
         const bool asked = items || buildEmpty == PromptAnswer::Yes;
         const bool success = asked && !chosen.isEmpty() && error.isEmpty();
@@ -306,20 +305,19 @@ private slots:
         }
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), (QStringList{"doc.pmf", "tool"}));
         if (exitCode == 0)
-            QCOMPARE(proc.readAllStandardOutput(), htmlViewText(*doc, keys).toLatin1());
+            QCOMPARE(proc.readAllStandardOutput(), htmlViewText(*doc).toLatin1());
     }
 
 private:
     QString path(const QString& name) const { return dir->filePath(name); }
 
     QString build(const QString& name) {
-        BuiltPage::build(*doc, keys, path(name));
+        BuiltPage::build(*doc, path(name));
         return QString::fromLatin1(readAll(path(name)));
     }
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<Document> doc;
-    KeyValueFile keys;
 };
 
 QTEST_MAIN(TestPageGenerator)

@@ -1,22 +1,15 @@
-#include "generator/PageGenerator.h"
+#include "generator/PageWriter.h"
 
+#include "generator/IconFolder.h"
 #include "generator/PageBytes.h"
 
-#include "components/DesktopIcons.h"
-#include "components/EntryContainer.h"
 #include "components/Error.h"
-#include "components/FileChecks.h"
 #include "components/HtmlText.h"
-#include "components/KeyValueFile.h"
 #include "components/LocaleNumber.h"
 #include "components/ProgramInfo.h"
 #include "document/Document.h"
 #include "document/SectionRow.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QImageWriter>
 #include <QLocale>
 #include <cmath>
 #include <cstdint>
@@ -29,19 +22,8 @@ namespace {
 const QLatin1String CRLF("\r\n");
 const QLatin1String Q("\"");
 
-const QString kIcons = QStringLiteral("Icons");
-const QString kIconPrefix = QStringLiteral("Icon");
-const QString kExePrefix = QStringLiteral("EXE");
 const QString kTrue = QStringLiteral("True");
 const QString kFalse = QStringLiteral("False");
-
-QString iconListPath(const QString& basePath) {
-    return basePath + QStringLiteral("/Icons.txt");
-}
-
-QString iconFilePath(const QString& basePath, int number) {
-    return basePath + QStringLiteral("/Icon") + QString::number(number) + QStringLiteral(".ico");
-}
 
 // The word a run style puts at the end of an icon's link.
 QString runWord(const QString& runStyle) {
@@ -68,16 +50,6 @@ bool isImageExtension(const QString& iconCell) {
                                        QStringLiteral("jpe"),  QStringLiteral("jfif"),
                                        QStringLiteral("ico"),  QStringLiteral("png")};
     return images.contains(ext);
-}
-
-// True when canonical paths name the same folder (or, for missing paths, the
-// same absolute path).
-bool sameFolder(const QString& a, const QString& b) {
-    const QFileInfo fa(a), fb(b);
-    const QString ca = fa.canonicalFilePath(), cb = fb.canonicalFilePath();
-    if (!ca.isEmpty() && !cb.isEmpty())
-        return ca == cb;
-    return QDir::cleanPath(fa.absoluteFilePath()) == QDir::cleanPath(fb.absoluteFilePath());
 }
 
 } // namespace
@@ -136,58 +108,29 @@ QString cellWidth(int columns) {
 
 // --- the page -----------------------------------------------------------------
 
-QString PageGenerator::credit() {
+QString PageWriter::credit() {
     return QStringLiteral(" by the Ulvanta developers");
 }
 
-QString PageGenerator::generatePage(bool forBuild, const QString& basePath) {
+QString PageWriter::page() {
     PageBytes page;
-    generatePage(page, forBuild, basePath);
+    write(page);
     return QString::fromUtf8(page.bytes());
 }
 
-void PageGenerator::generatePage(QIODevice& device, bool forBuild, const QString& basePath) {
+void PageWriter::write(QIODevice& device) {
     PageBytes page(&device);
-    generatePage(page, forBuild, basePath);
+    write(page);
     page.flush();
 }
 
-void PageGenerator::generatePage(PageBytes& page, bool forBuild, const QString& basePath) {
-    m_keys.clear();
-    if (forBuild && FileChecks::fileExists(iconListPath(basePath))) {
-        deleteOldIcons(basePath);
-        m_keys.clear();
-    }
-    m_keys.setValue(kIcons, QStringLiteral("0"));
-
+void PageWriter::write(PageBytes& page) {
     page << head() << styleSheet() << bodyStart() << commandBar();
-    appendSectionTables(page, forBuild, basePath);
+    appendSectionTables(page);
     page << closing() << settingsComment();
 }
 
-void PageGenerator::deleteOldIcons(const QString& basePath) {
-    m_keys.load(iconListPath(basePath));
-    bool ok = false;
-    const qlonglong n = m_keys.value(kIcons).trimmed().toLongLong(&ok);
-    if (!ok)
-        throw Error(Error::TypeMismatch);
-    // No list holds more entries than it has keys, so a damaged count cannot
-    // make this loop run for long.
-    const qlonglong last = std::min<qlonglong>(n, m_keys.size());
-    for (qlonglong k = 1; k <= last; ++k) {
-        const QString path = m_keys.value(kIconPrefix + QString::number(k));
-        if (path == KeyValueFile::notFound() || !QFileInfo(path).isFile())
-            continue; // already gone, or a number that never got a file (sizes below 16)
-        // Only icons inside this page's icon folder are ours to delete: a list
-        // edited by hand must not reach other files.
-        if (!sameFolder(QFileInfo(path).absolutePath(), basePath))
-            continue;
-        if (!QFile::remove(path))
-            throw Error(Error::PermissionDenied);
-    }
-}
-
-QString PageGenerator::head() const {
+QString PageWriter::head() const {
     QString s = QStringLiteral("<html>") + CRLF + CRLF;
     s += QStringLiteral("<head>") + CRLF;
     s += QStringLiteral("<meta name=\"generator\" content=\"Ulvanta Editor ") +
@@ -197,7 +140,7 @@ QString PageGenerator::head() const {
     return s;
 }
 
-QString PageGenerator::styleSheet() const {
+QString PageWriter::styleSheet() const {
     const auto prop = [this](const char* name) { return m_doc.htmlSetting(QLatin1String(name)); };
     const auto isTrue = [&](const char* name) { return prop(name) == kTrue; };
 
@@ -258,7 +201,7 @@ QString PageGenerator::styleSheet() const {
     return s;
 }
 
-QString PageGenerator::bodyStart() const {
+QString PageWriter::bodyStart() const {
     QString s = QStringLiteral("<body");
     if (const QString v = m_doc.htmlSetting(QStringLiteral("Background colour")); !v.isEmpty())
         s += QStringLiteral(" bgcolor=\"") + v + Q;
@@ -272,7 +215,7 @@ QString PageGenerator::bodyStart() const {
     return s;
 }
 
-QString PageGenerator::commandBar() const {
+QString PageWriter::commandBar() const {
     struct Command {
         const char* property;
         const char* item;
@@ -298,7 +241,7 @@ QString PageGenerator::commandBar() const {
     return QStringLiteral("<p>") + bar + QStringLiteral("</p>") + CRLF + CRLF;
 }
 
-QString PageGenerator::closing() const {
+QString PageWriter::closing() const {
     QString s;
     if (!m_doc.footerHtml().isEmpty())
         s = m_doc.footerHtml() + CRLF + CRLF;
@@ -306,7 +249,7 @@ QString PageGenerator::closing() const {
     return s;
 }
 
-QString PageGenerator::settingsComment() const {
+QString PageWriter::settingsComment() const {
     const auto prop = [this](const char* name) { return m_doc.htmlSetting(QLatin1String(name)); };
     QString s = QStringLiteral("<!-- Ulvanta info:") + CRLF;
     if (prop("Closable") == kFalse)
@@ -330,14 +273,8 @@ QString PageGenerator::settingsComment() const {
 
 // --- the icon tables ------------------------------------------------------------
 
-QString PageGenerator::sectionTables(bool forBuild, const QString& basePath) {
-    PageBytes out;
-    appendSectionTables(out, forBuild, basePath);
-    return QString::fromUtf8(out.bytes());
-}
-
-void PageGenerator::appendLink(PageBytes& out, const ItemList& items, int row,
-                               const QString& run) const {
+void PageWriter::appendLink(PageBytes& out, const ItemList& items, int row,
+                            const QString& run) const {
     if (run != QLatin1String("Hyperlink"))
         out << QLatin1String("pm:");
     const QString fields[] = {items.pageText(row, ColCommand), items.pageText(row, ColParameters),
@@ -353,40 +290,7 @@ void PageGenerator::appendLink(PageBytes& out, const ItemList& items, int row,
     }
 }
 
-QString PageGenerator::extractIcon(const QString& raw, const QString& basePath, int iconSize,
-                                   int& iconCounter) {
-    // A program or document: its icon, extracted once per source. The source is
-    // the path as typed (the file system knows no entities), so "é" and "É"
-    // compare as the same letter.
-    const int k = m_keys.findListEntry(kIcons, kExePrefix, raw.toUpper(), true);
-    if (k > 0)
-        return iconFilePath(basePath, k);
-    if (!FileChecks::fileExists(raw) && !FileChecks::folderExists(raw) &&
-        FileChecks::pathKind(raw) != FileChecks::PathOther)
-        return iconFilePath(basePath, 0);
-    if (!FileChecks::folderExists(basePath)) {
-        if (!QDir().mkdir(basePath))
-            throw Error(QFileInfo(QFileInfo(basePath).absolutePath()).isDir()
-                            ? Error::PathFileAccess
-                            : Error::PathNotFound);
-    }
-    ++iconCounter;
-    const QString file = iconFilePath(basePath, iconCounter);
-    if (iconSize >= 16) {
-        const QImage picture =
-            iconSize <= 24 ? DesktopIcons::smallIcon(raw) : DesktopIcons::largeIcon(raw);
-        QImageWriter writer(file, "ico");
-        if (!writer.write(picture))
-            throw Error(writer.error() == QImageWriter::DeviceError ? Error::PathFileAccess
-                                                                    : Error::InvalidFileFormat);
-    }
-    m_keys.addListEntry(kIcons);
-    m_keys.setListEntry(kIcons, kIconPrefix, file);
-    m_keys.setListEntry(kIcons, kExePrefix, raw);
-    return file;
-}
-
-std::vector<PageGenerator::TableNumbers> PageGenerator::tableNumbers() const {
+std::vector<PageWriter::TableNumbers> PageWriter::tableNumbers() const {
     const ItemList& items = m_doc.items();
     const QString pageColumns = m_doc.htmlSetting(QStringLiteral("Columns"));
     const QString pageIconSize = m_doc.setting(QStringLiteral("Icon size"));
@@ -420,7 +324,7 @@ std::vector<PageGenerator::TableNumbers> PageGenerator::tableNumbers() const {
     return tables;
 }
 
-void PageGenerator::appendSectionTables(PageBytes& out, bool forBuild, const QString& basePath) {
+void PageWriter::appendSectionTables(PageBytes& out) {
     const ItemList& items = m_doc.items();
     const int n = items.count();
     if (n == 0)
@@ -436,8 +340,9 @@ void PageGenerator::appendSectionTables(PageBytes& out, bool forBuild, const QSt
     if (!tableColour.isEmpty())
         tableEnd += QStringLiteral(" bgcolor=\"") + tableColour + Q;
     tableEnd += QLatin1Char('>') + CRLF;
-    const auto tableStart = [&](const QString& border) {
-        out << QLatin1String("<table border=\"") << border << Q << tableEnd;
+    const auto tableStart = [&](bool border) {
+        out << QLatin1String("<table border=\"")
+            << (border ? QLatin1String("1") : QLatin1String("0")) << Q << tableEnd;
     };
 
     bool tableOpen = false;
@@ -445,7 +350,6 @@ void PageGenerator::appendSectionTables(PageBytes& out, bool forBuild, const QSt
     int table = -1;         // the current table's place in tables
     int columns = 0;        // its column count
     QString sectIconsAbove; // option of the last section row passed
-    int iconCounter = 0;
 
     for (int r = 0; r < n; ++r) {
         const QString description = items.cell(r, ColDescription);
@@ -463,8 +367,7 @@ void PageGenerator::appendSectionTables(PageBytes& out, bool forBuild, const QSt
             out << QLatin1String("<h2>") << HtmlText::encode(SectionRow::name(description))
                 << QLatin1String("</h2>\r\n\r\n");
             if (columns > 0)
-                tableStart(SectionRow::tableBorder(description) == kTrue ? QStringLiteral("1")
-                                                                         : QStringLiteral("0"));
+                tableStart(SectionRow::tableBorder(description) == kTrue);
             continue;
         }
 
@@ -473,44 +376,13 @@ void PageGenerator::appendSectionTables(PageBytes& out, bool forBuild, const QSt
             // own settings.
             columns = tables[size_t(++table)].columns;
             tableOpen = true;
-            tableStart(pageBorder == kTrue ? QStringLiteral("1") : QStringLiteral("0"));
+            tableStart(pageBorder == kTrue);
         }
-        const TableNumbers& numbers = tables[size_t(table)];
-
         ++cells;
         if (cells == 1)
             out << QLatin1String("  <tr>\r\n");
-
-        // The cell: one anchor whose link the launcher runs.
-        const QString run = items.pageText(r, ColRun);
-        const QString tipComments = items.pageText(r, ColComments);
-        const QString desc = items.pageText(r, ColDescription);
-        const QString& tip = tipComments.isEmpty() ? desc : tipComments;
-
-        out << QLatin1String("    <td width=\"") << numbers.width
-            << QLatin1String("%\" align=\"center\"><a href=\"");
-        appendLink(out, items, r, run);
-        out << QLatin1String("\" title=\"") << tip << QLatin1String("\">");
-
-        const QString icon = items.pageText(r, ColIcon);
-        if (!icon.isEmpty()) {
-            QString source;
-            if (!forBuild || isImageExtension(icon)) {
-                source = icon;
-            } else {
-                source = HtmlText::encode(
-                    extractIcon(items.cell(r, ColIcon), basePath, numbers.iconSize, iconCounter));
-            }
-            out << QLatin1String("<img border=\"0\" src=\"") << source
-                << QLatin1String("\" width=\"") << numbers.iconSizeText
-                << QLatin1String("\" height=\"") << numbers.iconSizeText
-                << QLatin1String("\" alt=\"") << tip << QLatin1String("\">");
-            const QString& above = sectIconsAbove.isEmpty() ? pageIconsAbove : sectIconsAbove;
-            if (above == kTrue)
-                out << QLatin1String("<br>");
-        }
-        out << desc << QLatin1String("</a></td>\r\n");
-
+        const QString& above = sectIconsAbove.isEmpty() ? pageIconsAbove : sectIconsAbove;
+        appendCell(out, r, tables[size_t(table)], above == kTrue);
         if (cells == columns) {
             out << QLatin1String("  </tr>\r\n");
             cells = 0;
@@ -521,9 +393,35 @@ void PageGenerator::appendSectionTables(PageBytes& out, bool forBuild, const QSt
         out << QLatin1String("  </tr>\r\n");
     if (columns > 0 && tableOpen)
         out << QLatin1String("</table>\r\n\r\n");
+}
 
-    if (forBuild && FileChecks::folderExists(basePath))
-        m_keys.save(iconListPath(basePath));
+void PageWriter::appendCell(PageBytes& out, int r, const TableNumbers& numbers, bool iconsAbove) {
+    // The cell: one anchor whose link the launcher runs.
+    const ItemList& items = m_doc.items();
+    const QString run = items.pageText(r, ColRun);
+    const QString tipComments = items.pageText(r, ColComments);
+    const QString desc = items.pageText(r, ColDescription);
+    const QString& tip = tipComments.isEmpty() ? desc : tipComments;
+
+    out << QLatin1String("    <td width=\"") << numbers.width
+        << QLatin1String("%\" align=\"center\"><a href=\"");
+    appendLink(out, items, r, run);
+    out << QLatin1String("\" title=\"") << tip << QLatin1String("\">");
+
+    const QString icon = items.pageText(r, ColIcon);
+    if (!icon.isEmpty()) {
+        QString source;
+        if (!m_icons || isImageExtension(icon))
+            source = icon;
+        else
+            source = HtmlText::encode(m_icons->iconFor(items.cell(r, ColIcon), numbers.iconSize));
+        out << QLatin1String("<img border=\"0\" src=\"") << source << QLatin1String("\" width=\"")
+            << numbers.iconSizeText << QLatin1String("\" height=\"") << numbers.iconSizeText
+            << QLatin1String("\" alt=\"") << tip << QLatin1String("\">");
+        if (iconsAbove)
+            out << QLatin1String("<br>");
+    }
+    out << desc << QLatin1String("</a></td>\r\n");
 }
 
 } // namespace ulvanta
