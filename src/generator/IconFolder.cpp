@@ -4,6 +4,7 @@
 #include "components/Error.h"
 #include "components/FileChecks.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -42,6 +43,21 @@ bool sameFolder(const QString& a, const QString& b) {
 Error folderError(const QString& path) {
     return Error(QFileInfo(QFileInfo(path).absolutePath()).isDir() ? Error::PathFileAccess
                                                                    : Error::PathNotFound);
+}
+
+// Saves the picture as an icon file. The picture is made in memory first: the
+// image writer does not see a short write, and a full disk must fail the build.
+void writeIcon(const QString& path, const QImage& picture) {
+    QBuffer made;
+    made.open(QIODevice::WriteOnly);
+    QImageWriter writer(&made, "ico");
+    if (!writer.write(picture))
+        throw Error(Error::InvalidFileFormat);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw Error(Error::PathFileAccess);
+    if (file.write(made.data()) != made.data().size())
+        throw Error(Error::DiskFull);
 }
 
 } // namespace
@@ -120,10 +136,7 @@ QString IconFolder::iconFor(const QString& raw, int iconSize) {
     if (iconSize >= 16) {
         const QImage picture =
             iconSize <= 24 ? DesktopIcons::smallIcon(raw) : DesktopIcons::largeIcon(raw);
-        QImageWriter writer(folder + QLatin1Char('/') + name, "ico");
-        if (!writer.write(picture))
-            throw Error(writer.error() == QImageWriter::DeviceError ? Error::PathFileAccess
-                                                                    : Error::InvalidFileFormat);
+        writeIcon(folder + QLatin1Char('/') + name, picture);
         m_written.insert(name);
     }
     m_list.addListEntry(kIcons);

@@ -14,6 +14,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace ulvanta;
 using test::readAll;
@@ -252,6 +254,82 @@ private slots:
                          path(chosen) + "' - " + error);
     }
 
+    // A build that cannot finish (a full disk: the file size limit) changes no file.
+    void failedBuildChangesNothing_data() {
+        QTest::addColumn<int>("limit"); // bytes a file may hold during the second build
+        QTest::newRow("page larger than the disk takes") << 100000;
+        QTest::newRow("icon larger than the disk takes") << 1000;
+    }
+
+    void failedBuildChangesNothing() {
+        QFETCH(int, limit);
+        for (const char* name : {"a", "b", "c", "d", "e", "f"})
+            QVERIFY(writeFile(path(name), "x"));
+        doc->items().appendItems(
+            {program("A", path("a")), program("B", path("b")), program("C", path("c"))});
+        build("page.htm");
+        const auto before = files();
+        QVERIFY(before.contains("page/Icon3.ico"));
+        doc->items().clear();
+        for (const char* name : {"f", "e", "d", "c", "b", "a"})
+            doc->items().appendItems({program(QString(200, 'X'), path(name))});
+        for (int i = 0; i < 1000; ++i)
+            doc->items().appendItems({icon(QString(200, 'Y'), "c")});
+
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{}, small{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        small = {rlim_t(limit), old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+        int seen = 0;
+        try {
+            build("page.htm");
+        } catch (const Error& e) {
+            seen = e.number();
+        }
+        setrlimit(RLIMIT_FSIZE, &old);
+        QCOMPARE(seen, int(Error::DiskFull));
+        QCOMPARE(files(), before);
+    }
+
+    // The icon folder is a new folder beside the page, named from the file name alone.
+    void iconFolderName_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("folder"); // "": refused as a bad file name
+        QTest::newRow("extension") << "p.htm"
+                                   << "p";
+        QTest::newRow("dots in the file name") << "a.b.html"
+                                               << "a.b";
+        QTest::newRow("dots in the folder") << "my.pages/menu.htm"
+                                            << "my.pages/menu";
+        QTest::newRow("no extension, dots in the folder") << "my.pages/menu"
+                                                          << "";
+        QTest::newRow("extension alone") << "my.pages/.htm"
+                                         << "";
+        QTest::newRow("dots alone before the extension") << "my.pages/...htm"
+                                                         << "";
+    }
+
+    void iconFolderName() {
+        QFETCH(QString, page);
+        QFETCH(QString, folder);
+        QVERIFY(writeFile(path("my.pages/tool"), "x"));
+        QVERIFY(writeFile(path("my/Icon1.ico"), "not ours"));
+        doc->items().appendItems({program("A", path("my.pages/tool"))});
+        auto expected = files();
+        try {
+            build(page);
+            QVERIFY(!folder.isEmpty());
+            expected.insert(page, readAll(path(page)));
+            expected.insert(folder + "/Icon1.ico", readAll(path(folder + "/Icon1.ico")));
+            expected.insert(folder + "/Icons.txt", readAll(path(folder + "/Icons.txt")));
+        } catch (const Error& e) {
+            QCOMPARE(e.number(), int(Error::BadFileName));
+            QVERIFY(folder.isEmpty());
+        }
+        QCOMPARE(files(), expected);
+    }
+
     // The command-line builder makes the editor's bytes and leaves the document as it was.
     void commandLine_data() {
         QTest::addColumn<QString>("args"); // shell words; %1 for the folder
@@ -310,6 +388,17 @@ private slots:
 
 private:
     QString path(const QString& name) const { return dir->filePath(name); }
+
+    // Every file under the folder, hidden ones too, by relative path.
+    QMap<QString, QByteArray> files() const {
+        QMap<QString, QByteArray> all;
+        QDirIterator it(dir->path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = it.next();
+            all.insert(QDir(dir->path()).relativeFilePath(file), readAll(file));
+        }
+        return all;
+    }
 
     QString build(const QString& name) {
         BuiltPage::build(*doc, path(name));
