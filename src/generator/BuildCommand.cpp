@@ -14,8 +14,6 @@ namespace ulvanta {
 
 namespace {
 
-const QString kHtmlFile = QStringLiteral("(HTML File)");
-
 // Why a file cannot be written at this path, as an error.
 Error unwritable(const QString& path) {
     const QFileInfo fi(path);
@@ -85,7 +83,7 @@ bool BuildCommand::run() {
     }
 
     // A proposal the dialog could not start from (its folder is gone) is dropped.
-    QString proposed = m_doc.setting(kHtmlFile);
+    QString proposed = m_doc.setting(Setting::HtmlFile);
     if (!proposed.isEmpty() && !QFileInfo(QFileInfo(proposed).absolutePath()).isDir())
         proposed.clear();
     const auto chosen =
@@ -102,7 +100,9 @@ bool BuildCommand::run() {
                            PromptIcon::Critical);
         return false;
     }
-    m_doc.edits().push(changeSettingsStep(m_doc, QStringLiteral("Build"), {{kHtmlFile, path, {}}}));
+    m_doc.edits().push(
+        changeSettingsStep(m_doc, QStringLiteral("Build"),
+                           {{PropertyTable::displayName(Setting::HtmlFile), path, {}}}));
     m_doc.requestActionUpdate();
     return true;
 }

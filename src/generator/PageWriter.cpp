@@ -135,29 +135,29 @@ QString PageWriter::head() const {
     s += QStringLiteral("<head>") + CRLF;
     s += QStringLiteral("<meta name=\"generator\" content=\"Ulvanta Editor ") +
          ProgramInfo::version() + credit() + Q + QLatin1Char('>') + CRLF;
-    s += QStringLiteral("<title>") + m_doc.htmlSetting(QStringLiteral("Title")) +
+    s += QStringLiteral("<title>") + m_doc.htmlSetting(Setting::Title) +
          QStringLiteral("</title>") + CRLF;
     return s;
 }
 
 QString PageWriter::styleSheet() const {
-    const auto prop = [this](const char* name) { return m_doc.htmlSetting(QLatin1String(name)); };
-    const auto isTrue = [&](const char* name) { return prop(name) == kTrue; };
+    const auto prop = [this](Setting key) { return m_doc.htmlSetting(key); };
+    const auto isTrue = [&](Setting key) { return prop(key) == kTrue; };
 
     QString d;
-    if (const QString v = prop("Font"); !v.isEmpty())
+    if (const QString v = prop(Setting::Font); !v.isEmpty())
         d += QStringLiteral("font-family: ") + v + QStringLiteral("; ");
-    if (const QString v = prop("Font size"); !v.isEmpty())
+    if (const QString v = prop(Setting::FontSize); !v.isEmpty())
         d += QStringLiteral("font-size: ") + v + QStringLiteral("pt; ");
-    if (isTrue("Font strikethrough"))
+    if (isTrue(Setting::FontStrikethrough))
         d += QStringLiteral("text-decoration: line-through; ");
-    if (isTrue("Font underline"))
+    if (isTrue(Setting::FontUnderline))
         d += QStringLiteral("text-decoration: underline; ");
-    if (const QString v = prop("Text colour"); !v.isEmpty())
+    if (const QString v = prop(Setting::TextColour); !v.isEmpty())
         d += QStringLiteral("color: ") + v + QStringLiteral("; ");
-    if (isTrue("Font italic"))
+    if (isTrue(Setting::FontItalic))
         d += QStringLiteral("font-style: italic; ");
-    if (isTrue("Font bold"))
+    if (isTrue(Setting::FontBold))
         d += QStringLiteral("font-weight: bold");
 
     QString r;
@@ -169,18 +169,18 @@ QString PageWriter::styleSheet() const {
             QStringLiteral("table     { ") + d + QStringLiteral(" } ") + CRLF;
     }
     struct LinkRule {
-        const char* property;
+        Setting setting;
         const char* selector;
         const char* decoration;
     };
     static const LinkRule links[] = {
-        {"Link colour", "a:link    ", "none"},
-        {"Link visited colour", "a:visited ", "none"},
-        {"Link active colour", "a:active  ", "none"},
-        {"Link hover colour", "a:hover   ", "underline"},
+        {Setting::LinkColour, "a:link    ", "none"},
+        {Setting::LinkVisitedColour, "a:visited ", "none"},
+        {Setting::LinkActiveColour, "a:active  ", "none"},
+        {Setting::LinkHoverColour, "a:hover   ", "underline"},
     };
     for (const LinkRule& l : links) {
-        const QString v = prop(l.property);
+        const QString v = prop(l.setting);
         if (v.isEmpty())
             continue;
         r += QLatin1String(l.selector) + QStringLiteral("{ color: ") + v +
@@ -193,7 +193,7 @@ QString PageWriter::styleSheet() const {
         s = QStringLiteral("<style>") + CRLF + QStringLiteral("<!--") + CRLF + r +
             QStringLiteral("-->") + CRLF + QStringLiteral("</style>") + CRLF;
     }
-    if (const QString v = prop("Style sheet"); !v.isEmpty()) {
+    if (const QString v = prop(Setting::StyleSheet); !v.isEmpty()) {
         s += QStringLiteral("<link rel=\"stylesheet\" type=\"text/css\" href=\"") + v + Q +
              QLatin1Char('>') + CRLF;
     }
@@ -203,13 +203,13 @@ QString PageWriter::styleSheet() const {
 
 QString PageWriter::bodyStart() const {
     QString s = QStringLiteral("<body");
-    if (const QString v = m_doc.htmlSetting(QStringLiteral("Background colour")); !v.isEmpty())
+    if (const QString v = m_doc.htmlSetting(Setting::BackgroundColour); !v.isEmpty())
         s += QStringLiteral(" bgcolor=\"") + v + Q;
-    if (const QString v = m_doc.htmlSetting(QStringLiteral("Background picture")); !v.isEmpty())
+    if (const QString v = m_doc.htmlSetting(Setting::BackgroundPicture); !v.isEmpty())
         s += QStringLiteral(" background=\"") + v + Q;
     s += QLatin1Char('>') + CRLF + CRLF;
-    s += QStringLiteral("<h1>") + m_doc.htmlSetting(QStringLiteral("Title")) +
-         QStringLiteral("</h1>") + CRLF + CRLF;
+    s += QStringLiteral("<h1>") + m_doc.htmlSetting(Setting::Title) + QStringLiteral("</h1>") +
+         CRLF + CRLF;
     if (!m_doc.headerHtml().isEmpty())
         s += m_doc.headerHtml() + CRLF + CRLF;
     return s;
@@ -217,21 +217,21 @@ QString PageWriter::bodyStart() const {
 
 QString PageWriter::commandBar() const {
     struct Command {
-        const char* property;
+        Setting setting;
         const char* item;
     };
     // Edit and Refresh end without a space, so their brackets touch: "]["
     static const Command commands[] = {
-        {"Show open command", "[ <a href=\"pmc:open\">Open</a> ] "},
-        {"Show exit command", "[ <a href=\"pmc:exit\">Exit</a> ] "},
-        {"Show minimise command", "[ <a href=\"pmc:min\">Minimise</a> ] "},
-        {"Show maximise command", "[ <a href=\"pmc:max\">Maximise</a> ] "},
-        {"Show edit command", "[ <a href=\"pmc:edit\">Edit</a> ]"},
-        {"Show refresh command", "[ <a href=\"pmc:refresh\">Refresh</a> ]"},
+        {Setting::ShowOpenCommand, "[ <a href=\"pmc:open\">Open</a> ] "},
+        {Setting::ShowExitCommand, "[ <a href=\"pmc:exit\">Exit</a> ] "},
+        {Setting::ShowMinimiseCommand, "[ <a href=\"pmc:min\">Minimise</a> ] "},
+        {Setting::ShowMaximiseCommand, "[ <a href=\"pmc:max\">Maximise</a> ] "},
+        {Setting::ShowEditCommand, "[ <a href=\"pmc:edit\">Edit</a> ]"},
+        {Setting::ShowRefreshCommand, "[ <a href=\"pmc:refresh\">Refresh</a> ]"},
     };
     QString bar;
     for (const Command& c : commands) {
-        if (m_doc.htmlSetting(QLatin1String(c.property)) == kTrue)
+        if (m_doc.htmlSetting(c.setting) == kTrue)
             bar += QLatin1String(c.item);
     }
     if (bar.isEmpty())
@@ -250,24 +250,24 @@ QString PageWriter::closing() const {
 }
 
 QString PageWriter::settingsComment() const {
-    const auto prop = [this](const char* name) { return m_doc.htmlSetting(QLatin1String(name)); };
+    const auto prop = [this](Setting key) { return m_doc.htmlSetting(key); };
     QString s = QStringLiteral("<!-- Ulvanta info:") + CRLF;
-    if (prop("Closable") == kFalse)
+    if (prop(Setting::Closable) == kFalse)
         s += QStringLiteral("Closable=False") + CRLF;
-    if (prop("Extra commands") == kFalse)
+    if (prop(Setting::ExtraCommands) == kFalse)
         s += QStringLiteral("Extra commands=False") + CRLF;
-    s += QStringLiteral("Height=") + prop("Height") + CRLF;
-    if (const QString v = prop("Icon"); !v.isEmpty())
+    s += QStringLiteral("Height=") + prop(Setting::Height) + CRLF;
+    if (const QString v = prop(Setting::Icon); !v.isEmpty())
         s += QStringLiteral("Icon=") + v + CRLF;
-    if (prop("Minimise on use") == kTrue)
+    if (prop(Setting::MinimiseOnUse) == kTrue)
         s += QStringLiteral("Minimise on use=True") + CRLF;
-    if (prop("Start maximised") == kTrue)
+    if (prop(Setting::StartMaximised) == kTrue)
         s += QStringLiteral("Start maximised=True") + CRLF;
     // The launcher reads the settings' values back through HtmlText::decode, so the
     // document path is written in the same safe form as every other value.
-    if (prop("Show edit command") == kTrue)
+    if (prop(Setting::ShowEditCommand) == kTrue)
         s += QStringLiteral("Source file=") + HtmlText::encode(m_doc.filePath()) + CRLF;
-    s += QStringLiteral("Width=") + prop("Width") + CRLF + QStringLiteral("-->");
+    s += QStringLiteral("Width=") + prop(Setting::Width) + CRLF + QStringLiteral("-->");
     return s;
 }
 
@@ -292,8 +292,8 @@ void PageWriter::appendLink(PageBytes& out, const ItemList& items, int row,
 
 std::vector<PageWriter::TableNumbers> PageWriter::tableNumbers() const {
     const ItemList& items = m_doc.items();
-    const QString pageColumns = m_doc.htmlSetting(QStringLiteral("Columns"));
-    const QString pageIconSize = m_doc.setting(QStringLiteral("Icon size"));
+    const QString pageColumns = m_doc.htmlSetting(Setting::Columns);
+    const QString pageIconSize = m_doc.setting(Setting::IconSize);
 
     // Worked out in page order, as the tables are written: a bad number fails the
     // page before any of it is written. The cell width only matters to a table
@@ -332,9 +332,9 @@ void PageWriter::appendSectionTables(PageBytes& out) {
     const std::vector<TableNumbers> tables = tableNumbers();
 
     // Page properties, read once for the whole list.
-    const QString tableColour = m_doc.htmlSetting(QStringLiteral("Table colour"));
-    const QString pageBorder = m_doc.setting(QStringLiteral("Table border"));
-    const QString pageIconsAbove = m_doc.setting(QStringLiteral("Icons above"));
+    const QString tableColour = m_doc.htmlSetting(Setting::TableColour);
+    const QString pageBorder = m_doc.setting(Setting::TableBorder);
+    const QString pageIconsAbove = m_doc.setting(Setting::IconsAbove);
 
     QString tableEnd = QStringLiteral(" width=\"100%\"");
     if (!tableColour.isEmpty())
