@@ -2,9 +2,8 @@
 // compares the time with writing the same number of bytes to a file.
 
 #include "LargeDocument.h"
-#include "components/KeyValueFile.h"
 #include "document/Document.h"
-#include "generator/PageGenerator.h"
+#include "generator/PageWriter.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -24,10 +23,9 @@ int main(int argc, char* argv[]) {
     doc.setSetting(QStringLiteral("Show edit command"), QStringLiteral("True"));
     doc.items().appendItems(largeRows(kRows, kSections));
 
-    KeyValueFile keys;
     QElapsedTimer t;
     t.start();
-    const QString page = PageGenerator(doc, keys).generatePage(false, QString());
+    const QString page = PageWriter(doc).page();
     const qint64 genNs = t.nsecsElapsed();
 
     const QByteArray bytes = page.toLocal8Bit();

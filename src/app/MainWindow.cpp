@@ -419,7 +419,7 @@ void MainWindow::showPlace(const EditPlace& place) {
 }
 
 void MainWindow::updateActions() {
-    const bool htmlExists = FileChecks::fileExists(m_doc.props().setting(0));
+    const bool htmlExists = FileChecks::fileExists(m_doc.setting(Setting::HtmlFile));
     const MenuState m = menuState(m_doc.items(), currentRow(), htmlExists);
     const auto set = [](QAction* a, bool on) { a->setEnabled(on); };
     set(m_actionCopy, m.copy);

@@ -25,7 +25,7 @@ OutputActions::OutputActions(Document& doc, Prompter& prompter, const QString& p
       m_htmlView(htmlView), m_previewLayout(previewLayout), m_previewStatus(previewStatus) {}
 
 void OutputActions::build() {
-    BuildCommand(m_doc, m_prompter, m_iconList).run();
+    BuildCommand(m_doc, m_prompter).run();
 }
 
 void OutputActions::run() {
@@ -38,7 +38,7 @@ void OutputActions::createShortcut() {
 
 void OutputActions::tabChanged(int tab, int previousTab) {
     if (tab == kHtmlTab)
-        m_htmlView->setPlainText(htmlViewText(m_doc, m_iconList));
+        m_htmlView->setPlainText(htmlViewText(m_doc));
     else if (tab == kPreviewTab)
         showPreview();
     if (previousTab == kPreviewTab && m_browser)
@@ -72,7 +72,7 @@ void OutputActions::showPreview() {
     PreviewBrowser* view = browser();
     if (!view)
         return;
-    const PreviewOutcome out = writePreviewFile(m_doc, m_iconList);
+    const PreviewOutcome out = writePreviewFile(m_doc);
     if (out.ok) {
         m_previewStatus->clear();
         view->show(QUrl::fromLocalFile(out.path));

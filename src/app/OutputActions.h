@@ -1,7 +1,5 @@
 #pragma once
 
-#include "components/KeyValueFile.h"
-
 #include <QObject>
 
 class QLabel;
@@ -43,7 +41,6 @@ private:
     QVBoxLayout* m_previewLayout;
     QLabel* m_previewStatus;
     PreviewBrowser* m_browser = nullptr; // made on the first visit; owned by the tab
-    KeyValueFile m_iconList;             // the generator's list of the icons it extracted
 };
 
 } // namespace ulvanta

@@ -6,11 +6,10 @@
 
 #include "components/CommandLine.h"
 #include "components/Error.h"
-#include "components/KeyValueFile.h"
 #include "components/ProgramInfo.h"
 #include "document/Document.h"
 #include "generator/BuildCommand.h"
-#include "generator/PageGenerator.h"
+#include "generator/PageWriter.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -39,6 +38,96 @@ void quietQt(QtMsgType type, const QMessageLogContext&, const QString& text) {
         printErr(text);
 }
 
+// What the command line asks for: the documents' and pages' own bytes (the
+// application has taken out its options), as file names rather than text.
+struct Request {
+    QList<QByteArray> args;
+    int exitCode = -1; // set when the command line is answered already
+};
+
+Request readArguments(int argc, char* argv[]) {
+    Request r;
+    bool options = true;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (options && arg == "--") {
+            options = false;
+        } else if (options && (arg == "--help" || arg == "-h")) {
+            std::fputs(kUsage, stdout);
+            return {{}, 0};
+        } else if (options && arg == "--version") {
+            std::printf("ulvanta-build %s\n", qPrintable(ProgramInfo::version()));
+            return {{}, 0};
+        } else if (options && arg.size() > 1 && arg.startsWith('-')) {
+            printErr(QStringLiteral("ulvanta-build: unknown option '%1'")
+                         .arg(QString::fromLocal8Bit(arg)));
+            std::fputs(kUsage, stderr);
+            return {{}, 2};
+        } else {
+            r.args.append(arg);
+        }
+    }
+    if (r.args.size() < 1 || r.args.size() > 2) {
+        std::fputs(kUsage, stderr);
+        r.exitCode = 2;
+    }
+    return r;
+}
+
+// Loads the document; false after saying why it could not be opened.
+bool loadDocument(Document& doc, const QByteArray& arg) {
+    QString docPath = QFile::decodeName(arg);
+    doc.setNextNewNumber(1);
+    doc.resetProperties();
+    try {
+        docPath = CommandLine::fileName(arg);
+        doc.load(docPath);
+    } catch (const Error& e) {
+        printErr(ErrorMessages::openError(docPath, e));
+        return false;
+    }
+    // Only read here: no need to keep the file from other programs.
+    doc.fileLock().release();
+    return true;
+}
+
+int printPage(const Document& doc) {
+    // The page goes out as it is made, straight to the descriptor: a large one
+    // never sits in memory whole, and a failed write is known at once.
+    QFile out;
+    if (!out.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        printErr(QStringLiteral("The page could not be written - ") +
+                 Error(Error::DiskFull).describe());
+        return 1;
+    }
+    try {
+        PageWriter(doc).write(out);
+    } catch (const Error& e) {
+        // Nothing is written before the numbers are known to be good, so only a
+        // failed write can end here after the first byte.
+        printErr((e.number() == Error::DiskFull
+                      ? QStringLiteral("The page could not be written - ")
+                      : QStringLiteral("The page could not be generated - ")) +
+                 e.describe());
+        return 1;
+    }
+    return 0;
+}
+
+int buildPage(const Document& doc, const QByteArray& arg) {
+    // Like the file dialog's answer, the page's path is absolute: the page refers
+    // to its icon folder by it.
+    QString out = QFile::decodeName(arg);
+    try {
+        out = QFileInfo(CommandLine::fileName(arg)).absoluteFilePath();
+        BuiltPage::build(doc, out);
+    } catch (const Error& e) {
+        printErr(ErrorMessages::buildError(out, e));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -51,81 +140,11 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setApplicationName(QStringLiteral("ulvanta-build"));
     QGuiApplication::setApplicationVersion(ProgramInfo::version());
 
-    // The arguments' own bytes (the application has taken out its options): paths
-    // are decoded as file names, not as text.
-    QList<QByteArray> args;
-    bool options = true;
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        if (options && arg == "--") {
-            options = false;
-        } else if (options && (arg == "--help" || arg == "-h")) {
-            std::fputs(kUsage, stdout);
-            return 0;
-        } else if (options && arg == "--version") {
-            std::printf("ulvanta-build %s\n", qPrintable(ProgramInfo::version()));
-            return 0;
-        } else if (options && arg.size() > 1 && arg.startsWith('-')) {
-            printErr(QStringLiteral("ulvanta-build: unknown option '%1'")
-                         .arg(QString::fromLocal8Bit(arg)));
-            std::fputs(kUsage, stderr);
-            return 2;
-        } else {
-            args.append(arg);
-        }
-    }
-    if (args.size() < 1 || args.size() > 2) {
-        std::fputs(kUsage, stderr);
-        return 2;
-    }
-
-    QString docPath = QFile::decodeName(args[0]);
+    const Request request = readArguments(argc, argv);
+    if (request.exitCode >= 0)
+        return request.exitCode;
     Document doc;
-    doc.setNextNewNumber(1);
-    doc.resetProperties();
-    try {
-        docPath = CommandLine::fileName(args[0]);
-        doc.load(docPath);
-    } catch (const Error& e) {
-        printErr(ErrorMessages::openError(docPath, e));
+    if (!loadDocument(doc, request.args[0]))
         return 1;
-    }
-    // Only read here: no need to keep the file from other programs.
-    doc.fileLock().release();
-
-    KeyValueFile keys;
-    if (args.size() == 1) {
-        // The page goes out as it is made, straight to the descriptor: a large one
-        // never sits in memory whole, and a failed write is known at once.
-        QFile out;
-        if (!out.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            printErr(QStringLiteral("The page could not be written - ") +
-                     Error(Error::DiskFull).describe());
-            return 1;
-        }
-        try {
-            PageGenerator(doc, keys).generatePage(out, false, QString());
-        } catch (const Error& e) {
-            // Nothing is written before the numbers are known to be good, so only a
-            // failed write can end here after the first byte.
-            printErr((e.number() == Error::DiskFull
-                          ? QStringLiteral("The page could not be written - ")
-                          : QStringLiteral("The page could not be generated - ")) +
-                     e.describe());
-            return 1;
-        }
-        return 0;
-    }
-
-    // Like the file dialog's answer, the page's path is absolute: the page refers
-    // to its icon folder by it.
-    QString out = QFile::decodeName(args[1]);
-    try {
-        out = QFileInfo(CommandLine::fileName(args[1])).absoluteFilePath();
-        BuiltPage::build(doc, keys, out);
-    } catch (const Error& e) {
-        printErr(ErrorMessages::buildError(out, e));
-        return 1;
-    }
-    return 0;
+    return request.args.size() == 1 ? printPage(doc) : buildPage(doc, request.args[1]);
 }

@@ -55,21 +55,30 @@ void EntryContainer::load(const QString& path) {
     m_contents.clear();
     m_count = 0;
     m_loadedPath.clear();
+    m_file.reset();
     // Positions are 32-bit: anything larger is not a container, and is not read.
     if (QFileInfo(path).size() > qint64(std::numeric_limits<quint32>::max()))
         throw badFormat(QStringLiteral("the file is too large"));
-    m_data = readBytes(path);
-
-    const qint64 size = m_data.size();
-    const auto* bytes = reinterpret_cast<const uchar*>(m_data.constData());
-    if (size < kHeaderSize)
+    auto file = std::make_shared<QFile>(path);
+    if (path.isEmpty() || QFileInfo(path).isDir() || !file->open(QIODevice::ReadOnly))
+        throw openFailure(path);
+    const qint64 size = file->size();
+    const QByteArray header = file->read(kHeaderSize);
+    if (file->error() != QFileDevice::NoError)
+        throw Error(Error::PathFileAccess);
+    if (size < kHeaderSize || header.size() < kHeaderSize)
         throw badFormat(QStringLiteral("the file is too short"));
-    if (m_data.left(4) != kMagic)
+    if (header.left(4) != kMagic)
         throw badFormat(QStringLiteral("the header is not %1").arg(QString::fromLatin1(kMagic)));
-    const quint32 n = qFromLittleEndian<quint32>(bytes + 4);
+    const quint32 n =
+        qFromLittleEndian<quint32>(reinterpret_cast<const uchar*>(header.constData()) + 4);
     // Checked against the size before anything is allocated for the entries.
     if (qint64(n) > (size - kHeaderSize) / kRecordSize)
         throw badFormat(QStringLiteral("the file holds fewer entries than it says"));
+    const QByteArray directory = file->read(kRecordSize * qint64(n));
+    if (directory.size() != kRecordSize * qint64(n))
+        throw Error(Error::PathFileAccess);
+    const auto* records = reinterpret_cast<const uchar*>(directory.constData());
     m_entries.resize(n);
     // Contents follow the directory back to back in entry order. Requiring each to
     // start at or after the end of the one before means no byte is read twice, so
@@ -77,7 +86,7 @@ void EntryContainer::load(const QString& path) {
     // directory is made.
     qint64 end = kHeaderSize + kRecordSize * qint64(n);
     for (quint32 i = 0; i < n; ++i) {
-        const uchar* rec = bytes + kHeaderSize + kRecordSize * i;
+        const uchar* rec = records + kRecordSize * i;
         Entry& e = m_entries[i];
         std::memcpy(e.name, rec, 8);
         e.nameSize = 8;
@@ -92,6 +101,7 @@ void EntryContainer::load(const QString& path) {
     }
     m_count = n;
     m_loadedPath = path;
+    m_file = std::move(file);
 }
 
 const EntryContainer::Entry& EntryContainer::at(quint32 entry) const {
@@ -107,10 +117,14 @@ QString EntryContainer::entryName(quint32 entry) const {
 }
 
 QString EntryContainer::readEntry(const QString& path, quint32 position, quint32 length) const {
-    if (path == m_loadedPath) {
-        if (qint64(position) + qint64(length) > m_data.size())
+    if (m_file && path == m_loadedPath) {
+        // Entries are mostly read in order, straight on from the one before.
+        if (m_file->pos() != qint64(position) && !m_file->seek(position))
             throw badFormat(QStringLiteral("an entry lies outside the file"));
-        return QString::fromUtf8(m_data.constData() + position, qsizetype(length));
+        const QByteArray bytes = m_file->read(length);
+        if (bytes.size() != qsizetype(length))
+            throw badFormat(QStringLiteral("an entry lies outside the file"));
+        return QString::fromUtf8(bytes);
     }
     const QByteArray data = readBytes(path);
     if (qint64(position) + qint64(length) > data.size())

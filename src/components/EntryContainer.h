@@ -2,7 +2,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 #include <vector>
+
+class QFile;
 
 namespace ulvanta {
 
@@ -59,7 +62,9 @@ private:
     std::vector<QString> m_contents; // for writing, by entry
     quint32 m_count = 0;
     QString m_loadedPath;
-    QByteArray m_data; // the loaded container's bytes
+    // The loaded container, read on as its entries are asked for: contents are
+    // never held twice, once as bytes and once as text.
+    std::shared_ptr<QFile> m_file;
 };
 
 } // namespace ulvanta

@@ -15,8 +15,10 @@ namespace ulvanta {
 namespace {
 const char* const kRowEntryNames[ItemColumnCount] = {"DESC", "COMMAND", "PARAM",   "STARTIN",
                                                      "ICON", "RUN",     "COMMENTS"};
-const QString kHeaderHTML = QStringLiteral("Header HTML");
-const QString kFooterHTML = QStringLiteral("Footer HTML");
+// Header and Footer HTML are kept whole beside the list, which shows their start.
+bool isLongText(std::optional<Setting> key) {
+    return key == Setting::HeaderHtml || key == Setting::FooterHtml;
+}
 const QString kAppSuffix = QStringLiteral(" - Ulvanta Editor");
 } // namespace
 
@@ -76,7 +78,7 @@ void Document::insertRows(const QString& stepName, int position, std::vector<Ite
 }
 
 QString Document::defaultSetting(int number) const {
-    if (PropertyTable::key(number) == QLatin1String("P_TITLE"))
+    if (PropertyTable::settingOf(number) == Setting::Title)
         return QStringLiteral("New File ") + QString::number(m_nextNewNumber);
     return PropertyTable::defaultValue(number);
 }
@@ -92,19 +94,22 @@ void Document::resetProperties() {
     emit propertiesRefilled();
 }
 
-QString Document::setting(const QString& propName) const {
-    if (propName == kFooterHTML)
+QString Document::setting(Setting key) const {
+    if (key == Setting::FooterHtml)
         return m_footerHtml;
-    if (propName == kHeaderHTML)
+    if (key == Setting::HeaderHtml)
         return m_headerHtml;
-    const int row = m_props.rowOf(propName);
+    const int row = m_props.rowOf(PropertyTable::displayName(key));
     return row < 0 ? QString() : m_props.setting(row);
 }
 
-QString Document::htmlSetting(const QString& propName) const {
-    if (propName == kFooterHTML || propName == kHeaderHTML)
-        return setting(propName);
-    return HtmlText::encode(setting(propName));
+QString Document::setting(const QString& propName) const {
+    const std::optional<Setting> key = PropertyTable::settingNamed(propName);
+    return key ? setting(*key) : QString();
+}
+
+QString Document::htmlSetting(Setting key) const {
+    return isLongText(key) ? setting(key) : HtmlText::encode(setting(key));
 }
 
 QString Document::htmlPreview(const QString& text) {
@@ -112,25 +117,30 @@ QString Document::htmlPreview(const QString& text) {
 }
 
 QString Document::shownSetting(const QString& propName, const QString& value) {
-    return propName == kFooterHTML || propName == kHeaderHTML ? htmlPreview(value) : value;
+    return isLongText(PropertyTable::settingNamed(propName)) ? htmlPreview(value) : value;
 }
 
-void Document::setSetting(const QString& propName, const QString& value) {
-    const int row = m_props.rowOf(propName);
+void Document::setSetting(Setting key, const QString& value) {
+    const int row = m_props.rowOf(PropertyTable::displayName(key));
     if (row < 0)
         return;
-    if (propName == kFooterHTML)
+    if (key == Setting::FooterHtml)
         m_footerHtml = value;
-    else if (propName == kHeaderHTML)
+    else if (key == Setting::HeaderHtml)
         m_headerHtml = value;
-    m_props.setSetting(row, shownSetting(propName, value));
+    m_props.setSetting(row, isLongText(key) ? htmlPreview(value) : value);
     // The list shows only the start of Header and Footer HTML, which may not have changed.
-    if (propName == kFooterHTML || propName == kHeaderHTML)
+    if (isLongText(key))
         emit edited();
 }
 
+void Document::setSetting(const QString& propName, const QString& value) {
+    if (const std::optional<Setting> key = PropertyTable::settingNamed(propName))
+        setSetting(*key, value);
+}
+
 QString Document::caption() const {
-    const QString title = setting(QStringLiteral("Title"));
+    const QString title = setting(Setting::Title);
     if (m_filePath.isEmpty())
         return title + kAppSuffix;
     return title + QStringLiteral(" (") + m_filePath + QStringLiteral(")") + kAppSuffix;
@@ -186,7 +196,7 @@ void Document::read(const QString& path, bool importing) {
                                                "known or out of order)")
                                     .arg(name),
                                 Error::InvalidFileFormat);
-                setSetting(PropertyTable::displayName(k), content(i));
+                setSetting(PropertyTable::settingOf(k), content(i));
             } else if (name == QLatin1String(kRowEntryNames[0])) {
                 if (quint64(i) + ItemColumnCount - 1 > count)
                     throw Error(QStringLiteral("Invalid file format (the last row is cut "
@@ -258,7 +268,7 @@ void Document::writeFile(const QString& path) const {
     for (int p = 1; p <= m_props.count(); ++p) {
         ++counter;
         pack.setEntryName(counter, PropertyTable::key(p));
-        pack.setEntryContent(counter, setting(PropertyTable::displayName(p)));
+        pack.setEntryContent(counter, setting(PropertyTable::settingOf(p)));
     }
     pack.setEntryCount(counter);
     pack.save(path);

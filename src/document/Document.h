@@ -4,6 +4,7 @@
 #include "document/FileLock.h"
 #include "document/ItemList.h"
 #include "document/PropertyList.h"
+#include "document/PropertyTable.h"
 
 #include <QObject>
 
@@ -64,13 +65,16 @@ public:
     QString defaultSetting(int number) const;
     // Fills the property list with the defaults and empties Header/Footer HTML.
     void resetProperties();
-    // The value of a property by display name, exactly as stored; empty for a name
-    // the document does not know. Header/Footer HTML come back whole.
-    QString setting(const QString& propName) const;
+    // The value of a setting, exactly as stored. Header/Footer HTML come back whole.
+    QString setting(Setting key) const;
     // The value as the page writes it: passed through HtmlText::encode, except
     // Header/Footer HTML, which come back whole and unconverted.
-    QString htmlSetting(const QString& propName) const;
-    // Sets a property; Header/Footer HTML keep the full text and show a preview.
+    QString htmlSetting(Setting key) const;
+    // Sets a setting; Header/Footer HTML keep the full text and show a preview.
+    void setSetting(Setting key, const QString& value);
+    // The same for a property list row's name; empty (or nothing set) for a name
+    // the list does not show.
+    QString setting(const QString& propName) const;
     void setSetting(const QString& propName, const QString& value);
     // The property list's view of a long text: whole below 50 characters, else the
     // first 50 followed by "...".

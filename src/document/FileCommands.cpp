@@ -18,8 +18,8 @@ const QString kAppTitle = QStringLiteral("Ulvanta Editor");
 bool FileCommands::mayDiscard() {
     if (!m_doc.isModified())
         return true;
-    QString text = QStringLiteral("The file '") + m_doc.setting(QStringLiteral("Title")) +
-                   QStringLiteral("' ");
+    QString text =
+        QStringLiteral("The file '") + m_doc.setting(Setting::Title) + QStringLiteral("' ");
     if (!m_doc.filePath().isEmpty())
         text += QStringLiteral("('") + m_doc.filePath() + QStringLiteral("')");
     text += QStringLiteral(" has changed.  Do you want to save the changes?");

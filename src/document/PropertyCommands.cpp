@@ -58,29 +58,29 @@ PropertyEditor of(EditorKind kind) {
 }
 
 // Every property that is not a Boolean; the rest toggle.
-const QHash<QString, PropertyEditor>& editors() {
-    static const QHash<QString, PropertyEditor> table = {
-        {QStringLiteral("Background colour"), colour(Colour::SystemWindow)},
-        {QStringLiteral("Background picture"), file("Choose a Background Picture", kPictureFilter)},
-        {QStringLiteral("Columns"), number("How many columns do you want?", 1, 100)},
-        {QStringLiteral("Font"), of(EditorKind::Font)},
-        {QStringLiteral("Font size"), number("Type the Font size:", 1, 512)},
-        {QStringLiteral("Footer HTML"), of(EditorKind::MultiLine)},
-        {QStringLiteral("Header HTML"), of(EditorKind::MultiLine)},
-        {QStringLiteral("Height"), number("Window height (pixels):", 0, 10000)},
-        {QStringLiteral("Icon"), file("Choose an Icon", kIconFilter)},
-        {QStringLiteral("Icon size"), number("Icon size (16 minimum):", 16, 1024)},
-        {QStringLiteral("Text colour"), colour(Colour::SystemWindowText)},
-        {QStringLiteral("Title"), of(EditorKind::Title)},
+const QHash<Setting, PropertyEditor>& editors() {
+    static const QHash<Setting, PropertyEditor> table = {
+        {Setting::BackgroundColour, colour(Colour::SystemWindow)},
+        {Setting::BackgroundPicture, file("Choose a Background Picture", kPictureFilter)},
+        {Setting::Columns, number("How many columns do you want?", 1, 100)},
+        {Setting::Font, of(EditorKind::Font)},
+        {Setting::FontSize, number("Type the Font size:", 1, 512)},
+        {Setting::FooterHtml, of(EditorKind::MultiLine)},
+        {Setting::HeaderHtml, of(EditorKind::MultiLine)},
+        {Setting::Height, number("Window height (pixels):", 0, 10000)},
+        {Setting::Icon, file("Choose an Icon", kIconFilter)},
+        {Setting::IconSize, number("Icon size (16 minimum):", 16, 1024)},
+        {Setting::TextColour, colour(Colour::SystemWindowText)},
+        {Setting::Title, of(EditorKind::Title)},
         // The launcher's window needs room for its command bar: 104, not 100.
-        {QStringLiteral("Width"), number("Window width (pixels):", 104, 10000)},
-        {QStringLiteral("Link colour"), colour(Colour::Blue)},
-        {QStringLiteral("Link visited colour"), colour(Colour::Purple)},
-        {QStringLiteral("Link active colour"), colour(Colour::Red)},
-        {QStringLiteral("Link hover colour"), colour(Colour::SystemButtonFace)},
-        {QStringLiteral("Style sheet"), file("Choose a Style Sheet", kStyleSheetFilter)},
-        {QStringLiteral("Table colour"), colour(Colour::SystemWindow)},
-        {QStringLiteral("(HTML File)"), file("HTML File Location", kHtmlFilter, true)},
+        {Setting::Width, number("Window width (pixels):", 104, 10000)},
+        {Setting::LinkColour, colour(Colour::Blue)},
+        {Setting::LinkVisitedColour, colour(Colour::Purple)},
+        {Setting::LinkActiveColour, colour(Colour::Red)},
+        {Setting::LinkHoverColour, colour(Colour::SystemButtonFace)},
+        {Setting::StyleSheet, file("Choose a Style Sheet", kStyleSheetFilter)},
+        {Setting::TableColour, colour(Colour::SystemWindow)},
+        {Setting::HtmlFile, file("HTML File Location", kHtmlFilter, true)},
     };
     return table;
 }
@@ -91,7 +91,8 @@ const QString& boolText(bool on) {
 } // namespace
 
 PropertyEditor editorFor(const QString& displayName) {
-    return editors().value(displayName, of(EditorKind::Boolean));
+    const std::optional<Setting> key = PropertyTable::settingNamed(displayName);
+    return key ? editors().value(*key, of(EditorKind::Boolean)) : of(EditorKind::Boolean);
 }
 
 bool PropertyCommands::validRow(int row) const {
@@ -183,8 +184,8 @@ void PropertyCommands::toggle(int row) {
     if (!validRow(row))
         return;
     const QString setting = m_doc.props().setting(row);
-    const QString& name = m_doc.props().name(row);
-    if (setting == kFalse && name == QLatin1String("Show edit command")) {
+    const auto key = PropertyTable::settingNamed(m_doc.props().name(row));
+    if (setting == kFalse && key == Setting::ShowEditCommand) {
         saveCheck(row);
     } else if (setting == kFalse || setting == kTrue) {
         set(row, setting == kFalse ? kTrue : kFalse);
@@ -227,37 +228,37 @@ void PropertyCommands::editTitle(int row) {
 }
 
 std::optional<FontChoice> PropertyCommands::fontSettings() const {
-    const auto raw = [this](const char* name) { return m_doc.setting(QString::fromLatin1(name)); };
+    const auto raw = [this](Setting key) { return m_doc.setting(key); };
     FontChoice f;
-    f.name = raw("Font");
-    f.bold = raw("Font bold") == kTrue;
-    f.italic = raw("Font italic") == kTrue;
-    f.strikeOut = raw("Font strikethrough") == kTrue;
-    f.underline = raw("Font underline") == kTrue;
-    const QString size = raw("Font size");
+    f.name = raw(Setting::Font);
+    f.bold = raw(Setting::FontBold) == kTrue;
+    f.italic = raw(Setting::FontItalic) == kTrue;
+    f.strikeOut = raw(Setting::FontStrikethrough) == kTrue;
+    f.underline = raw(Setting::FontUnderline) == kTrue;
+    const QString size = raw(Setting::FontSize);
     if (!size.isEmpty()) {
         f.size = parseNumber(size);
         if (!f.size)
             return std::nullopt;
     }
-    const QString colour = Colour::hexToNumber(raw("Text colour"));
+    const QString colour = Colour::hexToNumber(raw(Setting::TextColour));
     if (!colour.isEmpty())
         f.colour = colour.toInt();
     return f;
 }
 
 void PropertyCommands::writeFont(const FontChoice& font) {
-    const auto value = [](const char* name, const QString& v) {
-        return SettingValue{QString::fromLatin1(name), v, {}};
+    const auto value = [](Setting key, const QString& v) {
+        return SettingValue{PropertyTable::displayName(key), v, {}};
     };
     m_doc.edits().push(changeSettingsStep(
         m_doc, QStringLiteral("Font"),
-        {value("Font", font.name), value("Font bold", boolText(font.bold)),
-         value("Font italic", boolText(font.italic)),
-         value("Font size", font.size ? formatFontSize(*font.size) : QString()),
-         value("Font strikethrough", boolText(font.strikeOut)),
-         value("Font underline", boolText(font.underline)),
-         value("Text colour",
+        {value(Setting::Font, font.name), value(Setting::FontBold, boolText(font.bold)),
+         value(Setting::FontItalic, boolText(font.italic)),
+         value(Setting::FontSize, font.size ? formatFontSize(*font.size) : QString()),
+         value(Setting::FontStrikethrough, boolText(font.strikeOut)),
+         value(Setting::FontUnderline, boolText(font.underline)),
+         value(Setting::TextColour,
                font.colour ? Colour::numberToHex(QString::number(*font.colour)) : QString())}));
 }
 
@@ -273,9 +274,8 @@ void PropertyCommands::editFont(PropertyEditorHost& host) {
 bool PropertyCommands::deleteKey(int row) {
     if (!validRow(row))
         return false;
-    const QString& name = m_doc.props().name(row);
-    if (name != QLatin1String("Font") && name != QLatin1String("Font size") &&
-        name != QLatin1String("Icon size"))
+    const auto key = PropertyTable::settingNamed(m_doc.props().name(row));
+    if (key != Setting::Font && key != Setting::FontSize && key != Setting::IconSize)
         return false;
     set(row, QString());
     return true;

@@ -5,11 +5,6 @@
 
 namespace ulvanta::PropertyDialogs {
 
-namespace {
-const QString kHeaderHTML = QStringLiteral("Header HTML");
-const QString kFooterHTML = QStringLiteral("Footer HTML");
-} // namespace
-
 QString colourLabel(const QString& displayName) {
     return displayName + QLatin1Char(':');
 }
@@ -47,7 +42,8 @@ FileRequest fileRequest(const PropertyEditor& editor) {
 }
 
 QString browsedFileText(const QString& displayName, const QString& path) {
-    if (displayName == QLatin1String("(HTML File)") || displayName == QLatin1String("Icon"))
+    const auto key = PropertyTable::settingNamed(displayName);
+    if (key == Setting::HtmlFile || key == Setting::Icon)
         return path;
     return QStringLiteral("file://") + path;
 }
@@ -59,10 +55,10 @@ QString multiLineLabel(const QString& displayName) {
 QString multiLineText(const Document& doc, int row) {
     if (row < 0 || row >= doc.props().count())
         return {};
-    const QString& name = doc.props().name(row);
-    if (name == kHeaderHTML)
+    const auto key = PropertyTable::settingNamed(doc.props().name(row));
+    if (key == Setting::HeaderHtml)
         return doc.headerHtml();
-    if (name == kFooterHTML)
+    if (key == Setting::FooterHtml)
         return doc.footerHtml();
     return {};
 }
@@ -99,7 +95,8 @@ void commitMultiLine(Document& doc, int row, const QString& text) {
     if (row < 0 || row >= doc.props().count())
         return;
     const QString& name = doc.props().name(row);
-    if (name != kHeaderHTML && name != kFooterHTML)
+    const auto key = PropertyTable::settingNamed(name);
+    if (key != Setting::HeaderHtml && key != Setting::FooterHtml)
         return;
     doc.edits().push(changeSettingsStep(doc, name, {{name, text, multiLineSummary(text)}}));
 }

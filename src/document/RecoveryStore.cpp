@@ -61,7 +61,7 @@ void RecoveryStore::write(const Document& doc, const QDateTime& lastChange) {
     doc.writeFile(filePath(m_id, kDocument));
     KeyValueFile info;
     info.setValue(kPathKey, doc.filePath());
-    info.setValue(kTitleKey, doc.setting(QStringLiteral("Title")));
+    info.setValue(kTitleKey, doc.setting(Setting::Title));
     info.setValue(kChangedKey, lastChange.toUTC().toString(Qt::ISODateWithMs));
     info.setValue(kPidKey, QString::number(QCoreApplication::applicationPid()));
     info.save(filePath(m_id, kInfo));

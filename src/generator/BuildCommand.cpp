@@ -2,21 +2,17 @@
 
 #include "components/EntryContainer.h"
 #include "components/Error.h"
-#include "components/FileChecks.h"
-#include "components/KeyValueFile.h"
 #include "components/Prompter.h"
 #include "document/Document.h"
-#include "generator/PageGenerator.h"
+#include "generator/IconFolder.h"
+#include "generator/PageWriter.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 namespace ulvanta {
 
 namespace {
-
-const QString kHtmlFile = QStringLiteral("(HTML File)");
 
 // Why a file cannot be written at this path, as an error.
 Error unwritable(const QString& path) {
@@ -32,25 +28,19 @@ Error unwritable(const QString& path) {
 
 namespace BuiltPage {
 
-QString basePath(const QString& htmlPath) {
-    const qsizetype dot = htmlPath.lastIndexOf(QLatin1Char('.'));
-    if (dot < 0)
-        throw Error(Error::BadFileName);
-    return htmlPath.left(dot);
-}
-
 namespace {
 
-// Writes the file through f(device), replacing an existing file once the whole
-// content is there. Throws Error.
-template <typename F> void writeWith(const QString& path, F f) {
-    if (FileChecks::fileExists(path) && !QFile::remove(path))
-        throw unwritable(path);
+// Writes the file through f(device), then before(), and replaces an existing
+// file only once both succeeded. Throws Error.
+template <typename F, typename G = void (*)()>
+void writeWith(
+    const QString& path, F f, G before = [] {}) {
     QSaveFile file(path);
     // Unbuffered, so that a full disk fails the write rather than the commit.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw unwritable(path);
     f(file);
+    before();
     if (!file.commit())
         throw unwritable(path);
 }
@@ -65,16 +55,18 @@ void write(const QString& path, const QString& page) {
     });
 }
 
-void build(const Document& doc, KeyValueFile& keys, const QString& htmlPath) {
-    const QString base = basePath(htmlPath);
+void build(const Document& doc, const QString& htmlPath) {
+    const QString base = IconFolder::pathFor(htmlPath);
     // A page that could never be written is refused before the icon folder of an
     // earlier build is touched.
     const QFileInfo fi(htmlPath);
     if (fi.isDir() || !QFileInfo(fi.absolutePath()).isDir() ||
         !QFileInfo(fi.absolutePath()).isWritable())
         throw unwritable(htmlPath);
-    writeWith(htmlPath,
-              [&](QIODevice& file) { PageGenerator(doc, keys).generatePage(file, true, base); });
+    IconFolder icons(base);
+    writeWith(
+        htmlPath, [&](QIODevice& file) { PageWriter(doc, &icons).write(file); },
+        [&] { icons.commit(); });
 }
 
 } // namespace BuiltPage
@@ -91,7 +83,7 @@ bool BuildCommand::run() {
     }
 
     // A proposal the dialog could not start from (its folder is gone) is dropped.
-    QString proposed = m_doc.setting(kHtmlFile);
+    QString proposed = m_doc.setting(Setting::HtmlFile);
     if (!proposed.isEmpty() && !QFileInfo(QFileInfo(proposed).absolutePath()).isDir())
         proposed.clear();
     const auto chosen =
@@ -102,13 +94,15 @@ bool BuildCommand::run() {
 
     try {
         BusyPointer busy(m_prompter);
-        BuiltPage::build(m_doc, m_keys, path);
+        BuiltPage::build(m_doc, path);
     } catch (const Error& e) {
         m_prompter.message(ErrorMessages::buildError(path, e), QStringLiteral("Build Error"),
                            PromptIcon::Critical);
         return false;
     }
-    m_doc.edits().push(changeSettingsStep(m_doc, QStringLiteral("Build"), {{kHtmlFile, path, {}}}));
+    m_doc.edits().push(
+        changeSettingsStep(m_doc, QStringLiteral("Build"),
+                           {{PropertyTable::displayName(Setting::HtmlFile), path, {}}}));
     m_doc.requestActionUpdate();
     return true;
 }

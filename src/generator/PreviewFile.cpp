@@ -4,7 +4,7 @@
 #include "components/Error.h"
 #include "components/FileChecks.h"
 #include "generator/BuildCommand.h"
-#include "generator/PageGenerator.h"
+#include "generator/PageWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,22 +26,22 @@ QString previewFilePath() {
     return temp + QLatin1Char('/') + QStringLiteral("PME.htm");
 }
 
-QString htmlViewText(const Document& doc, KeyValueFile& keys) {
+QString htmlViewText(const Document& doc) {
     try {
-        return PageGenerator(doc, keys).generatePage(false, QString());
+        return PageWriter(doc).page();
     } catch (const Error& e) {
         return notGenerated(e);
     }
 }
 
-PreviewOutcome writePreviewFile(const Document& doc, KeyValueFile& keys) {
+PreviewOutcome writePreviewFile(const Document& doc) {
     PreviewOutcome out;
     out.path = previewFilePath();
     if (FileChecks::fileExists(out.path))
         QFile::remove(out.path);
     QString page;
     try {
-        page = PageGenerator(doc, keys).generatePage(false, QString());
+        page = PageWriter(doc).page();
     } catch (const Error& e) {
         out.message = notGenerated(e);
         return out;

@@ -11,7 +11,7 @@ namespace ulvanta {
 
 LaunchLine launchLine(const QString& programFolder, const Document& doc) {
     LaunchLine l;
-    const QString page = doc.setting(QStringLiteral("(HTML File)"));
+    const QString page = doc.setting(Setting::HtmlFile);
     l.program = programFolder + QStringLiteral("ulvanta2.exe");
     if (!page.isEmpty())
         l.arguments << page;

@@ -135,9 +135,9 @@ QString execArgument(const QString& argument, bool quote) {
 }
 
 QString desktopEntry(const QString& programFolder, const Document& doc) {
-    const QString title = doc.setting(QStringLiteral("Title"));
-    const QString icon = doc.setting(QStringLiteral("Icon"));
-    const QString page = doc.setting(QStringLiteral("(HTML File)"));
+    const QString title = doc.setting(Setting::Title);
+    const QString icon = doc.setting(Setting::Icon);
+    const QString page = doc.setting(Setting::HtmlFile);
     const QString launcher = expandEnvironment(programFolder + QStringLiteral("ulvanta2.exe"));
     const QString iconLocation = expandEnvironment(
         FileChecks::fileExists(icon) ? icon : programFolder + QStringLiteral("ulvanta2.exe"));
@@ -166,8 +166,7 @@ ShortcutWriter::ShortcutWriter(const Document& doc, Prompter& prompter, QString 
 }
 
 QString ShortcutWriter::filePath() const {
-    return m_desktop + QLatin1Char('/') + Shortcut::name(m_doc.setting(QStringLiteral("Title"))) +
-           kSuffix;
+    return m_desktop + QLatin1Char('/') + Shortcut::name(m_doc.setting(Setting::Title)) + kSuffix;
 }
 
 bool ShortcutWriter::run() {

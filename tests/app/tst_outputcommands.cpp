@@ -1,8 +1,7 @@
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
-#include "components/KeyValueFile.h"
 #include "document/Document.h"
-#include "generator/PageGenerator.h"
+#include "generator/PageWriter.h"
 #include "generator/PreviewFile.h"
 #include "generator/RunCommand.h"
 #include "generator/ShortcutPlaces.h"
@@ -54,16 +53,16 @@ private slots:
         doc->items().appendItems({{"A", "c", {}, {}, {}, "Hidden", {}}});
         doc->setSetting("Columns", columns);
 
-        const PreviewOutcome out = writePreviewFile(*doc, keys);
+        const PreviewOutcome out = writePreviewFile(*doc);
         qunsetenv("TEMP");
         QCOMPARE(out.message, message);
         QCOMPARE(out.ok, message.isEmpty());
         if (out.ok) {
             QCOMPARE(out.path, old);
-            QCOMPARE(QString::fromLatin1(readAll(old)), htmlViewText(*doc, keys));
+            QCOMPARE(QString::fromLatin1(readAll(old)), htmlViewText(*doc));
         }
         if (columns != "5") // the HTML tab shows the same
-            QCOMPARE(htmlViewText(*doc, keys), message);
+            QCOMPARE(htmlViewText(*doc), message);
     }
 
     void runStartsTheLauncherOnThePage() {
@@ -162,7 +161,6 @@ private:
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<Document> doc;
     ScriptedPrompter prompter;
-    KeyValueFile keys;
 };
 
 QTEST_MAIN(TestOutputCommands)

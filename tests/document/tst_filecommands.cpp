@@ -108,7 +108,7 @@ private slots:
         // What was read before the error stays; the document keeps its name.
         QCOMPARE(doc->items().count(), 1);
         QCOMPARE(doc->items().row(0), (ItemRow{"d", "c1", "c2", "c3", "c4", "c5", "c6"}));
-        QCOMPARE(doc->htmlSetting("Columns"), QString("9"));
+        QCOMPARE(doc->htmlSetting(Setting::Columns), QString("9"));
         QVERIFY(doc->filePath().isEmpty());
         QVERIFY(doc->isModified());
     }

@@ -6,7 +6,7 @@
 #include "document/Document.h"
 #include "document/SectionRow.h"
 #include "generator/BuildCommand.h"
-#include "generator/PageGenerator.h"
+#include "generator/PageWriter.h"
 #include "generator/PreviewFile.h"
 
 #include <QBuffer>
@@ -14,6 +14,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace ulvanta;
 using test::readAll;
@@ -111,17 +113,16 @@ private slots:
         const QByteArray page = readAll(QFINDTESTDATA("pages/" + expected))
                                     .replace("@VERSION@", ProgramInfo::version().toUtf8());
         // Line by line, so that a difference names its line.
-        const QString made = PageGenerator(*doc, keys).generatePage(false, {});
+        const QString made = PageWriter(*doc).page();
         QCOMPARE(made.split("\r\n"), QString::fromUtf8(page).split("\r\n"));
 
         // Written as it is made: the same bytes, and a device that takes nothing is a full disk.
         QBuffer written, refusing;
         written.open(QIODevice::WriteOnly);
         refusing.open(QIODevice::ReadOnly);
-        PageGenerator(*doc, keys).generatePage(written, false, {});
+        PageWriter(*doc).write(written);
         QCOMPARE(written.data(), page);
-        QVERIFY_THROWS_EXCEPTION(Error,
-                                 PageGenerator(*doc, keys).generatePage(refusing, false, {}));
+        QVERIFY_THROWS_EXCEPTION(Error, PageWriter(*doc).write(refusing));
     }
 
     // A bad Columns or Icon size fails the page before its first byte.
@@ -150,7 +151,7 @@ private slots:
         written.open(QIODevice::WriteOnly);
         int seen = 0;
         try {
-            PageGenerator(*doc, keys).generatePage(written, false, {});
+            PageWriter(*doc).write(written);
         } catch (const Error& e) {
             seen = e.number();
         }
@@ -189,7 +190,7 @@ private slots:
         QCOMPARE(list.value("EXE2"), path("a folder"));
 
         // A view touches no file; a rebuild deletes the icons the list names, and only those.
-        PageGenerator(*doc, keys).generatePage(false, base);
+        PageWriter(*doc).page();
         QVERIFY(QFile::exists(base + "/Icon5.ico"));
         QVERIFY(writeFile(base + "/Icon7.ico", "not ours"));
         doc->items().clear();
@@ -231,7 +232,7 @@ private slots:
         p.answers.push_back(buildEmpty);
         p.files.push_back(chosen.isEmpty() ? std::nullopt : std::optional<QString>(path(chosen)));
 
-        const bool built = BuildCommand(*doc, p, keys).run();
+        const bool built = BuildCommand(*doc, p).run();
 
         const bool asked = items || buildEmpty == PromptAnswer::Yes;
         const bool success = asked && !chosen.isEmpty() && error.isEmpty();
@@ -251,6 +252,82 @@ private slots:
             QCOMPARE(m.title + ": " + m.text,
                      "Build Error: An error occurred when attempting to build the HTML file '" +
                          path(chosen) + "' - " + error);
+    }
+
+    // A build that cannot finish (a full disk: the file size limit) changes no file.
+    void failedBuildChangesNothing_data() {
+        QTest::addColumn<int>("limit"); // bytes a file may hold during the second build
+        QTest::newRow("page larger than the disk takes") << 100000;
+        QTest::newRow("icon larger than the disk takes") << 1000;
+    }
+
+    void failedBuildChangesNothing() {
+        QFETCH(int, limit);
+        for (const char* name : {"a", "b", "c", "d", "e", "f"})
+            QVERIFY(writeFile(path(name), "x"));
+        doc->items().appendItems(
+            {program("A", path("a")), program("B", path("b")), program("C", path("c"))});
+        build("page.htm");
+        const auto before = files();
+        QVERIFY(before.contains("page/Icon3.ico"));
+        doc->items().clear();
+        for (const char* name : {"f", "e", "d", "c", "b", "a"})
+            doc->items().appendItems({program(QString(200, 'X'), path(name))});
+        for (int i = 0; i < 1000; ++i)
+            doc->items().appendItems({icon(QString(200, 'Y'), "c")});
+
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{}, small{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        small = {rlim_t(limit), old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+        int seen = 0;
+        try {
+            build("page.htm");
+        } catch (const Error& e) {
+            seen = e.number();
+        }
+        setrlimit(RLIMIT_FSIZE, &old);
+        QCOMPARE(seen, int(Error::DiskFull));
+        QCOMPARE(files(), before);
+    }
+
+    // The icon folder is a new folder beside the page, named from the file name alone.
+    void iconFolderName_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("folder"); // "": refused as a bad file name
+        QTest::newRow("extension") << "p.htm"
+                                   << "p";
+        QTest::newRow("dots in the file name") << "a.b.html"
+                                               << "a.b";
+        QTest::newRow("dots in the folder") << "my.pages/menu.htm"
+                                            << "my.pages/menu";
+        QTest::newRow("no extension, dots in the folder") << "my.pages/menu"
+                                                          << "";
+        QTest::newRow("extension alone") << "my.pages/.htm"
+                                         << "";
+        QTest::newRow("dots alone before the extension") << "my.pages/...htm"
+                                                         << "";
+    }
+
+    void iconFolderName() {
+        QFETCH(QString, page);
+        QFETCH(QString, folder);
+        QVERIFY(writeFile(path("my.pages/tool"), "x"));
+        QVERIFY(writeFile(path("my/Icon1.ico"), "not ours"));
+        doc->items().appendItems({program("A", path("my.pages/tool"))});
+        auto expected = files();
+        try {
+            build(page);
+            QVERIFY(!folder.isEmpty());
+            expected.insert(page, readAll(path(page)));
+            expected.insert(folder + "/Icon1.ico", readAll(path(folder + "/Icon1.ico")));
+            expected.insert(folder + "/Icons.txt", readAll(path(folder + "/Icons.txt")));
+        } catch (const Error& e) {
+            QCOMPARE(e.number(), int(Error::BadFileName));
+            QVERIFY(folder.isEmpty());
+        }
+        QCOMPARE(files(), expected);
     }
 
     // The command-line builder makes the editor's bytes and leaves the document as it was.
@@ -306,20 +383,30 @@ private slots:
         }
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), (QStringList{"doc.pmf", "tool"}));
         if (exitCode == 0)
-            QCOMPARE(proc.readAllStandardOutput(), htmlViewText(*doc, keys).toLatin1());
+            QCOMPARE(proc.readAllStandardOutput(), htmlViewText(*doc).toLatin1());
     }
 
 private:
     QString path(const QString& name) const { return dir->filePath(name); }
 
+    // Every file under the folder, hidden ones too, by relative path.
+    QMap<QString, QByteArray> files() const {
+        QMap<QString, QByteArray> all;
+        QDirIterator it(dir->path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = it.next();
+            all.insert(QDir(dir->path()).relativeFilePath(file), readAll(file));
+        }
+        return all;
+    }
+
     QString build(const QString& name) {
-        BuiltPage::build(*doc, keys, path(name));
+        BuiltPage::build(*doc, path(name));
         return QString::fromLatin1(readAll(path(name)));
     }
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<Document> doc;
-    KeyValueFile keys;
 };
 
 QTEST_MAIN(TestPageGenerator)

@@ -3,9 +3,8 @@
 
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
-#include "components/KeyValueFile.h"
 #include "document/Document.h"
-#include "generator/PageGenerator.h"
+#include "generator/PageWriter.h"
 #include "launcher/LauncherPage.h"
 #include "launcher/LauncherWindow.h"
 #include "widgets/BrowserEngine.h"
@@ -39,8 +38,7 @@ QByteArray buildPage(const QStringList& settings, const std::vector<ItemRow>& ic
             doc.setSetting(s.section(QLatin1Char('='), 0, 0), s.section(QLatin1Char('='), 1));
     }
     doc.items().appendItems(icons);
-    KeyValueFile keys;
-    return PageGenerator(doc, keys).generatePage(false, {}).toUtf8();
+    return PageWriter(doc).page().toUtf8();
 }
 
 } // namespace

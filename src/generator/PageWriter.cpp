@@ -1,22 +1,15 @@
-#include "generator/PageGenerator.h"
+#include "generator/PageWriter.h"
 
+#include "generator/IconFolder.h"
 #include "generator/PageBytes.h"
 
-#include "components/DesktopIcons.h"
-#include "components/EntryContainer.h"
 #include "components/Error.h"
-#include "components/FileChecks.h"
 #include "components/HtmlText.h"
-#include "components/KeyValueFile.h"
 #include "components/LocaleNumber.h"
 #include "components/ProgramInfo.h"
 #include "document/Document.h"
 #include "document/SectionRow.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QImageWriter>
 #include <QLocale>
 #include <cmath>
 #include <cstdint>
@@ -29,19 +22,8 @@ namespace {
 const QLatin1String CRLF("\r\n");
 const QLatin1String Q("\"");
 
-const QString kIcons = QStringLiteral("Icons");
-const QString kIconPrefix = QStringLiteral("Icon");
-const QString kExePrefix = QStringLiteral("EXE");
 const QString kTrue = QStringLiteral("True");
 const QString kFalse = QStringLiteral("False");
-
-QString iconListPath(const QString& basePath) {
-    return basePath + QStringLiteral("/Icons.txt");
-}
-
-QString iconFilePath(const QString& basePath, int number) {
-    return basePath + QStringLiteral("/Icon") + QString::number(number) + QStringLiteral(".ico");
-}
 
 // The word a run style puts at the end of an icon's link.
 QString runWord(const QString& runStyle) {
@@ -68,16 +50,6 @@ bool isImageExtension(const QString& iconCell) {
                                        QStringLiteral("jpe"),  QStringLiteral("jfif"),
                                        QStringLiteral("ico"),  QStringLiteral("png")};
     return images.contains(ext);
-}
-
-// True when canonical paths name the same folder (or, for missing paths, the
-// same absolute path).
-bool sameFolder(const QString& a, const QString& b) {
-    const QFileInfo fa(a), fb(b);
-    const QString ca = fa.canonicalFilePath(), cb = fb.canonicalFilePath();
-    if (!ca.isEmpty() && !cb.isEmpty())
-        return ca == cb;
-    return QDir::cleanPath(fa.absoluteFilePath()) == QDir::cleanPath(fb.absoluteFilePath());
 }
 
 } // namespace
@@ -136,85 +108,56 @@ QString cellWidth(int columns) {
 
 // --- the page -----------------------------------------------------------------
 
-QString PageGenerator::credit() {
+QString PageWriter::credit() {
     return QStringLiteral(" by the Ulvanta developers");
 }
 
-QString PageGenerator::generatePage(bool forBuild, const QString& basePath) {
+QString PageWriter::page() {
     PageBytes page;
-    generatePage(page, forBuild, basePath);
+    write(page);
     return QString::fromUtf8(page.bytes());
 }
 
-void PageGenerator::generatePage(QIODevice& device, bool forBuild, const QString& basePath) {
+void PageWriter::write(QIODevice& device) {
     PageBytes page(&device);
-    generatePage(page, forBuild, basePath);
+    write(page);
     page.flush();
 }
 
-void PageGenerator::generatePage(PageBytes& page, bool forBuild, const QString& basePath) {
-    m_keys.clear();
-    if (forBuild && FileChecks::fileExists(iconListPath(basePath))) {
-        deleteOldIcons(basePath);
-        m_keys.clear();
-    }
-    m_keys.setValue(kIcons, QStringLiteral("0"));
-
+void PageWriter::write(PageBytes& page) {
     page << head() << styleSheet() << bodyStart() << commandBar();
-    appendSectionTables(page, forBuild, basePath);
+    appendSectionTables(page);
     page << closing() << settingsComment();
 }
 
-void PageGenerator::deleteOldIcons(const QString& basePath) {
-    m_keys.load(iconListPath(basePath));
-    bool ok = false;
-    const qlonglong n = m_keys.value(kIcons).trimmed().toLongLong(&ok);
-    if (!ok)
-        throw Error(Error::TypeMismatch);
-    // No list holds more entries than it has keys, so a damaged count cannot
-    // make this loop run for long.
-    const qlonglong last = std::min<qlonglong>(n, m_keys.size());
-    for (qlonglong k = 1; k <= last; ++k) {
-        const QString path = m_keys.value(kIconPrefix + QString::number(k));
-        if (path == KeyValueFile::notFound() || !QFileInfo(path).isFile())
-            continue; // already gone, or a number that never got a file (sizes below 16)
-        // Only icons inside this page's icon folder are ours to delete: a list
-        // edited by hand must not reach other files.
-        if (!sameFolder(QFileInfo(path).absolutePath(), basePath))
-            continue;
-        if (!QFile::remove(path))
-            throw Error(Error::PermissionDenied);
-    }
-}
-
-QString PageGenerator::head() const {
+QString PageWriter::head() const {
     QString s = QStringLiteral("<html>") + CRLF + CRLF;
     s += QStringLiteral("<head>") + CRLF;
     s += QStringLiteral("<meta name=\"generator\" content=\"Ulvanta Editor ") +
          ProgramInfo::version() + credit() + Q + QLatin1Char('>') + CRLF;
-    s += QStringLiteral("<title>") + m_doc.htmlSetting(QStringLiteral("Title")) +
+    s += QStringLiteral("<title>") + m_doc.htmlSetting(Setting::Title) +
          QStringLiteral("</title>") + CRLF;
     return s;
 }
 
-QString PageGenerator::styleSheet() const {
-    const auto prop = [this](const char* name) { return m_doc.htmlSetting(QLatin1String(name)); };
-    const auto isTrue = [&](const char* name) { return prop(name) == kTrue; };
+QString PageWriter::styleSheet() const {
+    const auto prop = [this](Setting key) { return m_doc.htmlSetting(key); };
+    const auto isTrue = [&](Setting key) { return prop(key) == kTrue; };
 
     QString d;
-    if (const QString v = prop("Font"); !v.isEmpty())
+    if (const QString v = prop(Setting::Font); !v.isEmpty())
         d += QStringLiteral("font-family: ") + v + QStringLiteral("; ");
-    if (const QString v = prop("Font size"); !v.isEmpty())
+    if (const QString v = prop(Setting::FontSize); !v.isEmpty())
         d += QStringLiteral("font-size: ") + v + QStringLiteral("pt; ");
-    if (isTrue("Font strikethrough"))
+    if (isTrue(Setting::FontStrikethrough))
         d += QStringLiteral("text-decoration: line-through; ");
-    if (isTrue("Font underline"))
+    if (isTrue(Setting::FontUnderline))
         d += QStringLiteral("text-decoration: underline; ");
-    if (const QString v = prop("Text colour"); !v.isEmpty())
+    if (const QString v = prop(Setting::TextColour); !v.isEmpty())
         d += QStringLiteral("color: ") + v + QStringLiteral("; ");
-    if (isTrue("Font italic"))
+    if (isTrue(Setting::FontItalic))
         d += QStringLiteral("font-style: italic; ");
-    if (isTrue("Font bold"))
+    if (isTrue(Setting::FontBold))
         d += QStringLiteral("font-weight: bold");
 
     QString r;
@@ -226,18 +169,18 @@ QString PageGenerator::styleSheet() const {
             QStringLiteral("table     { ") + d + QStringLiteral(" } ") + CRLF;
     }
     struct LinkRule {
-        const char* property;
+        Setting setting;
         const char* selector;
         const char* decoration;
     };
     static const LinkRule links[] = {
-        {"Link colour", "a:link    ", "none"},
-        {"Link visited colour", "a:visited ", "none"},
-        {"Link active colour", "a:active  ", "none"},
-        {"Link hover colour", "a:hover   ", "underline"},
+        {Setting::LinkColour, "a:link    ", "none"},
+        {Setting::LinkVisitedColour, "a:visited ", "none"},
+        {Setting::LinkActiveColour, "a:active  ", "none"},
+        {Setting::LinkHoverColour, "a:hover   ", "underline"},
     };
     for (const LinkRule& l : links) {
-        const QString v = prop(l.property);
+        const QString v = prop(l.setting);
         if (v.isEmpty())
             continue;
         r += QLatin1String(l.selector) + QStringLiteral("{ color: ") + v +
@@ -250,7 +193,7 @@ QString PageGenerator::styleSheet() const {
         s = QStringLiteral("<style>") + CRLF + QStringLiteral("<!--") + CRLF + r +
             QStringLiteral("-->") + CRLF + QStringLiteral("</style>") + CRLF;
     }
-    if (const QString v = prop("Style sheet"); !v.isEmpty()) {
+    if (const QString v = prop(Setting::StyleSheet); !v.isEmpty()) {
         s += QStringLiteral("<link rel=\"stylesheet\" type=\"text/css\" href=\"") + v + Q +
              QLatin1Char('>') + CRLF;
     }
@@ -258,37 +201,37 @@ QString PageGenerator::styleSheet() const {
     return s;
 }
 
-QString PageGenerator::bodyStart() const {
+QString PageWriter::bodyStart() const {
     QString s = QStringLiteral("<body");
-    if (const QString v = m_doc.htmlSetting(QStringLiteral("Background colour")); !v.isEmpty())
+    if (const QString v = m_doc.htmlSetting(Setting::BackgroundColour); !v.isEmpty())
         s += QStringLiteral(" bgcolor=\"") + v + Q;
-    if (const QString v = m_doc.htmlSetting(QStringLiteral("Background picture")); !v.isEmpty())
+    if (const QString v = m_doc.htmlSetting(Setting::BackgroundPicture); !v.isEmpty())
         s += QStringLiteral(" background=\"") + v + Q;
     s += QLatin1Char('>') + CRLF + CRLF;
-    s += QStringLiteral("<h1>") + m_doc.htmlSetting(QStringLiteral("Title")) +
-         QStringLiteral("</h1>") + CRLF + CRLF;
+    s += QStringLiteral("<h1>") + m_doc.htmlSetting(Setting::Title) + QStringLiteral("</h1>") +
+         CRLF + CRLF;
     if (!m_doc.headerHtml().isEmpty())
         s += m_doc.headerHtml() + CRLF + CRLF;
     return s;
 }
 
-QString PageGenerator::commandBar() const {
+QString PageWriter::commandBar() const {
     struct Command {
-        const char* property;
+        Setting setting;
         const char* item;
     };
     // Edit and Refresh end without a space, so their brackets touch: "]["
     static const Command commands[] = {
-        {"Show open command", "[ <a href=\"pmc:open\">Open</a> ] "},
-        {"Show exit command", "[ <a href=\"pmc:exit\">Exit</a> ] "},
-        {"Show minimise command", "[ <a href=\"pmc:min\">Minimise</a> ] "},
-        {"Show maximise command", "[ <a href=\"pmc:max\">Maximise</a> ] "},
-        {"Show edit command", "[ <a href=\"pmc:edit\">Edit</a> ]"},
-        {"Show refresh command", "[ <a href=\"pmc:refresh\">Refresh</a> ]"},
+        {Setting::ShowOpenCommand, "[ <a href=\"pmc:open\">Open</a> ] "},
+        {Setting::ShowExitCommand, "[ <a href=\"pmc:exit\">Exit</a> ] "},
+        {Setting::ShowMinimiseCommand, "[ <a href=\"pmc:min\">Minimise</a> ] "},
+        {Setting::ShowMaximiseCommand, "[ <a href=\"pmc:max\">Maximise</a> ] "},
+        {Setting::ShowEditCommand, "[ <a href=\"pmc:edit\">Edit</a> ]"},
+        {Setting::ShowRefreshCommand, "[ <a href=\"pmc:refresh\">Refresh</a> ]"},
     };
     QString bar;
     for (const Command& c : commands) {
-        if (m_doc.htmlSetting(QLatin1String(c.property)) == kTrue)
+        if (m_doc.htmlSetting(c.setting) == kTrue)
             bar += QLatin1String(c.item);
     }
     if (bar.isEmpty())
@@ -298,7 +241,7 @@ QString PageGenerator::commandBar() const {
     return QStringLiteral("<p>") + bar + QStringLiteral("</p>") + CRLF + CRLF;
 }
 
-QString PageGenerator::closing() const {
+QString PageWriter::closing() const {
     QString s;
     if (!m_doc.footerHtml().isEmpty())
         s = m_doc.footerHtml() + CRLF + CRLF;
@@ -306,38 +249,32 @@ QString PageGenerator::closing() const {
     return s;
 }
 
-QString PageGenerator::settingsComment() const {
-    const auto prop = [this](const char* name) { return m_doc.htmlSetting(QLatin1String(name)); };
+QString PageWriter::settingsComment() const {
+    const auto prop = [this](Setting key) { return m_doc.htmlSetting(key); };
     QString s = QStringLiteral("<!-- Ulvanta info:") + CRLF;
-    if (prop("Closable") == kFalse)
+    if (prop(Setting::Closable) == kFalse)
         s += QStringLiteral("Closable=False") + CRLF;
-    if (prop("Extra commands") == kFalse)
+    if (prop(Setting::ExtraCommands) == kFalse)
         s += QStringLiteral("Extra commands=False") + CRLF;
-    s += QStringLiteral("Height=") + prop("Height") + CRLF;
-    if (const QString v = prop("Icon"); !v.isEmpty())
+    s += QStringLiteral("Height=") + prop(Setting::Height) + CRLF;
+    if (const QString v = prop(Setting::Icon); !v.isEmpty())
         s += QStringLiteral("Icon=") + v + CRLF;
-    if (prop("Minimise on use") == kTrue)
+    if (prop(Setting::MinimiseOnUse) == kTrue)
         s += QStringLiteral("Minimise on use=True") + CRLF;
-    if (prop("Start maximised") == kTrue)
+    if (prop(Setting::StartMaximised) == kTrue)
         s += QStringLiteral("Start maximised=True") + CRLF;
     // The launcher reads the settings' values back through HtmlText::decode, so the
     // document path is written in the same safe form as every other value.
-    if (prop("Show edit command") == kTrue)
+    if (prop(Setting::ShowEditCommand) == kTrue)
         s += QStringLiteral("Source file=") + HtmlText::encode(m_doc.filePath()) + CRLF;
-    s += QStringLiteral("Width=") + prop("Width") + CRLF + QStringLiteral("-->");
+    s += QStringLiteral("Width=") + prop(Setting::Width) + CRLF + QStringLiteral("-->");
     return s;
 }
 
 // --- the icon tables ------------------------------------------------------------
 
-QString PageGenerator::sectionTables(bool forBuild, const QString& basePath) {
-    PageBytes out;
-    appendSectionTables(out, forBuild, basePath);
-    return QString::fromUtf8(out.bytes());
-}
-
-void PageGenerator::appendLink(PageBytes& out, const ItemList& items, int row,
-                               const QString& run) const {
+void PageWriter::appendLink(PageBytes& out, const ItemList& items, int row,
+                            const QString& run) const {
     if (run != QLatin1String("Hyperlink"))
         out << QLatin1String("pm:");
     const QString fields[] = {items.pageText(row, ColCommand), items.pageText(row, ColParameters),
@@ -353,43 +290,10 @@ void PageGenerator::appendLink(PageBytes& out, const ItemList& items, int row,
     }
 }
 
-QString PageGenerator::extractIcon(const QString& raw, const QString& basePath, int iconSize,
-                                   int& iconCounter) {
-    // A program or document: its icon, extracted once per source. The source is
-    // the path as typed (the file system knows no entities), so "é" and "É"
-    // compare as the same letter.
-    const int k = m_keys.findListEntry(kIcons, kExePrefix, raw.toUpper(), true);
-    if (k > 0)
-        return iconFilePath(basePath, k);
-    if (!FileChecks::fileExists(raw) && !FileChecks::folderExists(raw) &&
-        FileChecks::pathKind(raw) != FileChecks::PathOther)
-        return iconFilePath(basePath, 0);
-    if (!FileChecks::folderExists(basePath)) {
-        if (!QDir().mkdir(basePath))
-            throw Error(QFileInfo(QFileInfo(basePath).absolutePath()).isDir()
-                            ? Error::PathFileAccess
-                            : Error::PathNotFound);
-    }
-    ++iconCounter;
-    const QString file = iconFilePath(basePath, iconCounter);
-    if (iconSize >= 16) {
-        const QImage picture =
-            iconSize <= 24 ? DesktopIcons::smallIcon(raw) : DesktopIcons::largeIcon(raw);
-        QImageWriter writer(file, "ico");
-        if (!writer.write(picture))
-            throw Error(writer.error() == QImageWriter::DeviceError ? Error::PathFileAccess
-                                                                    : Error::InvalidFileFormat);
-    }
-    m_keys.addListEntry(kIcons);
-    m_keys.setListEntry(kIcons, kIconPrefix, file);
-    m_keys.setListEntry(kIcons, kExePrefix, raw);
-    return file;
-}
-
-std::vector<PageGenerator::TableNumbers> PageGenerator::tableNumbers() const {
+std::vector<PageWriter::TableNumbers> PageWriter::tableNumbers() const {
     const ItemList& items = m_doc.items();
-    const QString pageColumns = m_doc.htmlSetting(QStringLiteral("Columns"));
-    const QString pageIconSize = m_doc.setting(QStringLiteral("Icon size"));
+    const QString pageColumns = m_doc.htmlSetting(Setting::Columns);
+    const QString pageIconSize = m_doc.setting(Setting::IconSize);
 
     // Worked out in page order, as the tables are written: a bad number fails the
     // page before any of it is written. The cell width only matters to a table
@@ -420,7 +324,7 @@ std::vector<PageGenerator::TableNumbers> PageGenerator::tableNumbers() const {
     return tables;
 }
 
-void PageGenerator::appendSectionTables(PageBytes& out, bool forBuild, const QString& basePath) {
+void PageWriter::appendSectionTables(PageBytes& out) {
     const ItemList& items = m_doc.items();
     const int n = items.count();
     if (n == 0)
@@ -428,16 +332,17 @@ void PageGenerator::appendSectionTables(PageBytes& out, bool forBuild, const QSt
     const std::vector<TableNumbers> tables = tableNumbers();
 
     // Page properties, read once for the whole list.
-    const QString tableColour = m_doc.htmlSetting(QStringLiteral("Table colour"));
-    const QString pageBorder = m_doc.setting(QStringLiteral("Table border"));
-    const QString pageIconsAbove = m_doc.setting(QStringLiteral("Icons above"));
+    const QString tableColour = m_doc.htmlSetting(Setting::TableColour);
+    const QString pageBorder = m_doc.setting(Setting::TableBorder);
+    const QString pageIconsAbove = m_doc.setting(Setting::IconsAbove);
 
     QString tableEnd = QStringLiteral(" width=\"100%\"");
     if (!tableColour.isEmpty())
         tableEnd += QStringLiteral(" bgcolor=\"") + tableColour + Q;
     tableEnd += QLatin1Char('>') + CRLF;
-    const auto tableStart = [&](const QString& border) {
-        out << QLatin1String("<table border=\"") << border << Q << tableEnd;
+    const auto tableStart = [&](bool border) {
+        out << QLatin1String("<table border=\"")
+            << (border ? QLatin1String("1") : QLatin1String("0")) << Q << tableEnd;
     };
 
     bool tableOpen = false;
@@ -445,7 +350,6 @@ void PageGenerator::appendSectionTables(PageBytes& out, bool forBuild, const QSt
     int table = -1;         // the current table's place in tables
     int columns = 0;        // its column count
     QString sectIconsAbove; // option of the last section row passed
-    int iconCounter = 0;
 
     for (int r = 0; r < n; ++r) {
         const QString description = items.cell(r, ColDescription);
@@ -463,8 +367,7 @@ void PageGenerator::appendSectionTables(PageBytes& out, bool forBuild, const QSt
             out << QLatin1String("<h2>") << HtmlText::encode(SectionRow::name(description))
                 << QLatin1String("</h2>\r\n\r\n");
             if (columns > 0)
-                tableStart(SectionRow::tableBorder(description) == kTrue ? QStringLiteral("1")
-                                                                         : QStringLiteral("0"));
+                tableStart(SectionRow::tableBorder(description) == kTrue);
             continue;
         }
 
@@ -473,44 +376,13 @@ void PageGenerator::appendSectionTables(PageBytes& out, bool forBuild, const QSt
             // own settings.
             columns = tables[size_t(++table)].columns;
             tableOpen = true;
-            tableStart(pageBorder == kTrue ? QStringLiteral("1") : QStringLiteral("0"));
+            tableStart(pageBorder == kTrue);
         }
-        const TableNumbers& numbers = tables[size_t(table)];
-
         ++cells;
         if (cells == 1)
             out << QLatin1String("  <tr>\r\n");
-
-        // The cell: one anchor whose link the launcher runs.
-        const QString run = items.pageText(r, ColRun);
-        const QString tipComments = items.pageText(r, ColComments);
-        const QString desc = items.pageText(r, ColDescription);
-        const QString& tip = tipComments.isEmpty() ? desc : tipComments;
-
-        out << QLatin1String("    <td width=\"") << numbers.width
-            << QLatin1String("%\" align=\"center\"><a href=\"");
-        appendLink(out, items, r, run);
-        out << QLatin1String("\" title=\"") << tip << QLatin1String("\">");
-
-        const QString icon = items.pageText(r, ColIcon);
-        if (!icon.isEmpty()) {
-            QString source;
-            if (!forBuild || isImageExtension(icon)) {
-                source = icon;
-            } else {
-                source = HtmlText::encode(
-                    extractIcon(items.cell(r, ColIcon), basePath, numbers.iconSize, iconCounter));
-            }
-            out << QLatin1String("<img border=\"0\" src=\"") << source
-                << QLatin1String("\" width=\"") << numbers.iconSizeText
-                << QLatin1String("\" height=\"") << numbers.iconSizeText
-                << QLatin1String("\" alt=\"") << tip << QLatin1String("\">");
-            const QString& above = sectIconsAbove.isEmpty() ? pageIconsAbove : sectIconsAbove;
-            if (above == kTrue)
-                out << QLatin1String("<br>");
-        }
-        out << desc << QLatin1String("</a></td>\r\n");
-
+        const QString& above = sectIconsAbove.isEmpty() ? pageIconsAbove : sectIconsAbove;
+        appendCell(out, r, tables[size_t(table)], above == kTrue);
         if (cells == columns) {
             out << QLatin1String("  </tr>\r\n");
             cells = 0;
@@ -521,9 +393,35 @@ void PageGenerator::appendSectionTables(PageBytes& out, bool forBuild, const QSt
         out << QLatin1String("  </tr>\r\n");
     if (columns > 0 && tableOpen)
         out << QLatin1String("</table>\r\n\r\n");
+}
 
-    if (forBuild && FileChecks::folderExists(basePath))
-        m_keys.save(iconListPath(basePath));
+void PageWriter::appendCell(PageBytes& out, int r, const TableNumbers& numbers, bool iconsAbove) {
+    // The cell: one anchor whose link the launcher runs.
+    const ItemList& items = m_doc.items();
+    const QString run = items.pageText(r, ColRun);
+    const QString tipComments = items.pageText(r, ColComments);
+    const QString desc = items.pageText(r, ColDescription);
+    const QString& tip = tipComments.isEmpty() ? desc : tipComments;
+
+    out << QLatin1String("    <td width=\"") << numbers.width
+        << QLatin1String("%\" align=\"center\"><a href=\"");
+    appendLink(out, items, r, run);
+    out << QLatin1String("\" title=\"") << tip << QLatin1String("\">");
+
+    const QString icon = items.pageText(r, ColIcon);
+    if (!icon.isEmpty()) {
+        QString source;
+        if (!m_icons || isImageExtension(icon))
+            source = icon;
+        else
+            source = HtmlText::encode(m_icons->iconFor(items.cell(r, ColIcon), numbers.iconSize));
+        out << QLatin1String("<img border=\"0\" src=\"") << source << QLatin1String("\" width=\"")
+            << numbers.iconSizeText << QLatin1String("\" height=\"") << numbers.iconSizeText
+            << QLatin1String("\" alt=\"") << tip << QLatin1String("\">");
+        if (iconsAbove)
+            out << QLatin1String("<br>");
+    }
+    out << desc << QLatin1String("</a></td>\r\n");
 }
 
 } // namespace ulvanta

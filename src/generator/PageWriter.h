@@ -8,37 +8,33 @@ class QIODevice;
 namespace ulvanta {
 
 class Document;
+class IconFolder;
 class ItemList;
-class KeyValueFile;
 class PageBytes;
 
-// Turns a document into the launcher page. The one implementation of
-// the page for the HTML tab, the preview, Build and the command-line builder.
+// Turns a document into the launcher page. The one implementation of the page
+// for the HTML tab, the preview, Build and the command-line builder.
 //
-// The page is made of seven pieces, joined by generatePage; every line ends in CRLF.
-// A build also extracts the icons of programs into the icon folder (the base
-// path) and records them in its icon list "Icons.txt"; the keys of that list are
-// kept in the KeyValueFile given here.
-class PageGenerator {
+// The page is made of seven pieces; every line ends in CRLF. The writer touches
+// no file itself: in a build, the icons of programs come from an IconFolder.
+class PageWriter {
 public:
-    PageGenerator(const Document& doc, KeyValueFile& keys) : m_doc(doc), m_keys(keys) {}
+    // Without an icon folder the page shows icon files as the rows name them.
+    explicit PageWriter(const Document& doc, IconFolder* icons = nullptr)
+        : m_doc(doc), m_icons(icons) {}
 
-    // The whole page. In a build (forBuild true) the icons named by the previous
-    // build's list are deleted first. Throws Error (a Columns or Icon size that
-    // is not a number, an icon that cannot be saved, ...).
-    QString generatePage(bool forBuild, const QString& basePath);
+    // The whole page. Throws Error (a Columns or Icon size that is not a number,
+    // an icon that cannot be saved, ...).
+    QString page();
     // The same page written to a device as it is produced (UTF-8, in practice
     // ASCII). A bad Columns or Icon size throws before any byte is written;
     // Error 61 when the device takes fewer bytes than given.
-    void generatePage(QIODevice& device, bool forBuild, const QString& basePath);
+    void write(QIODevice& device);
 
     QString head() const;
     QString styleSheet() const;
     QString bodyStart() const;
     QString commandBar() const;
-    // The sections' headings and icon tables; in a build the icon folder is filled
-    // and its list saved. Throws Error.
-    QString sectionTables(bool forBuild, const QString& basePath);
     QString closing() const;
     // The settings comment the launcher reads; it ends with "-->" and no line break.
     QString settingsComment() const;
@@ -57,22 +53,17 @@ private:
     };
     // Every table's numbers in page order. Throws Error 13, 6 or 11.
     std::vector<TableNumbers> tableNumbers() const;
-    void generatePage(PageBytes& page, bool forBuild, const QString& basePath);
-    // sectionTables's work, appended straight to the page.
-    void appendSectionTables(PageBytes& out, bool forBuild, const QString& basePath);
+    void write(PageBytes& page);
+    // The sections' headings and icon tables. Throws Error.
+    void appendSectionTables(PageBytes& out);
+    // One icon row's cell.
+    void appendCell(PageBytes& out, int row, const TableNumbers& numbers, bool iconsAbove);
     // The link of an icon row: "pm:" (except for a hyperlink), then command,
     // parameters, start folder and run word, without empty trailing fields.
     void appendLink(PageBytes& out, const ItemList& items, int row, const QString& run) const;
-    // The icon file of a program or document for the icon folder at basePath:
-    // the one listed for it, a new one extracted (iconCounter counts them) and
-    // listed, or number 0 for a path where nothing exists. Throws Error.
-    QString extractIcon(const QString& raw, const QString& basePath, int iconSize,
-                        int& iconCounter);
-    // Deletes the icons the previous build listed in basePath/Icons.txt.
-    void deleteOldIcons(const QString& basePath);
 
     const Document& m_doc;
-    KeyValueFile& m_keys;
+    IconFolder* m_icons;
 };
 
 // How the page reads the numbers typed into Columns and Icon size.
