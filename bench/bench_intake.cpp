@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
     }
     page += QStringLiteral("</DL>\n");
     timer.start();
-    rows = bookmarkRows(page).size();
+    rows = bookmarkRows(page).rows.size();
     const double marks = ms();
     std::printf("bookmarks (%lld KB): %zu rows in %.1f ms\n", qlonglong(page.size() / 1024), rows,
                 marks);
