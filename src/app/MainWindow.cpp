@@ -8,7 +8,6 @@
 
 #include "components/FileChecks.h"
 #include "document/MenuState.h"
-#include "generator/PreviewFile.h"
 #include "widgets/WidgetPrompter.h"
 
 #include <QAction>
@@ -81,8 +80,10 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
                         QItemSelection(m_doc.items().index(place.first, 0),
                                        m_doc.items().index(place.last, ItemColumnCount - 1)),
                         QItemSelectionModel::Select);
-                statusBar()->showMessage(status);
+                showStatus(status);
             });
+    connect(&m_fileCommands.recovery(), &RecoveryKeeper::statusMessage, this,
+            &MainWindow::showStatus);
 
     m_doc.setNextNewNumber(1);
     m_doc.resetProperties();
@@ -328,6 +329,7 @@ void MainWindow::connectCommands() {
     on(m_actionBuild, m_outputActions, &OutputActions::build);
     on(m_actionRun, m_outputActions, &OutputActions::run);
     on(m_actionShortcut, m_outputActions, &OutputActions::createShortcut);
+    connect(m_outputActions, &OutputActions::statusMessage, this, &MainWindow::showStatus);
     connect(this, &MainWindow::tabChanged, m_outputActions, &OutputActions::tabChanged);
 
     m_itemActions = new ItemActions(m_doc, *m_prompter, m_itemList, m_tabs, m_programFolder, this);
@@ -336,6 +338,16 @@ void MainWindow::connectCommands() {
     on(m_actionAddApplications, m_itemActions, &ItemActions::addApplications);
     on(m_actionEdit, m_itemActions, &ItemActions::editCurrent);
     on(m_actionDelete, m_itemActions, &ItemActions::removeCurrent);
+    // The Delete key in the list does what F8 does; only there, so that it still
+    // deletes text wherever text is typed.
+    auto* deleteKey = new QAction(m_itemList);
+    deleteKey->setShortcut(QKeySequence::Delete);
+    deleteKey->setShortcutContext(Qt::WidgetShortcut);
+    m_itemList->addAction(deleteKey);
+    connect(deleteKey, &QAction::triggered, m_actionDelete, [this] {
+        if (m_actionDelete->isEnabled())
+            m_actionDelete->trigger();
+    });
     on(m_actionCopy, m_itemActions, &ItemActions::duplicateCurrent);
     on(m_actionMoveUp, m_itemActions, &ItemActions::moveUp);
     on(m_actionMoveDown, m_itemActions, &ItemActions::moveDown);
@@ -401,6 +413,12 @@ void MainWindow::updateActions() {
     set(m_actionRun, m.run);
 }
 
+void MainWindow::showStatus(const QString& text) {
+    // Long enough to read, short enough not to describe a later state of the list.
+    constexpr int kShownMs = 6000;
+    statusBar()->showMessage(text, kShownMs);
+}
+
 void MainWindow::endOnSignal() {
     m_endingOnSignal = true;
     close();
@@ -408,7 +426,7 @@ void MainWindow::endOnSignal() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (m_fileCommands.close(previewFilePath(), !m_endingOnSignal))
+    if (m_fileCommands.close(m_outputActions->previewFile(), !m_endingOnSignal))
         event->accept();
     else
         event->ignore();

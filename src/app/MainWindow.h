@@ -90,6 +90,8 @@ private:
     void buildTabs();
     void layoutColumns();
     void connectCommands();
+    // Shows a line in the status bar for a few seconds.
+    void showStatus(const QString& text);
 
     Document m_doc;
     std::unique_ptr<Prompter> m_ownPrompter;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/KeyValueFile.h"
+#include "generator/PreviewFile.h"
 
 #include <QObject>
 
@@ -25,6 +26,13 @@ public:
                   QPlainTextEdit* htmlView, QVBoxLayout* previewLayout, QLabel* previewStatus,
                   QObject* parent);
 
+    // This editor's preview file, empty when no preview was shown.
+    QString previewFile() const { return m_previewFolder.existingFilePath(); }
+
+signals:
+    // A line for the status bar.
+    void statusMessage(const QString& text);
+
 public slots:
     void build();
     void run();
@@ -44,6 +52,7 @@ private:
     QLabel* m_previewStatus;
     PreviewBrowser* m_browser = nullptr; // made on the first visit; owned by the tab
     KeyValueFile m_iconList;             // the generator's list of the icons it extracted
+    PreviewFolder m_previewFolder;
 };
 
 } // namespace ulvanta

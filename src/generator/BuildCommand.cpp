@@ -8,9 +8,11 @@
 #include "document/Document.h"
 #include "generator/PageGenerator.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace ulvanta {
 
@@ -94,11 +96,12 @@ bool BuildCommand::run() {
     QString proposed = m_doc.setting(kHtmlFile);
     if (!proposed.isEmpty() && !QFileInfo(QFileInfo(proposed).absolutePath()).isDir())
         proposed.clear();
-    const auto chosen =
-        m_prompter.chooseFile({QStringLiteral("Build the HTML File"), filter(), proposed, true});
+    const QString suffix = QStringLiteral("htm");
+    const auto chosen = m_prompter.chooseFile(
+        {QStringLiteral("Build the HTML File"), filter(), proposed, true, suffix});
     if (!chosen)
         return false;
-    const QString path = *chosen;
+    const QString path = withDefaultSuffix(*chosen, suffix);
 
     try {
         BusyPointer busy(m_prompter);
@@ -110,7 +113,25 @@ bool BuildCommand::run() {
     }
     m_doc.edits().push(changeSettingsStep(m_doc, QStringLiteral("Build"), {{kHtmlFile, path, {}}}));
     m_doc.requestActionUpdate();
+    m_built = path;
     return true;
+}
+
+QString BuildCommand::builtText() const {
+    if (m_built.isEmpty())
+        return {};
+    int icons = 0;
+    for (int row = 0; row < m_doc.items().count(); ++row)
+        icons += m_doc.items().isSection(row) ? 0 : 1;
+    // The build's icon list holds one entry per icon it extracted.
+    const int extracted = std::max(0, m_keys.value(QStringLiteral("Icons")).toInt());
+    // Two source texts, so that English reads right without a translation loaded;
+    // both carry %n for languages with more plural forms.
+    const char* text = icons == 1
+                           ? QT_TRANSLATE_NOOP("BuildCommand", "Built %1: %n icon, %2 extracted")
+                           : QT_TRANSLATE_NOOP("BuildCommand", "Built %1: %n icons, %2 extracted");
+    return QCoreApplication::translate("BuildCommand", text, nullptr, icons)
+        .arg(QFileInfo(m_built).fileName(), QString::number(extracted));
 }
 
 } // namespace ulvanta

@@ -40,11 +40,15 @@ public:
 
     // True when a page was built.
     bool run();
+    // After a build, what the status bar says of it: "Built page.htm: 12 icons,
+    // 3 extracted".
+    QString builtText() const;
 
 private:
     Document& m_doc;
     Prompter& m_prompter;
     KeyValueFile& m_keys;
+    QString m_built; // the page built, once built
 };
 
 } // namespace ulvanta
