@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -51,6 +52,22 @@ void ItemListView::dropEvent(QDropEvent* event) {
     if (event->source() != this && event->dropAction() == Qt::MoveAction)
         event->setDropAction(Qt::CopyAction);
 }
+
+namespace {
+// A tab's mnemonic (Alt+I, Alt+P, ...) leaves the keyboard on the tab strip, wherever
+// it was, so that Tab always goes next into the page shown.
+class TabMnemonicFocus : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Shortcut)
+            static_cast<QWidget*>(watched)->setFocus(Qt::ShortcutFocusReason);
+        return QObject::eventFilter(watched, event);
+    }
+};
+} // namespace
 
 MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     : QMainWindow(parent),
@@ -303,6 +320,8 @@ void MainWindow::buildTabs() {
     m_previewStatus->setObjectName(QStringLiteral("previewStatus"));
     m_previewLayout->addStretch(1);
     m_previewLayout->addWidget(m_previewStatus);
+
+    m_tabs->tabBar()->installEventFilter(new TabMnemonicFocus(m_tabs->tabBar()));
 
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
         const int previous = m_lastTab;
