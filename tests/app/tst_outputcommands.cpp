@@ -38,8 +38,8 @@ private slots:
             QTest::newRow(tag) << QString(runtime) << QString(temp) << QString(columns) << message;
         };
         row("in the runtime folder", "%1", "/proc/none", "5", {});
-        row("no runtime folder: TEMP, one trailing separator dropped", "", "%1/", "5", {});
-        row("runtime folder gone: TEMP", "/proc/none", "%1", "5", {});
+        row("runtime folder gone: TEMP, one trailing separator dropped", "/proc/none", "%1/", "5",
+            {});
         row("unwritable TEMP", "", "/proc/none", "5",
             "The preview file '/proc/none/PME.htm' could not be written - Path not found, 76");
         row("columns not a number", "%1", "%1", "many",
@@ -65,13 +65,10 @@ private slots:
         QCOMPARE(out.ok, message.isEmpty());
         if (out.ok) {
             const QString own = QFileInfo(out.path).path();
-            QCOMPARE(QFileInfo(own).path(), dir->path());
             struct stat st {};
-            QVERIFY(::stat(QFile::encodeName(own).constData(), &st) == 0);
+            QVERIFY(QFileInfo(own).path() == dir->path() && ::stat(qPrintable(own), &st) == 0);
             QCOMPARE(st.st_mode & 0777, 0700u); // its owner's alone
             QVERIFY(other.ok && QFileInfo(other.path).path() != own);
-            writeFile(out.path, "old");
-            QVERIFY(writePreviewFile(*doc, keys, *folder).ok);
             QCOMPARE(QString::fromLatin1(readAll(out.path)), htmlViewText(*doc, keys));
             folder.reset(); // the editor ends
             QVERIFY(!QFileInfo::exists(own) && QFile::exists(other.path));

@@ -208,8 +208,7 @@ private slots:
 
     void documentOpens_data() {
         QTest::addColumn<bool>("atStartUp"); // from the command line, else from the recent list
-        QTest::addColumn<QString>(
-            "path"); // %1: a document, %r: it named relatively, %2: a broken one
+        QTest::addColumn<QString>("path");   // %1: a document, %2: a broken one
         QTest::addColumn<PromptAnswer>("answer"); // to the save-changes question; Ok: no changes
         QTest::addColumn<QString>("shown");       // the open document's file | the messages' titles
         const auto add = [](const char* tag, bool atStartUp, const char* path, PromptAnswer answer,
@@ -218,7 +217,8 @@ private slots:
         };
         const PromptAnswer unchanged = PromptAnswer::Ok; // %A: the document before
         add("start-up: bare path with spaces", true, "%1", unchanged, "%1");
-        add("start-up: relative path, kept absolute", true, "%r", unchanged, "%1");
+        add("start-up: relative path, kept absolute", true, "./my docs/../my docs/saved one.pmf",
+            unchanged, "%1");
         add("start-up: missing file", true, "\"%1.missing\"", unchanged, "%A");
         add("start-up: broken, reported, then New", true, "%2", unchanged, "|Open Error");
         add("recent", false, "%1", unchanged, "%1");
@@ -234,10 +234,7 @@ private slots:
         const QString broken = dir.filePath("my docs/broken.pmf");
         QVERIFY(writeFile(broken, "VODK") && QFile::copy(saved, one));
         const auto fill = [&](QString s) {
-            return s.replace("%1", one)
-                .replace("%2", broken)
-                .replace("%A", a)
-                .replace("%r", "./my docs/../my docs/saved one.pmf");
+            return s.replace("%1", one).replace("%2", broken).replace("%A", a);
         };
         const QString home = QDir::currentPath();
         QDir::setCurrent(dir.path());
@@ -282,8 +279,7 @@ private slots:
         const auto damaged = [](const char* row, const char* file, const QByteArray& bytes) {
             QTest::newRow(row) << "ended" << QString(file) << bytes << (file != QString(".pmf"));
         };
-        damaged("info without a path", ".info", "Title=T\r\nChanged=2026-01-01T00:00:00Z\r\nPid=1");
-        damaged("info with a bad time", ".info", "Title=T\r\nChanged=x\r\nPid=1");
+        damaged("info with a bad time, no path", ".info", "Title=T\r\nChanged=x\r\nPid=1");
         damaged("info missing", ".info", {});
         damaged("info broken", ".info", "\xff\0=\r\n=");
         damaged("document damaged", ".pmf", "VODK\1");
@@ -310,22 +306,16 @@ private slots:
         QCOMPARE(QFile::exists(path + ".bad"), damage == ".pmf"); // set aside
     }
 
-    void copiesSetAsideGoAfterThirtyDays_data() {
-        QTest::addColumn<int>("age"); // days
-        QTest::newRow("29 days: kept") << 29;
-        QTest::newRow("31 days: removed") << 31;
-    }
     void copiesSetAsideGoAfterThirtyDays() {
-        QFETCH(int, age);
-        const QString bad = folder + "/x.pmf.bad";
-        QVERIFY(QDir().mkpath(folder) && writeFile(bad, "VODK"));
-        QFile f(bad);
-        QVERIFY(f.open(QIODevice::Append) &&
-                f.setFileTime(QDateTime::currentDateTime().addDays(-age),
-                              QFileDevice::FileModificationTime));
-        f.close();
+        QVERIFY(QDir().mkpath(folder));
+        for (const int age : {29, 31}) {
+            QFile f(folder + QString("/%1.pmf.bad").arg(age));
+            QVERIFY(f.open(QIODevice::WriteOnly) &&
+                    f.setFileTime(QDateTime::currentDateTime().addDays(-age),
+                                  QFileDevice::FileModificationTime));
+        }
         RecoveryStore(folder).claimOrphans();
-        QCOMPARE(QFile::exists(bad), age < 30);
+        QCOMPARE(QDir(folder).entryList({"*.bad"}), QStringList{"29.pmf.bad"});
     }
 
     void unusableFolderIsSaidOnce() {
@@ -334,7 +324,6 @@ private slots:
         edit(*doc);
         cmds->recovery().writeNow();
         QCOMPARE(said.size(), 1);
-        QVERIFY(said[0][0].toString().startsWith("Unsaved changes are not being kept"));
     }
 
     void copiesAreWrittenAtMostOncePerInterval() {

@@ -219,8 +219,6 @@ private slots:
         row("a folder", true, PromptAnswer::No, "sub.d", "Path/File access error, 75");
         row("no extension: .htm added", true, PromptAnswer::No, "plain>plain.htm", "",
             "Built plain.htm: 2 icons, 1 extracted");
-        row("another extension kept", true, PromptAnswer::No, "page.html", "",
-            "Built page.html: 2 icons, 1 extracted");
     }
 
     void buildCommand() {
