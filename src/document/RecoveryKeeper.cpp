@@ -5,7 +5,7 @@
 #include "components/Prompter.h"
 #include "document/Document.h"
 
-#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 
 namespace ulvanta {
@@ -20,9 +20,9 @@ RecoveryKeeper::~RecoveryKeeper() = default;
 bool RecoveryKeeper::enable(const QString& folder, int intervalMs) {
     auto store = std::make_unique<RecoveryStore>(folder);
     if (!store->isOpen()) {
+        // Short enough for the status bar; where the folder is, the help says.
         emit statusMessage(
-            tr("Unsaved changes are not being kept: the recovery folder %1 cannot be created.")
-                .arg(QDir::toNativeSeparators(folder)));
+            tr("Unsaved changes are not being kept: the recovery folder cannot be created."));
         return false;
     }
     m_store = std::move(store);
@@ -123,7 +123,7 @@ bool RecoveryKeeper::offer(Prompter& prompter, const QString& namedDocument) {
         if (!named.isEmpty() && named != FileChecks::absoluteClean(m_doc.filePath()))
             emit statusMessage(
                 tr("%1 was not opened: unsaved changes of another document were recovered.")
-                    .arg(QDir::toNativeSeparators(named)));
+                    .arg(QFileInfo(named).fileName()));
     }
     return recovered;
 }

@@ -380,7 +380,7 @@ private slots:
         QDir::setCurrent(home);
         // Recovering another document than the one named is said.
         QCOMPARE(said.size(), int(untitled));
-        QVERIFY(!untitled || said[0][0].toString().startsWith(saved + " was not opened"));
+        QVERIFY(!untitled || said[0][0].toString().startsWith("saved.pmf was not opened"));
         QStringList shown;
         for (const auto& m : prompter->messages)
             shown << m.title;
