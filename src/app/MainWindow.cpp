@@ -10,7 +10,6 @@
 #include "components/PaletteContrast.h"
 #include "components/WindowPlace.h"
 #include "document/MenuState.h"
-#include "generator/PreviewFile.h"
 #include "widgets/WidgetPrompter.h"
 
 #include <QAction>
@@ -26,6 +25,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -63,6 +63,22 @@ void ItemListView::dropEvent(QDropEvent* event) {
         event->setDropAction(Qt::CopyAction);
 }
 
+namespace {
+// A tab's mnemonic (Alt+I, Alt+P, ...) leaves the keyboard on the tab strip, wherever
+// it was, so that Tab always goes next into the page shown.
+class TabMnemonicFocus : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Shortcut)
+            static_cast<QWidget*>(watched)->setFocus(Qt::ShortcutFocusReason);
+        return QObject::eventFilter(watched, event);
+    }
+};
+} // namespace
+
 MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     : QMainWindow(parent),
       m_ownPrompter(prompter ? nullptr : std::make_unique<WidgetPrompter>(this)),
@@ -91,12 +107,14 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
                         QItemSelection(m_doc.items().index(place.first, 0),
                                        m_doc.items().index(place.last, ItemColumnCount - 1)),
                         QItemSelectionModel::Select);
-                statusBar()->showMessage(status);
+                showStatus(status);
             });
     // Queued: said after what the command that made the step puts in the status bar.
     connect(
-        &m_doc, &Document::stepTooLarge, statusBar(),
-        [this](const QString& status) { statusBar()->showMessage(status); }, Qt::QueuedConnection);
+        &m_doc, &Document::stepTooLarge, this,
+        [this](const QString& status) { showStatus(status); }, Qt::QueuedConnection);
+    connect(&m_fileCommands.recovery(), &RecoveryKeeper::statusMessage, this,
+            &MainWindow::showStatus);
 
     m_doc.setNextNewNumber(1);
     m_doc.resetProperties();
@@ -333,6 +351,8 @@ void MainWindow::buildTabs() {
     m_previewLayout->addStretch(1);
     m_previewLayout->addWidget(m_previewStatus);
 
+    m_tabs->tabBar()->installEventFilter(new TabMnemonicFocus(m_tabs->tabBar()));
+
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
         const int previous = m_lastTab;
         m_lastTab = tab;
@@ -358,6 +378,7 @@ void MainWindow::connectCommands() {
     on(m_actionBuild, m_outputActions, &OutputActions::build);
     on(m_actionRun, m_outputActions, &OutputActions::run);
     on(m_actionShortcut, m_outputActions, &OutputActions::createShortcut);
+    connect(m_outputActions, &OutputActions::statusMessage, this, &MainWindow::showStatus);
     connect(this, &MainWindow::tabChanged, m_outputActions, &OutputActions::tabChanged);
 
     m_itemActions = new ItemActions(m_doc, *m_prompter, m_itemList, m_tabs, m_programFolder, this);
@@ -366,6 +387,16 @@ void MainWindow::connectCommands() {
     on(m_actionAddApplications, m_itemActions, &ItemActions::addApplications);
     on(m_actionEdit, m_itemActions, &ItemActions::editCurrent);
     on(m_actionDelete, m_itemActions, &ItemActions::removeCurrent);
+    // The Delete key in the list does what F8 does; only there, so that it still
+    // deletes text wherever text is typed.
+    auto* deleteKey = new QAction(m_itemList);
+    deleteKey->setShortcut(QKeySequence::Delete);
+    deleteKey->setShortcutContext(Qt::WidgetShortcut);
+    m_itemList->addAction(deleteKey);
+    connect(deleteKey, &QAction::triggered, m_actionDelete, [this] {
+        if (m_actionDelete->isEnabled())
+            m_actionDelete->trigger();
+    });
     on(m_actionCopy, m_itemActions, &ItemActions::duplicateCurrent);
     on(m_actionMoveUp, m_itemActions, &ItemActions::moveUp);
     on(m_actionMoveDown, m_itemActions, &ItemActions::moveDown);
@@ -431,6 +462,12 @@ void MainWindow::updateActions() {
     set(m_actionRun, m.run);
 }
 
+void MainWindow::showStatus(const QString& text) {
+    // Long enough to read, short enough not to describe a later state of the list.
+    constexpr int kShownMs = 6000;
+    statusBar()->showMessage(text, kShownMs);
+}
+
 void MainWindow::endOnSignal() {
     m_endingOnSignal = true;
     close();
@@ -446,7 +483,7 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (m_fileCommands.close(previewFilePath(), !m_endingOnSignal)) {
+    if (m_fileCommands.close(m_outputActions->previewFile(), !m_endingOnSignal)) {
         QSettings().setValue(kGeometryKey, saveGeometry());
         event->accept();
     } else {

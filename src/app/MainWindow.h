@@ -93,6 +93,8 @@ private:
     void layoutColumns();
     void placeWindow();
     void connectCommands();
+    // Shows a line in the status bar for a few seconds.
+    void showStatus(const QString& text);
 
     Document m_doc;
     std::unique_ptr<Prompter> m_ownPrompter;

@@ -25,7 +25,9 @@ OutputActions::OutputActions(Document& doc, Prompter& prompter, const QString& p
       m_htmlView(htmlView), m_previewLayout(previewLayout), m_previewStatus(previewStatus) {}
 
 void OutputActions::build() {
-    BuildCommand(m_doc, m_prompter).run();
+    BuildCommand command(m_doc, m_prompter);
+    if (command.run())
+        emit statusMessage(command.builtText());
 }
 
 void OutputActions::run() {
@@ -72,7 +74,7 @@ void OutputActions::showPreview() {
     PreviewBrowser* view = browser();
     if (!view)
         return;
-    const PreviewOutcome out = writePreviewFile(m_doc);
+    const PreviewOutcome out = writePreviewFile(m_doc, m_previewFolder);
     if (out.ok) {
         m_previewStatus->clear();
         view->show(QUrl::fromLocalFile(out.path));

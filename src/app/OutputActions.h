@@ -1,5 +1,7 @@
 #pragma once
 
+#include "generator/PreviewFile.h"
+
 #include <QObject>
 
 class QLabel;
@@ -23,6 +25,13 @@ public:
                   QPlainTextEdit* htmlView, QVBoxLayout* previewLayout, QLabel* previewStatus,
                   QObject* parent);
 
+    // This editor's preview file, empty when no preview was shown.
+    QString previewFile() const { return m_previewFolder.existingFilePath(); }
+
+signals:
+    // A line for the status bar.
+    void statusMessage(const QString& text);
+
 public slots:
     void build();
     void run();
@@ -41,6 +50,7 @@ private:
     QVBoxLayout* m_previewLayout;
     QLabel* m_previewStatus;
     PreviewBrowser* m_browser = nullptr; // made on the first visit; owned by the tab
+    PreviewFolder m_previewFolder;
 };
 
 } // namespace ulvanta

@@ -96,10 +96,13 @@ PropertyActions::PropertyActions(Document& doc, Prompter& prompter, FileCommands
             [this](const QModelIndex& index) { activateRow(index.row()); });
     m_list->installEventFilter(new PropertyKeys(
         m_list, [this] { deleteKey(); }, [this] { activateRow(selectedRow()); }));
-    // Edit property waits for a row to be picked after every refill of the list.
-    m_editAction->setEnabled(false);
-    connect(&m_doc, &Document::propertiesRefilled, m_editAction,
-            [this] { m_editAction->setEnabled(false); });
+    // Edit property is there whenever a row is current to edit.
+    const auto update = [this] { m_editAction->setEnabled(selectedRow() >= 0); };
+    update();
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, update);
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, update);
+    connect(m_list->model(), &QAbstractItemModel::modelReset, this, update);
+    connect(&m_doc, &Document::propertiesRefilled, this, update);
 }
 
 int PropertyActions::selectedRow() const {
@@ -110,7 +113,6 @@ int PropertyActions::selectedRow() const {
 void PropertyActions::activateRow(int row) {
     if (row < 0)
         return;
-    m_editAction->setEnabled(true);
     WindowEditorHost host(m_doc, m_prompter, m_window);
     PropertyCommands(m_doc, m_prompter, m_files).activate(row, host);
 }

@@ -19,7 +19,7 @@ class Prompter;
 class PropertyActions : public QObject {
     Q_OBJECT
 public:
-    // editAction is enabled once a row has been picked after each refill of the list.
+    // editAction is enabled whenever a row of the list is current and selected.
     PropertyActions(Document& doc, Prompter& prompter, FileCommands& files, QTreeView* list,
                     QTabWidget* tabs, QAction* editAction, QWidget* window);
 

@@ -1,5 +1,6 @@
 #include "components/FileChecks.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace ulvanta::FileChecks {
@@ -28,6 +29,12 @@ int pathKind(const QString& path) {
     if (fi.exists())
         return PathOther;
     return PathNothing;
+}
+
+QString absoluteClean(const QString& path) {
+    if (path.isEmpty())
+        return path;
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
 } // namespace ulvanta::FileChecks

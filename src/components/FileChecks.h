@@ -11,6 +11,9 @@ namespace FileChecks {
 bool fileExists(const QString& path);
 // True exactly when a folder exists at the path.
 bool folderExists(const QString& path);
+// The path made absolute (from the current folder) and clean: no "." or ".."
+// parts, no doubled separators. Empty stays empty.
+QString absoluteClean(const QString& path);
 
 enum PathKindValue : int {
     PathNothing = 0,

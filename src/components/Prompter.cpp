@@ -1,5 +1,6 @@
 #include "components/Prompter.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 namespace ulvanta {
@@ -19,6 +20,12 @@ QStringList filterToNameFilters(const QString& filter) {
             out << desc + QStringLiteral(" (") + patterns + QLatin1Char(')');
     }
     return out;
+}
+
+QString withDefaultSuffix(const QString& path, const QString& suffix) {
+    if (suffix.isEmpty() || path.isEmpty() || QFileInfo(path).fileName().contains(QLatin1Char('.')))
+        return path;
+    return path + QLatin1Char('.') + suffix;
 }
 
 } // namespace ulvanta

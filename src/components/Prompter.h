@@ -14,9 +14,14 @@ enum class PromptAnswer { Ok, Yes, No, Cancel };
 struct FileRequest {
     QString title;
     QString filter;
-    QString fileName;  // proposed name, may be empty
-    bool save = false; // save form (asks before replacing) or open form (file must exist)
+    QString fileName;      // proposed name, may be empty
+    bool save = false;     // save form (asks before replacing) or open form (file must exist)
+    QString defaultSuffix; // added to a name chosen without an extension ("pmf"), may be empty
 };
+
+// The path with "." and the suffix added when its file name has no extension, as the
+// save dialog does; unchanged otherwise or when the suffix is empty.
+QString withDefaultSuffix(const QString& path, const QString& suffix);
 
 // Every message box, input box and file or folder question goes through this one
 // interface, so commands live in the core and tests answer their questions.

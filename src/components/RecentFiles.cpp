@@ -1,5 +1,7 @@
 #include "components/RecentFiles.h"
 
+#include "components/FileChecks.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -29,7 +31,7 @@ void RecentFiles::store(const QStringList& files) {
 
 void RecentFiles::add(const QString& path) {
     // One spelling per document, whatever folder it was named from.
-    const QString file = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    const QString file = FileChecks::absoluteClean(path);
     QStringList list = stored();
     list.removeAll(file);
     list.prepend(file);

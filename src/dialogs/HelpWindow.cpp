@@ -61,7 +61,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     connect(m_helpText, &QTextBrowser::forwardAvailable, m_forwardButton, &QWidget::setEnabled);
     connect(m_helpText, &QTextBrowser::sourceChanged, this, [this] {
         const QString page = m_helpText->documentTitle();
-        setWindowTitle(page.isEmpty() ? kHelpTitle : page + QStringLiteral(" - ") + kHelpTitle);
+        // The contents page is itself called the help: its name is not said twice.
+        setWindowTitle(page.isEmpty() || page == kHelpTitle
+                           ? kHelpTitle
+                           : page + QStringLiteral(" - ") + kHelpTitle);
     });
 
     auto* bar = new QHBoxLayout;

@@ -12,6 +12,7 @@ namespace ulvanta {
 
 namespace {
 const QString kAppTitle = QStringLiteral("Ulvanta Editor");
+const QString kDocumentSuffix = QStringLiteral("pmf");
 
 } // namespace
 
@@ -55,8 +56,10 @@ void FileCommands::newDocument() {
 bool FileCommands::openReporting(const QString& path) {
     try {
         BusyPointer busy(m_prompter);
-        m_doc.load(path);
-        remember(path);
+        // Kept absolute, so that a copy recovered in another folder saves back here.
+        const QString file = FileChecks::absoluteClean(path);
+        m_doc.load(file);
+        remember(file);
         return true;
     } catch (const Error& e) {
         m_prompter.message(ErrorMessages::openError(path, e), QStringLiteral("Open Error"),
@@ -69,7 +72,7 @@ void FileCommands::open() {
     if (!mayDiscard())
         return;
     const auto path = m_prompter.chooseFile(
-        {QStringLiteral("Open an Ulvanta File"), fileFilter(), QString(), false});
+        {QStringLiteral("Open an Ulvanta File"), fileFilter(), QString(), false, QString()});
     if (!path)
         return;
     if (openReporting(*path))
@@ -94,17 +97,18 @@ void FileCommands::save() {
 }
 
 void FileCommands::saveAs() {
-    const auto path = m_prompter.chooseFile(
-        {QStringLiteral("Save the Ulvanta File"), fileFilter(), QString(), true});
-    if (!path)
+    const auto chosen = m_prompter.chooseFile(
+        {QStringLiteral("Save the Ulvanta File"), fileFilter(), QString(), true, kDocumentSuffix});
+    if (!chosen)
         return;
+    const QString path = FileChecks::absoluteClean(withDefaultSuffix(*chosen, kDocumentSuffix));
     try {
         BusyPointer busy(m_prompter);
-        m_doc.save(*path);
-        remember(*path);
+        m_doc.save(path);
+        remember(path);
         m_recovery.drop();
     } catch (const Error& e) {
-        m_prompter.message(ErrorMessages::saveError(*path, e), QStringLiteral("Save Error"),
+        m_prompter.message(ErrorMessages::saveError(path, e), QStringLiteral("Save Error"),
                            PromptIcon::Critical);
     }
 }
@@ -122,10 +126,10 @@ void FileCommands::remember(const QString& path) {
 }
 
 void FileCommands::openAtStartup(const QString& commandLine) {
-    if (m_recovery.offer(m_prompter))
-        return;
     QString path = commandLine;
     path.remove(QLatin1Char('"'));
+    if (m_recovery.offer(m_prompter, FileChecks::fileExists(path) ? path : QString()))
+        return;
     if (!FileChecks::fileExists(path))
         return;
     if (openReporting(path))

@@ -21,7 +21,7 @@ std::optional<QString> ImportCommand::browse() {
     return m_prompter.chooseFile(
         {QStringLiteral("Choose an Ulvanta File to Import"),
          FileCommands::fileFilter() + QStringLiteral("|Bookmarks (*.html;*.htm)|*.html;*.htm"),
-         QString(), false});
+         QString(), false, QString()});
 }
 
 QString ImportCommand::sectionRowText(const QString& name) {

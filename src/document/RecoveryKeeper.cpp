@@ -1,9 +1,11 @@
 #include "document/RecoveryKeeper.h"
 
 #include "components/Error.h"
+#include "components/FileChecks.h"
 #include "components/Prompter.h"
 #include "document/Document.h"
 
+#include <QFileInfo>
 #include <QLocale>
 
 namespace ulvanta {
@@ -17,8 +19,12 @@ RecoveryKeeper::~RecoveryKeeper() = default;
 
 bool RecoveryKeeper::enable(const QString& folder, int intervalMs) {
     auto store = std::make_unique<RecoveryStore>(folder);
-    if (!store->isOpen())
+    if (!store->isOpen()) {
+        // Short enough for the status bar; where the folder is, the help says.
+        emit statusMessage(
+            tr("Unsaved changes are not being kept: the recovery folder cannot be created."));
         return false;
+    }
     m_store = std::move(store);
     m_timer.setInterval(intervalMs);
     connect(&m_doc, &Document::edited, this, &RecoveryKeeper::edited, Qt::UniqueConnection);
@@ -81,7 +87,7 @@ void RecoveryKeeper::restore(const RecoveryCopy& copy) {
         m_doc.fileLock().take(m_doc.filePath());
 }
 
-bool RecoveryKeeper::offer(Prompter& prompter) {
+bool RecoveryKeeper::offer(Prompter& prompter, const QString& namedDocument) {
     if (!m_store)
         return false;
     bool recovered = false;
@@ -121,6 +127,11 @@ bool RecoveryKeeper::offer(Prompter& prompter) {
         else
             m_store->release(copy.id);
         recovered = true;
+        const QString named = FileChecks::absoluteClean(namedDocument);
+        if (!named.isEmpty() && named != FileChecks::absoluteClean(m_doc.filePath()))
+            emit statusMessage(
+                tr("%1 was not opened: unsaved changes of another document were recovered.")
+                    .arg(QFileInfo(named).fileName()));
     }
     return recovered;
 }

@@ -24,7 +24,8 @@ public:
     explicit RecoveryKeeper(Document& doc, QObject* parent = nullptr);
     ~RecoveryKeeper() override;
 
-    // Starts keeping copies in the folder; false when the folder cannot be used.
+    // Starts keeping copies in the folder; false, said once as a status message,
+    // when the folder cannot be used.
     bool enable(const QString& folder, int intervalMs = DefaultInterval);
     bool isEnabled() const { return m_store != nullptr; }
     RecoveryStore* store() { return m_store.get(); }
@@ -37,9 +38,15 @@ public:
 
     // Offers each copy left by an editor no longer running, the latest first, until
     // one is recovered into the document as its original file with the changed flag
-    // set; true then. Copies answered No are deleted.
-    bool offer(Prompter& prompter);
+    // set; true then. Copies answered No are deleted. When the recovered document is
+    // not namedDocument (the one the command line named, if any), a status message
+    // says that one was not opened.
+    bool offer(Prompter& prompter, const QString& namedDocument = {});
     static QString offerText(const RecoveryCopy& copy);
+
+signals:
+    // A line for the status bar.
+    void statusMessage(const QString& text);
 
 private:
     void edited();

@@ -1,12 +1,14 @@
 #include "document/RecoveryStore.h"
 
 #include "components/Error.h"
+#include "components/FileChecks.h"
 #include "components/KeyValueFile.h"
 #include "document/Document.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QStandardPaths>
 #include <QUuid>
@@ -19,6 +21,7 @@ const char* const kDocument = ".pmf";
 const char* const kInfo = ".info";
 const char* const kLock = ".lock";
 const char* const kAside = ".bad";
+constexpr int kAsideDays = 30; // how long a copy set aside is kept
 const QString kPathKey = QStringLiteral("Path");
 const QString kTitleKey = QStringLiteral("Title");
 const QString kChangedKey = QStringLiteral("Changed");
@@ -60,7 +63,7 @@ void RecoveryStore::write(const Document& doc, const QDateTime& lastChange) {
         throw Error(Error::PathNotFound);
     doc.writeFile(filePath(m_id, kDocument));
     KeyValueFile info;
-    info.setValue(kPathKey, doc.filePath());
+    info.setValue(kPathKey, FileChecks::absoluteClean(doc.filePath()));
     info.setValue(kTitleKey, doc.setting(Setting::Title));
     info.setValue(kChangedKey, lastChange.toUTC().toString(Qt::ISODateWithMs));
     info.setValue(kPidKey, QString::number(QCoreApplication::applicationPid()));
@@ -80,37 +83,52 @@ void RecoveryStore::remove() {
 }
 
 bool RecoveryStore::read(const QString& id, RecoveryCopy& copy) const {
-    KeyValueFile info;
-    try {
-        info.load(filePath(id, kInfo));
-    } catch (const Error&) {
-        return false;
-    }
-    const QString missing = KeyValueFile::notFound();
-    bool pidOk = false;
     copy.id = id;
     copy.documentPath = filePath(id, kDocument);
-    copy.originalPath = info.value(kPathKey);
-    copy.title = info.value(kTitleKey);
-    copy.lastChange = QDateTime::fromString(info.value(kChangedKey), Qt::ISODateWithMs);
-    copy.pid = info.value(kPidKey).toLongLong(&pidOk);
-    if (copy.originalPath == missing || copy.title == missing || !copy.lastChange.isValid() ||
-        !pidOk)
-        return false;
     // The whole document is read once here, so a damaged one is never offered.
+    Document check;
+    check.resetProperties();
     try {
-        Document check;
         check.load(copy.documentPath);
     } catch (const Error&) {
         return false;
     }
+    // A missing or damaged description does not lose the work: what can be read of
+    // it is used, the rest comes from the document itself.
+    KeyValueFile info;
+    try {
+        info.load(filePath(id, kInfo));
+    } catch (const Error&) {
+        info.clear();
+    }
+    const auto value = [&info](const QString& key, const QString& fallback) {
+        const QString v = info.value(key);
+        return v == KeyValueFile::notFound() ? fallback : v;
+    };
+    copy.originalPath = value(kPathKey, QString());
+    copy.title = value(kTitleKey, check.setting(QStringLiteral("Title")));
+    copy.lastChange = QDateTime::fromString(value(kChangedKey, QString()), Qt::ISODateWithMs);
+    if (!copy.lastChange.isValid())
+        copy.lastChange = QFileInfo(copy.documentPath).lastModified();
+    copy.pid = value(kPidKey, QString()).toLongLong();
     return true;
+}
+
+void RecoveryStore::removeExpired() const {
+    const QDateTime oldest = QDateTime::currentDateTime().addDays(-kAsideDays);
+    const QFileInfoList aside = QDir(m_folder).entryInfoList(
+        {QLatin1String("*") + QLatin1String(kAside)}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& fi : aside) {
+        if (fi.lastModified() < oldest)
+            QFile::remove(fi.filePath());
+    }
 }
 
 std::vector<RecoveryCopy> RecoveryStore::claimOrphans() {
     std::vector<RecoveryCopy> found;
     if (!isOpen())
         return found;
+    removeExpired();
     QSet<QString> ids;
     const QStringList names = QDir(m_folder).entryList(
         {QLatin1String("*") + QLatin1String(kDocument), QLatin1String("*") + QLatin1String(kInfo),
@@ -153,8 +171,14 @@ void RecoveryStore::discard(const QString& id) {
 void RecoveryStore::setAside(const QString& id) {
     for (const char* suffix : {kDocument, kInfo}) {
         const QString path = filePath(id, suffix);
-        QFile::remove(path + QLatin1String(kAside));
-        QFile::rename(path, path + QLatin1String(kAside));
+        const QString aside = path + QLatin1String(kAside);
+        QFile::remove(aside);
+        if (!QFile::rename(path, aside))
+            continue;
+        // Its age counts from now: a copy is kept for a while after being set aside.
+        QFile file(aside);
+        if (file.open(QIODevice::Append))
+            file.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime);
     }
     discard(id);
 }

@@ -51,7 +51,8 @@ public:
 
     // Claims the copies of editors no longer running, the latest change first. Their
     // locks stay held until each is released, discarded or set aside, so no other
-    // editor offers them meanwhile. Copies that cannot be read are set aside.
+    // editor offers them meanwhile. Copies whose document cannot be read are set
+    // aside; those set aside more than 30 days ago are removed.
     std::vector<RecoveryCopy> claimOrphans();
     // Gives a claimed copy back untouched, to be offered again later.
     void release(const QString& id);
@@ -63,6 +64,7 @@ private:
     QString filePath(const QString& id, const char* suffix) const;
     bool lock(const QString& id, FileLock& hold) const;
     bool read(const QString& id, RecoveryCopy& copy) const;
+    void removeExpired() const;
     void removeFiles(const QString& id) const;
 
     QString m_folder;

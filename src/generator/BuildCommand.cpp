@@ -7,8 +7,11 @@
 #include "generator/IconFolder.h"
 #include "generator/PageWriter.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace ulvanta {
 
@@ -55,7 +58,7 @@ void write(const QString& path, const QString& page) {
     });
 }
 
-void build(const Document& doc, const QString& htmlPath) {
+int build(const Document& doc, const QString& htmlPath) {
     const QString base = IconFolder::pathFor(htmlPath);
     // A page that could never be written is refused before the icon folder of an
     // earlier build is touched.
@@ -67,6 +70,7 @@ void build(const Document& doc, const QString& htmlPath) {
     writeWith(
         htmlPath, [&](QIODevice& file) { PageWriter(doc, &icons).write(file); },
         [&] { icons.commit(); });
+    return icons.count();
 }
 
 } // namespace BuiltPage
@@ -86,15 +90,16 @@ bool BuildCommand::run() {
     QString proposed = m_doc.setting(Setting::HtmlFile);
     if (!proposed.isEmpty() && !QFileInfo(QFileInfo(proposed).absolutePath()).isDir())
         proposed.clear();
-    const auto chosen =
-        m_prompter.chooseFile({QStringLiteral("Build the HTML File"), filter(), proposed, true});
+    const QString suffix = QStringLiteral("htm");
+    const auto chosen = m_prompter.chooseFile(
+        {QStringLiteral("Build the HTML File"), filter(), proposed, true, suffix});
     if (!chosen)
         return false;
-    const QString path = *chosen;
+    const QString path = withDefaultSuffix(*chosen, suffix);
 
     try {
         BusyPointer busy(m_prompter);
-        BuiltPage::build(m_doc, path);
+        m_extracted = BuiltPage::build(m_doc, path);
     } catch (const Error& e) {
         m_prompter.message(ErrorMessages::buildError(path, e), QStringLiteral("Build Error"),
                            PromptIcon::Critical);
@@ -104,7 +109,23 @@ bool BuildCommand::run() {
         changeSettingsStep(m_doc, QStringLiteral("Build"),
                            {{PropertyTable::displayName(Setting::HtmlFile), path, {}}}));
     m_doc.requestActionUpdate();
+    m_built = path;
     return true;
+}
+
+QString BuildCommand::builtText() const {
+    if (m_built.isEmpty())
+        return {};
+    int icons = 0;
+    for (int row = 0; row < m_doc.items().count(); ++row)
+        icons += m_doc.items().isSection(row) ? 0 : 1;
+    // Two source texts, so that English reads right without a translation loaded;
+    // both carry %n for languages with more plural forms.
+    const char* text = icons == 1
+                           ? QT_TRANSLATE_NOOP("BuildCommand", "Built %1: %n icon, %2 extracted")
+                           : QT_TRANSLATE_NOOP("BuildCommand", "Built %1: %n icons, %2 extracted");
+    return QCoreApplication::translate("BuildCommand", text, nullptr, icons)
+        .arg(QFileInfo(m_built).fileName(), QString::number(m_extracted));
 }
 
 } // namespace ulvanta

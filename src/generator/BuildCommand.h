@@ -17,8 +17,9 @@ void write(const QString& path, const QString& page);
 // Builds the page into a file: everything Build does once the file is chosen
 // (the icon folder included), and nothing to the document. The same code serves
 // the editor and the command-line builder. A build that fails leaves the page
-// and its icon folder as they were. Throws Error.
-void build(const Document& doc, const QString& htmlPath);
+// and its icon folder as they were. Returns how many icons were extracted.
+// Throws Error.
+int build(const Document& doc, const QString& htmlPath);
 
 } // namespace BuiltPage
 
@@ -34,10 +35,15 @@ public:
 
     // True when a page was built.
     bool run();
+    // After a build, what the status bar says of it: "Built page.htm: 12 icons,
+    // 3 extracted".
+    QString builtText() const;
 
 private:
     Document& m_doc;
     Prompter& m_prompter;
+    QString m_built; // the page built, once built
+    int m_extracted = 0;
 };
 
 } // namespace ulvanta

@@ -37,6 +37,8 @@ public:
     // Makes this build's icons and list the folder's content and removes the
     // previous build's other icons. Throws Error.
     void commit();
+    // How many icons the list names: those extracted for this page.
+    int count() const { return m_count; }
 
 private:
     // The folder the new icons are written to until commit. Throws Error.

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 namespace ulvanta {
 
@@ -15,15 +16,43 @@ namespace {
 QString notGenerated(const Error& e) {
     return QStringLiteral("The page could not be generated - ") + e.describe();
 }
+QString notWritten(const QString& path, const Error& e) {
+    return QStringLiteral("The preview file '") + path +
+           QStringLiteral("' could not be written - ") + e.describe();
+}
 } // namespace
 
-QString previewFilePath() {
-    QString temp = qEnvironmentVariable("TEMP");
-    if (temp.isEmpty())
-        temp = QDir::tempPath();
-    if (temp.endsWith(QLatin1Char('/')) || temp.endsWith(QDir::separator()))
-        temp.chop(1);
-    return temp + QLatin1Char('/') + QStringLiteral("PME.htm");
+PreviewFolder::PreviewFolder() = default;
+PreviewFolder::~PreviewFolder() = default;
+
+QString PreviewFolder::parentFolder() {
+    QString parent = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (parent.isEmpty() || !QDir(parent).exists())
+        parent = qEnvironmentVariable("TEMP");
+    if (parent.isEmpty())
+        parent = QDir::tempPath();
+    if (parent.size() > 1 &&
+        (parent.endsWith(QLatin1Char('/')) || parent.endsWith(QDir::separator())))
+        parent.chop(1);
+    return parent;
+}
+
+QString PreviewFolder::filePath() {
+    if (!m_dir) {
+        // The name is made and the folder created at once with mode 0700, so no one
+        // else can put a file of theirs in its place.
+        auto dir = std::make_unique<QTemporaryDir>(parentFolder() +
+                                                   QStringLiteral("/ulvanta-editor-XXXXXX"));
+        if (!dir->isValid())
+            return {};
+        QFile::setPermissions(dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        m_dir = std::move(dir);
+    }
+    return existingFilePath();
+}
+
+QString PreviewFolder::existingFilePath() const {
+    return m_dir ? m_dir->filePath(QStringLiteral("PME.htm")) : QString();
 }
 
 QString htmlViewText(const Document& doc) {
@@ -34,9 +63,14 @@ QString htmlViewText(const Document& doc) {
     }
 }
 
-PreviewOutcome writePreviewFile(const Document& doc) {
+PreviewOutcome writePreviewFile(const Document& doc, PreviewFolder& folder) {
     PreviewOutcome out;
-    out.path = previewFilePath();
+    out.path = folder.filePath();
+    if (out.path.isEmpty()) {
+        out.message = notWritten(folder.parentFolder() + QStringLiteral("/PME.htm"),
+                                 Error(Error::PathNotFound));
+        return out;
+    }
     if (FileChecks::fileExists(out.path))
         QFile::remove(out.path);
     QString page;
@@ -49,8 +83,7 @@ PreviewOutcome writePreviewFile(const Document& doc) {
     try {
         BuiltPage::write(out.path, page);
     } catch (const Error& e) {
-        out.message = QStringLiteral("The preview file '") + out.path +
-                      QStringLiteral("' could not be written - ") + e.describe();
+        out.message = notWritten(out.path, e);
         return out;
     }
     out.ok = true;

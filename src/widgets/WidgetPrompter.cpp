@@ -106,6 +106,8 @@ std::optional<QString> WidgetPrompter::chooseFile(const FileRequest& request) {
     QFileDialog dlg(m_parent, request.title);
     dlg.setNameFilters(filterToNameFilters(request.filter));
     dlg.setOption(QFileDialog::ReadOnly, false);
+    // Added before the dialog asks about replacing, so it asks about the real file.
+    dlg.setDefaultSuffix(request.defaultSuffix);
     if (request.save) {
         dlg.setAcceptMode(QFileDialog::AcceptSave);
         dlg.setFileMode(QFileDialog::AnyFile);
@@ -120,7 +122,8 @@ std::optional<QString> WidgetPrompter::chooseFile(const FileRequest& request) {
     }
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
-    return QDir::toNativeSeparators(dlg.selectedFiles().constFirst());
+    return QDir::toNativeSeparators(
+        withDefaultSuffix(dlg.selectedFiles().constFirst(), request.defaultSuffix));
 }
 
 QString WidgetPrompter::chooseFolder(const QString& prompt) {

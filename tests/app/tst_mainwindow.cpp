@@ -202,30 +202,34 @@ private slots:
         QTest::addColumn<QString>("commands");
         QTest::addColumn<QStringList>("answers"); // typed into input boxes
         QTest::addColumn<QString>("names");       // as Undo names them, first to last
+        QTest::addColumn<QString>("status");      // the status bar's line after them
         QTest::newRow("icons")
-            << "@1;Ctrl+D;@3;Ctrl+U;@3;edit=bee;F8;@1;F12;F2:descriptionEdit=ape,addButton;"
+            << "@1;Ctrl+D;@3;Ctrl+U;@3;edit=bee;Delete;@1;F12;F2:descriptionEdit=ape,addButton;"
                "F4:descriptionEdit=dog,commandEdit=dog.exe,addCloseButton;@0;F2:nameEdit=Z,"
                "addButton;"
                "F7:nameEdit=C,addButton;F6:okButton;F6:operation1,secondColumn5,okButton;"
                "Ctrl+H:findEdit=a,replaceEdit=oo,descriptionCheck,commentsCheck,replaceButton;F9"
             << QStringList{}
             << "Move Down,Move Up,Edit Description,Delete,Copy,Edit Icon,Add Icon,Edit Section,Add "
-               "Section,Swap Columns,Move Column,Replace All,Reset Properties";
+               "Section,Swap Columns,Move Column,Replace All,Reset Properties"
+            << QString();
         QTest::newRow("properties")
-            << "@Columns;Return;@Table border;Return;@0;Ctrl+P;@Font;Return:okButton;@Link colour;"
+            << "@Columns;Ctrl+P;@Table border;Return;@0;Alt+P;Tab;Return;@Font;Return:okButton;@Link colour;"
                "Return:colourEdit=00ff00,okButton;@Header "
                "HTML;Return:textEdit=<p>\nnew</p>,okButton;"
                "@Icon size;Del;F9;@Title;Return;@(HTML File);F3"
             << QStringList{"7", "Mine"}
             << "Columns,Table border,Table border,Font,Link colour,Header HTML,Icon size,Reset "
                "Properties,Title,"
-               "Build";
+               "Build"
+            << "Built page.htm: 3 icons, 0 extracted";
     }
 
     void editsUndoAndRedoByKeyboard() {
         QFETCH(QString, commands);
         QFETCH(QStringList, answers);
         QFETCH(QString, names);
+        QFETCH(QString, status);
         const QStringList steps = names.split(u',');
         QTemporaryDir dir;
         ScriptedPrompter p;
@@ -283,6 +287,7 @@ private slots:
         }
         const QStringList after = snapshot(w);
         QVERIFY(after != before);
+        QCOMPARE(child<QStatusBar>(&w, "statusBar")->currentMessage(), status);
 
         // Undone back to the saved state the document is unchanged; redone, changed.
         auto* undo = child<QAction>(&w, "actionUndo");

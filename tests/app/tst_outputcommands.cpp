@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 using namespace ulvanta;
 using test::readAll;
@@ -28,39 +29,52 @@ private slots:
     }
 
     void previewFile_data() {
-        QTest::addColumn<QString>("temp"); // %1: a writable folder
+        QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR; %1: a writable folder
+        QTest::addColumn<QString>("temp");
         QTest::addColumn<QString>("columns");
         QTest::addColumn<QString>("message");
-        const auto row = [](const char* tag, const char* temp, const char* columns,
-                            QString message) {
-            QTest::newRow(tag) << QString(temp) << QString(columns) << message;
+        const auto row = [](const char* tag, const char* runtime, const char* temp,
+                            const char* columns, QString message) {
+            QTest::newRow(tag) << QString(runtime) << QString(temp) << QString(columns) << message;
         };
-        row("written", "%1", "5", {});
-        row("one trailing separator dropped", "%1/", "5", {});
-        row("unwritable TEMP", "/proc/none", "5",
+        row("in the runtime folder", "%1", "/proc/none", "5", {});
+        row("runtime folder gone: TEMP, one trailing separator dropped", "/proc/none", "%1/", "5",
+            {});
+        row("unwritable TEMP", "", "/proc/none", "5",
             "The preview file '/proc/none/PME.htm' could not be written - Path not found, 76");
-        row("columns not a number", "%1", "many",
+        row("columns not a number", "%1", "%1", "many",
             "The page could not be generated - Type mismatch, 13");
     }
 
     void previewFile() {
+        QFETCH(QString, runtime);
         QFETCH(QString, temp);
         QFETCH(QString, columns);
         QFETCH(QString, message);
-        qputenv("TEMP", QString(temp).replace("%1", dir->path()).toLocal8Bit());
-        const QString old = dir->filePath("PME.htm");
-        writeFile(old, "old");
+        const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", runtime.replace("%1", dir->path()).toLocal8Bit());
+        qputenv("TEMP", temp.replace("%1", dir->path()).toLocal8Bit());
         doc->items().appendItems({{"A", "c", {}, {}, {}, "Hidden", {}}});
         doc->setSetting("Columns", columns);
 
-        const PreviewOutcome out = writePreviewFile(*doc);
-        qunsetenv("TEMP");
+        auto folder = std::make_unique<PreviewFolder>();
+        PreviewFolder otherEditor;
+        const PreviewOutcome out = writePreviewFile(*doc, *folder);
+        const PreviewOutcome other = writePreviewFile(*doc, otherEditor);
         QCOMPARE(out.message, message);
         QCOMPARE(out.ok, message.isEmpty());
         if (out.ok) {
-            QCOMPARE(out.path, old);
-            QCOMPARE(QString::fromLatin1(readAll(old)), htmlViewText(*doc));
+            const QString own = QFileInfo(out.path).path();
+            struct stat st {};
+            QVERIFY(QFileInfo(own).path() == dir->path() && ::stat(qPrintable(own), &st) == 0);
+            QCOMPARE(st.st_mode & 0777, 0700u); // its owner's alone
+            QVERIFY(other.ok && QFileInfo(other.path).path() != own);
+            QCOMPARE(QString::fromLatin1(readAll(out.path)), htmlViewText(*doc));
+            folder.reset(); // the editor ends
+            QVERIFY(!QFileInfo::exists(own) && QFile::exists(other.path));
         }
+        qunsetenv("TEMP");
+        qputenv("XDG_RUNTIME_DIR", oldRuntime);
         if (columns != "5") // the HTML tab shows the same
             QCOMPARE(htmlViewText(*doc), message);
     }

@@ -107,6 +107,7 @@ private slots:
         QVERIFY(helpWindows[0]->isVisible());
         QCOMPARE(child<QTextBrowser>(helpWindows[0], "helpText")->source(),
                  QUrl::fromLocalFile(m_w->programFolder() + "help/index.html"));
+        QCOMPARE(helpWindows[0]->windowTitle(), "Ulvanta Editor Help"); // its name said once
         child<QAction>(m_w.get(), "actionFeedback")->trigger();
         QCOMPARE(m_links.urls.size(), 1); // only the feedback mail
         QVERIFY(m_links.urls[0].path().contains(QLatin1Char('@')));

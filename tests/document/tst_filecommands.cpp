@@ -151,7 +151,8 @@ private slots:
         QCOMPARE(prompter->fileRequests.size(), 1);
         QCOMPARE(prompter->messages.size(), 1);
         QCOMPARE(prompter->messages[0].text,
-                 "An error occurred when attempting to save the file '" + path + "' - " + error);
+                 "An error occurred when attempting to save the file '" + QDir::cleanPath(path) +
+                     "' - " + error);
         QCOMPARE(doc->filePath(), good);
         QVERIFY(doc->isModified());
         QCOMPARE(doc->fileLock().isHeld(), !held);
@@ -165,7 +166,7 @@ private slots:
     void newAsksToSaveChanges_data() {
         QTest::addColumn<QString>("curFile");
         QTest::addColumn<PromptAnswer>("answer");
-        QTest::addColumn<QString>("saveAs"); // the name chosen in Save As, "" cancels it
+        QTest::addColumn<QString>("saveAs"); // typed>saved in Save As, "" cancels it
         QTest::addColumn<bool>("proceeds");
         QTest::addColumn<QString>("text");
         const QString untitled =
@@ -178,6 +179,8 @@ private slots:
         QTest::newRow("Yes, Save As cancelled")
             << "" << PromptAnswer::Yes << "" << false << untitled;
         QTest::newRow("Yes, saved") << "" << PromptAnswer::Yes << "new.pmf" << true << untitled;
+        QTest::newRow("Yes, saved without an extension")
+            << "" << PromptAnswer::Yes << "imported>imported.pmf" << true << untitled;
     }
 
     void newAsksToSaveChanges() {
@@ -189,8 +192,10 @@ private slots:
         doc->setFilePath(curFile);
         doc->edits().push(insertRowsStep(*doc, "Add Icon", 0, {ItemRow{"a"}}));
         prompter->answers = {answer};
-        const QString path = saveAs.isEmpty() ? QString() : dir.filePath(saveAs);
-        prompter->files = {saveAs.isEmpty() ? std::nullopt : std::optional<QString>(path)};
+        const QString path = saveAs.isEmpty() ? QString() : dir.filePath(saveAs.section('>', -1));
+        prompter->files = {saveAs.isEmpty()
+                               ? std::nullopt
+                               : std::optional(dir.filePath(saveAs.section('>', 0, 0)))};
         cmds->newDocument();
         QCOMPARE(prompter->messages.size(), 1);
         QCOMPARE(prompter->messages.first().text, text);
@@ -212,6 +217,8 @@ private slots:
         };
         const PromptAnswer unchanged = PromptAnswer::Ok; // %A: the document before
         add("start-up: bare path with spaces", true, "%1", unchanged, "%1");
+        add("start-up: relative path, kept absolute", true, "./my docs/../my docs/saved one.pmf",
+            unchanged, "%1");
         add("start-up: missing file", true, "\"%1.missing\"", unchanged, "%A");
         add("start-up: broken, reported, then New", true, "%2", unchanged, "|Open Error");
         add("recent", false, "%1", unchanged, "%1");
@@ -229,6 +236,8 @@ private slots:
         const auto fill = [&](QString s) {
             return s.replace("%1", one).replace("%2", broken).replace("%A", a);
         };
+        const QString home = QDir::currentPath();
+        QDir::setCurrent(dir.path());
         RecentFiles recent(dir.filePath("recent.ini"));
         cmds->setRecentFiles(&recent);
         prompter->files = {a};
@@ -240,6 +249,7 @@ private slots:
             cmds->openAtStartup(fill(path));
         else
             QCOMPARE(cmds->openPath(fill(path)), shown == "%1");
+        QDir::setCurrent(home);
         QStringList now{doc->filePath()};
         for (const auto& m : prompter->messages)
             now << m.title;
@@ -259,34 +269,62 @@ private slots:
         }
     }
 
-    void copiesOfRunningEditorsOrDamagedAreNotOffered_data() {
+    void copiesOfRunningEditorsOrDamagedDocumentsAreNotOffered_data() {
         QTest::addColumn<QString>("owner");  // the editor that wrote the copy
-        QTest::addColumn<QString>("damage"); // file suffix; its new content follows
+        QTest::addColumn<QString>("damage"); // file suffix; its new content follows (none: gone)
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("still running") << "running" << QString() << QByteArray();
-        QTest::newRow("claimed by another starting") << "claimed" << QString() << QByteArray();
+        QTest::addColumn<bool>("offered"); // with its title, as a copy never saved
+        QTest::newRow("still running") << "running" << QString() << QByteArray() << false;
+        QTest::newRow("claimed by another starting")
+            << "claimed" << QString() << QByteArray() << false;
         const auto damaged = [](const char* row, const char* file, const QByteArray& bytes) {
-            QTest::newRow(row) << "ended" << QString(file) << bytes;
+            QTest::newRow(row) << "ended" << QString(file) << bytes << (file != QString(".pmf"));
         };
-        damaged("info without a path", ".info", "Title=T\r\nChanged=2026-01-01T00:00:00Z\r\nPid=1");
-        damaged("info with a bad time", ".info", "Path=\r\nTitle=T\r\nChanged=x\r\nPid=1");
+        damaged("info with a bad time, no path", ".info", "Title=T\r\nChanged=x\r\nPid=1");
+        damaged("info missing", ".info", {});
+        damaged("info broken", ".info", "\xff\0=\r\n=");
         damaged("document damaged", ".pmf", "VODK\1");
     }
-    void copiesOfRunningEditorsOrDamagedAreNotOffered() {
+    void copiesOfRunningEditorsOrDamagedDocumentsAreNotOffered() {
         QFETCH(QString, owner);
         QFETCH(QString, damage);
         QFETCH(QByteArray, bytes);
-        auto writer = leaveCopy(saved, QDateTime::currentDateTime());
+        QFETCH(bool, offered);
+        auto writer = leaveCopy({}, QDateTime::currentDateTime());
         const QString path = folder + '/' + writer->id() + damage;
         if (owner != "running")
             writer.reset();
-        if (!damage.isEmpty())
-            QVERIFY(writeFile(path, bytes));
+        QVERIFY(damage.isEmpty() ||
+                (bytes.isEmpty() ? QFile::remove(path) : writeFile(path, bytes)));
         RecoveryStore other(folder);
         if (owner == "claimed")
             QCOMPARE(other.claimOrphans().size(), size_t(1));
-        QVERIFY(RecoveryStore(folder).claimOrphans().empty());
-        QCOMPARE(QFile::exists(path + ".bad"), !damage.isEmpty()); // set aside
+        const auto copies = RecoveryStore(folder).claimOrphans();
+        QCOMPARE(copies.size(), size_t(offered));
+        if (offered)
+            QVERIFY(copies[0].title == "T" && copies[0].originalPath.isEmpty() &&
+                    copies[0].lastChange.isValid());
+        QCOMPARE(QFile::exists(path + ".bad"), damage == ".pmf"); // set aside
+    }
+
+    void copiesSetAsideGoAfterThirtyDays() {
+        QVERIFY(QDir().mkpath(folder));
+        for (const int age : {29, 31}) {
+            QFile f(folder + QString("/%1.pmf.bad").arg(age));
+            QVERIFY(f.open(QIODevice::WriteOnly) &&
+                    f.setFileTime(QDateTime::currentDateTime().addDays(-age),
+                                  QFileDevice::FileModificationTime));
+        }
+        RecoveryStore(folder).claimOrphans();
+        QCOMPARE(QDir(folder).entryList({"*.bad"}), QStringList{"29.pmf.bad"});
+    }
+
+    void unusableFolderIsSaidOnce() {
+        QSignalSpy said(&cmds->recovery(), &RecoveryKeeper::statusMessage);
+        QVERIFY(!cmds->recovery().enable(saved + "/recovery")); // under a file
+        edit(*doc);
+        cmds->recovery().writeNow();
+        QCOMPARE(said.size(), 1);
     }
 
     void copiesAreWrittenAtMostOncePerInterval() {
@@ -319,6 +357,8 @@ private slots:
         QTest::addColumn<PromptAnswer>("answer");
         QTest::addColumn<QString>("then"); // a command on the recovered document
         QTest::newRow("Yes, Save") << "saved" << PromptAnswer::Yes << "Save";
+        QTest::newRow("Yes, named relatively, Save elsewhere")
+            << "relative" << PromptAnswer::Yes << "Save";
         QTest::newRow("Yes, New answered No") << "saved" << PromptAnswer::Yes << "New";
         QTest::newRow("Yes untitled, Exit answered No")
             << "untitled" << PromptAnswer::Yes << "Exit";
@@ -333,14 +373,22 @@ private slots:
         QFETCH(QString, then);
         const bool untitled = original == "untitled", held = original == "held";
         const bool recovered = !then.isEmpty();
-        original = untitled ? QString() : saved;
+        const QString home = QDir::currentPath();
+        QDir::setCurrent(dir.path());
         const QDateTime when = QDateTime::currentDateTime().addDays(-1);
-        leaveCopy(original, when);
+        leaveCopy(untitled ? QString() : original == "relative" ? "./saved.pmf" : saved, when);
+        QDir::setCurrent(folder); // recovered from another folder
+        original = untitled ? QString() : saved;
+        QSignalSpy said(&cmds->recovery(), &RecoveryKeeper::statusMessage);
         FileLock other;
         QVERIFY(!held || other.take(saved));
         QVERIFY(cmds->recovery().enable(folder));
         prompter->answers = {answer};
         cmds->openAtStartup('"' + saved + '"'); // recovery goes before the command line
+        QDir::setCurrent(home);
+        // Recovering another document than the one named is said.
+        QCOMPARE(said.size(), int(untitled));
+        QVERIFY(!untitled || said[0][0].toString().startsWith("saved.pmf was not opened"));
         QStringList shown;
         for (const auto& m : prompter->messages)
             shown << m.title;

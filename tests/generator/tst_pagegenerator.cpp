@@ -206,17 +206,20 @@ private slots:
     void buildCommand_data() {
         QTest::addColumn<bool>("items");
         QTest::addColumn<PromptAnswer>("buildEmpty"); // to "No Items in List", asked of no items
-        QTest::addColumn<QString>("chosen");          // "" cancels
+        QTest::addColumn<QString>("chosen");          // typed>written; "" cancels
         QTest::addColumn<QString>("error");           // the message's end, "" none
+        QTest::addColumn<QString>("status");          // what the status bar says after
         const auto row = [](const char* tag, bool items, PromptAnswer buildEmpty, QString chosen,
-                            QString error) {
-            QTest::newRow(tag) << items << buildEmpty << chosen << error;
+                            QString error, QString status = {}) {
+            QTest::newRow(tag) << items << buildEmpty << chosen << error << status;
         };
         row("no items, No", false, PromptAnswer::No, "x.htm", "");
-        row("no items, Yes: a page without a table", false, PromptAnswer::Yes, "x.htm", "");
+        row("no items, Yes: a page without a table", false, PromptAnswer::Yes, "x.htm", "",
+            "Built x.htm: 0 icons, 0 extracted");
         row("cancelled", true, PromptAnswer::No, "", "");
         row("a folder", true, PromptAnswer::No, "sub.d", "Path/File access error, 75");
-        row("no dot", true, PromptAnswer::No, "plain", "Bad file name or number, 52");
+        row("no extension: .htm added", true, PromptAnswer::No, "plain>plain.htm", "",
+            "Built plain.htm: 2 icons, 1 extracted");
     }
 
     void buildCommand() {
@@ -224,15 +227,19 @@ private slots:
         QFETCH(PromptAnswer, buildEmpty);
         QFETCH(QString, chosen);
         QFETCH(QString, error);
+        QFETCH(QString, status);
+        const QString typed = chosen.section('>', 0, 0);
+        chosen = chosen.section('>', -1);
         QDir().mkdir(path("sub.d"));
         if (items)
-            doc->items().appendItems({program("A", {})});
+            doc->items().appendItems({program("A", {}), program("B", path("sub.d")), sized("16")});
         doc->setSetting("(HTML File)", path("old.htm"));
         test::ScriptedPrompter p;
         p.answers.push_back(buildEmpty);
-        p.files.push_back(chosen.isEmpty() ? std::nullopt : std::optional<QString>(path(chosen)));
+        p.files.push_back(typed.isEmpty() ? std::nullopt : std::optional<QString>(path(typed)));
 
-        const bool built = BuildCommand(*doc, p).run();
+        BuildCommand command(*doc, p);
+        const bool built = command.run();
 
         const bool asked = items || buildEmpty == PromptAnswer::Yes;
         const bool success = asked && !chosen.isEmpty() && error.isEmpty();
@@ -240,6 +247,7 @@ private slots:
         if (asked)
             QCOMPARE(p.fileRequests[0].fileName, path("old.htm"));
         QCOMPARE(built, success);
+        QCOMPARE(command.builtText(), status);
         QCOMPARE(doc->isModified(), success);
         QCOMPARE(doc->setting("(HTML File)"), path(success ? chosen : "old.htm"));
         QCOMPARE(p.busyDepth, 0);
