@@ -9,15 +9,6 @@
 
 namespace ulvanta::IconEntry {
 
-const QStringList& runStyles() {
-    static const QStringList styles = {
-        QStringLiteral("Normal Window"),      QStringLiteral("Maximised Focus"),
-        QStringLiteral("Minimised Focus"),    QStringLiteral("Normal No Focus"),
-        QStringLiteral("Minimised No Focus"), QStringLiteral("Hidden"),
-        QStringLiteral("Hyperlink")};
-    return styles;
-}
-
 QString withoutQuotes(const QString& text) {
     QString s = text;
     s.remove(QLatin1Char('"'));

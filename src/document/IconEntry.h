@@ -29,10 +29,9 @@ struct Fields {
     bool operator==(const Fields&) const = default;
 };
 
-// The run styles the dialog offers, in order; index 0 is the default and index 6
-// ("Hyperlink") opens a linked page in the same launcher window.
-const QStringList& runStyles();
-constexpr int HyperlinkStyle = 6;
+// The run styles the dialog offers (see ItemList.h).
+using ulvanta::runStyles;
+constexpr int HyperlinkStyle = HyperlinkRunStyle;
 
 // The text with every double quote removed.
 QString withoutQuotes(const QString& text);

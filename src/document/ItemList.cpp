@@ -10,6 +10,15 @@
 
 namespace ulvanta {
 
+const QStringList& runStyles() {
+    static const QStringList styles = {
+        QStringLiteral("Normal Window"),      QStringLiteral("Maximised Focus"),
+        QStringLiteral("Minimised Focus"),    QStringLiteral("Normal No Focus"),
+        QStringLiteral("Minimised No Focus"), QStringLiteral("Hidden"),
+        QStringLiteral("Hyperlink")};
+    return styles;
+}
+
 ItemList::ItemList(QObject* parent) : QAbstractTableModel(parent) {}
 
 ItemList::PackedRow ItemList::pack(const ItemRow& r) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <optional>
@@ -23,6 +24,11 @@ enum ItemColumn : int {
 };
 
 using ItemRow = std::array<QString, ItemColumnCount>;
+
+// The texts of the Run column, in order; index 0 is the default and index 6
+// ("Hyperlink") opens a linked page in the same launcher window.
+const QStringList& runStyles();
+constexpr int HyperlinkRunStyle = 6;
 
 // The item list (m_itemList): icon rows and section rows in page order, seven text
 // columns each, in one contiguous container. Row indices here are 0-based. Each

@@ -1,6 +1,5 @@
 #include "document/intake/IntakeRows.h"
 
-#include "document/IconEntry.h"
 #include "document/SectionRow.h"
 
 namespace ulvanta::intake {
@@ -20,7 +19,7 @@ ItemRow iconRow(const QString& description, const QString& command, const QStrin
 
 ItemRow programRow(const QString& description, const QString& command, const QString& parameters,
                    const QString& startIn, const QString& icon, const QString& comments) {
-    ItemRow r = iconRow(description, command, icon, IconEntry::runStyles().first(), comments);
+    ItemRow r = iconRow(description, command, icon, runStyles().first(), comments);
     r[ColParameters] = parameters;
     r[ColStartIn] = startIn;
     return r;
@@ -28,8 +27,7 @@ ItemRow programRow(const QString& description, const QString& command, const QSt
 
 ItemRow hyperlinkRow(const QString& description, const QString& address, const QString& icon,
                      const QString& comments) {
-    return iconRow(description, address, icon, IconEntry::runStyles()[IconEntry::HyperlinkStyle],
-                   comments);
+    return iconRow(description, address, icon, runStyles()[HyperlinkRunStyle], comments);
 }
 
 ItemRow sectionRow(const QString& name) {
