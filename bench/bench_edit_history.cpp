@@ -1,12 +1,12 @@
 // Undo and redo on a 100,000-row document: each command is timed as the Edit menu
 // runs it, then undone and redone from the document's history.
 #include "YesPrompter.h"
-#include "document/ColumnSwap.h"
-#include "document/Document.h"
-#include "document/FileCommands.h"
-#include "document/ListCommands.h"
-#include "document/PropertyCommands.h"
-#include "document/ReplaceAll.h"
+#include "commands/ColumnSwap.h"
+#include "edits/Document.h"
+#include "commands/FileCommands.h"
+#include "commands/ListCommands.h"
+#include "commands/PropertyCommands.h"
+#include "commands/ReplaceAll.h"
 #include "timing.h"
 
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 
 #include "LargeDocument.h"
 #include "components/KeyValueFile.h"
-#include "document/Document.h"
+#include "edits/Document.h"
 #include "generator/PageGenerator.h"
 
 #include <QCoreApplication>

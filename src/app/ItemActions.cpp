@@ -5,8 +5,8 @@
 #include "dialogs/AddApplicationsDialog.h"
 #include "dialogs/IconDialog.h"
 #include "dialogs/SectionDialog.h"
-#include "document/IconEntry.h"
-#include "document/ListCommands.h"
+#include "forms/IconEntry.h"
+#include "commands/ListCommands.h"
 
 #include <QTabWidget>
 

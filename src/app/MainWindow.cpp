@@ -7,7 +7,7 @@
 #include "app/ToolActions.h"
 
 #include "components/FileChecks.h"
-#include "document/MenuState.h"
+#include "commands/MenuState.h"
 #include "generator/PreviewFile.h"
 #include "widgets/WidgetPrompter.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "components/RecentFiles.h"
-#include "document/Document.h"
-#include "document/FileCommands.h"
+#include "edits/Document.h"
+#include "commands/FileCommands.h"
 
 #include <QMainWindow>
 #include <QTreeView>

@@ -4,9 +4,9 @@
 #include "dialogs/FileSettingDialog.h"
 #include "dialogs/FontDialog.h"
 #include "dialogs/HtmlTextDialog.h"
-#include "document/Document.h"
-#include "document/PropertyCommands.h"
-#include "document/PropertyDialogs.h"
+#include "edits/Document.h"
+#include "commands/PropertyCommands.h"
+#include "forms/PropertyDialogs.h"
 
 #include <QAction>
 #include <QKeyEvent>

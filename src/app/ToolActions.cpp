@@ -9,7 +9,7 @@
 #include "dialogs/ImportDialog.h"
 #include "dialogs/ReplaceDialog.h"
 #include "dialogs/SwapColumnsDialog.h"
-#include "document/ImportCommand.h"
+#include "commands/ImportCommand.h"
 
 #include <QDesktopServices>
 #include <QTabWidget>

@@ -8,7 +8,7 @@
 #include "components/Error.h"
 #include "components/KeyValueFile.h"
 #include "components/ProgramInfo.h"
-#include "document/Document.h"
+#include "edits/Document.h"
 #include "generator/BuildCommand.h"
 #include "generator/PageGenerator.h"
 

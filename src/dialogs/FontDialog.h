@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/PropertyCommands.h"
+#include "commands/PropertyCommands.h"
 
 #include <QColor>
 #include <QDialog>

@@ -1,7 +1,7 @@
 #include "dialogs/IconDialog.h"
 
-#include "document/Document.h"
-#include "document/PageLink.h"
+#include "edits/Document.h"
+#include "forms/PageLink.h"
 #include "widgets/WidgetPrompter.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 
 #include "components/KeyValueFile.h"
 #include "dialogs/DialogParts.h"
-#include "document/IconEntry.h"
+#include "forms/IconEntry.h"
 
 #include <QDialog>
 #include <memory>

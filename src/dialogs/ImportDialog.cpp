@@ -1,6 +1,6 @@
 #include "dialogs/ImportDialog.h"
 
-#include "document/ImportCommand.h"
+#include "commands/ImportCommand.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

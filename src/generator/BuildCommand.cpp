@@ -5,7 +5,7 @@
 #include "components/FileChecks.h"
 #include "components/KeyValueFile.h"
 #include "components/Prompter.h"
-#include "document/Document.h"
+#include "edits/Document.h"
 #include "generator/PageGenerator.h"
 
 #include <QFile>

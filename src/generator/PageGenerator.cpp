@@ -10,8 +10,8 @@
 #include "components/KeyValueFile.h"
 #include "components/LocaleNumber.h"
 #include "components/ProgramInfo.h"
-#include "document/Document.h"
-#include "document/SectionRow.h"
+#include "edits/Document.h"
+#include "model/SectionRow.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include "components/Error.h"
 #include "components/Prompter.h"
-#include "document/Document.h"
+#include "edits/Document.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -3,8 +3,8 @@
 #include "Widgets.h"
 #include "app/MainWindow.h"
 #include "dialogs/ReplaceDialog.h"
-#include "document/MenuState.h"
-#include "document/SectionRow.h"
+#include "commands/MenuState.h"
+#include "model/SectionRow.h"
 
 #include <QAbstractButton>
 #include <QAction>

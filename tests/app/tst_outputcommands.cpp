@@ -1,7 +1,7 @@
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
 #include "components/KeyValueFile.h"
-#include "document/Document.h"
+#include "edits/Document.h"
 #include "generator/PageGenerator.h"
 #include "generator/PreviewFile.h"
 #include "generator/RunCommand.h"

@@ -6,9 +6,9 @@
 #include "dialogs/FileSettingDialog.h"
 #include "dialogs/FontDialog.h"
 #include "dialogs/HtmlTextDialog.h"
-#include "document/Colour.h"
-#include "document/FileCommands.h"
-#include "document/PropertyDialogs.h"
+#include "model/Colour.h"
+#include "commands/FileCommands.h"
+#include "forms/PropertyDialogs.h"
 
 #include <QAction>
 #include <QFontDialog>

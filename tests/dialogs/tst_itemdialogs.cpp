@@ -4,7 +4,7 @@
 #include "app/MainWindow.h"
 #include "dialogs/IconDialog.h"
 #include "dialogs/SectionDialog.h"
-#include "document/SectionRow.h"
+#include "model/SectionRow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

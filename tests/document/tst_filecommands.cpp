@@ -3,11 +3,11 @@
 #include "components/EntryContainer.h"
 #include "components/Error.h"
 #include "components/RecentFiles.h"
-#include "document/Document.h"
-#include "document/FileCommands.h"
-#include "document/FileLock.h"
-#include "document/PropertyTable.h"
-#include "document/SectionRow.h"
+#include "edits/Document.h"
+#include "commands/FileCommands.h"
+#include "components/FileLock.h"
+#include "model/PropertyTable.h"
+#include "model/SectionRow.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

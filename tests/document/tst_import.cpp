@@ -1,9 +1,9 @@
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
 #include "components/EntryContainer.h"
-#include "document/Document.h"
-#include "document/ImportCommand.h"
-#include "document/SectionRow.h"
+#include "edits/Document.h"
+#include "commands/ImportCommand.h"
+#include "model/SectionRow.h"
 
 #include <QTemporaryDir>
 #include <QTest>

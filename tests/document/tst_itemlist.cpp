@@ -1,6 +1,6 @@
-#include "document/Document.h"
-#include "document/ItemList.h"
-#include "document/SectionRow.h"
+#include "edits/Document.h"
+#include "model/ItemList.h"
+#include "model/SectionRow.h"
 
 #include <QFont>
 #include <QMimeData>

@@ -1,7 +1,7 @@
 #include "ScriptedPrompter.h"
-#include "document/Document.h"
-#include "document/ListCommands.h"
-#include "document/PropertyTable.h"
+#include "edits/Document.h"
+#include "commands/ListCommands.h"
+#include "model/PropertyTable.h"
 
 #include <QItemSelectionModel>
 #include <QSignalSpy>

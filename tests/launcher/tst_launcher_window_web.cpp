@@ -4,7 +4,7 @@
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
 #include "components/KeyValueFile.h"
-#include "document/Document.h"
+#include "edits/Document.h"
 #include "generator/PageGenerator.h"
 #include "launcher/LauncherPage.h"
 #include "launcher/LauncherWindow.h"

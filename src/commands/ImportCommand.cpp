@@ -1,0 +1,81 @@
+#include "commands/ImportCommand.h"
+
+#include "components/EntryContainer.h"
+#include "components/Error.h"
+#include "components/FileChecks.h"
+#include "edits/Document.h"
+#include "commands/FileCommands.h"
+#include "model/SectionRow.h"
+#include "intake/BookmarkFile.h"
+
+namespace ulvanta {
+
+namespace {
+const QString kImportError = QStringLiteral("Import Error");
+
+} // namespace
+
+std::optional<QString> ImportCommand::browse() {
+    return m_prompter.chooseFile(
+        {QStringLiteral("Choose an Ulvanta File to Import"),
+         FileCommands::fileFilter() + QStringLiteral("|Bookmarks (*.html;*.htm)|*.html;*.htm"),
+         QString(), false});
+}
+
+QString ImportCommand::sectionRowText(const QString& name) {
+    return SectionRow::marker() + SectionRow::escapeName(name) + SectionRow::defaultTail();
+}
+
+QString ImportCommand::resultMessage(qint64 added, const QLocale& locale) {
+    if (added <= 0)
+        return QStringLiteral("No items were found in the file");
+    if (added == 1)
+        return QStringLiteral("1 item was successfully added");
+    // Grouped digits, no decimals, as the user's regional settings write them.
+    return locale.toString(added) + QStringLiteral(" items were successfully added");
+}
+
+ImportCommand::Outcome ImportCommand::import(const QString& path, const QString& sectionName) {
+    ItemList& items = m_doc.items();
+    const int start = items.count();
+    const Outcome outcome = append(path, sectionName.trimmed());
+    // Whatever was appended, the rows read before an error too, is taken back at once.
+    if (items.count() > start)
+        m_doc.edits().pushDone(
+            insertedRowsStep(items, QStringLiteral("Import"), start, items.count() - start));
+    if (outcome == Outcome::Imported)
+        m_doc.setModified(true);
+    return outcome;
+}
+
+ImportCommand::Outcome ImportCommand::append(const QString& path, const QString& sectionName) {
+    if (!sectionName.isEmpty()) {
+        ItemRow row;
+        row[ColDescription] = sectionRowText(sectionName);
+        m_doc.items().insertItem(m_doc.items().count(), row);
+    }
+
+    if (!FileChecks::fileExists(path)) {
+        m_prompter.message(QStringLiteral("Could not find the file '") + path +
+                               QStringLiteral("'. Please check the filename and try again."),
+                           kImportError, PromptIcon::Exclamation);
+        return Outcome::MissingFile;
+    }
+
+    const int before = m_doc.items().count();
+    try {
+        BusyPointer busy(m_prompter);
+        if (intake::isBookmarkFilePath(path))
+            m_doc.items().appendItems(intake::readBookmarkFile(path));
+        else
+            m_doc.importItems(path);
+    } catch (const Error& e) {
+        m_prompter.message(ErrorMessages::importError(path, e), kImportError, PromptIcon::Critical);
+        return Outcome::Failed;
+    }
+    m_prompter.message(resultMessage(m_doc.items().count() - before),
+                       QStringLiteral("Import Result"), PromptIcon::Information);
+    return Outcome::Imported;
+}
+
+} // namespace ulvanta
