@@ -1,7 +1,7 @@
 // Replace All and Swap Columns on a large generated document.
 #include "commands/ColumnSwap.h"
-#include "edits/Document.h"
 #include "commands/ReplaceAll.h"
+#include "edits/Document.h"
 #include "model/SectionRow.h"
 #include "timing.h"
 

@@ -2,11 +2,11 @@
 // runs it, then undone and redone from the document's history.
 #include "YesPrompter.h"
 #include "commands/ColumnSwap.h"
-#include "edits/Document.h"
 #include "commands/FileCommands.h"
 #include "commands/ListCommands.h"
 #include "commands/PropertyCommands.h"
 #include "commands/ReplaceAll.h"
+#include "edits/Document.h"
 #include "timing.h"
 
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 // Times the list commands on large documents: a section block moving past another
 // in a 100,000-row list, and Copy and paste, Delete and Move of one icon.
 #include "YesPrompter.h"
-#include "edits/Document.h"
 #include "commands/ListCommands.h"
 #include "commands/MenuState.h"
+#include "edits/Document.h"
 #include "timing.h"
 
 #include <QCoreApplication>

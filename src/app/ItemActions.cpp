@@ -1,12 +1,12 @@
 #include "app/ItemActions.h"
 
 #include "app/MainWindow.h"
+#include "commands/ListCommands.h"
 #include "components/Prompter.h"
 #include "dialogs/AddApplicationsDialog.h"
 #include "dialogs/IconDialog.h"
 #include "dialogs/SectionDialog.h"
 #include "forms/IconEntry.h"
-#include "commands/ListCommands.h"
 
 #include <QTabWidget>
 

@@ -6,8 +6,8 @@
 #include "app/RecentFilesMenu.h"
 #include "app/ToolActions.h"
 
-#include "components/FileChecks.h"
 #include "commands/MenuState.h"
+#include "components/FileChecks.h"
 #include "generator/PreviewFile.h"
 #include "widgets/WidgetPrompter.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "commands/FileCommands.h"
 #include "components/RecentFiles.h"
 #include "edits/Document.h"
-#include "commands/FileCommands.h"
 
 #include <QMainWindow>
 #include <QTreeView>

@@ -1,11 +1,11 @@
 #include "app/PropertyActions.h"
 
+#include "commands/PropertyCommands.h"
 #include "dialogs/ColourSettingDialog.h"
 #include "dialogs/FileSettingDialog.h"
 #include "dialogs/FontDialog.h"
 #include "dialogs/HtmlTextDialog.h"
 #include "edits/Document.h"
-#include "commands/PropertyCommands.h"
 #include "forms/PropertyDialogs.h"
 
 #include <QAction>

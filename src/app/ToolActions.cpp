@@ -1,5 +1,6 @@
 #include "app/ToolActions.h"
 
+#include "commands/ImportCommand.h"
 #include "components/FileChecks.h"
 #include "components/ProgramFiles.h"
 #include "components/ProgramInfo.h"
@@ -9,7 +10,6 @@
 #include "dialogs/ImportDialog.h"
 #include "dialogs/ReplaceDialog.h"
 #include "dialogs/SwapColumnsDialog.h"
-#include "commands/ImportCommand.h"
 
 #include <QDesktopServices>
 #include <QTabWidget>

@@ -1,12 +1,12 @@
 #include "commands/ImportCommand.h"
 
+#include "commands/FileCommands.h"
 #include "components/EntryContainer.h"
 #include "components/Error.h"
 #include "components/FileChecks.h"
 #include "edits/Document.h"
-#include "commands/FileCommands.h"
-#include "model/SectionRow.h"
 #include "intake/BookmarkFile.h"
+#include "model/SectionRow.h"
 
 namespace ulvanta {
 

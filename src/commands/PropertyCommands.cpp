@@ -1,11 +1,11 @@
 #include "commands/PropertyCommands.h"
 
+#include "commands/FileCommands.h"
 #include "components/EntryContainer.h"
 #include "components/FileChecks.h"
 #include "components/LocaleNumber.h"
-#include "model/Colour.h"
 #include "edits/Document.h"
-#include "commands/FileCommands.h"
+#include "model/Colour.h"
 
 #include <QHash>
 #include <QLocale>

@@ -3,9 +3,9 @@
 #include "components/EntryContainer.h"
 #include "components/Error.h"
 #include "components/HtmlText.h"
+#include "intake/DroppedItems.h"
 #include "model/PropertyTable.h"
 #include "model/RowMove.h"
-#include "intake/DroppedItems.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "forms/PropertyDialogs.h"
 
-#include "model/Colour.h"
 #include "edits/Document.h"
+#include "model/Colour.h"
 
 namespace ulvanta::PropertyDialogs {
 

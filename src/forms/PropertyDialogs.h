@@ -1,7 +1,7 @@
 #pragma once
 
-#include "components/Prompter.h"
 #include "commands/PropertyCommands.h"
+#include "components/Prompter.h"
 
 #include <QColor>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/ItemList.h"
 #include "intake/DesktopEntry.h"
+#include "model/ItemList.h"
 
 #include <QLocale>
 #include <QString>

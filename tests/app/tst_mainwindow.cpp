@@ -2,8 +2,8 @@
 #include "TestFiles.h"
 #include "Widgets.h"
 #include "app/MainWindow.h"
-#include "dialogs/ReplaceDialog.h"
 #include "commands/MenuState.h"
+#include "dialogs/ReplaceDialog.h"
 #include "model/SectionRow.h"
 
 #include <QAbstractButton>

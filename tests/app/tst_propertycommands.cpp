@@ -2,13 +2,13 @@
 #include "ScriptedPrompter.h"
 #include "Widgets.h"
 #include "app/MainWindow.h"
+#include "commands/FileCommands.h"
 #include "dialogs/ColourSettingDialog.h"
 #include "dialogs/FileSettingDialog.h"
 #include "dialogs/FontDialog.h"
 #include "dialogs/HtmlTextDialog.h"
-#include "model/Colour.h"
-#include "commands/FileCommands.h"
 #include "forms/PropertyDialogs.h"
+#include "model/Colour.h"
 
 #include <QAction>
 #include <QFontDialog>

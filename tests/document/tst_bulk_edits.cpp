@@ -1,7 +1,7 @@
 // Replace All and Swap Columns: edits of every icon row at once.
 #include "commands/ColumnSwap.h"
-#include "edits/Document.h"
 #include "commands/ReplaceAll.h"
+#include "edits/Document.h"
 #include "model/SectionRow.h"
 
 #include <QSignalSpy>

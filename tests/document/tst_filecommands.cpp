@@ -1,11 +1,11 @@
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
+#include "commands/FileCommands.h"
 #include "components/EntryContainer.h"
 #include "components/Error.h"
+#include "components/FileLock.h"
 #include "components/RecentFiles.h"
 #include "edits/Document.h"
-#include "commands/FileCommands.h"
-#include "components/FileLock.h"
 #include "model/PropertyTable.h"
 #include "model/SectionRow.h"
 

@@ -1,8 +1,8 @@
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
+#include "commands/ImportCommand.h"
 #include "components/EntryContainer.h"
 #include "edits/Document.h"
-#include "commands/ImportCommand.h"
 #include "model/SectionRow.h"
 
 #include <QTemporaryDir>

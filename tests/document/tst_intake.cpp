@@ -1,10 +1,10 @@
 #include "TestFiles.h"
-#include "model/SectionRow.h"
 #include "intake/BookmarkFile.h"
 #include "intake/DesktopEntry.h"
 #include "intake/DroppedItems.h"
 #include "intake/IconLookup.h"
 #include "intake/InstalledApplications.h"
+#include "model/SectionRow.h"
 
 #include <QDir>
 #include <QFile>

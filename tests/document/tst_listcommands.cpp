@@ -1,6 +1,6 @@
 #include "ScriptedPrompter.h"
-#include "edits/Document.h"
 #include "commands/ListCommands.h"
+#include "edits/Document.h"
 #include "model/PropertyTable.h"
 
 #include <QItemSelectionModel>

@@ -4,10 +4,10 @@
 #include "components/KeyValueFile.h"
 #include "components/ProgramInfo.h"
 #include "edits/Document.h"
-#include "model/SectionRow.h"
 #include "generator/BuildCommand.h"
 #include "generator/PageGenerator.h"
 #include "generator/PreviewFile.h"
+#include "model/SectionRow.h"
 
 #include <QBuffer>
 #include <QImageReader>
