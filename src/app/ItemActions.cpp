@@ -1,5 +1,6 @@
 #include "app/ItemActions.h"
 
+#include "app/ItemListView.h"
 #include "app/MainWindow.h"
 #include "commands/ListCommands.h"
 #include "components/Prompter.h"

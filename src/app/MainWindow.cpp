@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ItemActions.h"
+#include "app/ItemListView.h"
 #include "app/OutputActions.h"
 #include "app/PropertyActions.h"
 #include "app/RecentFilesMenu.h"
@@ -14,7 +15,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDropEvent>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
@@ -27,31 +27,6 @@
 #include <QVBoxLayout>
 
 namespace ulvanta {
-
-bool ItemListView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
-    // Only an edit that would really start is redirected: the view also asks on every
-    // change of the current row (CurrentChanged), which is no edit here.
-    const bool starts = trigger == AllEditTriggers ||
-                        ((editTriggers() & trigger) &&
-                         (trigger != SelectedClicked || selectionModel()->isSelected(index)));
-    if (starts && index.isValid() && (model()->flags(index) & Qt::ItemIsEditable) &&
-        state() != EditingState) {
-        const QString text = model()->index(index.row(), 0).data().toString();
-        if (text.startsWith(QLatin1String("SECTION:"))) {
-            emit sectionEditRequested();
-            return false;
-        }
-    }
-    return QTreeView::edit(index, trigger, event);
-}
-
-void ItemListView::dropEvent(QDropEvent* event) {
-    QTreeView::dropEvent(event);
-    // What comes from another program is only read from: its source must not take
-    // the drop for a move and delete what was dragged.
-    if (event->source() != this && event->dropAction() == Qt::MoveAction)
-        event->setDropAction(Qt::CopyAction);
-}
 
 MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     : QMainWindow(parent),
@@ -101,39 +76,50 @@ void MainWindow::start(const QString& commandLine) {
     updateActions();
 }
 
-void MainWindow::buildMenus() {
-    const auto add = [this](QMenu* menu, const char* name, const QString& caption,
-                            const QKeySequence& key = {}) {
-        auto* a = new QAction(caption, this);
-        a->setObjectName(QLatin1String(name));
-        if (!key.isEmpty())
-            a->setShortcut(key);
-        menu->addAction(a);
-        return a;
-    };
+QAction* MainWindow::addMenuAction(QMenu* menu, const char* name, const QString& caption,
+                                   const QKeySequence& key) {
+    auto* a = new QAction(caption, this);
+    a->setObjectName(QLatin1String(name));
+    if (!key.isEmpty())
+        a->setShortcut(key);
+    menu->addAction(a);
+    return a;
+}
 
+void MainWindow::buildMenus() {
+    buildFileMenu();
+    buildEditMenu();
+    buildHelpMenu();
+}
+
+void MainWindow::buildFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("menuFile"));
-    m_actionNew =
-        add(file, "actionNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    m_actionOpen =
-        add(file, "actionOpen", QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_actionSave =
-        add(file, "actionSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    m_actionSaveAs = add(file, "actionSaveAs", QStringLiteral("Save &As..."),
-                         QKeySequence(Qt::CTRL | Qt::Key_B));
+    m_actionNew = addMenuAction(file, "actionNew", QStringLiteral("&New"),
+                                QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_actionOpen = addMenuAction(file, "actionOpen", QStringLiteral("&Open..."),
+                                 QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_actionSave = addMenuAction(file, "actionSave", QStringLiteral("&Save"),
+                                 QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_actionSaveAs = addMenuAction(file, "actionSaveAs", QStringLiteral("Save &As..."),
+                                   QKeySequence(Qt::CTRL | Qt::Key_B));
     file->addSeparator();
-    m_actionImport = add(file, "actionImport", QStringLiteral("&Import Ulvanta File Items..."),
-                         QKeySequence(Qt::Key_F11));
+    m_actionImport =
+        addMenuAction(file, "actionImport", QStringLiteral("&Import Ulvanta File Items..."),
+                      QKeySequence(Qt::Key_F11));
     file->addSeparator();
-    m_actionBuild = add(file, "actionBuild", QStringLiteral("&Build..."), QKeySequence(Qt::Key_F3));
-    m_actionRun =
-        add(file, "actionRun", QStringLiteral("&Run..."), QKeySequence(Qt::CTRL | Qt::Key_R));
-    m_actionShortcut = add(file, "actionShortcut", QStringLiteral("Create Shortcut on &Desktop..."),
-                           QKeySequence(Qt::CTRL | Qt::Key_E));
+    m_actionBuild =
+        addMenuAction(file, "actionBuild", QStringLiteral("&Build..."), QKeySequence(Qt::Key_F3));
+    m_actionRun = addMenuAction(file, "actionRun", QStringLiteral("&Run..."),
+                                QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_actionShortcut =
+        addMenuAction(file, "actionShortcut", QStringLiteral("Create Shortcut on &Desktop..."),
+                      QKeySequence(Qt::CTRL | Qt::Key_E));
     file->addSeparator();
-    m_actionExit = add(file, "actionExit", QStringLiteral("E&xit"));
+    m_actionExit = addMenuAction(file, "actionExit", QStringLiteral("E&xit"));
+}
 
+void MainWindow::buildEditMenu() {
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("menuEdit"));
     // The stack names the step in the caption ("&Undo Delete") and enables them.
@@ -147,44 +133,49 @@ void MainWindow::buildMenus() {
     edit->addAction(m_actionUndo);
     edit->addAction(m_actionRedo);
     edit->addSeparator();
-    m_actionCopy =
-        add(edit, "actionCopy", QStringLiteral("&Copy and paste"), QKeySequence(Qt::Key_F12));
+    m_actionCopy = addMenuAction(edit, "actionCopy", QStringLiteral("&Copy and paste"),
+                                 QKeySequence(Qt::Key_F12));
     edit->addSeparator();
-    m_actionAdd = add(edit, "actionAdd", QStringLiteral("&Add icon..."), QKeySequence(Qt::Key_F4));
-    m_actionAddSection =
-        add(edit, "actionAddSection", QStringLiteral("Add se&ction (above selected item)..."),
-            QKeySequence(Qt::Key_F7));
+    m_actionAdd =
+        addMenuAction(edit, "actionAdd", QStringLiteral("&Add icon..."), QKeySequence(Qt::Key_F4));
+    m_actionAddSection = addMenuAction(edit, "actionAddSection",
+                                       QStringLiteral("Add se&ction (above selected item)..."),
+                                       QKeySequence(Qt::Key_F7));
     m_actionAddApplications =
-        add(edit, "actionAddApplications", QStringLiteral("Add from &Applications..."),
-            QKeySequence(Qt::Key_F5));
-    m_actionEdit =
-        add(edit, "actionEdit", QStringLiteral("&Edit selected item..."), QKeySequence(Qt::Key_F2));
-    m_actionDelete = add(edit, "actionDelete", QStringLiteral("&Delete selected item..."),
-                         QKeySequence(Qt::Key_F8));
+        addMenuAction(edit, "actionAddApplications", QStringLiteral("Add from &Applications..."),
+                      QKeySequence(Qt::Key_F5));
+    m_actionEdit = addMenuAction(edit, "actionEdit", QStringLiteral("&Edit selected item..."),
+                                 QKeySequence(Qt::Key_F2));
+    m_actionDelete = addMenuAction(edit, "actionDelete", QStringLiteral("&Delete selected item..."),
+                                   QKeySequence(Qt::Key_F8));
     edit->addSeparator();
-    m_actionMoveUp =
-        add(edit, "actionMoveUp", QStringLiteral("Move &up"), QKeySequence(Qt::CTRL | Qt::Key_U));
-    m_actionMoveDown = add(edit, "actionMoveDown", QStringLiteral("Move do&wn"),
-                           QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_actionMoveUp = addMenuAction(edit, "actionMoveUp", QStringLiteral("Move &up"),
+                                   QKeySequence(Qt::CTRL | Qt::Key_U));
+    m_actionMoveDown = addMenuAction(edit, "actionMoveDown", QStringLiteral("Move do&wn"),
+                                     QKeySequence(Qt::CTRL | Qt::Key_D));
     edit->addSeparator();
-    m_actionReplace = add(edit, "actionReplace", QStringLiteral("&Rep&lace..."),
-                          QKeySequence(Qt::CTRL | Qt::Key_H));
-    m_actionSwapColumns = add(edit, "actionSwapColumns", QStringLiteral("&Swap Columns..."),
-                              QKeySequence(Qt::Key_F6));
+    m_actionReplace = addMenuAction(edit, "actionReplace", QStringLiteral("&Rep&lace..."),
+                                    QKeySequence(Qt::CTRL | Qt::Key_H));
+    m_actionSwapColumns = addMenuAction(
+        edit, "actionSwapColumns", QStringLiteral("&Swap Columns..."), QKeySequence(Qt::Key_F6));
     edit->addSeparator();
-    m_actionEditProperty = add(edit, "actionEditProperty", QStringLiteral("Edit &property..."),
-                               QKeySequence(Qt::CTRL | Qt::Key_P));
-    m_actionResetProperties = add(edit, "actionResetProperties",
-                                  QStringLiteral("&Reset properties..."), QKeySequence(Qt::Key_F9));
+    m_actionEditProperty =
+        addMenuAction(edit, "actionEditProperty", QStringLiteral("Edit &property..."),
+                      QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_actionResetProperties =
+        addMenuAction(edit, "actionResetProperties", QStringLiteral("&Reset properties..."),
+                      QKeySequence(Qt::Key_F9));
+}
 
+void MainWindow::buildHelpMenu() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("menuHelp"));
-    m_actionHelpContents =
-        add(help, "actionHelpContents", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1));
-    m_actionFeedback = add(help, "actionFeedback", QStringLiteral("&Send feedback..."),
-                           QKeySequence(Qt::CTRL | Qt::Key_F1));
-    m_actionAbout =
-        add(help, "actionAbout", QStringLiteral("&About..."), QKeySequence(Qt::CTRL | Qt::Key_F2));
+    m_actionHelpContents = addMenuAction(help, "actionHelpContents", QStringLiteral("&Contents"),
+                                         QKeySequence(Qt::Key_F1));
+    m_actionFeedback = addMenuAction(help, "actionFeedback", QStringLiteral("&Send feedback..."),
+                                     QKeySequence(Qt::CTRL | Qt::Key_F1));
+    m_actionAbout = addMenuAction(help, "actionAbout", QStringLiteral("&About..."),
+                                  QKeySequence(Qt::CTRL | Qt::Key_F2));
 }
 
 void MainWindow::buildToolbar() {
@@ -221,20 +212,12 @@ void MainWindow::buildToolbar() {
     for (const Button& b : buttons) {
         if (!b.action) {
             m_toolBar->addSeparator();
-            m_buttons.push_back(nullptr);
             continue;
         }
         b.action->setToolTip(QString::fromLatin1(b.tip));
         b.action->setIcon(QIcon::fromTheme(QLatin1String(b.theme), st->standardIcon(b.fallback)));
         m_toolBar->addAction(b.action);
-        m_buttons.push_back(b.action);
     }
-}
-
-QAction* MainWindow::toolButton(int number) const {
-    if (number < 1 || number > int(m_buttons.size()))
-        return nullptr;
-    return m_buttons[size_t(number - 1)];
 }
 
 void MainWindow::buildTabs() {

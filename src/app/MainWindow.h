@@ -10,7 +10,9 @@
 #include <vector>
 
 class QAction;
+class QKeySequence;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 class QTabWidget;
 class QToolBar;
@@ -18,24 +20,8 @@ class QVBoxLayout;
 
 namespace ulvanta {
 
+class ItemListView;
 class Prompter;
-
-// The item list view: a section row is never edited in place; asking to edit one
-// hands over to the section dialog instead.
-class ItemListView : public QTreeView {
-    Q_OBJECT
-public:
-    using QTreeView::QTreeView;
-
-    // Public so the guard can be exercised directly.
-    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
-
-protected:
-    void dropEvent(QDropEvent* event) override;
-
-signals:
-    void sectionEditRequested();
-};
 
 class ItemActions;
 class OutputActions;
@@ -71,9 +57,6 @@ public:
     void setCurrentRow(int row);
     // Enables the list and output commands that apply to the list as it is now.
     void updateActions();
-    // Toolbar button 1..16 (4, 6, 11 and 14 are separators: nullptr).
-    QAction* toolButton(int number) const;
-
 signals:
     // The selected tab changed from previousTab to newTab.
     void tabChanged(int newTab, int previousTab);
@@ -86,6 +69,12 @@ private:
     // After an undo or redo: the step's tab, its current row and selection.
     void showPlace(const EditPlace& place);
     void buildMenus();
+    void buildFileMenu();
+    void buildEditMenu();
+    void buildHelpMenu();
+    // A named action with an optional shortcut, added to the menu.
+    QAction* addMenuAction(QMenu* menu, const char* name, const QString& caption,
+                           const QKeySequence& key = {});
     void buildToolbar();
     void buildTabs();
     void layoutColumns();
@@ -132,7 +121,6 @@ private:
     QAction* m_actionHelpContents = nullptr;
     QAction* m_actionFeedback = nullptr;
     QAction* m_actionAbout = nullptr;
-    std::vector<QAction*> m_buttons; // toolbar buttons 1..16
 
     ItemActions* m_itemActions = nullptr;
     PropertyActions* m_propertyActions = nullptr;

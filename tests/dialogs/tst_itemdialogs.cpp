@@ -1,6 +1,7 @@
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
 #include "Widgets.h"
+#include "app/ItemListView.h"
 #include "app/MainWindow.h"
 #include "dialogs/IconDialog.h"
 #include "dialogs/SectionDialog.h"
