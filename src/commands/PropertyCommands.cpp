@@ -145,11 +145,12 @@ QString PropertyCommands::formatFontSize(double points) {
     return locale.toString(double(float(points)), 'g', 6);
 }
 
-void PropertyCommands::editNumber(int row, const QString& cap, int lowerNum, int upperNum) {
+void PropertyCommands::editNumber(int row, const QString& prompt, int lower, int upper) {
     if (!validRow(row))
         return;
     const QString name = m_doc.props().name(row);
-    const std::optional<QString> answer = m_prompter.input(cap, name, m_doc.props().setting(row));
+    const std::optional<QString> answer =
+        m_prompter.input(prompt, name, m_doc.props().setting(row));
     if (!answer || answer->isEmpty())
         return;
     const QString errorTitle = name + QStringLiteral(" Error");
@@ -160,14 +161,14 @@ void PropertyCommands::editNumber(int row, const QString& cap, int lowerNum, int
                            errorTitle, PromptIcon::Exclamation);
         return;
     }
-    if (*value < lowerNum) {
-        m_prompter.message(QStringLiteral("The number must be %1 or higher").arg(lowerNum),
-                           errorTitle, PromptIcon::Exclamation);
+    if (*value < lower) {
+        m_prompter.message(QStringLiteral("The number must be %1 or higher").arg(lower), errorTitle,
+                           PromptIcon::Exclamation);
         return;
     }
-    if (*value > upperNum) {
-        m_prompter.message(QStringLiteral("The number must be %1 or lower").arg(upperNum),
-                           errorTitle, PromptIcon::Exclamation);
+    if (*value > upper) {
+        m_prompter.message(QStringLiteral("The number must be %1 or lower").arg(upper), errorTitle,
+                           PromptIcon::Exclamation);
         return;
     }
     set(row, *answer);

@@ -62,7 +62,7 @@ public:
     void activate(int row, PropertyEditorHost& host);
 
     // Asks for a number between the inclusive bounds and stores it as typed.
-    void editNumber(int row, const QString& cap, int lowerNum, int upperNum);
+    void editNumber(int row, const QString& prompt, int lower, int upper);
     // "False" -> "True" -> "False"; anything else stays as it is. Marks the document changed.
     void toggle(int row);
     // Asks for the window title and rebuilds the caption from it.

@@ -39,8 +39,6 @@ public:
     const QString& pagePath() const { return m_pagePath; }
     const PageSettings& settings() const { return m_settings; }
     QWebEngineView* view() const { return m_view; }
-    // The window commands the context menu offers when the page allows them.
-    QMenu* commandMenu() const { return m_menu; }
 
     void commandOpen();
     void commandExit();

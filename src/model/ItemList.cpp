@@ -235,12 +235,6 @@ void ItemList::insertItems(int position, std::vector<ItemRow> rows) {
     endInsertRows();
 }
 
-void ItemList::removeItem(int i) {
-    beginRemoveRows({}, i, i);
-    m_rows.erase(m_rows.begin() + i);
-    endRemoveRows();
-}
-
 void ItemList::removeItems(int first, int count) {
     if (count <= 0)
         return;
@@ -266,14 +260,14 @@ void ItemList::rotate(int first, int middle, int last) {
     endMoveRows();
 }
 
-int ItemList::iconsInSection(int li) const {
+int ItemList::iconsInSection(int row) const {
     // Counted in row numbers from 1, as the section rules are stated.
     const int n = count();
     if (n == 0)
         return 0;
     if (n == 1)
         return isSection(0) ? 0 : 1;
-    int s = li + 1;
+    int s = row + 1;
     while (s > 1 && !isSection(s - 1))
         --s;
     const int leading = (s == 1 && !isSection(0)) ? 1 : 0;
@@ -286,11 +280,11 @@ int ItemList::iconsInSection(int li) const {
     return n - s + leading;
 }
 
-QString ItemList::pageText(int pos, int sItem) const {
-    if (cellView(pos, sItem).isEmpty())
+QString ItemList::pageText(int row, int column) const {
+    if (cellView(row, column).isEmpty())
         return {};
-    QString s = cell(pos, sItem);
-    if (sItem != ColComments && s.contains(QLatin1Char(',')))
+    QString s = cell(row, column);
+    if (column != ColComments && s.contains(QLatin1Char(',')))
         s.replace(QLatin1Char(','), QLatin1String("&comma;"));
     return HtmlText::encode(s);
 }

@@ -90,7 +90,6 @@ public:
     // Rows inserted at position, or the count rows from first removed, in one move of
     // the rows after them and one report to the views.
     void insertItems(int position, std::vector<ItemRow> rows);
-    void removeItem(int i);
     void removeItems(int first, int count);
     void clear();
     // Rows [first, last] become rows [middle, last] followed by [first, middle - 1]:
@@ -100,11 +99,11 @@ public:
     // sees lie in the list itself: f must not keep them after it returns.
     template <typename F> void updateAll(F f) { updateEach(std::function<void(ItemRow&)>(f)); }
 
-    // The number of icon rows in the section that holds row li.
-    int iconsInSection(int li) const;
-    // Column sItem of row pos, prepared for the page: commas (except in Comments)
+    // The number of icon rows in the section that holds the row.
+    int iconsInSection(int row) const;
+    // The cell at row and column, prepared for the page: commas (except in Comments)
     // as "&comma;", then HtmlText::encode.
-    QString pageText(int pos, int sItem) const;
+    QString pageText(int row, int column) const;
 
 private:
     QByteArray dragSource() const;
