@@ -10,6 +10,7 @@
 #include "forms/PropertyDialogs.h"
 #include "model/Colour.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QFontDialog>
 #include <QLineEdit>
@@ -42,6 +43,8 @@ class tst_PropertyCommands : public QObject {
     Q_OBJECT
 
     Document doc;
+    QAbstractItemModelTester propsTester{&doc.props(),
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest};
     test::ScriptedPrompter prompter;
     FileCommands files{doc, prompter};
     PropertyCommands cmd{doc, prompter, files};

@@ -3,6 +3,7 @@
 #include "edits/Document.h"
 #include "model/PropertyTable.h"
 
+#include <QAbstractItemModelTester>
 #include <QItemSelectionModel>
 #include <QSignalSpy>
 #include <QTest>
@@ -48,6 +49,8 @@ struct Fixture {
     }
 
     Document doc;
+    QAbstractItemModelTester itemsTester{&doc.items(),
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest};
     test::ScriptedPrompter prompter;
     QItemSelectionModel selection{&doc.items()};
     ListCommands cmds{doc, prompter, &selection};
