@@ -31,7 +31,7 @@ namespace ulvanta {
 MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     : QMainWindow(parent),
       m_ownPrompter(prompter ? nullptr : std::make_unique<WidgetPrompter>(this)),
-      m_prompter(prompter ? prompter : m_ownPrompter.get()), m_fileCommands(m_doc, *m_prompter) {
+      m_prompter(prompter ? prompter : m_ownPrompter.get()), m_fileController(m_doc, *m_prompter) {
     setObjectName(QStringLiteral("MainWindow"));
     m_programFolder = QCoreApplication::applicationDirPath();
     if (!m_programFolder.endsWith(QLatin1Char('/')))
@@ -70,7 +70,7 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::start(const QString& commandLine) {
-    m_fileCommands.openAtStartup(commandLine);
+    m_fileController.openAtStartup(commandLine);
     show();
     m_itemList->setVisible(true);
     updateActions();
@@ -297,14 +297,14 @@ void MainWindow::connectCommands() {
     const auto on = [this](QAction* action, auto* handler, auto slot) {
         connect(action, &QAction::triggered, handler, slot);
     };
-    on(m_actionNew, this, [this] { m_fileCommands.newDocument(); });
-    on(m_actionOpen, this, [this] { m_fileCommands.open(); });
-    on(m_actionSave, this, [this] { m_fileCommands.save(); });
-    on(m_actionSaveAs, this, [this] { m_fileCommands.saveAs(); });
+    on(m_actionNew, this, [this] { m_fileController.newDocument(); });
+    on(m_actionOpen, this, [this] { m_fileController.open(); });
+    on(m_actionSave, this, [this] { m_fileController.save(); });
+    on(m_actionSaveAs, this, [this] { m_fileController.saveAs(); });
     on(m_actionExit, this, [this] { close(); });
-    m_fileCommands.setRecentFiles(&m_recent);
+    m_fileController.setRecentFiles(&m_recent);
     new RecentFilesMenu(findChild<QMenu*>(QStringLiteral("menuFile")), m_actionExit, m_recent,
-                        [this](const QString& path) { m_fileCommands.openPath(path); });
+                        [this](const QString& path) { m_fileController.openPath(path); });
 
     m_outputActions = new OutputActions(m_doc, *m_prompter, m_programFolder, m_htmlView,
                                         m_previewLayout, m_previewStatus, this);
@@ -323,7 +323,7 @@ void MainWindow::connectCommands() {
     on(m_actionMoveUp, m_itemActions, &ItemActions::moveUp);
     on(m_actionMoveDown, m_itemActions, &ItemActions::moveDown);
 
-    m_propertyActions = new PropertyActions(m_doc, *m_prompter, m_fileCommands, m_propertyList,
+    m_propertyActions = new PropertyActions(m_doc, *m_prompter, m_fileController, m_propertyList,
                                             m_tabs, m_actionEditProperty, this);
     on(m_actionEditProperty, m_propertyActions, &PropertyActions::editProperty);
     on(m_actionResetProperties, m_propertyActions, &PropertyActions::resetProperties);
@@ -391,7 +391,7 @@ void MainWindow::endOnSignal() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (m_fileCommands.close(previewFilePath(), !m_endingOnSignal))
+    if (m_fileController.close(previewFilePath(), !m_endingOnSignal))
         event->accept();
     else
         event->ignore();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/FileCommands.h"
+#include "commands/FileController.h"
 #include "components/RecentFiles.h"
 #include "edits/Document.h"
 
@@ -43,7 +43,7 @@ public:
 
     Document& doc() { return m_doc; }
     Prompter& prompter() { return *m_prompter; }
-    FileCommands& fileCommands() { return m_fileCommands; }
+    FileController& fileController() { return m_fileController; }
     // Ends the editor now without a question, because a signal asked it to.
     void endOnSignal();
     // The folder of the program, ending in a separator: the launcher and the help
@@ -83,7 +83,7 @@ private:
     Document m_doc;
     std::unique_ptr<Prompter> m_ownPrompter;
     Prompter* m_prompter;
-    FileCommands m_fileCommands;
+    FileController m_fileController;
     QString m_programFolder;
     RecentFiles m_recent;
 

@@ -1,6 +1,6 @@
 #include "app/PropertyActions.h"
 
-#include "commands/PropertyCommands.h"
+#include "commands/PropertyController.h"
 #include "dialogs/ColourSettingDialog.h"
 #include "dialogs/FileSettingDialog.h"
 #include "dialogs/FontDialog.h"
@@ -87,7 +87,7 @@ private:
 };
 } // namespace
 
-PropertyActions::PropertyActions(Document& doc, Prompter& prompter, FileCommands& files,
+PropertyActions::PropertyActions(Document& doc, Prompter& prompter, FileController& files,
                                  QTreeView* list, QTabWidget* tabs, QAction* editAction,
                                  QWidget* window)
     : QObject(window), m_doc(doc), m_prompter(prompter), m_files(files), m_list(list), m_tabs(tabs),
@@ -112,11 +112,11 @@ void PropertyActions::activateRow(int row) {
         return;
     m_editAction->setEnabled(true);
     WindowEditorHost host(m_doc, m_prompter, m_window);
-    PropertyCommands(m_doc, m_prompter, m_files).activate(row, host);
+    PropertyController(m_doc, m_prompter, m_files).activate(row, host);
 }
 
 void PropertyActions::deleteKey() {
-    PropertyCommands(m_doc, m_prompter, m_files).deleteKey(selectedRow());
+    PropertyController(m_doc, m_prompter, m_files).deleteKey(selectedRow());
 }
 
 void PropertyActions::editProperty() {
@@ -126,7 +126,7 @@ void PropertyActions::editProperty() {
 
 void PropertyActions::resetProperties() {
     m_tabs->setCurrentIndex(kPropertiesTab);
-    PropertyCommands(m_doc, m_prompter, m_files).reset(m_list->currentIndex().row());
+    PropertyController(m_doc, m_prompter, m_files).reset(m_list->currentIndex().row());
 }
 
 } // namespace ulvanta

@@ -9,7 +9,7 @@
 #include "components/KeyValueFile.h"
 #include "components/ProgramInfo.h"
 #include "edits/Document.h"
-#include "generator/BuildCommand.h"
+#include "generator/BuildController.h"
 #include "generator/PageGenerator.h"
 
 #include <QFile>

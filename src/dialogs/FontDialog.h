@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/PropertyCommands.h"
+#include "commands/PropertyController.h"
 
 #include <QColor>
 #include <QDialog>

@@ -156,7 +156,7 @@ bool LauncherPage::acceptNavigationRequest(const QUrl& url, NavigationType type,
         if (kind == LinkKind::Icon)
             emit iconLinkClicked(url);
         else
-            emit windowCommandClicked(url);
+            emit windowActionClicked(url);
     }
     return false;
 }

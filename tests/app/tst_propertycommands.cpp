@@ -2,7 +2,7 @@
 #include "ScriptedPrompter.h"
 #include "Widgets.h"
 #include "app/MainWindow.h"
-#include "commands/FileCommands.h"
+#include "commands/FileController.h"
 #include "dialogs/ColourSettingDialog.h"
 #include "dialogs/FileSettingDialog.h"
 #include "dialogs/FontDialog.h"
@@ -46,8 +46,8 @@ class tst_PropertyCommands : public QObject {
     QAbstractItemModelTester propsTester{&doc.props(),
                                          QAbstractItemModelTester::FailureReportingMode::QtTest};
     test::ScriptedPrompter prompter;
-    FileCommands files{doc, prompter};
-    PropertyCommands cmd{doc, prompter, files};
+    FileController files{doc, prompter};
+    PropertyController cmd{doc, prompter, files};
     RecordingHost host;
 
     int row(const QString& name) const { return doc.props().rowOf(name); }

@@ -1,6 +1,6 @@
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
-#include "commands/FileCommands.h"
+#include "commands/FileController.h"
 #include "components/EntryContainer.h"
 #include "components/Error.h"
 #include "components/FileLock.h"
@@ -42,7 +42,7 @@ private slots:
         doc = std::make_unique<Document>();
         doc->resetProperties();
         prompter = std::make_unique<ScriptedPrompter>();
-        cmds = std::make_unique<FileCommands>(*doc, *prompter);
+        cmds = std::make_unique<FileController>(*doc, *prompter);
         Document().save(saved);
     }
 
@@ -382,7 +382,7 @@ private:
     const QString saved = dir.filePath("saved.pmf");
     std::unique_ptr<Document> doc;
     std::unique_ptr<ScriptedPrompter> prompter;
-    std::unique_ptr<FileCommands> cmds;
+    std::unique_ptr<FileController> cmds;
 };
 
 QTEST_GUILESS_MAIN(TestFileCommands)

@@ -1,6 +1,6 @@
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
-#include "commands/ImportCommand.h"
+#include "commands/ImportController.h"
 #include "components/EntryContainer.h"
 #include "edits/Document.h"
 #include "model/SectionRow.h"
@@ -10,7 +10,7 @@
 
 using namespace ulvanta;
 using test::ScriptedPrompter;
-using Outcome = ImportCommand::Outcome;
+using Outcome = ImportController::Outcome;
 
 namespace {
 ItemRow icon(int n) {
@@ -92,7 +92,7 @@ private slots:
         doc.setSetting(QStringLiteral("Title"), QStringLiteral("Mine"));
         doc.items().appendItems({ItemRow{QStringLiteral("Existing")}});
         ScriptedPrompter p;
-        QCOMPARE(ImportCommand(doc, p).import(path, sectionName), outcome);
+        QCOMPARE(ImportController(doc, p).import(path, sectionName), outcome);
 
         const int withSection = sectionRow.isEmpty() ? 0 : 1;
         QCOMPARE(doc.items().count(), 1 + withSection + added);
@@ -122,7 +122,7 @@ private slots:
         Document doc;
         doc.load(path); // held from now on
         ScriptedPrompter p;
-        QCOMPARE(ImportCommand(doc, p).import(path, QString()), Outcome::Imported);
+        QCOMPARE(ImportController(doc, p).import(path, QString()), Outcome::Imported);
         QCOMPARE(doc.items().count(), 4);
         QCOMPARE(doc.items().row(2), doc.items().row(0));
         QVERIFY(doc.fileLock().isHeld());

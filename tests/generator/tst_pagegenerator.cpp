@@ -4,7 +4,7 @@
 #include "components/KeyValueFile.h"
 #include "components/ProgramInfo.h"
 #include "edits/Document.h"
-#include "generator/BuildCommand.h"
+#include "generator/BuildController.h"
 #include "generator/PageGenerator.h"
 #include "generator/PreviewFile.h"
 #include "model/SectionRow.h"
@@ -231,7 +231,7 @@ private slots:
         p.answers.push_back(buildEmpty);
         p.files.push_back(chosen.isEmpty() ? std::nullopt : std::optional<QString>(path(chosen)));
 
-        const bool built = BuildCommand(*doc, p, keys).run();
+        const bool built = BuildController(*doc, p, keys).run();
 
         const bool asked = items || buildEmpty == PromptAnswer::Yes;
         const bool success = asked && !chosen.isEmpty() && error.isEmpty();

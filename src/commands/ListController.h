@@ -12,9 +12,9 @@ class Prompter;
 // step of the document's history and ends by asking for updateActions. An icon
 // row moves one row at a time and may leave its section; a section row moves with
 // its whole block past the neighbouring section, in one rotation of the rows.
-class ListCommands {
+class ListController {
 public:
-    ListCommands(Document& doc, Prompter& prompter, QItemSelectionModel* selection)
+    ListController(Document& doc, Prompter& prompter, QItemSelectionModel* selection)
         : m_doc(doc), m_prompter(prompter), m_selection(selection) {}
 
     // Which dialog edits a row.

@@ -1,4 +1,4 @@
-#include "generator/BuildCommand.h"
+#include "generator/BuildController.h"
 
 #include "components/EntryContainer.h"
 #include "components/Error.h"
@@ -79,7 +79,7 @@ void build(const Document& doc, KeyValueFile& keys, const QString& htmlPath) {
 
 } // namespace BuiltPage
 
-bool BuildCommand::run() {
+bool BuildController::run() {
     if (m_doc.items().isEmpty()) {
         const PromptAnswer a = m_prompter.message(
             QStringLiteral("There are no icons in the list.  Do you still want to build the HTML "

@@ -1,4 +1,4 @@
-#include "commands/ListCommands.h"
+#include "commands/ListController.h"
 
 #include "components/Prompter.h"
 #include "edits/Document.h"
@@ -8,24 +8,24 @@
 
 namespace ulvanta {
 
-int ListCommands::currentRow() const {
+int ListController::currentRow() const {
     const QModelIndex i = m_selection->currentIndex();
     return (i.isValid() && i.row() < m_doc.items().count()) ? i.row() : -1;
 }
 
-ListCommands::Editor ListCommands::editorFor(int row) const {
+ListController::Editor ListController::editorFor(int row) const {
     const ItemList& items = m_doc.items();
     if (row < 0 || row >= items.count())
         return Editor::None;
     return items.isSection(row) ? Editor::Section : Editor::Icon;
 }
 
-void ListCommands::makeCurrent(int row) {
+void ListController::makeCurrent(int row) {
     m_selection->setCurrentIndex(m_doc.items().index(row, 0),
                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-void ListCommands::removeCurrent() {
+void ListController::removeCurrent() {
     const int row = currentRow();
     if (row < 0)
         return;
@@ -46,7 +46,7 @@ void ListCommands::removeCurrent() {
     m_doc.requestActionUpdate();
 }
 
-void ListCommands::duplicateCurrent() {
+void ListController::duplicateCurrent() {
     selectOnlyCurrent(m_selection);
     const int row = currentRow();
     if (row < 0)
@@ -59,12 +59,12 @@ void ListCommands::duplicateCurrent() {
     m_doc.requestActionUpdate();
 }
 
-int ListCommands::blockEnd(int first) const {
+int ListController::blockEnd(int first) const {
     const ItemList& items = m_doc.items();
     return ulvanta::blockEnd(items, first) + 1;
 }
 
-void ListCommands::move(bool up) {
+void ListController::move(bool up) {
     const int row = currentRow();
     if (row < 0)
         return;
@@ -88,11 +88,11 @@ void ListCommands::move(bool up) {
     m_doc.requestActionUpdate();
 }
 
-void ListCommands::moveDown() {
+void ListController::moveDown() {
     move(false);
 }
 
-void ListCommands::moveUp() {
+void ListController::moveUp() {
     move(true);
 }
 

@@ -8,7 +8,7 @@
 namespace ulvanta {
 
 class Document;
-class FileCommands;
+class FileController;
 
 // How a property is edited, chosen by its display name.
 enum class EditorKind { Boolean, Number, Colour, File, Font, MultiLine, Title };
@@ -53,9 +53,9 @@ public:
 
 // Editing the page properties from the property list. Rows are 0-based rows of
 // the (sorted) property list.
-class PropertyCommands {
+class PropertyController {
 public:
-    PropertyCommands(Document& doc, Prompter& prompter, FileCommands& files)
+    PropertyController(Document& doc, Prompter& prompter, FileController& files)
         : m_doc(doc), m_prompter(prompter), m_files(files) {}
 
     // Edits a row with the editor its display name calls for.
@@ -96,7 +96,7 @@ private:
 
     Document& m_doc;
     Prompter& m_prompter;
-    FileCommands& m_files;
+    FileController& m_files;
 };
 
 } // namespace ulvanta

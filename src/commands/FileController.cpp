@@ -1,4 +1,4 @@
-#include "commands/FileCommands.h"
+#include "commands/FileController.h"
 
 #include "components/EntryContainer.h"
 #include "components/Error.h"
@@ -15,7 +15,7 @@ const QString kAppTitle = QStringLiteral("Ulvanta Editor");
 
 } // namespace
 
-bool FileCommands::mayDiscard() {
+bool FileController::mayDiscard() {
     if (!m_doc.isModified())
         return true;
     QString text = QStringLiteral("The file '") + m_doc.setting(QStringLiteral("Title")) +
@@ -35,7 +35,7 @@ bool FileCommands::mayDiscard() {
     }
 }
 
-void FileCommands::newDocument() {
+void FileController::newDocument() {
     if (!mayDiscard())
         return;
     m_doc.setNextNewNumber(m_doc.nextNewNumber() + 1);
@@ -53,7 +53,7 @@ void FileCommands::newDocument() {
     m_recovery.drop();
 }
 
-bool FileCommands::openReporting(const QString& path) {
+bool FileController::openReporting(const QString& path) {
     try {
         BusyPointer busy(m_prompter);
         m_doc.load(path);
@@ -66,7 +66,7 @@ bool FileCommands::openReporting(const QString& path) {
     }
 }
 
-void FileCommands::open() {
+void FileController::open() {
     if (!mayDiscard())
         return;
     const auto path = m_prompter.chooseFile(
@@ -79,7 +79,7 @@ void FileCommands::open() {
     }
 }
 
-void FileCommands::save() {
+void FileController::save() {
     if (FileChecks::fileExists(m_doc.filePath())) {
         try {
             BusyPointer busy(m_prompter);
@@ -96,7 +96,7 @@ void FileCommands::save() {
     saveAs();
 }
 
-void FileCommands::saveAs() {
+void FileController::saveAs() {
     const auto path = m_prompter.chooseFile(
         {QStringLiteral("Save the Ulvanta File"), fileFilter(), QString(), true});
     if (!path)
@@ -112,7 +112,7 @@ void FileCommands::saveAs() {
     }
 }
 
-bool FileCommands::openPath(const QString& path) {
+bool FileController::openPath(const QString& path) {
     if (!mayDiscard() || !openReporting(path))
         return false;
     m_doc.setModified(false);
@@ -120,12 +120,12 @@ bool FileCommands::openPath(const QString& path) {
     return true;
 }
 
-void FileCommands::remember(const QString& path) {
+void FileController::remember(const QString& path) {
     if (m_recent)
         m_recent->add(path);
 }
 
-void FileCommands::openAtStartup(const QString& commandLine) {
+void FileController::openAtStartup(const QString& commandLine) {
     if (m_recovery.offer(m_prompter))
         return;
     QString path = commandLine;
@@ -137,7 +137,7 @@ void FileCommands::openAtStartup(const QString& commandLine) {
     newDocument();
 }
 
-bool FileCommands::close(const QString& previewFile, bool ask) {
+bool FileController::close(const QString& previewFile, bool ask) {
     const bool ok = !ask || mayDiscard();
     if (ok) {
         // Ending without asking (a signal) keeps unsaved changes in the recovery copy.

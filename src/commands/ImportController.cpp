@@ -1,6 +1,6 @@
-#include "commands/ImportCommand.h"
+#include "commands/ImportController.h"
 
-#include "commands/FileCommands.h"
+#include "commands/FileController.h"
 #include "components/EntryContainer.h"
 #include "components/Error.h"
 #include "components/FileChecks.h"
@@ -15,18 +15,18 @@ const QString kImportError = QStringLiteral("Import Error");
 
 } // namespace
 
-std::optional<QString> ImportCommand::browse() {
+std::optional<QString> ImportController::browse() {
     return m_prompter.chooseFile(
         {QStringLiteral("Choose an Ulvanta File to Import"),
-         FileCommands::fileFilter() + QStringLiteral("|Bookmarks (*.html;*.htm)|*.html;*.htm"),
+         FileController::fileFilter() + QStringLiteral("|Bookmarks (*.html;*.htm)|*.html;*.htm"),
          QString(), false});
 }
 
-QString ImportCommand::sectionRowText(const QString& name) {
+QString ImportController::sectionRowText(const QString& name) {
     return SectionRow::marker() + SectionRow::escapeName(name) + SectionRow::defaultTail();
 }
 
-QString ImportCommand::resultMessage(qint64 added, const QLocale& locale) {
+QString ImportController::resultMessage(qint64 added, const QLocale& locale) {
     if (added <= 0)
         return QStringLiteral("No items were found in the file");
     if (added == 1)
@@ -35,7 +35,8 @@ QString ImportCommand::resultMessage(qint64 added, const QLocale& locale) {
     return locale.toString(added) + QStringLiteral(" items were successfully added");
 }
 
-ImportCommand::Outcome ImportCommand::import(const QString& path, const QString& sectionName) {
+ImportController::Outcome ImportController::import(const QString& path,
+                                                   const QString& sectionName) {
     ItemList& items = m_doc.items();
     const int start = items.count();
     const Outcome outcome = append(path, sectionName.trimmed());
@@ -48,7 +49,8 @@ ImportCommand::Outcome ImportCommand::import(const QString& path, const QString&
     return outcome;
 }
 
-ImportCommand::Outcome ImportCommand::append(const QString& path, const QString& sectionName) {
+ImportController::Outcome ImportController::append(const QString& path,
+                                                   const QString& sectionName) {
     if (!sectionName.isEmpty()) {
         ItemRow row;
         row[ColDescription] = sectionRowText(sectionName);

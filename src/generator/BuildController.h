@@ -29,9 +29,9 @@ void build(const Document& doc, KeyValueFile& keys, const QString& htmlPath);
 
 // The Build command: asks for the HTML file, builds the page there, records the
 // file in "(HTML File)". Failures are reported as "Build Error".
-class BuildCommand {
+class BuildController {
 public:
-    BuildCommand(Document& doc, Prompter& prompter, KeyValueFile& keys)
+    BuildController(Document& doc, Prompter& prompter, KeyValueFile& keys)
         : m_doc(doc), m_prompter(prompter), m_keys(keys) {}
 
     static QString filter() {

@@ -1,4 +1,4 @@
-#include "generator/RunCommand.h"
+#include "generator/RunController.h"
 
 #include "components/Error.h"
 #include "components/Prompter.h"
@@ -19,8 +19,8 @@ LaunchLine launchLine(const QString& programFolder, const Document& doc) {
     return l;
 }
 
-RunCommand::RunCommand(const Document& doc, Prompter& prompter, QString programFolder,
-                       Starter starter)
+RunController::RunController(const Document& doc, Prompter& prompter, QString programFolder,
+                             Starter starter)
     : m_doc(doc), m_prompter(prompter), m_programFolder(std::move(programFolder)),
       m_start(std::move(starter)) {
     if (!m_start) {
@@ -30,7 +30,7 @@ RunCommand::RunCommand(const Document& doc, Prompter& prompter, QString programF
     }
 }
 
-bool RunCommand::run() {
+bool RunController::run() {
     const LaunchLine l = launchLine(m_programFolder, m_doc);
     if (m_start(l.program, l.arguments))
         return true;

@@ -22,13 +22,13 @@ LaunchLine launchLine(const QString& programFolder, const Document& doc);
 
 // The Run command: starts the launcher on the built page without waiting for it;
 // a launcher that cannot be started is reported as "Run Error".
-class RunCommand {
+class RunController {
 public:
     // Starts a program detached; true when it started.
     using Starter = std::function<bool(const QString& program, const QStringList& arguments)>;
 
-    RunCommand(const Document& doc, Prompter& prompter, QString programFolder,
-               Starter starter = {});
+    RunController(const Document& doc, Prompter& prompter, QString programFolder,
+                  Starter starter = {});
 
     // True when the launcher started.
     bool run();

@@ -10,9 +10,9 @@ class RecentFiles;
 
 // New, Open, Save, Save As, the change guard, the start-up document and the
 // close sequence: every question they ask goes through the prompter.
-class FileCommands {
+class FileController {
 public:
-    FileCommands(Document& doc, Prompter& prompter)
+    FileController(Document& doc, Prompter& prompter)
         : m_doc(doc), m_prompter(prompter), m_recovery(doc) {}
 
     static QString fileFilter() {

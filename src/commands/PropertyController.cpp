@@ -1,6 +1,6 @@
-#include "commands/PropertyCommands.h"
+#include "commands/PropertyController.h"
 
-#include "commands/FileCommands.h"
+#include "commands/FileController.h"
 #include "components/EntryContainer.h"
 #include "components/FileChecks.h"
 #include "components/LocaleNumber.h"
@@ -94,11 +94,11 @@ PropertyEditor editorFor(const QString& displayName) {
     return editors().value(displayName, of(EditorKind::Boolean));
 }
 
-bool PropertyCommands::validRow(int row) const {
+bool PropertyController::validRow(int row) const {
     return row >= 0 && row < m_doc.props().count();
 }
 
-void PropertyCommands::activate(int row, PropertyEditorHost& host) {
+void PropertyController::activate(int row, PropertyEditorHost& host) {
     if (!validRow(row))
         return;
     const PropertyEditor editor = editorFor(m_doc.props().name(row));
@@ -131,21 +131,21 @@ void PropertyCommands::activate(int row, PropertyEditorHost& host) {
     }
 }
 
-std::optional<double> PropertyCommands::parseNumber(const QString& text) {
+std::optional<double> PropertyController::parseNumber(const QString& text) {
     const std::optional<double> value = readLocaleNumber(text);
     if (!value || !std::isfinite(*value))
         return std::nullopt;
     return value;
 }
 
-QString PropertyCommands::formatFontSize(double points) {
+QString PropertyController::formatFontSize(double points) {
     QLocale locale = QLocale::system();
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     // The size is a single-precision number: six significant digits say it all.
     return locale.toString(double(float(points)), 'g', 6);
 }
 
-void PropertyCommands::editNumber(int row, const QString& prompt, int lower, int upper) {
+void PropertyController::editNumber(int row, const QString& prompt, int lower, int upper) {
     if (!validRow(row))
         return;
     const QString name = m_doc.props().name(row);
@@ -174,12 +174,12 @@ void PropertyCommands::editNumber(int row, const QString& prompt, int lower, int
     set(row, *answer);
 }
 
-void PropertyCommands::set(int row, const QString& value, bool retitle) {
+void PropertyController::set(int row, const QString& value, bool retitle) {
     const QString& name = m_doc.props().name(row);
     m_doc.edits().push(changeSettingsStep(m_doc, name, {{name, value, {}}}, retitle));
 }
 
-void PropertyCommands::toggle(int row) {
+void PropertyController::toggle(int row) {
     if (!validRow(row))
         return;
     const QString setting = m_doc.props().setting(row);
@@ -193,7 +193,7 @@ void PropertyCommands::toggle(int row) {
     }
 }
 
-void PropertyCommands::saveCheck(int row) {
+void PropertyController::saveCheck(int row) {
     const QString& name = m_doc.props().name(row);
     EditStepPtr step = changeSettingsStep(m_doc, name, {{name, kTrue, {}}});
     // The page's edit command opens the document file, so there has to be one.
@@ -215,7 +215,7 @@ void PropertyCommands::saveCheck(int row) {
     }
 }
 
-void PropertyCommands::editTitle(int row) {
+void PropertyController::editTitle(int row) {
     if (!validRow(row))
         return;
     const std::optional<QString> answer =
@@ -226,7 +226,7 @@ void PropertyCommands::editTitle(int row) {
     set(row, *answer, true);
 }
 
-std::optional<FontChoice> PropertyCommands::fontSettings() const {
+std::optional<FontChoice> PropertyController::fontSettings() const {
     const auto raw = [this](const char* name) { return m_doc.setting(QString::fromLatin1(name)); };
     FontChoice f;
     f.name = raw("Font");
@@ -246,7 +246,7 @@ std::optional<FontChoice> PropertyCommands::fontSettings() const {
     return f;
 }
 
-void PropertyCommands::writeFont(const FontChoice& font) {
+void PropertyController::writeFont(const FontChoice& font) {
     const auto value = [](const char* name, const QString& v) {
         return SettingValue{QString::fromLatin1(name), v, {}};
     };
@@ -261,7 +261,7 @@ void PropertyCommands::writeFont(const FontChoice& font) {
                font.colour ? Colour::numberToHex(QString::number(*font.colour)) : QString())}));
 }
 
-void PropertyCommands::editFont(PropertyEditorHost& host) {
+void PropertyController::editFont(PropertyEditorHost& host) {
     const std::optional<FontChoice> initial = fontSettings();
     if (!initial)
         return;
@@ -270,7 +270,7 @@ void PropertyCommands::editFont(PropertyEditorHost& host) {
         writeFont(*chosen);
 }
 
-bool PropertyCommands::deleteKey(int row) {
+bool PropertyController::deleteKey(int row) {
     if (!validRow(row))
         return false;
     const QString& name = m_doc.props().name(row);
@@ -281,7 +281,7 @@ bool PropertyCommands::deleteKey(int row) {
     return true;
 }
 
-void PropertyCommands::reset(int currentRow) {
+void PropertyController::reset(int currentRow) {
     if (m_prompter.message(QStringLiteral("Are you sure you want to reset the properties?"),
                            QStringLiteral("Reset Properties"), PromptIcon::Question,
                            PromptButtons::YesNo, PromptAnswer::Yes) != PromptAnswer::Yes)

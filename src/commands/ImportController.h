@@ -13,9 +13,9 @@ class Document;
 // Adding the icon rows of another Ulvanta file, or the links a browser exported, to
 // the open document, optionally under a new section; a document's properties are
 // never taken over.
-class ImportCommand {
+class ImportController {
 public:
-    ImportCommand(Document& doc, Prompter& prompter) : m_doc(doc), m_prompter(prompter) {}
+    ImportController(Document& doc, Prompter& prompter) : m_doc(doc), m_prompter(prompter) {}
 
     enum class Outcome {
         MissingFile, // nothing at the path: reported, nothing read
