@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/Document.h"
-#include "document/SectionRow.h"
+#include "edits/Document.h"
+#include "model/SectionRow.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 // Replace All and Swap Columns on a large generated document.
-#include "document/ColumnSwap.h"
-#include "document/Document.h"
-#include "document/ReplaceAll.h"
-#include "document/SectionRow.h"
+#include "commands/ColumnSwap.h"
+#include "commands/ReplaceAll.h"
+#include "edits/Document.h"
+#include "model/SectionRow.h"
 #include "timing.h"
 
 #include <QCoreApplication>

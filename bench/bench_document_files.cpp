@@ -1,7 +1,7 @@
 // Saves and opens generated documents of 10,000 and 100,000 rows (one section
 // row per hundred) and reports the times and how they grow with the rows.
-#include "document/Document.h"
-#include "document/SectionRow.h"
+#include "edits/Document.h"
+#include "model/SectionRow.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

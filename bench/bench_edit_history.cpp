@@ -1,12 +1,12 @@
 // Undo and redo on a 100,000-row document: each command is timed as the Edit menu
 // runs it, then undone and redone from the document's history.
 #include "YesPrompter.h"
-#include "document/ColumnSwap.h"
-#include "document/Document.h"
-#include "document/FileCommands.h"
-#include "document/ListCommands.h"
-#include "document/PropertyCommands.h"
-#include "document/ReplaceAll.h"
+#include "commands/ColumnSwap.h"
+#include "commands/FileController.h"
+#include "commands/ListController.h"
+#include "commands/PropertyController.h"
+#include "commands/ReplaceAll.h"
+#include "edits/Document.h"
 #include "timing.h"
 
 #include <QCoreApplication>
@@ -48,7 +48,7 @@ std::vector<ItemRow> document() {
 struct Case {
     const char* name;
     int current; // the current row the command acts on
-    std::function<void(Document&, ListCommands&)> run;
+    std::function<void(Document&, ListController&)> run;
 };
 
 double median(std::vector<double> v) {
@@ -67,35 +67,36 @@ int main(int argc, char* argv[]) {
         false,
         {ColDescription, ColCommand, ColParameters, ColStartIn, ColIcon, ColComments}};
     const std::vector<Case> cases = {
-        {"Delete of one icon (row 10)", 10, [](Document&, ListCommands& c) { c.removeCurrent(); }},
+        {"Delete of one icon (row 10)", 10,
+         [](Document&, ListController& c) { c.removeCurrent(); }},
         {"Copy and paste of one icon (row 10)", 10,
-         [](Document&, ListCommands& c) { c.duplicateCurrent(); }},
+         [](Document&, ListController& c) { c.duplicateCurrent(); }},
         {"Move Up of a 50,000-row section", kRows / 2,
-         [](Document&, ListCommands& c) { c.moveUp(); }},
-        {"Move Down of one icon (row 10)", 10, [](Document&, ListCommands& c) { c.moveDown(); }},
+         [](Document&, ListController& c) { c.moveUp(); }},
+        {"Move Down of one icon (row 10)", 10, [](Document&, ListController& c) { c.moveDown(); }},
         {"Replace All notepad -> wordpad, 6 columns", 0,
-         [&replace](Document& d, ListCommands&) { replaceAll(d, replace); }},
+         [&replace](Document& d, ListController&) { replaceAll(d, replace); }},
         {"Swap Description and Command", 0,
-         [](Document& d, ListCommands&) { swapColumns(d, ColumnOperation::Swap, 0, 1); }},
+         [](Document& d, ListController&) { swapColumns(d, ColumnOperation::Swap, 0, 1); }},
         {"Copy Column Description -> Comments", 0,
-         [](Document& d, ListCommands&) { swapColumns(d, ColumnOperation::Copy, 0, 5); }},
+         [](Document& d, ListController&) { swapColumns(d, ColumnOperation::Copy, 0, 5); }},
         {"Columns set by the number box", 0,
-         [](Document& d, ListCommands&) {
+         [](Document& d, ListController&) {
              YesPrompter p(QStringLiteral("7"));
-             FileCommands files(d, p);
+             FileController files(d, p);
              const PropertyEditor number = editorFor(QStringLiteral("Columns"));
-             PropertyCommands(d, p, files)
+             PropertyController(d, p, files)
                  .editNumber(d.props().rowOf(QStringLiteral("Columns")), number.prompt,
                              number.lower, number.upper);
          }},
         {"Reset properties", 0,
-         [](Document& d, ListCommands&) {
+         [](Document& d, ListController&) {
              YesPrompter p(QStringLiteral("7"));
-             FileCommands files(d, p);
-             PropertyCommands(d, p, files).reset();
+             FileController files(d, p);
+             PropertyController(d, p, files).reset();
          }},
         {"50,000 rows inserted in the middle (one step)", 0,
-         [&rows](Document& d, ListCommands&) {
+         [&rows](Document& d, ListController&) {
              d.edits().push(
                  insertRowsStep(d, QStringLiteral("Import"), kRows / 2,
                                 std::vector<ItemRow>(rows.begin(), rows.begin() + kRows / 2)));
@@ -116,7 +117,7 @@ int main(int argc, char* argv[]) {
                                       QItemSelectionModel::ClearAndSelect |
                                           QItemSelectionModel::Rows);
             YesPrompter prompter;
-            ListCommands commands(doc, prompter, &selection);
+            ListController commands(doc, prompter, &selection);
             done.push_back(timeMs([&] { c.run(doc, commands); }));
             if (doc.undoStack().count() != 1) {
                 std::printf("%s: not one step\n", c.name);

@@ -2,10 +2,10 @@
 // programs and desktop entries), read alone and dropped into the middle of a list of
 // 10,000 rows, an exported bookmarks file of 20,000 links in 400 folders, and reading
 // this machine's installed applications.
-#include "document/Document.h"
-#include "document/intake/BookmarkFile.h"
-#include "document/intake/DroppedItems.h"
-#include "document/intake/InstalledApplications.h"
+#include "edits/Document.h"
+#include "intake/BookmarkFile.h"
+#include "intake/DroppedItems.h"
+#include "intake/InstalledApplications.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

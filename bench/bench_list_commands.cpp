@@ -1,9 +1,9 @@
 // Times the list commands on large documents: a section block moving past another
 // in a 100,000-row list, and Copy and paste, Delete and Move of one icon.
 #include "YesPrompter.h"
-#include "document/Document.h"
-#include "document/ListCommands.h"
-#include "document/MenuState.h"
+#include "commands/ListController.h"
+#include "commands/MenuState.h"
+#include "edits/Document.h"
 #include "timing.h"
 
 #include <QCoreApplication>
@@ -50,7 +50,8 @@ struct Result {
 
 // Runs op `runs` times on a fresh document with `current` as the current row; each
 // run includes the menu refresh the window does after the command.
-Result measure(int half, int current, const std::function<void(ListCommands&)>& op, int runs = 7) {
+Result measure(int half, int current, const std::function<void(ListController&)>& op,
+               int runs = 7) {
     std::vector<double> ms;
     const std::vector<ItemRow> rows = twoSections(half);
     for (int r = 0; r < runs; ++r) {
@@ -60,7 +61,7 @@ Result measure(int half, int current, const std::function<void(ListCommands&)>& 
         selection.setCurrentIndex(doc.items().index(current, 0),
                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         YesPrompter prompter;
-        ListCommands cmds(doc, prompter, &selection);
+        ListController cmds(doc, prompter, &selection);
         QObject::connect(&doc, &Document::actionUpdateRequested, &doc, [&] {
             const QModelIndex i = selection.currentIndex();
             (void)ulvanta::menuState(doc.items(), i.isValid() ? i.row() : -1, false);
@@ -97,15 +98,15 @@ int main(int argc, char* argv[]) {
     std::printf("%-58s median %8.3f ms  (%s first)\n", "floor: rotating 100,000 strings",
                 floorMs[3], qPrintable(texts.front()));
     report("Move down: 50,000-row section past another",
-           measure(half, 0, [](ListCommands& c) { c.moveDown(); }), 50);
+           measure(half, 0, [](ListController& c) { c.moveDown(); }), 50);
     report("Move up: 50,000-row section past the one above",
-           measure(half, half, [](ListCommands& c) { c.moveUp(); }), 50);
+           measure(half, half, [](ListController& c) { c.moveUp(); }), 50);
     report("Copy and paste of one icon",
-           measure(half, 10, [](ListCommands& c) { c.duplicateCurrent(); }), 5);
+           measure(half, 10, [](ListController& c) { c.duplicateCurrent(); }), 5);
     report("Delete of one icon (near the top)",
-           measure(half, 10, [](ListCommands& c) { c.removeCurrent(); }), 5);
-    report("Move down of one icon", measure(half, 10, [](ListCommands& c) { c.moveDown(); }), 5);
+           measure(half, 10, [](ListController& c) { c.removeCurrent(); }), 5);
+    report("Move down of one icon", measure(half, 10, [](ListController& c) { c.moveDown(); }), 5);
     report("Move up of one icon (leaving its section)",
-           measure(half, half + 1, [](ListCommands& c) { c.moveUp(); }), 5);
+           measure(half, half + 1, [](ListController& c) { c.moveUp(); }), 5);
     return 0;
 }

@@ -1,12 +1,13 @@
 #include "app/ItemActions.h"
 
+#include "app/ItemListView.h"
 #include "app/MainWindow.h"
+#include "commands/ListController.h"
 #include "components/Prompter.h"
 #include "dialogs/AddApplicationsDialog.h"
 #include "dialogs/IconDialog.h"
 #include "dialogs/SectionDialog.h"
-#include "document/IconEntry.h"
-#include "document/ListCommands.h"
+#include "forms/IconEntry.h"
 
 #include <QTabWidget>
 
@@ -22,7 +23,7 @@ ItemActions::ItemActions(Document& doc, Prompter& prompter, ItemListView* list, 
       m_programFolder(programFolder), m_window(window) {}
 
 int ItemActions::currentRow() const {
-    return ListCommands(m_doc, m_prompter, m_list->selectionModel()).currentRow();
+    return ListController(m_doc, m_prompter, m_list->selectionModel()).currentRow();
 }
 
 void ItemActions::showList() {
@@ -61,41 +62,41 @@ void ItemActions::addApplications() {
 void ItemActions::editCurrent() {
     showList();
     const int row = currentRow();
-    switch (ListCommands(m_doc, m_prompter, m_list->selectionModel()).editorFor(row)) {
-    case ListCommands::Editor::Section:
+    switch (ListController(m_doc, m_prompter, m_list->selectionModel()).editorFor(row)) {
+    case ListController::Editor::Section:
         SectionDialog(m_doc, DialogMode::Edit, row, m_window).exec();
         break;
-    case ListCommands::Editor::Icon:
+    case ListController::Editor::Icon:
         selectOnlyCurrent(m_list->selectionModel());
         IconDialog(m_doc, m_prompter, DialogMode::Edit, row, m_programFolder, m_window).exec();
         break;
-    case ListCommands::Editor::None:
+    case ListController::Editor::None:
         break;
     }
     m_list->setFocus();
 }
 
-void ItemActions::runOnList(void (ListCommands::*command)()) {
+void ItemActions::runOnList(void (ListController::*command)()) {
     showList();
-    ListCommands list(m_doc, m_prompter, m_list->selectionModel());
+    ListController list(m_doc, m_prompter, m_list->selectionModel());
     (list.*command)();
     m_list->setFocus();
 }
 
 void ItemActions::removeCurrent() {
-    runOnList(&ListCommands::removeCurrent);
+    runOnList(&ListController::removeCurrent);
 }
 
 void ItemActions::duplicateCurrent() {
-    runOnList(&ListCommands::duplicateCurrent);
+    runOnList(&ListController::duplicateCurrent);
 }
 
 void ItemActions::moveUp() {
-    runOnList(&ListCommands::moveUp);
+    runOnList(&ListController::moveUp);
 }
 
 void ItemActions::moveDown() {
-    runOnList(&ListCommands::moveDown);
+    runOnList(&ListController::moveDown);
 }
 
 } // namespace ulvanta

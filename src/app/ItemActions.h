@@ -9,7 +9,7 @@ namespace ulvanta {
 
 class Document;
 class ItemListView;
-class ListCommands;
+class ListController;
 class Prompter;
 
 // The Edit menu's commands on the item list: add, edit, delete, copy, move. Each
@@ -37,7 +37,7 @@ private:
     int currentRow() const;
     void showList();
     // Runs a list command over the Icons tab, then gives the list the keyboard.
-    void runOnList(void (ListCommands::*command)());
+    void runOnList(void (ListController::*command)());
 
     Document& m_doc;
     Prompter& m_prompter;

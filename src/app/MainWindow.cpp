@@ -1,21 +1,23 @@
 #include "app/MainWindow.h"
 
 #include "app/ItemActions.h"
+#include "app/ItemListView.h"
 #include "app/OutputActions.h"
 #include "app/PropertyActions.h"
 #include "app/RecentFilesMenu.h"
 #include "app/ToolActions.h"
 
+#include "commands/MenuState.h"
 #include "components/FileChecks.h"
 #include "components/PaletteContrast.h"
 #include "components/WindowPlace.h"
-#include "document/MenuState.h"
+#include "commands/MenuState.h"
+#include "generator/PreviewFile.h"
 #include "widgets/WidgetPrompter.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDropEvent>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
@@ -36,34 +38,7 @@ namespace ulvanta {
 namespace {
 // The window's size and place when it was last closed, in the program's settings.
 const QString kGeometryKey = QStringLiteral("MainWindow/geometry");
-} // namespace
 
-bool ItemListView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
-    // Only an edit that would really start is redirected: the view also asks on every
-    // change of the current row (CurrentChanged), which is no edit here.
-    const bool starts = trigger == AllEditTriggers ||
-                        ((editTriggers() & trigger) &&
-                         (trigger != SelectedClicked || selectionModel()->isSelected(index)));
-    if (starts && index.isValid() && (model()->flags(index) & Qt::ItemIsEditable) &&
-        state() != EditingState) {
-        const QString text = model()->index(index.row(), 0).data().toString();
-        if (text.startsWith(QLatin1String("SECTION:"))) {
-            emit sectionEditRequested();
-            return false;
-        }
-    }
-    return QTreeView::edit(index, trigger, event);
-}
-
-void ItemListView::dropEvent(QDropEvent* event) {
-    QTreeView::dropEvent(event);
-    // What comes from another program is only read from: its source must not take
-    // the drop for a move and delete what was dragged.
-    if (event->source() != this && event->dropAction() == Qt::MoveAction)
-        event->setDropAction(Qt::CopyAction);
-}
-
-namespace {
 // A tab's mnemonic (Alt+I, Alt+P, ...) leaves the keyboard on the tab strip, wherever
 // it was, so that Tab always goes next into the page shown.
 class TabMnemonicFocus : public QObject {
@@ -82,7 +57,7 @@ protected:
 MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     : QMainWindow(parent),
       m_ownPrompter(prompter ? nullptr : std::make_unique<WidgetPrompter>(this)),
-      m_prompter(prompter ? prompter : m_ownPrompter.get()), m_fileCommands(m_doc, *m_prompter) {
+      m_prompter(prompter ? prompter : m_ownPrompter.get()), m_fileController(m_doc, *m_prompter) {
     setObjectName(QStringLiteral("MainWindow"));
     m_programFolder = QCoreApplication::applicationDirPath();
     if (!m_programFolder.endsWith(QLatin1Char('/')))
@@ -113,7 +88,7 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     connect(
         &m_doc, &Document::stepTooLarge, this,
         [this](const QString& status) { showStatus(status); }, Qt::QueuedConnection);
-    connect(&m_fileCommands.recovery(), &RecoveryKeeper::statusMessage, this,
+    connect(&m_fileController.recovery(), &RecoveryKeeper::statusMessage, this,
             &MainWindow::showStatus);
 
     m_doc.setNextNewNumber(1);
@@ -127,7 +102,7 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::start(const QString& commandLine) {
-    m_fileCommands.openAtStartup(commandLine);
+    m_fileController.openAtStartup(commandLine);
     placeWindow();
     show();
     m_itemList->setVisible(true);
@@ -146,39 +121,50 @@ void MainWindow::placeWindow() {
     setGeometry(WindowPlace::firstPlace(size(), frame, screen()->availableGeometry()));
 }
 
-void MainWindow::buildMenus() {
-    const auto add = [this](QMenu* menu, const char* name, const QString& caption,
-                            const QKeySequence& key = {}) {
-        auto* a = new QAction(caption, this);
-        a->setObjectName(QLatin1String(name));
-        if (!key.isEmpty())
-            a->setShortcut(key);
-        menu->addAction(a);
-        return a;
-    };
+QAction* MainWindow::addMenuAction(QMenu* menu, const char* name, const QString& caption,
+                                   const QKeySequence& key) {
+    auto* a = new QAction(caption, this);
+    a->setObjectName(QLatin1String(name));
+    if (!key.isEmpty())
+        a->setShortcut(key);
+    menu->addAction(a);
+    return a;
+}
 
+void MainWindow::buildMenus() {
+    buildFileMenu();
+    buildEditMenu();
+    buildHelpMenu();
+}
+
+void MainWindow::buildFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("menuFile"));
-    m_actionNew =
-        add(file, "actionNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    m_actionOpen =
-        add(file, "actionOpen", QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_actionSave =
-        add(file, "actionSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    m_actionSaveAs = add(file, "actionSaveAs", QStringLiteral("Save &As..."),
-                         QKeySequence(Qt::CTRL | Qt::Key_B));
+    m_actionNew = addMenuAction(file, "actionNew", QStringLiteral("&New"),
+                                QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_actionOpen = addMenuAction(file, "actionOpen", QStringLiteral("&Open..."),
+                                 QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_actionSave = addMenuAction(file, "actionSave", QStringLiteral("&Save"),
+                                 QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_actionSaveAs = addMenuAction(file, "actionSaveAs", QStringLiteral("Save &As..."),
+                                   QKeySequence(Qt::CTRL | Qt::Key_B));
     file->addSeparator();
-    m_actionImport = add(file, "actionImport", QStringLiteral("&Import Ulvanta File Items..."),
-                         QKeySequence(Qt::Key_F11));
+    m_actionImport =
+        addMenuAction(file, "actionImport", QStringLiteral("&Import Ulvanta File Items..."),
+                      QKeySequence(Qt::Key_F11));
     file->addSeparator();
-    m_actionBuild = add(file, "actionBuild", QStringLiteral("&Build..."), QKeySequence(Qt::Key_F3));
-    m_actionRun =
-        add(file, "actionRun", QStringLiteral("&Run..."), QKeySequence(Qt::CTRL | Qt::Key_R));
-    m_actionShortcut = add(file, "actionShortcut", QStringLiteral("Create Shortcut on &Desktop..."),
-                           QKeySequence(Qt::CTRL | Qt::Key_E));
+    m_actionBuild =
+        addMenuAction(file, "actionBuild", QStringLiteral("&Build..."), QKeySequence(Qt::Key_F3));
+    m_actionRun = addMenuAction(file, "actionRun", QStringLiteral("&Run..."),
+                                QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_actionShortcut =
+        addMenuAction(file, "actionShortcut", QStringLiteral("Create Shortcut on &Desktop..."),
+                      QKeySequence(Qt::CTRL | Qt::Key_E));
     file->addSeparator();
-    m_actionExit = add(file, "actionExit", QStringLiteral("E&xit"));
+    m_actionExit = addMenuAction(file, "actionExit", QStringLiteral("E&xit"));
+}
 
+void MainWindow::buildEditMenu() {
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("menuEdit"));
     // The stack names the step in the caption ("&Undo Delete") and enables them.
@@ -192,44 +178,49 @@ void MainWindow::buildMenus() {
     edit->addAction(m_actionUndo);
     edit->addAction(m_actionRedo);
     edit->addSeparator();
-    m_actionCopy =
-        add(edit, "actionCopy", QStringLiteral("&Copy and paste"), QKeySequence(Qt::Key_F12));
+    m_actionCopy = addMenuAction(edit, "actionCopy", QStringLiteral("&Copy and paste"),
+                                 QKeySequence(Qt::Key_F12));
     edit->addSeparator();
-    m_actionAdd = add(edit, "actionAdd", QStringLiteral("&Add icon..."), QKeySequence(Qt::Key_F4));
-    m_actionAddSection =
-        add(edit, "actionAddSection", QStringLiteral("Add se&ction (above selected item)..."),
-            QKeySequence(Qt::Key_F7));
+    m_actionAdd =
+        addMenuAction(edit, "actionAdd", QStringLiteral("&Add icon..."), QKeySequence(Qt::Key_F4));
+    m_actionAddSection = addMenuAction(edit, "actionAddSection",
+                                       QStringLiteral("Add se&ction (above selected item)..."),
+                                       QKeySequence(Qt::Key_F7));
     m_actionAddApplications =
-        add(edit, "actionAddApplications", QStringLiteral("Add from &Applications..."),
-            QKeySequence(Qt::Key_F5));
-    m_actionEdit =
-        add(edit, "actionEdit", QStringLiteral("&Edit selected item..."), QKeySequence(Qt::Key_F2));
-    m_actionDelete = add(edit, "actionDelete", QStringLiteral("&Delete selected item..."),
-                         QKeySequence(Qt::Key_F8));
+        addMenuAction(edit, "actionAddApplications", QStringLiteral("Add from &Applications..."),
+                      QKeySequence(Qt::Key_F5));
+    m_actionEdit = addMenuAction(edit, "actionEdit", QStringLiteral("&Edit selected item..."),
+                                 QKeySequence(Qt::Key_F2));
+    m_actionDelete = addMenuAction(edit, "actionDelete", QStringLiteral("&Delete selected item..."),
+                                   QKeySequence(Qt::Key_F8));
     edit->addSeparator();
-    m_actionMoveUp =
-        add(edit, "actionMoveUp", QStringLiteral("Move &up"), QKeySequence(Qt::CTRL | Qt::Key_U));
-    m_actionMoveDown = add(edit, "actionMoveDown", QStringLiteral("Move do&wn"),
-                           QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_actionMoveUp = addMenuAction(edit, "actionMoveUp", QStringLiteral("Move &up"),
+                                   QKeySequence(Qt::CTRL | Qt::Key_U));
+    m_actionMoveDown = addMenuAction(edit, "actionMoveDown", QStringLiteral("Move do&wn"),
+                                     QKeySequence(Qt::CTRL | Qt::Key_D));
     edit->addSeparator();
-    m_actionReplace = add(edit, "actionReplace", QStringLiteral("&Rep&lace..."),
-                          QKeySequence(Qt::CTRL | Qt::Key_H));
-    m_actionSwapColumns = add(edit, "actionSwapColumns", QStringLiteral("&Swap Columns..."),
-                              QKeySequence(Qt::Key_F6));
+    m_actionReplace = addMenuAction(edit, "actionReplace", QStringLiteral("&Rep&lace..."),
+                                    QKeySequence(Qt::CTRL | Qt::Key_H));
+    m_actionSwapColumns = addMenuAction(
+        edit, "actionSwapColumns", QStringLiteral("&Swap Columns..."), QKeySequence(Qt::Key_F6));
     edit->addSeparator();
-    m_actionEditProperty = add(edit, "actionEditProperty", QStringLiteral("Edit &property..."),
-                               QKeySequence(Qt::CTRL | Qt::Key_P));
-    m_actionResetProperties = add(edit, "actionResetProperties",
-                                  QStringLiteral("&Reset properties..."), QKeySequence(Qt::Key_F9));
+    m_actionEditProperty =
+        addMenuAction(edit, "actionEditProperty", QStringLiteral("Edit &property..."),
+                      QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_actionResetProperties =
+        addMenuAction(edit, "actionResetProperties", QStringLiteral("&Reset properties..."),
+                      QKeySequence(Qt::Key_F9));
+}
 
+void MainWindow::buildHelpMenu() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("menuHelp"));
-    m_actionHelpContents =
-        add(help, "actionHelpContents", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1));
-    m_actionFeedback = add(help, "actionFeedback", QStringLiteral("&Send feedback..."),
-                           QKeySequence(Qt::CTRL | Qt::Key_F1));
-    m_actionAbout =
-        add(help, "actionAbout", QStringLiteral("&About..."), QKeySequence(Qt::CTRL | Qt::Key_F2));
+    m_actionHelpContents = addMenuAction(help, "actionHelpContents", QStringLiteral("&Contents"),
+                                         QKeySequence(Qt::Key_F1));
+    m_actionFeedback = addMenuAction(help, "actionFeedback", QStringLiteral("&Send feedback..."),
+                                     QKeySequence(Qt::CTRL | Qt::Key_F1));
+    m_actionAbout = addMenuAction(help, "actionAbout", QStringLiteral("&About..."),
+                                  QKeySequence(Qt::CTRL | Qt::Key_F2));
 }
 
 void MainWindow::buildToolbar() {
@@ -266,7 +257,6 @@ void MainWindow::buildToolbar() {
     for (const Button& b : buttons) {
         if (!b.action) {
             m_toolBar->addSeparator();
-            m_buttons.push_back(nullptr);
             continue;
         }
         b.action->setToolTip(QString::fromLatin1(b.tip));
@@ -275,14 +265,7 @@ void MainWindow::buildToolbar() {
         b.action->setIcon(PaletteContrast::legibleIcon(icon, palette()));
         m_plainIcons.emplace_back(b.action, icon);
         m_toolBar->addAction(b.action);
-        m_buttons.push_back(b.action);
     }
-}
-
-QAction* MainWindow::toolButton(int number) const {
-    if (number < 1 || number > int(m_buttons.size()))
-        return nullptr;
-    return m_buttons[size_t(number - 1)];
 }
 
 void MainWindow::buildTabs() {
@@ -364,14 +347,14 @@ void MainWindow::connectCommands() {
     const auto on = [this](QAction* action, auto* handler, auto slot) {
         connect(action, &QAction::triggered, handler, slot);
     };
-    on(m_actionNew, this, [this] { m_fileCommands.newDocument(); });
-    on(m_actionOpen, this, [this] { m_fileCommands.open(); });
-    on(m_actionSave, this, [this] { m_fileCommands.save(); });
-    on(m_actionSaveAs, this, [this] { m_fileCommands.saveAs(); });
+    on(m_actionNew, this, [this] { m_fileController.newDocument(); });
+    on(m_actionOpen, this, [this] { m_fileController.open(); });
+    on(m_actionSave, this, [this] { m_fileController.save(); });
+    on(m_actionSaveAs, this, [this] { m_fileController.saveAs(); });
     on(m_actionExit, this, [this] { close(); });
-    m_fileCommands.setRecentFiles(&m_recent);
+    m_fileController.setRecentFiles(&m_recent);
     new RecentFilesMenu(findChild<QMenu*>(QStringLiteral("menuFile")), m_actionExit, m_recent,
-                        [this](const QString& path) { m_fileCommands.openPath(path); });
+                        [this](const QString& path) { m_fileController.openPath(path); });
 
     m_outputActions = new OutputActions(m_doc, *m_prompter, m_programFolder, m_htmlView,
                                         m_previewLayout, m_previewStatus, this);
@@ -401,7 +384,7 @@ void MainWindow::connectCommands() {
     on(m_actionMoveUp, m_itemActions, &ItemActions::moveUp);
     on(m_actionMoveDown, m_itemActions, &ItemActions::moveDown);
 
-    m_propertyActions = new PropertyActions(m_doc, *m_prompter, m_fileCommands, m_propertyList,
+    m_propertyActions = new PropertyActions(m_doc, *m_prompter, m_fileController, m_propertyList,
                                             m_tabs, m_actionEditProperty, this);
     on(m_actionEditProperty, m_propertyActions, &PropertyActions::editProperty);
     on(m_actionResetProperties, m_propertyActions, &PropertyActions::resetProperties);
@@ -483,7 +466,7 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (m_fileCommands.close(m_outputActions->previewFile(), !m_endingOnSignal)) {
+    if (m_fileController.close(m_outputActions->previewFile(), !m_endingOnSignal)) {
         QSettings().setValue(kGeometryKey, saveGeometry());
         event->accept();
     } else {

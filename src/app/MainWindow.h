@@ -1,8 +1,8 @@
 #pragma once
 
+#include "commands/FileController.h"
 #include "components/RecentFiles.h"
-#include "document/Document.h"
-#include "document/FileCommands.h"
+#include "edits/Document.h"
 
 #include <QIcon>
 #include <QMainWindow>
@@ -11,7 +11,9 @@
 #include <vector>
 
 class QAction;
+class QKeySequence;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 class QTabWidget;
 class QToolBar;
@@ -19,24 +21,8 @@ class QVBoxLayout;
 
 namespace ulvanta {
 
+class ItemListView;
 class Prompter;
-
-// The item list view: a section row is never edited in place; asking to edit one
-// hands over to the section dialog instead.
-class ItemListView : public QTreeView {
-    Q_OBJECT
-public:
-    using QTreeView::QTreeView;
-
-    // Public so the guard can be exercised directly.
-    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
-
-protected:
-    void dropEvent(QDropEvent* event) override;
-
-signals:
-    void sectionEditRequested();
-};
 
 class ItemActions;
 class OutputActions;
@@ -58,7 +44,7 @@ public:
 
     Document& doc() { return m_doc; }
     Prompter& prompter() { return *m_prompter; }
-    FileCommands& fileCommands() { return m_fileCommands; }
+    FileController& fileController() { return m_fileController; }
     // Ends the editor now without a question, because a signal asked it to.
     void endOnSignal();
     // The folder of the program, ending in a separator: the launcher and the help
@@ -72,9 +58,6 @@ public:
     void setCurrentRow(int row);
     // Enables the list and output commands that apply to the list as it is now.
     void updateActions();
-    // Toolbar button 1..16 (4, 6, 11 and 14 are separators: nullptr).
-    QAction* toolButton(int number) const;
-
 signals:
     // The selected tab changed from previousTab to newTab.
     void tabChanged(int newTab, int previousTab);
@@ -88,6 +71,12 @@ private:
     // After an undo or redo: the step's tab, its current row and selection.
     void showPlace(const EditPlace& place);
     void buildMenus();
+    void buildFileMenu();
+    void buildEditMenu();
+    void buildHelpMenu();
+    // A named action with an optional shortcut, added to the menu.
+    QAction* addMenuAction(QMenu* menu, const char* name, const QString& caption,
+                           const QKeySequence& key = {});
     void buildToolbar();
     void buildTabs();
     void layoutColumns();
@@ -99,7 +88,7 @@ private:
     Document m_doc;
     std::unique_ptr<Prompter> m_ownPrompter;
     Prompter* m_prompter;
-    FileCommands m_fileCommands;
+    FileController m_fileController;
     QString m_programFolder;
     RecentFiles m_recent;
 

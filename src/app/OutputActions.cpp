@@ -1,9 +1,9 @@
 #include "app/OutputActions.h"
 
 #include "app/PreviewLoader.h"
-#include "generator/BuildCommand.h"
+#include "generator/BuildController.h"
 #include "generator/PreviewFile.h"
-#include "generator/RunCommand.h"
+#include "generator/RunController.h"
 #include "generator/ShortcutWriter.h"
 #include "widgets/EndSignals.h"
 
@@ -25,13 +25,13 @@ OutputActions::OutputActions(Document& doc, Prompter& prompter, const QString& p
       m_htmlView(htmlView), m_previewLayout(previewLayout), m_previewStatus(previewStatus) {}
 
 void OutputActions::build() {
-    BuildCommand command(m_doc, m_prompter);
+    BuildController command(m_doc, m_prompter);
     if (command.run())
         emit statusMessage(command.builtText());
 }
 
 void OutputActions::run() {
-    RunCommand(m_doc, m_prompter, m_programFolder).run();
+    RunController(m_doc, m_prompter, m_programFolder).run();
 }
 
 void OutputActions::createShortcut() {

@@ -1,12 +1,12 @@
 #include "app/PropertyActions.h"
 
+#include "commands/PropertyController.h"
 #include "dialogs/ColourSettingDialog.h"
 #include "dialogs/FileSettingDialog.h"
 #include "dialogs/FontDialog.h"
 #include "dialogs/HtmlTextDialog.h"
-#include "document/Document.h"
-#include "document/PropertyCommands.h"
-#include "document/PropertyDialogs.h"
+#include "edits/Document.h"
+#include "forms/PropertyDialogs.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -87,7 +87,7 @@ private:
 };
 } // namespace
 
-PropertyActions::PropertyActions(Document& doc, Prompter& prompter, FileCommands& files,
+PropertyActions::PropertyActions(Document& doc, Prompter& prompter, FileController& files,
                                  QTreeView* list, QTabWidget* tabs, QAction* editAction,
                                  QWidget* window)
     : QObject(window), m_doc(doc), m_prompter(prompter), m_files(files), m_list(list), m_tabs(tabs),
@@ -114,11 +114,11 @@ void PropertyActions::activateRow(int row) {
     if (row < 0)
         return;
     WindowEditorHost host(m_doc, m_prompter, m_window);
-    PropertyCommands(m_doc, m_prompter, m_files).activate(row, host);
+    PropertyController(m_doc, m_prompter, m_files).activate(row, host);
 }
 
 void PropertyActions::deleteKey() {
-    PropertyCommands(m_doc, m_prompter, m_files).deleteKey(selectedRow());
+    PropertyController(m_doc, m_prompter, m_files).deleteKey(selectedRow());
 }
 
 void PropertyActions::editProperty() {
@@ -128,7 +128,7 @@ void PropertyActions::editProperty() {
 
 void PropertyActions::resetProperties() {
     m_tabs->setCurrentIndex(kPropertiesTab);
-    PropertyCommands(m_doc, m_prompter, m_files).reset(m_list->currentIndex().row());
+    PropertyController(m_doc, m_prompter, m_files).reset(m_list->currentIndex().row());
 }
 
 } // namespace ulvanta

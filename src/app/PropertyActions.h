@@ -10,7 +10,7 @@ class QWidget;
 namespace ulvanta {
 
 class Document;
-class FileCommands;
+class FileController;
 class Prompter;
 
 // Editing the page properties: a click, Enter or Edit property on a row of the
@@ -20,7 +20,7 @@ class PropertyActions : public QObject {
     Q_OBJECT
 public:
     // editAction is enabled whenever a row of the list is current and selected.
-    PropertyActions(Document& doc, Prompter& prompter, FileCommands& files, QTreeView* list,
+    PropertyActions(Document& doc, Prompter& prompter, FileController& files, QTreeView* list,
                     QTabWidget* tabs, QAction* editAction, QWidget* window);
 
 public slots:
@@ -35,7 +35,7 @@ private:
 
     Document& m_doc;
     Prompter& m_prompter;
-    FileCommands& m_files;
+    FileController& m_files;
     QTreeView* m_list;
     QTabWidget* m_tabs;
     QAction* m_editAction;

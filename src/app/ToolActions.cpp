@@ -1,5 +1,6 @@
 #include "app/ToolActions.h"
 
+#include "commands/ImportController.h"
 #include "components/FileChecks.h"
 #include "components/ProgramFiles.h"
 #include "components/ProgramInfo.h"
@@ -9,7 +10,6 @@
 #include "dialogs/ImportDialog.h"
 #include "dialogs/ReplaceDialog.h"
 #include "dialogs/SwapColumnsDialog.h"
-#include "document/ImportCommand.h"
 
 #include <QDesktopServices>
 #include <QTabWidget>
@@ -61,7 +61,7 @@ void ToolActions::swapColumns() {
 }
 
 void ToolActions::importItems() {
-    ImportCommand import(m_doc, m_prompter);
+    ImportController import(m_doc, m_prompter);
     ImportDialog dlg(import, m_window);
     connect(&dlg, &ImportDialog::imported, this, &ToolActions::listChanged);
     dlg.exec();

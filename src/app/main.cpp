@@ -37,7 +37,7 @@ int main(int argc, char* argv[]) {
     ulvanta::EndSignals endSignals;
     QObject::connect(&endSignals, &ulvanta::EndSignals::endRequested, &w,
                      &ulvanta::MainWindow::endOnSignal);
-    w.fileCommands().recovery().enable(ulvanta::RecoveryStore::defaultFolder());
+    w.fileController().recovery().enable(ulvanta::RecoveryStore::defaultFolder());
     QString path;
     try {
         path = ulvanta::CommandLine::fileName(line);

@@ -7,8 +7,8 @@
 #include "components/CommandLine.h"
 #include "components/Error.h"
 #include "components/ProgramInfo.h"
-#include "document/Document.h"
-#include "generator/BuildCommand.h"
+#include "edits/Document.h"
+#include "generator/BuildController.h"
 #include "generator/PageWriter.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/intake/InstalledApplications.h"
+#include "intake/InstalledApplications.h"
 
 #include <QDialog>
 #include <vector>

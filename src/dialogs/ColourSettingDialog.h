@@ -22,14 +22,13 @@ public:
     // is taken from the platform palette).
     ColourSettingDialog(Document& doc, int row, qint32 defaultColour, QWidget* parent = nullptr);
 
-    const qint32 m_defaultColour;
-
     QColor previewColour() const { return m_preview; }
 
     // The platform colour dialog (cdColour); replaceable so that tests can answer it.
     std::function<std::optional<QColor>(const QColor& initial)> chooseColour;
 
 private:
+    const qint32 m_defaultColour;
     QLabel* m_descriptionLabel = nullptr;
     QLineEdit* m_colourEdit = nullptr;
     QLabel* m_colourSwatch = nullptr;

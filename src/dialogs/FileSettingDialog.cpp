@@ -2,8 +2,8 @@
 
 #include "dialogs/DialogParts.h"
 
-#include "document/Document.h"
-#include "document/PropertyDialogs.h"
+#include "edits/Document.h"
+#include "forms/PropertyDialogs.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

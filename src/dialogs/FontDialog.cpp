@@ -2,7 +2,7 @@
 
 #include "dialogs/DialogParts.h"
 
-#include "document/Colour.h"
+#include "model/Colour.h"
 
 #include <QColorDialog>
 #include <QFontDialog>

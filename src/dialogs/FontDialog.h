@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/PropertyCommands.h"
+#include "commands/PropertyController.h"
 
 #include <QColor>
 #include <QDialog>

@@ -1,7 +1,7 @@
 #include "dialogs/HtmlTextDialog.h"
 
-#include "document/Document.h"
-#include "document/PropertyDialogs.h"
+#include "edits/Document.h"
+#include "forms/PropertyDialogs.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

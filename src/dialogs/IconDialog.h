@@ -2,18 +2,18 @@
 
 #include "components/KeyValueFile.h"
 #include "dialogs/DialogParts.h"
-#include "document/IconEntry.h"
+#include "forms/IconEntry.h"
 
 #include <QDialog>
+#include <array>
 #include <memory>
 
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QToolButton;
+
+namespace Ui {
+class IconDialog;
+}
 
 namespace ulvanta {
 
@@ -36,12 +36,13 @@ public:
     // Empties the six text fields and selects "Normal Window".
     void clearFields();
     // Selects the whole text of a field.
-    static void selectAllText(QLineEdit* TB);
-    // Browses for a file into TB (collecting paths when Param); returns TB's text,
-    // or empty text when cancelled.
-    QString browseFile(const QString& DTitle, const QString& FPattern, QLineEdit* TB, bool Param);
-    // Browses for a folder into TB (collecting paths when Param).
-    void browseFolder(const QString& Desc, QLineEdit* TB, bool Param);
+    static void selectAllText(QLineEdit* field);
+    // Browses for a file into field (adding to the paths there when collect); returns
+    // the field's text, or empty text when cancelled.
+    QString browseFile(const QString& title, const QString& pattern, QLineEdit* field,
+                       bool collect);
+    // Browses for a folder into field (adding to the paths there when collect).
+    void browseFolder(const QString& title, QLineEdit* field, bool collect);
     // "Link to Ulvanta file": fills the fields from a page built for the launcher.
     void linkToPage();
 
@@ -51,40 +52,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLabel* m_descriptionLabel = nullptr;
-    QLineEdit* m_descriptionEdit = nullptr;
-    QLabel* m_commandLabel = nullptr;
-    QLineEdit* m_commandEdit = nullptr;
-    QLabel* m_parametersLabel = nullptr;
-    QLineEdit* m_parametersEdit = nullptr;
-    QLabel* m_startInLabel = nullptr;
-    QLineEdit* m_startInEdit = nullptr;
-    QLabel* m_iconLabel = nullptr;
-    QLineEdit* m_iconEdit = nullptr;
-    QLabel* m_runLabel = nullptr;
-    QComboBox* m_runStyleBox = nullptr;
-    QLabel* m_commentsLabel = nullptr;
-    QLineEdit* m_commentsEdit = nullptr;
-    QLabel* m_requiredNote = nullptr;
-    QLabel* m_iconPreview = nullptr;
-    QToolButton* m_browseCommandFile = nullptr;
-    QToolButton* m_browseCommandFolder = nullptr;
-    QToolButton* m_browseParameterFile = nullptr;
-    QToolButton* m_browseParameterFolder = nullptr;
-    QToolButton* m_browseStartInFolder = nullptr;
-    QToolButton* m_browseIconFile = nullptr;
-    QToolButton* m_browseIconFolder = nullptr;
-    QGroupBox* m_pageLinkBox = nullptr;
-    QToolButton* m_linkPageButton = nullptr;
-    QCheckBox* m_newWindowCheck = nullptr;
-    QCheckBox* m_addAtBottomCheck = nullptr;
-    QCheckBox* m_clearAfterAddCheck = nullptr;
-    QPushButton* m_addButton = nullptr;
-    QPushButton* m_addCloseButton = nullptr;
-    QPushButton* m_cancelButton = nullptr;
+    std::unique_ptr<Ui::IconDialog> m_ui;
     bool m_closeAfterAdd = false;
     KeyValueFile m_pageSettings; // the settings of a linked page
     void buildForm();
+    // The six text fields, in tab order.
+    std::array<QLineEdit*, 6> textFields() const;
     void setFields(const IconEntry::Fields& f);
     void setRunStyle(const QString& text);
     void updatePreview();

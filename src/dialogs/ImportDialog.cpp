@@ -1,6 +1,6 @@
 #include "dialogs/ImportDialog.h"
 
-#include "document/ImportCommand.h"
+#include "commands/ImportController.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -11,7 +11,7 @@
 
 namespace ulvanta {
 
-ImportDialog::ImportDialog(ImportCommand& command, QWidget* parent)
+ImportDialog::ImportDialog(ImportController& command, QWidget* parent)
     : QDialog(parent), m_command(command) {
     setObjectName(QStringLiteral("ImportDialog"));
     setWindowTitle(QStringLiteral("Import Ulvanta File Items"));

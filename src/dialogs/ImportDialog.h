@@ -8,7 +8,7 @@ class QPushButton;
 
 namespace ulvanta {
 
-class ImportCommand;
+class ImportController;
 
 // Import Ulvanta File Items: adds the icon rows of another document, optionally
 // under a new section. Stays open after each import so that several files can
@@ -16,7 +16,7 @@ class ImportCommand;
 class ImportDialog : public QDialog {
     Q_OBJECT
 public:
-    ImportDialog(ImportCommand& command, QWidget* parent);
+    ImportDialog(ImportController& command, QWidget* parent);
 
 signals:
     // An import attempt may have added rows (a section row, imported rows).
@@ -34,7 +34,7 @@ private:
     QLineEdit* m_sectionEdit = nullptr;
     QPushButton* m_importButton = nullptr;
     QPushButton* m_closeButton = nullptr;
-    ImportCommand& m_command;
+    ImportController& m_command;
 };
 
 } // namespace ulvanta

@@ -1,6 +1,6 @@
 #include "dialogs/ReplaceDialog.h"
 
-#include "document/Document.h"
+#include "edits/Document.h"
 
 #include <QCheckBox>
 #include <QEvent>

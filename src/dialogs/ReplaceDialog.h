@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/ReplaceAll.h"
+#include "commands/ReplaceAll.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "dialogs/SectionDialog.h"
 
-#include "document/Document.h"
-#include "document/SectionRow.h"
+#include "edits/Document.h"
+#include "model/SectionRow.h"
 
 #include <QCheckBox>
 #include <QEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialogs/DialogParts.h"
-#include "document/SectionEntry.h"
+#include "forms/SectionEntry.h"
 
 #include <QDialog>
 

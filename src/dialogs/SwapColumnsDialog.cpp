@@ -1,6 +1,6 @@
 #include "dialogs/SwapColumnsDialog.h"
 
-#include "document/Document.h"
+#include "edits/Document.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

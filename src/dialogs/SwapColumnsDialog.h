@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/ColumnSwap.h"
+#include "commands/ColumnSwap.h"
 
 #include <QDialog>
 #include <array>

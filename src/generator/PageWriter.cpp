@@ -7,8 +7,8 @@
 #include "components/HtmlText.h"
 #include "components/LocaleNumber.h"
 #include "components/ProgramInfo.h"
-#include "document/Document.h"
-#include "document/SectionRow.h"
+#include "edits/Document.h"
+#include "model/SectionRow.h"
 
 #include <QLocale>
 #include <cmath>

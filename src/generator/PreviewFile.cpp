@@ -3,7 +3,7 @@
 #include "components/EntryContainer.h"
 #include "components/Error.h"
 #include "components/FileChecks.h"
-#include "generator/BuildCommand.h"
+#include "generator/BuildController.h"
 #include "generator/PageWriter.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "components/Error.h"
 #include "components/FileChecks.h"
 #include "components/Prompter.h"
-#include "document/Document.h"
+#include "edits/Document.h"
 #include "generator/ShortcutPlaces.h"
 
 #include <QDir>

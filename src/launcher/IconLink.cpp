@@ -56,7 +56,7 @@ LinkKind linkKind(const QUrl& url) {
     if (scheme == QLatin1String("pm"))
         return LinkKind::Icon;
     if (scheme == QLatin1String("pmc"))
-        return LinkKind::WindowCommand;
+        return LinkKind::WindowAction;
     return LinkKind::Ordinary;
 }
 
@@ -76,23 +76,23 @@ IconLink parseIconLink(const QUrl& url) {
     return link;
 }
 
-WindowCommand parseWindowCommand(const QUrl& url) {
+WindowAction parseWindowAction(const QUrl& url) {
     QString name = percentDecode(afterScheme(url)).trimmed().toLower();
     while (name.endsWith(QLatin1Char('/')))
         name.chop(1);
     if (name == QLatin1String("open"))
-        return WindowCommand::Open;
+        return WindowAction::Open;
     if (name == QLatin1String("exit"))
-        return WindowCommand::Exit;
+        return WindowAction::Exit;
     if (name == QLatin1String("min"))
-        return WindowCommand::Minimise;
+        return WindowAction::Minimise;
     if (name == QLatin1String("max"))
-        return WindowCommand::Maximise;
+        return WindowAction::Maximise;
     if (name == QLatin1String("edit"))
-        return WindowCommand::Edit;
+        return WindowAction::Edit;
     if (name == QLatin1String("refresh"))
-        return WindowCommand::Refresh;
-    return WindowCommand::Unknown;
+        return WindowAction::Refresh;
+    return WindowAction::Unknown;
 }
 
 bool linksMayAct(const QUrl& shownUrl, bool isMainFrame) {

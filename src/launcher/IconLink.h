@@ -7,9 +7,9 @@ namespace ulvanta::launcher {
 
 // What a link on a launcher page asks for.
 enum class LinkKind {
-    Icon,          // "pm:" command, parameters, start-in folder, run word
-    WindowCommand, // "pmc:" open, exit, min, max, edit, refresh
-    Ordinary,      // anything else: navigates inside the window
+    Icon,         // "pm:" command, parameters, start-in folder, run word
+    WindowAction, // "pmc:" open, exit, min, max, edit, refresh
+    Ordinary,     // anything else: navigates inside the window
 };
 
 LinkKind linkKind(const QUrl& url);
@@ -29,10 +29,10 @@ struct IconLink {
 // what the user typed. Fields beyond the fourth belong to the run word.
 IconLink parseIconLink(const QUrl& url);
 
-enum class WindowCommand { Unknown, Open, Exit, Minimise, Maximise, Edit, Refresh };
+enum class WindowAction { Unknown, Open, Exit, Minimise, Maximise, Edit, Refresh };
 
 // The command of a "pmc:" link, compared without regard to case.
-WindowCommand parseWindowCommand(const QUrl& url);
+WindowAction parseWindowAction(const QUrl& url);
 
 // Icon and window-command links act only from the main frame of a page that the
 // window shows from a local file: a page reached over the network, or any frame

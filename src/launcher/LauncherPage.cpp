@@ -106,9 +106,9 @@ bool LauncherPage::acceptNavigationRequest(const QUrl& url, NavigationType type,
         if (usersOwn)
             emit iconLinkClicked(url);
         return false;
-    case LinkKind::WindowCommand:
+    case LinkKind::WindowAction:
         if (usersOwn)
-            emit windowCommandClicked(url);
+            emit windowActionClicked(url);
         return false;
     }
     return false;

@@ -35,7 +35,7 @@ public:
 
 signals:
     void iconLinkClicked(const QUrl& url);
-    void windowCommandClicked(const QUrl& url);
+    void windowActionClicked(const QUrl& url);
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;

@@ -60,21 +60,21 @@ LauncherWindow::LauncherWindow(Prompter* prompter, const QString& programFolder,
     layout->addWidget(m_view);
 
     m_menu = new QMenu(this);
-    addCommand(tr("&Open..."), &LauncherWindow::commandOpen);
-    m_editAction = addCommand(tr("&Edit"), &LauncherWindow::commandEdit);
-    addCommand(tr("&Refresh"), &LauncherWindow::commandRefresh);
+    addWindowAction(tr("&Open..."), &LauncherWindow::openChosenPage);
+    m_editAction = addWindowAction(tr("&Edit"), &LauncherWindow::editPage);
+    addWindowAction(tr("&Refresh"), &LauncherWindow::refreshPage);
     m_menu->addSeparator();
-    addCommand(tr("Mi&nimise"), &LauncherWindow::commandMinimise);
-    addCommand(tr("Ma&ximise"), &LauncherWindow::commandToggleMaximise);
+    addWindowAction(tr("Mi&nimise"), &LauncherWindow::minimiseWindow);
+    addWindowAction(tr("Ma&ximise"), &LauncherWindow::toggleMaximised);
     m_menu->addSeparator();
-    addCommand(tr("E&xit"), &LauncherWindow::commandExit);
+    addWindowAction(tr("E&xit"), &LauncherWindow::exitLauncher);
     connect(m_view, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { m_menu->popup(m_view->mapToGlobal(pos)); });
 
     // Links act after the browser has finished with the click, never inside it.
     connect(m_page, &LauncherPage::iconLinkClicked, this, &LauncherWindow::runIconLink,
             Qt::QueuedConnection);
-    connect(m_page, &LauncherPage::windowCommandClicked, this, &LauncherWindow::runWindowCommand,
+    connect(m_page, &LauncherPage::windowActionClicked, this, &LauncherWindow::runWindowAction,
             Qt::QueuedConnection);
     connect(m_view, &QWebEngineView::urlChanged, this, &LauncherWindow::urlShown);
     connect(m_view, &QWebEngineView::titleChanged, this, &LauncherWindow::updateTitle);
@@ -100,7 +100,7 @@ LauncherWindow::~LauncherWindow() {
     delete m_page;
 }
 
-QAction* LauncherWindow::addCommand(const QString& text, void (LauncherWindow::*handler)()) {
+QAction* LauncherWindow::addWindowAction(const QString& text, void (LauncherWindow::*handler)()) {
     QAction* action = m_menu->addAction(text);
     connect(action, &QAction::triggered, this, handler);
     return action;
@@ -228,29 +228,29 @@ void LauncherWindow::runIconLink(const QUrl& url) {
         showMinimized();
 }
 
-void LauncherWindow::runWindowCommand(const QUrl& url) {
+void LauncherWindow::runWindowAction(const QUrl& url) {
     if (!linksMayAct(m_page->url(), true))
         return;
-    switch (parseWindowCommand(url)) {
-    case WindowCommand::Open:
-        commandOpen();
+    switch (parseWindowAction(url)) {
+    case WindowAction::Open:
+        openChosenPage();
         break;
-    case WindowCommand::Exit:
-        commandExit();
+    case WindowAction::Exit:
+        exitLauncher();
         break;
-    case WindowCommand::Minimise:
-        commandMinimise();
+    case WindowAction::Minimise:
+        minimiseWindow();
         break;
-    case WindowCommand::Maximise:
-        commandToggleMaximise();
+    case WindowAction::Maximise:
+        toggleMaximised();
         break;
-    case WindowCommand::Edit:
-        commandEdit();
+    case WindowAction::Edit:
+        editPage();
         break;
-    case WindowCommand::Refresh:
-        commandRefresh();
+    case WindowAction::Refresh:
+        refreshPage();
         break;
-    case WindowCommand::Unknown:
+    case WindowAction::Unknown:
         m_prompter->message(tr("The page asks for the window command '%1', which the launcher "
                                "does not have.")
                                 .arg(url.toString()),
@@ -260,11 +260,11 @@ void LauncherWindow::runWindowCommand(const QUrl& url) {
     }
 }
 
-void LauncherWindow::commandOpen() {
+void LauncherWindow::openChosenPage() {
     chooseAndOpenPage();
 }
 
-void LauncherWindow::commandExit() {
+void LauncherWindow::exitLauncher() {
     m_exiting = true;
     close();
 }
@@ -275,18 +275,18 @@ void LauncherWindow::endNow() {
     QCoreApplication::exit(0); // also leaves a message box that may be open
 }
 
-void LauncherWindow::commandMinimise() {
+void LauncherWindow::minimiseWindow() {
     showMinimized();
 }
 
-void LauncherWindow::commandToggleMaximise() {
+void LauncherWindow::toggleMaximised() {
     if (isMaximized())
         showNormal();
     else
         showMaximized();
 }
 
-void LauncherWindow::commandEdit() {
+void LauncherWindow::editPage() {
     const QString source = m_settings.sourceFile;
     if (source.isEmpty()) {
         m_prompter->message(tr("This page does not name the document it was built from, so "
@@ -310,7 +310,7 @@ void LauncherWindow::commandEdit() {
     }
 }
 
-void LauncherWindow::commandRefresh() {
+void LauncherWindow::refreshPage() {
     const QUrl shown = m_view->url();
     if (shown.isLocalFile())
         showPage(shown.toLocalFile(), Reading::Refresh);

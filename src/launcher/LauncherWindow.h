@@ -39,15 +39,13 @@ public:
     const QString& pagePath() const { return m_pagePath; }
     const PageSettings& settings() const { return m_settings; }
     QWebEngineView* view() const { return m_view; }
-    // The window commands the context menu offers when the page allows them.
-    QMenu* commandMenu() const { return m_menu; }
 
-    void commandOpen();
-    void commandExit();
-    void commandMinimise();
-    void commandToggleMaximise();
-    void commandEdit();
-    void commandRefresh();
+    void openChosenPage();
+    void exitLauncher();
+    void minimiseWindow();
+    void toggleMaximised();
+    void editPage();
+    void refreshPage();
     // Closes the window at once, even one that may not be closed otherwise, and
     // ends the program (a signal asked for it).
     void endNow();
@@ -65,9 +63,9 @@ private:
     void applySettings();
     void updateTitle();
     void runIconLink(const QUrl& url);
-    void runWindowCommand(const QUrl& url);
+    void runWindowAction(const QUrl& url);
     void urlShown(const QUrl& url);
-    QAction* addCommand(const QString& text, void (LauncherWindow::*handler)());
+    QAction* addWindowAction(const QString& text, void (LauncherWindow::*handler)());
 
     std::unique_ptr<Prompter> m_ownPrompter;
     Prompter* m_prompter;

@@ -1,9 +1,10 @@
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
-#include "document/Document.h"
+#include "edits/Document.h"
 #include "generator/PageWriter.h"
+#include "components/KeyValueFile.h"
 #include "generator/PreviewFile.h"
-#include "generator/RunCommand.h"
+#include "generator/RunController.h"
 #include "generator/ShortcutPlaces.h"
 #include "generator/ShortcutWriter.h"
 
@@ -87,11 +88,11 @@ private slots:
         QFile::setPermissions(programFolder + "ulvanta2.exe",
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-        QVERIFY(RunCommand(*doc, prompter, programFolder).run());
+        QVERIFY(RunController(*doc, prompter, programFolder).run());
         QTRY_COMPARE(QString::fromUtf8(readAll(programFolder + "ulvanta2.exe.args")), page + "|");
         QVERIFY(prompter.messages.isEmpty());
 
-        QVERIFY(!RunCommand(*doc, prompter, "/nowhere/").run());
+        QVERIFY(!RunController(*doc, prompter, "/nowhere/").run());
         QCOMPARE(prompter.messages.size(), 1);
         QCOMPARE(prompter.messages[0].title, QString("Run Error"));
         QCOMPARE(prompter.messages[0].text, "An error occurred when running the command - "

@@ -1,7 +1,7 @@
 #include "ScriptedPrompter.h"
 #include "Widgets.h"
 #include "app/MainWindow.h"
-#include "document/FileLock.h"
+#include "components/FileLock.h"
 #include "generator/PreviewFile.h"
 #include "widgets/BrowserEngine.h"
 #include "widgets/EndSignals.h"

@@ -2,14 +2,15 @@
 #include "ScriptedPrompter.h"
 #include "Widgets.h"
 #include "app/MainWindow.h"
+#include "commands/FileController.h"
 #include "dialogs/ColourSettingDialog.h"
 #include "dialogs/FileSettingDialog.h"
 #include "dialogs/FontDialog.h"
 #include "dialogs/HtmlTextDialog.h"
-#include "document/Colour.h"
-#include "document/FileCommands.h"
-#include "document/PropertyDialogs.h"
+#include "forms/PropertyDialogs.h"
+#include "model/Colour.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QFontDialog>
 #include <QLineEdit>
@@ -45,9 +46,11 @@ class tst_PropertyCommands : public QObject {
     Q_OBJECT
 
     Document doc;
+    QAbstractItemModelTester propsTester{&doc.props(),
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest};
     test::ScriptedPrompter prompter;
-    FileCommands files{doc, prompter};
-    PropertyCommands cmd{doc, prompter, files};
+    FileController files{doc, prompter};
+    PropertyController cmd{doc, prompter, files};
     RecordingHost host;
 
     int row(const QString& name) const { return doc.props().rowOf(name); }

@@ -1,10 +1,11 @@
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
 #include "Widgets.h"
+#include "app/ItemListView.h"
 #include "app/MainWindow.h"
 #include "dialogs/IconDialog.h"
 #include "dialogs/SectionDialog.h"
-#include "document/SectionRow.h"
+#include "model/SectionRow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

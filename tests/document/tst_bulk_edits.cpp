@@ -1,8 +1,8 @@
 // Replace All and Swap Columns: edits of every icon row at once.
-#include "document/ColumnSwap.h"
-#include "document/Document.h"
-#include "document/ReplaceAll.h"
-#include "document/SectionRow.h"
+#include "commands/ColumnSwap.h"
+#include "commands/ReplaceAll.h"
+#include "edits/Document.h"
+#include "model/SectionRow.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,13 +1,13 @@
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
+#include "commands/FileController.h"
 #include "components/EntryContainer.h"
 #include "components/Error.h"
+#include "components/FileLock.h"
 #include "components/RecentFiles.h"
-#include "document/Document.h"
-#include "document/FileCommands.h"
-#include "document/FileLock.h"
-#include "document/PropertyTable.h"
-#include "document/SectionRow.h"
+#include "edits/Document.h"
+#include "model/PropertyTable.h"
+#include "model/SectionRow.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -42,7 +42,7 @@ private slots:
         doc = std::make_unique<Document>();
         doc->resetProperties();
         prompter = std::make_unique<ScriptedPrompter>();
-        cmds = std::make_unique<FileCommands>(*doc, *prompter);
+        cmds = std::make_unique<FileController>(*doc, *prompter);
         Document().save(saved);
     }
 
@@ -438,7 +438,7 @@ private:
     const QString saved = dir.filePath("saved.pmf");
     std::unique_ptr<Document> doc;
     std::unique_ptr<ScriptedPrompter> prompter;
-    std::unique_ptr<FileCommands> cmds;
+    std::unique_ptr<FileController> cmds;
 };
 
 QTEST_GUILESS_MAIN(TestFileCommands)

@@ -1,9 +1,9 @@
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
+#include "commands/ImportController.h"
 #include "components/EntryContainer.h"
-#include "document/Document.h"
-#include "document/ImportCommand.h"
-#include "document/SectionRow.h"
+#include "edits/Document.h"
+#include "model/SectionRow.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,7 +12,7 @@
 
 using namespace ulvanta;
 using test::ScriptedPrompter;
-using Outcome = ImportCommand::Outcome;
+using Outcome = ImportController::Outcome;
 
 // While set, allocations of this size or more fail as they would with the memory used up.
 static std::size_t failFrom = SIZE_MAX;
@@ -124,7 +124,7 @@ private slots:
         doc.items().appendItems({ItemRow{QStringLiteral("Existing")}});
         ScriptedPrompter p;
         failFrom = file == "many bookmarks" ? 1 << 20 : SIZE_MAX;
-        const Outcome got = ImportCommand(doc, p).import(path, sectionName);
+        const Outcome got = ImportController(doc, p).import(path, sectionName);
         failFrom = SIZE_MAX;
         QCOMPARE(got, outcome);
 
@@ -156,7 +156,7 @@ private slots:
         Document doc;
         doc.load(path); // held from now on
         ScriptedPrompter p;
-        QCOMPARE(ImportCommand(doc, p).import(path, QString()), Outcome::Imported);
+        QCOMPARE(ImportController(doc, p).import(path, QString()), Outcome::Imported);
         QCOMPARE(doc.items().count(), 4);
         QCOMPARE(doc.items().row(2), doc.items().row(0));
         QVERIFY(doc.fileLock().isHeld());

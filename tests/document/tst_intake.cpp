@@ -1,10 +1,10 @@
 #include "TestFiles.h"
-#include "document/SectionRow.h"
-#include "document/intake/BookmarkFile.h"
-#include "document/intake/DesktopEntry.h"
-#include "document/intake/DroppedItems.h"
-#include "document/intake/IconLookup.h"
-#include "document/intake/InstalledApplications.h"
+#include "intake/BookmarkFile.h"
+#include "intake/DesktopEntry.h"
+#include "intake/DroppedItems.h"
+#include "intake/IconLookup.h"
+#include "intake/InstalledApplications.h"
+#include "model/SectionRow.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,11 +2,11 @@
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
 #include "components/KeyValueFile.h"
-#include "document/Document.h"
-#include "document/IconEntry.h"
-#include "document/PageLink.h"
-#include "document/SectionEntry.h"
-#include "document/SectionRow.h"
+#include "edits/Document.h"
+#include "forms/IconEntry.h"
+#include "forms/PageLink.h"
+#include "forms/SectionEntry.h"
+#include "model/SectionRow.h"
 
 #include <QImage>
 #include <QSignalSpy>

@@ -1,7 +1,8 @@
-#include "document/Document.h"
-#include "document/ItemList.h"
-#include "document/SectionRow.h"
+#include "edits/Document.h"
+#include "model/ItemList.h"
+#include "model/SectionRow.h"
 
+#include <QAbstractItemModelTester>
 #include <QFont>
 #include <QMimeData>
 #include <QtTest>
@@ -84,6 +85,8 @@ private slots:
         QFETCH(QString, after);
         Document doc;
         ItemList& list = doc.items();
+        QAbstractItemModelTester tester(&list,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         fill(list, "iisiiisii");
         const auto names = [&list] {
             QStringList out;
@@ -121,6 +124,8 @@ private slots:
         QFETCH(int, column);
         QFETCH(QString, text);
         ItemList list;
+        QAbstractItemModelTester tester(&list,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         const ItemRow other = {"o1", "", "o3", "", "", "o6", ""};
         list.appendItems({other, start, other});
         ItemRow expected = start;

@@ -1,8 +1,9 @@
 #include "ScriptedPrompter.h"
-#include "document/Document.h"
-#include "document/ListCommands.h"
-#include "document/PropertyTable.h"
+#include "commands/ListController.h"
+#include "edits/Document.h"
+#include "model/PropertyTable.h"
 
+#include <QAbstractItemModelTester>
 #include <QItemSelectionModel>
 #include <QSignalSpy>
 #include <QTest>
@@ -48,9 +49,11 @@ struct Fixture {
     }
 
     Document doc;
+    QAbstractItemModelTester itemsTester{&doc.items(),
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest};
     test::ScriptedPrompter prompter;
     QItemSelectionModel selection{&doc.items()};
-    ListCommands cmds{doc, prompter, &selection};
+    ListController cmds{doc, prompter, &selection};
 };
 
 const QStringList kExample = {"A", "SECTION:one", "B", "C", "SECTION:two", "D", "E"};
@@ -170,11 +173,11 @@ private slots:
         QList<int> currentAtRefresh;
         connect(&f.doc, &Document::actionUpdateRequested, this,
                 [&] { currentAtRefresh << f.cmds.currentRow(); });
-        const QMap<QString, void (ListCommands::*)()> run{
-            {"Move Up", &ListCommands::moveUp},
-            {"Move Down", &ListCommands::moveDown},
-            {"Copy", &ListCommands::duplicateCurrent}};
-        (f.cmds.*run.value(command, &ListCommands::removeCurrent))();
+        const QMap<QString, void (ListController::*)()> run{
+            {"Move Up", &ListController::moveUp},
+            {"Move Down", &ListController::moveDown},
+            {"Copy", &ListController::duplicateCurrent}};
+        (f.cmds.*run.value(command, &ListController::removeCurrent))();
         QCOMPARE(f.texts(), expected);
         QCOMPARE(f.cmds.currentRow(), expectedCurrent);
         QCOMPARE(f.prompter.messages.size(), int(command.startsWith("Delete")));
@@ -190,10 +193,10 @@ private slots:
 
     void editorDependsOnTheExactSectionMarker() {
         Fixture f({"SECTION:Tools;Columns:5", "section:Tools", " SECTION:Tools"}, 0);
-        QCOMPARE(f.cmds.editorFor(0), ListCommands::Editor::Section);
-        QCOMPARE(f.cmds.editorFor(1), ListCommands::Editor::Icon);
-        QCOMPARE(f.cmds.editorFor(2), ListCommands::Editor::Icon);
-        QCOMPARE(f.cmds.editorFor(3), ListCommands::Editor::None);
+        QCOMPARE(f.cmds.editorFor(0), ListController::Editor::Section);
+        QCOMPARE(f.cmds.editorFor(1), ListController::Editor::Icon);
+        QCOMPARE(f.cmds.editorFor(2), ListController::Editor::Icon);
+        QCOMPARE(f.cmds.editorFor(3), ListController::Editor::None);
     }
 
     void undoAndRedoRestoreEachState_data() {

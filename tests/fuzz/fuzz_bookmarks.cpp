@@ -1,5 +1,5 @@
 #include "FuzzInput.h"
-#include "document/intake/BookmarkFile.h"
+#include "intake/BookmarkFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace ulvanta::intake;

@@ -1,6 +1,6 @@
 #include "FuzzInput.h"
-#include "document/intake/DesktopEntry.h"
-#include "document/intake/IconLookup.h"
+#include "intake/DesktopEntry.h"
+#include "intake/IconLookup.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace ulvanta::intake;

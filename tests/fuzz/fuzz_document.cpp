@@ -1,6 +1,6 @@
 #include "FuzzInput.h"
 #include "components/Error.h"
-#include "document/Document.h"
+#include "edits/Document.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString path = fuzzFile(data, size);

@@ -1,5 +1,5 @@
 #include "FuzzInput.h"
-#include "document/intake/DroppedItems.h"
+#include "intake/DroppedItems.h"
 
 #include <QMimeData>
 

@@ -7,7 +7,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace ulvanta::launcher;
     const QUrl url(fuzzText(data, size));
     const IconLink link = parseIconLink(url);
-    parseWindowCommand(url);
+    parseWindowAction(url);
     try {
         splitArguments(link.parameters);
     } catch (const ulvanta::Error&) {

@@ -1,5 +1,5 @@
 #include "FuzzInput.h"
-#include "document/RecoveryStore.h"
+#include "file/RecoveryStore.h"
 
 #include <QTemporaryDir>
 

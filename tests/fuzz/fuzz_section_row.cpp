@@ -1,5 +1,5 @@
 #include "FuzzInput.h"
-#include "document/SectionRow.h"
+#include "model/SectionRow.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace ulvanta::SectionRow;

@@ -3,11 +3,12 @@
 #include "components/Error.h"
 #include "components/KeyValueFile.h"
 #include "components/ProgramInfo.h"
-#include "document/Document.h"
-#include "document/SectionRow.h"
-#include "generator/BuildCommand.h"
+#include "edits/Document.h"
+#include "model/SectionRow.h"
+#include "generator/BuildController.h"
 #include "generator/PageWriter.h"
 #include "generator/PreviewFile.h"
+#include "model/SectionRow.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -238,7 +239,7 @@ private slots:
         p.answers.push_back(buildEmpty);
         p.files.push_back(typed.isEmpty() ? std::nullopt : std::optional<QString>(path(typed)));
 
-        BuildCommand command(*doc, p);
+        BuildController command(*doc, p);
         const bool built = command.run();
 
         const bool asked = items || buildEmpty == PromptAnswer::Yes;

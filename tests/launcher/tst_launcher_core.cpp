@@ -44,17 +44,17 @@ private slots:
     void linksAreRead_data() {
         QTest::addColumn<QString>("address"); // as the browser hands it over
         QTest::addColumn<LinkKind>("kind");
-        QTest::addColumn<WindowCommand>("command");
+        QTest::addColumn<WindowAction>("command");
         QTest::addColumn<QString>("fields"); // an icon's command|parameters|start-in|run word
-        const auto row = [](const char* address, LinkKind kind, WindowCommand command,
+        const auto row = [](const char* address, LinkKind kind, WindowAction command,
                             const char* fields = "") {
             QTest::newRow(address) << address << kind << command << fields;
         };
-        row("PM:calc.exe,,,hidden", LinkKind::Icon, WindowCommand::Unknown, "calc.exe|||hidden");
-        row("pm:/a?b#c,p", LinkKind::Icon, WindowCommand::Unknown, "/a?b#c|p||");
-        row("PMC:Exit", LinkKind::WindowCommand, WindowCommand::Exit);
-        row("pmc:refresh/", LinkKind::WindowCommand, WindowCommand::Refresh);
-        row("pmc:minimise", LinkKind::WindowCommand, WindowCommand::Unknown);
+        row("PM:calc.exe,,,hidden", LinkKind::Icon, WindowAction::Unknown, "calc.exe|||hidden");
+        row("pm:/a?b#c,p", LinkKind::Icon, WindowAction::Unknown, "/a?b#c|p||");
+        row("PMC:Exit", LinkKind::WindowAction, WindowAction::Exit);
+        row("pmc:refresh/", LinkKind::WindowAction, WindowAction::Refresh);
+        row("pmc:minimise", LinkKind::WindowAction, WindowAction::Unknown);
     }
     void linksAreRead() {
         QFETCH(QString, address);
@@ -66,8 +66,8 @@ private slots:
             QTEST(
                 (QStringList{icon.command, icon.parameters, icon.startIn, icon.runWord}.join('|')),
                 "fields");
-        if (kind == LinkKind::WindowCommand)
-            QTEST(parseWindowCommand(url), "command");
+        if (kind == LinkKind::WindowAction)
+            QTEST(parseWindowAction(url), "command");
     }
     void linksActOnlyFromLocalMainFrame_data() {
         QTest::addColumn<QString>("shown");

@@ -1,0 +1,155 @@
+#include "commands/FileController.h"
+
+#include "components/EntryContainer.h"
+#include "components/Error.h"
+#include "components/FileChecks.h"
+#include "components/RecentFiles.h"
+#include "edits/Document.h"
+
+#include <QFile>
+
+namespace ulvanta {
+
+namespace {
+const QString kAppTitle = QStringLiteral("Ulvanta Editor");
+const QString kDocumentSuffix = QStringLiteral("pmf");
+
+} // namespace
+
+bool FileController::mayDiscard() {
+    if (!m_doc.isModified())
+        return true;
+    QString text =
+        QStringLiteral("The file '") + m_doc.setting(Setting::Title) + QStringLiteral("' ");
+    if (!m_doc.filePath().isEmpty())
+        text += QStringLiteral("('") + m_doc.filePath() + QStringLiteral("')");
+    text += QStringLiteral(" has changed.  Do you want to save the changes?");
+    switch (m_prompter.message(text, kAppTitle, PromptIcon::Question, PromptButtons::YesNoCancel,
+                               PromptAnswer::Yes)) {
+    case PromptAnswer::Yes:
+        save();
+        return !m_doc.isModified();
+    case PromptAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void FileController::newDocument() {
+    if (!mayDiscard())
+        return;
+    m_doc.setNextNewNumber(m_doc.nextNewNumber() + 1);
+    m_doc.fileLock().release();
+    m_doc.setHeaderHtml({});
+    m_doc.setFooterHtml({});
+    m_doc.setFilePath({});
+    m_doc.announceReplaced();
+    m_doc.resetProperties();
+    m_doc.announceName();
+    m_doc.items().clear();
+    m_doc.clearHistory();
+    m_doc.requestActionUpdate();
+    m_recovery.drop();
+}
+
+bool FileController::openReporting(const QString& path) {
+    try {
+        BusyPointer busy(m_prompter);
+        // Kept absolute, so that a copy recovered in another folder saves back here.
+        const QString file = FileChecks::absoluteClean(path);
+        m_doc.load(file);
+        remember(file);
+        return true;
+    } catch (const Error& e) {
+        m_prompter.message(ErrorMessages::openError(path, e), QStringLiteral("Open Error"),
+                           PromptIcon::Critical);
+        return false;
+    }
+}
+
+void FileController::open() {
+    if (!mayDiscard())
+        return;
+    const auto path = m_prompter.chooseFile(
+        {QStringLiteral("Open an Ulvanta File"), fileFilter(), QString(), false, QString()});
+    if (!path)
+        return;
+    if (openReporting(*path))
+        m_recovery.drop();
+}
+
+void FileController::save() {
+    if (FileChecks::fileExists(m_doc.filePath())) {
+        try {
+            BusyPointer busy(m_prompter);
+            m_doc.save(m_doc.filePath());
+            remember(m_doc.filePath());
+            m_recovery.drop();
+            return;
+        } catch (const Error& e) {
+            // Said first, then Save As lets the user choose another place.
+            m_prompter.message(ErrorMessages::saveError(m_doc.filePath(), e),
+                               QStringLiteral("Save Error"), PromptIcon::Critical);
+        }
+    }
+    saveAs();
+}
+
+void FileController::saveAs() {
+    const auto chosen = m_prompter.chooseFile(
+        {QStringLiteral("Save the Ulvanta File"), fileFilter(), QString(), true, kDocumentSuffix});
+    if (!chosen)
+        return;
+    const QString path = FileChecks::absoluteClean(withDefaultSuffix(*chosen, kDocumentSuffix));
+    try {
+        BusyPointer busy(m_prompter);
+        m_doc.save(path);
+        remember(path);
+        m_recovery.drop();
+    } catch (const Error& e) {
+        m_prompter.message(ErrorMessages::saveError(path, e), QStringLiteral("Save Error"),
+                           PromptIcon::Critical);
+    }
+}
+
+bool FileController::openPath(const QString& path) {
+    if (!mayDiscard() || !openReporting(path))
+        return false;
+    m_recovery.drop();
+    return true;
+}
+
+void FileController::remember(const QString& path) {
+    if (m_recent)
+        m_recent->add(path);
+}
+
+void FileController::openAtStartup(const QString& commandLine) {
+    QString path = commandLine;
+    path.remove(QLatin1Char('"'));
+    if (m_recovery.offer(m_prompter, FileChecks::fileExists(path) ? path : QString()))
+        return;
+    if (!FileChecks::fileExists(path))
+        return;
+    if (openReporting(path))
+        return;
+    newDocument();
+}
+
+bool FileController::close(const QString& previewFile, bool ask) {
+    const bool ok = !ask || mayDiscard();
+    if (ok) {
+        // Ending without asking (a signal) keeps unsaved changes in the recovery copy.
+        if (!ask && m_doc.isModified())
+            m_recovery.writeNow();
+        else
+            m_recovery.drop();
+        m_doc.fileLock().release();
+    }
+    if (FileChecks::fileExists(previewFile))
+        QFile::remove(previewFile);
+    return ok;
+}
+
+} // namespace ulvanta

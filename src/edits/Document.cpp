@@ -1,0 +1,277 @@
+#include "edits/Document.h"
+
+#include "components/EntryContainer.h"
+#include "components/Error.h"
+#include "components/HtmlText.h"
+#include "intake/DroppedItems.h"
+#include "model/PropertyTable.h"
+#include "model/RowMove.h"
+
+#include <array>
+#include <new>
+
+namespace ulvanta {
+
+namespace {
+const char* const kRowEntryNames[ItemColumnCount] = {"DESC", "COMMAND", "PARAM",   "STARTIN",
+                                                     "ICON", "RUN",     "COMMENTS"};
+// Header and Footer HTML are kept whole beside the list, which shows their start.
+bool isLongText(std::optional<Setting> key) {
+    return key == Setting::HeaderHtml || key == Setting::FooterHtml;
+}
+const QString kAppSuffix = QStringLiteral(" - Ulvanta Editor");
+} // namespace
+
+Document::Document(QObject* parent)
+    : QObject(parent), m_items(this), m_props(this), m_edits(*this) {
+    m_items.setDescriptionEditor([this](int row, const QString& text) {
+        m_edits.push(typeDescriptionStep(*this, row, text));
+    });
+    for (QAbstractItemModel* m :
+         {static_cast<QAbstractItemModel*>(&m_items), static_cast<QAbstractItemModel*>(&m_props)}) {
+        connect(m, &QAbstractItemModel::dataChanged, this, &Document::edited);
+        connect(m, &QAbstractItemModel::rowsInserted, this, &Document::edited);
+        connect(m, &QAbstractItemModel::rowsRemoved, this, &Document::edited);
+        connect(m, &QAbstractItemModel::rowsMoved, this, &Document::edited);
+        connect(m, &QAbstractItemModel::modelReset, this, &Document::edited);
+    }
+    m_items.setDropHandler(
+        [this](const QMimeData& data, int position) { return drop(data, position); });
+}
+
+bool Document::drop(const QMimeData& data, int position) {
+    if (const auto dragged = m_items.draggedRows(data)) {
+        const auto move = rowMove(m_items, *dragged, position);
+        if (!move)
+            return false;
+        EditStepPtr step = rotateStep(*this, QStringLiteral("Move"), move->first, move->middle,
+                                      move->last, move->movingUp);
+        const EditPlace after = step->after();
+        m_edits.push(std::move(step));
+        emit rowsPlaced(after, QString());
+        requestActionUpdate();
+        return true;
+    }
+    try {
+        intake::DropResult result = intake::rowsFromDrop(data);
+        if (result.rows.empty()) {
+            emit rowsPlaced({}, result.reason);
+            return false;
+        }
+        insertRows(QStringLiteral("Drop"), position, std::move(result.rows), result.reason);
+    } catch (const std::bad_alloc&) {
+        emit rowsPlaced({}, tr("Nothing added - %1").arg(Error(Error::OutOfMemory).describe()));
+        return false;
+    }
+    return true;
+}
+
+void Document::insertRows(const QString& stepName, int position, std::vector<ItemRow> rows,
+                          const QString& status) {
+    if (rows.empty())
+        return;
+    EditStepPtr step = insertRowsStep(*this, stepName, position, std::move(rows));
+    const EditPlace after = step->after();
+    m_edits.push(std::move(step));
+    emit rowsPlaced(after, status);
+    requestActionUpdate();
+}
+
+QString Document::defaultSetting(int number) const {
+    if (PropertyTable::settingOf(number) == Setting::Title)
+        return QStringLiteral("New File ") + QString::number(m_nextNewNumber);
+    return PropertyTable::defaultValue(number);
+}
+
+void Document::resetProperties() {
+    std::vector<PropertyList::Row> rows;
+    rows.reserve(PropertyTable::Count);
+    for (int n = 1; n <= PropertyTable::Count; ++n)
+        rows.push_back({PropertyTable::displayName(n), defaultSetting(n)});
+    m_props.setRows(std::move(rows));
+    m_headerHtml.clear();
+    m_footerHtml.clear();
+    emit propertiesRefilled();
+}
+
+QString Document::setting(Setting key) const {
+    if (key == Setting::FooterHtml)
+        return m_footerHtml;
+    if (key == Setting::HeaderHtml)
+        return m_headerHtml;
+    const int row = m_props.rowOf(PropertyTable::displayName(key));
+    return row < 0 ? QString() : m_props.setting(row);
+}
+
+QString Document::setting(const QString& propName) const {
+    const std::optional<Setting> key = PropertyTable::settingNamed(propName);
+    return key ? setting(*key) : QString();
+}
+
+QString Document::htmlSetting(Setting key) const {
+    return isLongText(key) ? setting(key) : HtmlText::encode(setting(key));
+}
+
+QString Document::htmlPreview(const QString& text) {
+    return text.size() < 50 ? text : text.left(50) + QStringLiteral("...");
+}
+
+QString Document::shownSetting(const QString& propName, const QString& value) {
+    return isLongText(PropertyTable::settingNamed(propName)) ? htmlPreview(value) : value;
+}
+
+void Document::setSetting(Setting key, const QString& value) {
+    const int row = m_props.rowOf(PropertyTable::displayName(key));
+    if (row < 0)
+        return;
+    if (key == Setting::FooterHtml)
+        m_footerHtml = value;
+    else if (key == Setting::HeaderHtml)
+        m_headerHtml = value;
+    m_props.setSetting(row, isLongText(key) ? htmlPreview(value) : value);
+    // The list shows only the start of Header and Footer HTML, which may not have changed.
+    if (isLongText(key))
+        emit edited();
+}
+
+void Document::setSetting(const QString& propName, const QString& value) {
+    if (const std::optional<Setting> key = PropertyTable::settingNamed(propName))
+        setSetting(*key, value);
+}
+
+QString Document::caption() const {
+    const QString title = setting(Setting::Title);
+    if (m_filePath.isEmpty())
+        return title + kAppSuffix;
+    return title + QStringLiteral(" (") + m_filePath + QStringLiteral(")") + kAppSuffix;
+}
+
+void Document::retakeHold() {
+    if (!m_filePath.isEmpty() && !m_fileLock.isHeld())
+        m_fileLock.take(m_filePath);
+}
+
+void Document::load(const QString& path) {
+    read(path, false);
+}
+
+void Document::importItems(const QString& path) {
+    read(path, true);
+}
+
+void Document::read(const QString& path, bool importing) {
+    m_fileLock.release();
+    std::vector<ItemRow> rows;
+    // Rows read before a failure stay in the list, so they are handed over on every exit.
+    const auto flush = [&] {
+        if (!rows.empty()) {
+            m_items.appendItems(std::move(rows));
+            rows.clear();
+        }
+    };
+    try {
+        if (FileLock::isLockedElsewhere(path))
+            throw Error(Error::PermissionDenied);
+        EntryContainer pack;
+        pack.load(path);
+        if (!importing) {
+            m_items.clear();
+            m_edits.clear();
+        }
+        const quint32 count = pack.count();
+        const auto content = [&](quint32 i) {
+            return pack.readEntry(path, pack.entryPosition(i), pack.entryLength(i));
+        };
+        int k = 0;
+        for (quint32 i = 1; i <= count; ++i) {
+            const QString name = pack.entryName(i);
+            if (name.startsWith(QLatin1String("P_"))) {
+                if (importing)
+                    continue;
+                ++k;
+                while (k <= PropertyTable::Count && PropertyTable::key(k) != name)
+                    ++k;
+                if (k > PropertyTable::Count)
+                    throw Error(QStringLiteral("Invalid file format (property '%1' is not "
+                                               "known or out of order)")
+                                    .arg(name),
+                                Error::InvalidFileFormat);
+                setSetting(PropertyTable::settingOf(k), content(i));
+            } else if (name == QLatin1String(kRowEntryNames[0])) {
+                if (quint64(i) + ItemColumnCount - 1 > count)
+                    throw Error(QStringLiteral("Invalid file format (the last row is cut "
+                                               "short)"),
+                                Error::InvalidFileFormat);
+                ItemRow r;
+                for (int c = 0; c < ItemColumnCount; ++c)
+                    r[size_t(c)] = content(i + quint32(c));
+                rows.push_back(std::move(r));
+                // Handed over in small batches: a large file never has all its
+                // rows in two forms at once.
+                if (rows.size() >= 4096)
+                    flush();
+            }
+        }
+        flush();
+    } catch (...) {
+        flush();
+        retakeHold();
+        throw;
+    }
+    if (!importing) {
+        m_filePath = path;
+        m_edits.markSaved();
+        announceName();
+        announceReplaced();
+    }
+    requestActionUpdate();
+    if (importing)
+        retakeHold();
+    else
+        m_fileLock.take(m_filePath);
+}
+
+void Document::save(const QString& path) {
+    m_fileLock.release();
+    try {
+        if (FileLock::isLockedElsewhere(path))
+            throw Error(Error::PermissionDenied);
+        writeFile(path);
+    } catch (...) {
+        retakeHold();
+        throw;
+    }
+    m_filePath = path;
+    announceName();
+    m_edits.markSaved();
+    m_fileLock.take(m_filePath);
+}
+
+void Document::writeFile(const QString& path) const {
+    EntryContainer pack;
+    quint32 counter = 0;
+    const int n = m_items.count();
+    static const std::array<QString, ItemColumnCount> rowNames = [] {
+        std::array<QString, ItemColumnCount> a;
+        for (int c = 0; c < ItemColumnCount; ++c)
+            a[size_t(c)] = QString::fromLatin1(kRowEntryNames[c]);
+        return a;
+    }();
+    for (int r = 0; r < n; ++r) {
+        const ItemRow& row = m_items.row(r);
+        for (int c = 0; c < ItemColumnCount; ++c) {
+            ++counter;
+            pack.setEntryName(counter, rowNames[size_t(c)]);
+            pack.setEntryContent(counter, row[size_t(c)]);
+        }
+    }
+    for (int p = 1; p <= m_props.count(); ++p) {
+        ++counter;
+        pack.setEntryName(counter, PropertyTable::key(p));
+        pack.setEntryContent(counter, setting(PropertyTable::settingOf(p)));
+    }
+    pack.setEntryCount(counter);
+    pack.save(path);
+}
+
+} // namespace ulvanta

@@ -1,0 +1,301 @@
+#include "model/ItemList.h"
+
+#include "components/HtmlText.h"
+#include "model/SectionRow.h"
+
+#include <QFont>
+#include <QItemSelectionModel>
+#include <algorithm>
+#include <cstring>
+
+namespace ulvanta {
+
+const QStringList& runStyles() {
+    static const QStringList styles = {
+        QStringLiteral("Normal Window"),      QStringLiteral("Maximised Focus"),
+        QStringLiteral("Minimised Focus"),    QStringLiteral("Normal No Focus"),
+        QStringLiteral("Minimised No Focus"), QStringLiteral("Hidden"),
+        QStringLiteral("Hyperlink")};
+    return styles;
+}
+
+ItemList::ItemList(QObject* parent) : QAbstractTableModel(parent) {}
+
+ItemList::PackedRow ItemList::pack(const ItemRow& r) {
+    PackedRow p;
+    qsizetype total = 0;
+    for (const QString& s : r)
+        total += s.size();
+    // A row with one text (a section row, mostly) shares it as it is.
+    const auto filled =
+        std::count_if(r.begin(), r.end(), [](const QString& s) { return !s.isEmpty(); });
+    if (filled == 1) {
+        p.text = *std::find_if(r.begin(), r.end(), [](const QString& s) { return !s.isEmpty(); });
+    } else if (total > 0) {
+        p.text.reserve(total);
+        for (const QString& s : r)
+            p.text += s;
+    }
+    quint32 at = 0;
+    for (size_t c = 0; c < r.size(); ++c) {
+        p.size[c] = quint32(r[c].size());
+        p.start[c] = r[c].isEmpty() ? 0 : at;
+        at += p.size[c];
+    }
+    return p;
+}
+
+QStringView ItemList::cellView(int i, int column) const {
+    return m_rows[size_t(i)].view(size_t(column));
+}
+
+QString ItemList::cell(int i, int column) const {
+    const PackedRow& p = m_rows[size_t(i)];
+    // The whole row's text is handed out shared, without a copy.
+    if (p.size[size_t(column)] == quint32(p.text.size()))
+        return p.text;
+    return p.view(size_t(column)).toString();
+}
+
+ItemRow ItemList::row(int i) const {
+    ItemRow r;
+    for (int c = 0; c < ItemColumnCount; ++c)
+        r[size_t(c)] = cell(i, c);
+    return r;
+}
+
+void ItemList::updateEach(const std::function<void(ItemRow&)>& f) {
+    QString joined; // a changed row's new text, before it replaces the old
+    for (PackedRow& p : m_rows) {
+        // The row's texts in place, without copies: most rows of a bulk edit keep
+        // most of their cells.
+        ItemRow r;
+        for (size_t c = 0; c < r.size(); ++c)
+            r[c] = QString::fromRawData(p.view(c).data(), p.size[c]);
+        f(r);
+        // Cells that still show text of the row (moved, copied or swapped) are
+        // only pointed at anew; new text means the row's text is made again.
+        const QChar* base = p.text.constData();
+        const QChar* end = base + p.text.size();
+        std::array<quint32, ItemColumnCount> start = p.start, size = p.size;
+        bool same = true, inPlace = true;
+        for (size_t c = 0; c < r.size(); ++c) {
+            const QChar* at = r[c].constData();
+            if ((at == p.view(c).data() && r[c].size() == p.size[c]) || r[c] == p.view(c))
+                continue;
+            same = false;
+            if (r[c].isEmpty()) {
+                start[c] = size[c] = 0;
+            } else if (at >= base && at + r[c].size() <= end) {
+                start[c] = quint32(at - base);
+                size[c] = quint32(r[c].size());
+            } else {
+                inPlace = false;
+            }
+        }
+        if (same)
+            continue;
+        if (inPlace) {
+            p.start = start;
+            p.size = size;
+            continue;
+        }
+        joined.resize(0);
+        for (size_t c = 0; c < r.size(); ++c) {
+            p.start[c] = r[c].isEmpty() ? 0 : quint32(joined.size());
+            p.size[c] = quint32(r[c].size());
+            joined += r[c];
+        }
+        // Written over the old text where it fits: a replacement of the same
+        // length allocates nothing.
+        if (joined.isEmpty()) {
+            p.text = QString();
+            continue;
+        }
+        p.text.resize(joined.size());
+        std::memcpy(p.text.data(), joined.constData(), size_t(joined.size()) * sizeof(QChar));
+    }
+    if (!m_rows.empty())
+        emit dataChanged(index(0, 0), index(count() - 1, ItemColumnCount - 1));
+}
+
+QString ItemList::header(int column) {
+    static const char* const names[ItemColumnCount] = {
+        "Description", "Command", "Parameters", "Start In", "Icon", "Run", "Comments"};
+    return (column >= 0 && column < ItemColumnCount) ? QString::fromLatin1(names[column])
+                                                     : QString();
+}
+
+int ItemList::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int ItemList::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ItemColumnCount;
+}
+
+QVariant ItemList::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= count())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return cell(index.row(), index.column());
+    // Long paths and section texts are cut off in narrow columns.
+    if (role == Qt::ToolTipRole) {
+        const QString text = cell(index.row(), index.column());
+        return text.isEmpty() ? QVariant() : QVariant(text);
+    }
+    // Section rows stand out, so the list reads like the page's headings.
+    if (role == Qt::FontRole && isSection(index.row())) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
+    return {};
+}
+
+QVariant ItemList::headerData(int section, Qt::Orientation o, int role) const {
+    if (o == Qt::Horizontal && role == Qt::DisplayRole)
+        return header(section);
+    return {};
+}
+
+Qt::ItemFlags ItemList::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() == ColDescription)
+        f |= Qt::ItemIsEditable;
+    if (index.isValid())
+        f |= Qt::ItemIsDragEnabled;
+    return f | Qt::ItemIsDropEnabled;
+}
+
+bool ItemList::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole || index.column() != ColDescription)
+        return false;
+    const QString text = value.toString();
+    if (SectionRow::isSection(text))
+        return false;
+    if (text == cellView(index.row(), ColDescription))
+        return true;
+    if (m_descriptionEditor)
+        m_descriptionEditor(index.row(), text);
+    else
+        setCell(index.row(), ColDescription, text);
+    return true;
+}
+
+bool ItemList::isSection(int i) const {
+    return SectionRow::isSection(cellView(i, ColDescription));
+}
+
+void ItemList::setCell(int i, int column, const QString& text) {
+    ItemRow r = row(i);
+    r[size_t(column)] = text;
+    m_rows[size_t(i)] = pack(r);
+    const QModelIndex idx = index(i, column);
+    emit dataChanged(idx, idx);
+}
+
+void ItemList::setRow(int i, const ItemRow& r) {
+    m_rows[size_t(i)] = pack(r);
+    emit dataChanged(index(i, 0), index(i, ItemColumnCount - 1));
+}
+
+void ItemList::insertItem(int position, const ItemRow& r) {
+    position = std::clamp(position, 0, count());
+    beginInsertRows({}, position, position);
+    m_rows.insert(m_rows.begin() + position, pack(r));
+    endInsertRows();
+}
+
+void ItemList::appendItems(std::vector<ItemRow> rows) {
+    if (rows.empty())
+        return;
+    beginInsertRows({}, count(), count() + int(rows.size()) - 1);
+    // Room to grow after a bulk load: the next rows added one at a time (Add icon,
+    // Copy and paste) then do not move the whole list to a new block.
+    const size_t needed = m_rows.size() + rows.size();
+    if (m_rows.capacity() < needed)
+        m_rows.reserve(needed + needed / 2);
+    for (const ItemRow& r : rows)
+        m_rows.push_back(pack(r));
+    endInsertRows();
+}
+
+void ItemList::insertItems(int position, std::vector<ItemRow> rows) {
+    if (rows.empty())
+        return;
+    position = std::clamp(position, 0, count());
+    beginInsertRows({}, position, position + int(rows.size()) - 1);
+    std::vector<PackedRow> packed;
+    packed.reserve(rows.size());
+    for (const ItemRow& r : rows)
+        packed.push_back(pack(r));
+    m_rows.insert(m_rows.begin() + position, std::make_move_iterator(packed.begin()),
+                  std::make_move_iterator(packed.end()));
+    endInsertRows();
+}
+
+void ItemList::removeItems(int first, int count) {
+    if (count <= 0)
+        return;
+    beginRemoveRows({}, first, first + count - 1);
+    m_rows.erase(m_rows.begin() + first, m_rows.begin() + first + count);
+    endRemoveRows();
+}
+
+void ItemList::clear() {
+    if (m_rows.empty())
+        return;
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+}
+
+void ItemList::rotate(int first, int middle, int last) {
+    if (first < 0 || middle <= first || last < middle || last >= count())
+        return;
+    // Moving [middle, last] to before first is the same rotation.
+    beginMoveRows({}, middle, last, {}, first);
+    std::rotate(m_rows.begin() + first, m_rows.begin() + middle, m_rows.begin() + last + 1);
+    endMoveRows();
+}
+
+int ItemList::iconsInSection(int row) const {
+    // Counted in row numbers from 1, as the section rules are stated.
+    const int n = count();
+    if (n == 0)
+        return 0;
+    if (n == 1)
+        return isSection(0) ? 0 : 1;
+    int s = row + 1;
+    while (s > 1 && !isSection(s - 1))
+        --s;
+    const int leading = (s == 1 && !isSection(0)) ? 1 : 0;
+    if (s + 1 > n)
+        return 0;
+    for (int k = s + 1; k <= n; ++k) {
+        if (isSection(k - 1))
+            return k - 1 - s + leading;
+    }
+    return n - s + leading;
+}
+
+QString ItemList::pageText(int row, int column) const {
+    if (cellView(row, column).isEmpty())
+        return {};
+    QString s = cell(row, column);
+    if (column != ColComments && s.contains(QLatin1Char(',')))
+        s.replace(QLatin1Char(','), QLatin1String("&comma;"));
+    return HtmlText::encode(s);
+}
+
+void selectOnlyCurrent(QItemSelectionModel* selection) {
+    if (!selection)
+        return;
+    const QModelIndex current = selection->currentIndex();
+    selection->clearSelection();
+    if (current.isValid())
+        selection->select(current, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+} // namespace ulvanta

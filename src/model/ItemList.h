@@ -1,0 +1,132 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QItemSelectionModel;
+
+namespace ulvanta {
+
+// Columns of a row of the item list.
+enum ItemColumn : int {
+    ColDescription = 0,
+    ColCommand = 1,
+    ColParameters = 2,
+    ColStartIn = 3,
+    ColIcon = 4,
+    ColRun = 5,
+    ColComments = 6,
+    ItemColumnCount = 7,
+};
+
+using ItemRow = std::array<QString, ItemColumnCount>;
+
+// The texts of the Run column, in order; index 0 is the default and index 6
+// ("Hyperlink") opens a linked page in the same launcher window.
+const QStringList& runStyles();
+constexpr int HyperlinkRunStyle = 6;
+
+// The item list (m_itemList): icon rows and section rows in page order, seven text
+// columns each, in one contiguous container. Row indices here are 0-based. Each
+// row keeps its seven texts in one string, which holds a large list in about a
+// third of the memory seven strings a row take.
+class ItemList : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit ItemList(QObject* parent = nullptr);
+
+    static QString header(int column);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation o, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // The in-place edit of a Description. A new text beginning with "SECTION:" is
+    // refused (the row keeps its old text): no icon becomes a section by typing.
+    // A new text goes to the description editor, or straight into the cell without one.
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    // Who writes an in-place edit (the document, so that it can be undone).
+    void setDescriptionEditor(std::function<void(int row, const QString& text)> editor) {
+        m_descriptionEditor = std::move(editor);
+    }
+
+    // --- drag and drop ---
+    // Rows dragged within the list, and what other programs drag: files, folders and
+    // web addresses.
+    Qt::DropActions supportedDropActions() const override;
+    Qt::DropActions supportedDragActions() const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    // Hands the data to the drop handler with the row it goes before: the row
+    // dropped on, the gap dropped in, or the end below the last row.
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+    // The list's owner decides what a drop does, so that it becomes one undo step;
+    // true when the list changed. Without a handler nothing can be dropped.
+    using DropHandler = std::function<bool(const QMimeData& data, int position)>;
+    void setDropHandler(DropHandler handler) { m_dropHandler = std::move(handler); }
+    // The rows dragged out of this list; nullopt for data from anywhere else.
+    std::optional<QList<int>> draggedRows(const QMimeData& data) const;
+
+    int count() const { return int(m_rows.size()); }
+    bool isEmpty() const { return m_rows.empty(); }
+    ItemRow row(int i) const;
+    QString cell(int i, int column) const;
+    // The text of a cell without a copy, valid until the row changes.
+    QStringView cellView(int i, int column) const;
+    bool isSection(int i) const;
+
+    void setCell(int i, int column, const QString& text);
+    void setRow(int i, const ItemRow& r);
+    void insertItem(int position, const ItemRow& r);
+    void appendItems(std::vector<ItemRow> rows);
+    // Rows inserted at position, or the count rows from first removed, in one move of
+    // the rows after them and one report to the views.
+    void insertItems(int position, std::vector<ItemRow> rows);
+    void removeItems(int first, int count);
+    void clear();
+    // Rows [first, last] become rows [middle, last] followed by [first, middle - 1]:
+    // one rotation, whatever the sizes of the two blocks.
+    void rotate(int first, int middle, int last);
+    // Applies f(row) to every row and reports the changed range once. The texts f
+    // sees lie in the list itself: f must not keep them after it returns.
+    template <typename F> void updateAll(F f) { updateEach(std::function<void(ItemRow&)>(f)); }
+
+    // The number of icon rows in the section that holds the row.
+    int iconsInSection(int row) const;
+    // The cell at row and column, prepared for the page: commas (except in Comments)
+    // as "&comma;", then HtmlText::encode.
+    QString pageText(int row, int column) const;
+
+private:
+    QByteArray dragSource() const;
+
+    // A row's cells in one text: cell c is size[c] characters from start[c].
+    // Cells may share text or leave some unused after a bulk edit.
+    struct PackedRow {
+        QString text;
+        std::array<quint32, ItemColumnCount> start{};
+        std::array<quint32, ItemColumnCount> size{};
+        QStringView view(size_t c) const {
+            return QStringView(text.constData() + start[c], size[c]);
+        }
+    };
+    static PackedRow pack(const ItemRow& r);
+    void updateEach(const std::function<void(ItemRow&)>& f);
+
+    std::vector<PackedRow> m_rows;
+    DropHandler m_dropHandler;
+    std::function<void(int row, const QString& text)> m_descriptionEditor;
+};
+
+// Reduces the selection to the current row.
+void selectOnlyCurrent(QItemSelectionModel* selection);
+
+} // namespace ulvanta
