@@ -74,7 +74,10 @@ const char ReportScript[] = R"((function () {
   }, true);
   window.addEventListener('keydown', function (e) {
     var a = linkOf(e);
-    if (e.isTrusted && !e.repeat && a && (e.key === 'Enter' || e.key === ' ')) acted(a);
+    if (!e.isTrusted || e.repeat || !a || (e.key !== 'Enter' && e.key !== ' ')) return;
+    acted(a);
+    // Space follows a link as Enter does, instead of scrolling the page.
+    if (e.key === ' ') { e.preventDefault(); a.click(); }
   }, true);
 })();)";
 

@@ -14,6 +14,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -208,10 +209,11 @@ private slots:
         QVariant got;
         m_window->view()->page()->runJavaScript("got", [&got](const QVariant& v) { got = v; });
         QTRY_COMPARE(got, QVariant(QString()));
-        // The page still works: the user's own Enter on the icon starts it.
+        // The page still works: the user's own Enter or Space on the icon starts it.
         m_window->view()->page()->runJavaScript(
-            "document.querySelector('a[href^=\"pm:\"]').focus()",
-            [input](const QVariant&) { QTest::keyClick(input, Qt::Key_Return); });
+            "document.querySelector('a[href^=\"pm:\"]').focus()", [input, act](const QVariant&) {
+                QTest::keyClick(input, act.isEmpty() ? Qt::Key_Space : Qt::Key_Return);
+            });
         QCOMPARE(record().mid(3), QStringList{"clicked"});
         QVERIFY2(m_prompter.messages.isEmpty() && m_leaked.isEmpty(), m_leaked.constData());
     }
@@ -312,10 +314,11 @@ private:
             at("@/" + (name.isEmpty() ? QStringLiteral("page %1.htm").arg(++m_pages) : name));
         return writeFile(path, buildPage(settings, icons)) ? path : QString();
     }
-    // Shows the page in the window; waits until the view has moved to it.
+    // Shows the page in the window; waits until the view has loaded it.
     bool show(const QString& page) {
+        QSignalSpy loaded(m_window->view()->page(), &QWebEnginePage::loadFinished);
         return m_window->openPage(page) && QTest::qWaitFor([&] {
-                   return m_window->view()->url() == QUrl::fromLocalFile(page);
+                   return m_window->view()->url() == QUrl::fromLocalFile(page) && !loaded.isEmpty();
                });
     }
     // Clicks, with the mouse, the link with this text (no quotes), once the page shows it.
