@@ -14,7 +14,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -211,7 +210,7 @@ private slots:
         QTRY_COMPARE(got, QVariant(QString()));
         // The page still works: the user's own Enter or Space on the icon starts it.
         m_window->view()->page()->runJavaScript(
-            "document.querySelector('a[href^=\"pm:\"]').focus()", [input, act](const QVariant&) {
+            "document.querySelector('td a[href^=\"pm:\"]').focus()", [input, act](const QVariant&) {
                 QTest::keyClick(input, act.isEmpty() ? Qt::Key_Space : Qt::Key_Return);
             });
         QCOMPARE(record().mid(3), QStringList{"clicked"});
@@ -316,10 +315,16 @@ private:
     }
     // Shows the page in the window; waits until the view has loaded it.
     bool show(const QString& page) {
-        QSignalSpy loaded(m_window->view()->page(), &QWebEnginePage::loadFinished);
-        return m_window->openPage(page) && QTest::qWaitFor([&] {
-                   return m_window->view()->url() == QUrl::fromLocalFile(page) && !loaded.isEmpty();
-               });
+        const QUrl want = QUrl::fromLocalFile(page);
+        const auto state = std::make_shared<QString>(); // the address shown, its ready state
+        const auto ask = [&] {
+            m_window->view()->page()->runJavaScript(
+                "location.href + ' ' + document.readyState",
+                [state](const QVariant& v) { *state = v.toString(); });
+            return QTest::qWaitFor(
+                [&] { return *state == want.toString(QUrl::FullyEncoded) + " complete"; }, 200);
+        };
+        return m_window->openPage(page) && QTest::qWaitFor(ask, 15000);
     }
     // Clicks, with the mouse, the link with this text (no quotes), once the page shows it.
     bool clickLink(const QString& text) {
