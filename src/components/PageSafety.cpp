@@ -100,7 +100,12 @@ bool mayLoad(const QUrl& pageUrl, const QUrl& requestUrl, Resource kind) {
     case Resource::Image:
     case Resource::StyleSheet:
         return true;
-    case Resource::Frame:
+    case Resource::Frame: {
+        // The page's scripts can read what its frames show: other pages only.
+        const QString suffix = QFileInfo(requestUrl.toLocalFile()).suffix().toLower();
+        return besideThePage(pageUrl, requestUrl) &&
+               (suffix == QLatin1String("htm") || suffix == QLatin1String("html"));
+    }
     case Resource::Embedded:
         return besideThePage(pageUrl, requestUrl);
     default:
