@@ -74,7 +74,10 @@ const char ReportScript[] = R"((function () {
   }, true);
   window.addEventListener('keydown', function (e) {
     var a = linkOf(e);
-    if (e.isTrusted && !e.repeat && a && (e.key === 'Enter' || e.key === ' ')) acted(a);
+    if (!e.isTrusted || e.repeat || !a || (e.key !== 'Enter' && e.key !== ' ')) return;
+    acted(a);
+    // Space follows a link as Enter does, instead of scrolling the page.
+    if (e.key === ' ') { e.preventDefault(); a.click(); }
   }, true);
 })();)";
 
@@ -97,7 +100,12 @@ bool mayLoad(const QUrl& pageUrl, const QUrl& requestUrl, Resource kind) {
     case Resource::Image:
     case Resource::StyleSheet:
         return true;
-    case Resource::Frame:
+    case Resource::Frame: {
+        // The page's scripts can read what its frames show: other pages only.
+        const QString suffix = QFileInfo(requestUrl.toLocalFile()).suffix().toLower();
+        return besideThePage(pageUrl, requestUrl) &&
+               (suffix == QLatin1String("htm") || suffix == QLatin1String("html"));
+    }
     case Resource::Embedded:
         return besideThePage(pageUrl, requestUrl);
     default:

@@ -30,8 +30,9 @@ bool isLocalFile(const QUrl& url);
 // Whether a page shown from pageUrl may load requestUrl. A page from the network
 // loads what it likes. A local page loads pictures and style sheets from this
 // machine, other embedded files only from its own folder and its icon folder
-// (the folder named after the page's file without its extension), its scripts
-// never read a local file, and nothing comes from the network. Addresses that
+// (the folder named after the page's file without its extension), frames there
+// only of other pages, its scripts never fetch a local file, and nothing comes
+// from the network. Addresses that
 // hold their content ("data:", "blob:", "about:") stay allowed.
 bool mayLoad(const QUrl& pageUrl, const QUrl& requestUrl, Resource kind);
 

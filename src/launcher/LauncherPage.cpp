@@ -78,8 +78,9 @@ QWebEngineProfile* createLauncherProfile(QObject* parent) {
 
 LauncherPage::LauncherPage(QWebEngineProfile* profile, QObject* parent)
     : QWebEnginePage(profile, parent) {
-    // A page's scripts never ride on a click the user made on the page before.
-    connect(this, &QWebEnginePage::loadStarted, this, [this] { m_activations.clear(); });
+    // A page's scripts never ride on a click the user made on the page before. (A
+    // refused navigation starts loading too, so that would forget a click too soon.)
+    connect(this, &QWebEnginePage::urlChanged, this, [this] { m_activations.clear(); });
     addLinkActivationScript(scripts(), m_activations);
 }
 

@@ -32,7 +32,7 @@ PreviewPage::PreviewPage(QObject* parent) : QWebEnginePage(parent) {
     }
     applyLocalPageSettings(settings());
     setUrlRequestInterceptor(createLocalPageInterceptor(this));
-    connect(this, &QWebEnginePage::loadStarted, this, [this] { m_activations.clear(); });
+    connect(this, &QWebEnginePage::urlChanged, this, [this] { m_activations.clear(); });
     addLinkActivationScript(scripts(), m_activations);
 }
 

@@ -49,9 +49,9 @@ public:
 } // namespace
 
 void applyLocalPageSettings(QWebEngineSettings* s) {
-    // Each local file is an origin of its own: a script cannot read another file,
-    // nor a frame showing one.
-    s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    // Without it the engine shows no local picture; what a local page's scripts
+    // may fetch is left to the request interceptor.
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     s->setAttribute(QWebEngineSettings::AllowRunningInsecureContent, false);
     s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);

@@ -9,8 +9,8 @@ class QWebEngineUrlRequestInterceptor;
 
 namespace ulvanta {
 
-// Engine settings for pages shown from local files: their scripts read no local
-// file, reach no network address, open no window and read no clipboard.
+// Engine settings for pages shown from local files: their scripts reach no
+// network address, open no window and read no clipboard.
 void applyLocalPageSettings(QWebEngineSettings* settings);
 
 // A request interceptor that holds every request of a local page to what

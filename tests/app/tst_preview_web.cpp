@@ -159,10 +159,15 @@ void TestPreviewWeb::hostileHeaderSendsNothing() {
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QWidget* browser = showPreview(w);
     QVERIFY(browser && browser->focusProxy());
+    QTest::qWait(500); // the view takes input a moment after the page has loaded
     if (!click.isNull())
         QTest::mouseClick(browser->focusProxy(), Qt::LeftButton, {}, click);
+    if (click == QPoint(30, 30)) {
+        QTRY_VERIFY_WITH_TIMEOUT(received.startsWith("GET /leak?out "), 10000);
+        return;
+    }
     QTest::qWait(3000);
-    QCOMPARE(received.left(14), QByteArray(click == QPoint(30, 30) ? "GET /leak?out " : ""));
+    QVERIFY2(received.isEmpty(), received.constData());
 }
 
 void TestPreviewWeb::otherPageLoadsAndLeavingBlanks() {
