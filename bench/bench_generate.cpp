@@ -2,9 +2,9 @@
 // compares the time with writing the same number of bytes to a file.
 
 #include "LargeDocument.h"
+#include "components/KeyValueFile.h"
 #include "edits/Document.h"
 #include "generator/PageWriter.h"
-#include "components/KeyValueFile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -11,7 +11,6 @@
 #include "components/FileChecks.h"
 #include "components/PaletteContrast.h"
 #include "components/WindowPlace.h"
-#include "commands/MenuState.h"
 #include "generator/PreviewFile.h"
 #include "widgets/WidgetPrompter.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "edits/EditHistory.h"
 #include "components/FileLock.h"
+#include "edits/EditHistory.h"
 #include "model/ItemList.h"
 #include "model/PropertyList.h"
 #include "model/PropertyTable.h"

@@ -121,9 +121,9 @@ QString BuildController::builtText() const {
         icons += m_doc.items().isSection(row) ? 0 : 1;
     // Two source texts, so that English reads right without a translation loaded;
     // both carry %n for languages with more plural forms.
-    const char* text = icons == 1
-                           ? QT_TRANSLATE_NOOP("BuildController", "Built %1: %n icon, %2 extracted")
-                           : QT_TRANSLATE_NOOP("BuildController", "Built %1: %n icons, %2 extracted");
+    const char* text =
+        icons == 1 ? QT_TRANSLATE_NOOP("BuildController", "Built %1: %n icon, %2 extracted")
+                   : QT_TRANSLATE_NOOP("BuildController", "Built %1: %n icons, %2 extracted");
     return QCoreApplication::translate("BuildController", text, nullptr, icons)
         .arg(QFileInfo(m_built).fileName(), QString::number(m_extracted));
 }

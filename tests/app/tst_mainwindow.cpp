@@ -215,7 +215,8 @@ private slots:
                "Section,Swap Columns,Move Column,Replace All,Reset Properties"
             << QString();
         QTest::newRow("properties")
-            << "@Columns;Ctrl+P;@Table border;Return;@0;Alt+P;Tab;Return;@Font;Return:okButton;@Link colour;"
+            << "@Columns;Ctrl+P;@Table "
+               "border;Return;@0;Alt+P;Tab;Return;@Font;Return:okButton;@Link colour;"
                "Return:colourEdit=00ff00,okButton;@Header "
                "HTML;Return:textEdit=<p>\nnew</p>,okButton;"
                "@Icon size;Del;F9;@Title;Return;@(HTML File);F3"

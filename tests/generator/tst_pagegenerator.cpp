@@ -4,7 +4,6 @@
 #include "components/KeyValueFile.h"
 #include "components/ProgramInfo.h"
 #include "edits/Document.h"
-#include "model/SectionRow.h"
 #include "generator/BuildController.h"
 #include "generator/PageWriter.h"
 #include "generator/PreviewFile.h"

@@ -3,9 +3,9 @@
 
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
+#include "components/KeyValueFile.h"
 #include "edits/Document.h"
 #include "generator/PageWriter.h"
-#include "components/KeyValueFile.h"
 #include "launcher/LauncherPage.h"
 #include "launcher/LauncherWindow.h"
 #include "widgets/BrowserEngine.h"
