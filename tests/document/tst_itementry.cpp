@@ -33,10 +33,9 @@ private slots:
     void numericFieldRules() {
         QFETCH(QString, text);
         QFETCH(bool, iconSize);
-        QFETCH(QString, expected);
         const auto& rule = iconSize ? SectionEntry::IconSizeRule : SectionEntry::ColumnsRule;
         const QString once = SectionEntry::applyRule(text, rule);
-        QCOMPARE(once, expected);
+        QTEST(once, "expected");
         QCOMPARE(SectionEntry::applyRule(once, rule), once); // leaving the field again
     }
 
@@ -59,8 +58,7 @@ private slots:
     void rowFields() {
         QFETCH(QString, row);
         QFETCH(int, field);
-        QFETCH(QString, value);
-        QCOMPARE(SectionRow::field(row, field), value);
+        QTEST(SectionRow::field(row, field), "value");
     }
 
     // A new section goes above the current row, a new icon below it; both go to the
@@ -164,8 +162,6 @@ private slots:
     }
     void previewFollowsTheIconPath() {
         QFETCH(QString, path);
-        QFETCH(int, kind);
-        QFETCH(int, image);
         QTemporaryDir dir;
         QImage pic(8, 8, QImage::Format_ARGB32);
         pic.fill(Qt::red);
@@ -173,9 +169,9 @@ private slots:
         for (const char* junk : {"broken.ico", "tool.exe"})
             QVERIFY(test::writeFile(dir.filePath(junk), "not a picture"));
         path = path.arg(dir.path());
-        QCOMPARE(int(IconEntry::previewKind(path)), kind);
+        QTEST(int(IconEntry::previewKind(path)), "kind");
         const std::optional<QImage> img = IconEntry::previewImage(path);
-        QCOMPARE(!img ? 0 : (img->isNull() ? 2 : 1), image);
+        QTEST(!img ? 0 : (img->isNull() ? 2 : 1), "image");
     }
 
     // The description is the page's title (tags in any case, decoded), else its file
@@ -213,7 +209,6 @@ private slots:
         QFETCH(QString, content);
         QFETCH(bool, newWindow);
         QFETCH(QString, fields);
-        QFETCH(QString, width);
         const QString page = QStringLiteral("/p/My.Page.htm"),
                       app = QStringLiteral("/opt/ulvanta/");
         KeyValueFile keys;
@@ -222,7 +217,7 @@ private slots:
         QCOMPARE(QStringList({f.description, f.command, f.parameters, f.icon, f.run}).join('|'),
                  fields.replace("%P", page).replace("%L", app + "Ulvanta2.exe"));
         QVERIFY(f.startIn.isEmpty() && f.comments.isEmpty());
-        QCOMPARE(keys.value("Width"), width);
+        QTEST(keys.value("Width"), "width");
     }
 
     void unreadablePageFallsBack() {

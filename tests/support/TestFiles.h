@@ -1,5 +1,7 @@
 #pragma once
 
+#include "components/Error.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +21,16 @@ inline bool writeFile(const QString& path, const QByteArray& bytes, qint64 size 
 inline QByteArray readAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The number of the error f throws, 0 when it throws none.
+template <typename F> int errorOf(F f) {
+    try {
+        f();
+    } catch (const Error& e) {
+        return e.number();
+    }
+    return 0;
 }
 
 } // namespace ulvanta::test
