@@ -2,7 +2,6 @@
 #include "TestFiles.h"
 #include "commands/FileController.h"
 #include "components/EntryContainer.h"
-#include "components/Error.h"
 #include "components/FileLock.h"
 #include "components/RecentFiles.h"
 #include "edits/Document.h"

@@ -148,10 +148,10 @@ private slots:
             {"notes.txt|%T/notes.txt" + n, "dir|%T/dir" + n, "tool|%T/tool.sh||%T|" + N + "|",
              "App|app|-v||" + N + "|", "www.example.org|https://www.example.org/a?b=1" + h});
         row("bad scheme, missing file and broken entry skipped", uris,
-            {"mailto:a@b.c", "file://%T/notes.txt", "file://%T/gone.txt",
-             "file://%T/broken.desktop"},
+            {"file://%T/broken.desktop", "mailto:a@b.c", "file://%T/notes.txt",
+             "file://%T/gone.txt"},
             {"notes.txt|%T/notes.txt" + n},
-            "3 items not added; the first: mailto:a@b.c is neither a file nor a web address");
+            "3 items not added; the first: broken.desktop has no Exec");
         row("browser titles", "text/x-moz-url", {"https://a.org/x", "Page A", "ftp://b.org/", "B"},
             {"Page A|https://a.org/x" + h, "B|ftp://b.org/" + h});
         row("old browser title", "_NETSCAPE_URL", {"http://c.org/", "Seite Ü"},
