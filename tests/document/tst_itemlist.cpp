@@ -30,6 +30,7 @@ private slots:
         QTest::addColumn<QList<int>>("counts"); // per row
         QTest::newRow("leading icons then sections") << "iisis" << QList<int>{2, 2, 1, 1, 0};
         QTest::newRow("only a section") << "s" << QList<int>{0};
+        QTest::newRow("only an icon") << "i" << QList<int>{1};
         QTest::newRow("no sections") << "iii" << QList<int>{3, 3, 3};
         QTest::newRow("adjacent sections") << "ssii" << QList<int>{0, 2, 2, 2};
     }
