@@ -65,19 +65,17 @@ private slots:
         QTest::addColumn<int>("to");
         QTest::addColumn<QString>("after"); // empty: nothing moves
         // Rows 0..8: icons, section 2 with 3..5, section 6 with 7 and 8.
-        QTest::newRow("icon into the next section") << QList<int>{0} << 4 << "1,2,3,0,4,5,6,7,8";
-        QTest::newRow("icon onto itself") << QList<int>{3} << 4 << "";
-        QTest::newRow("run of icons, not the row after a gap")
-            << QList<int>{4, 3, 7} << 0 << "3,4,0,1,2,5,6,7,8";
-        QTest::newRow("section with its icons to the end")
-            << QList<int>{2} << 9 << "0,1,6,7,8,2,3,4,5";
-        QTest::newRow("section to the nearer boundary above")
-            << QList<int>{6} << 4 << "0,1,6,7,8,2,3,4,5";
-        QTest::newRow("section to the nearer boundary, its own") << QList<int>{6} << 5 << "";
-        QTest::newRow("section never above the first icons")
-            << QList<int>{6} << 0 << "0,1,6,7,8,2,3,4,5";
-        QTest::newRow("icon and section take the section's icons")
-            << QList<int>{1, 2} << 9 << "0,6,7,8,1,2,3,4,5";
+        const auto row = [](const char* tag, const QList<int>& dragged, int to, const char* after) {
+            QTest::newRow(tag) << dragged << to << QString(after);
+        };
+        row("icon into the next section", {0}, 4, "1,2,3,0,4,5,6,7,8");
+        row("icon onto itself", {3}, 4, "");
+        row("run of icons, not the row after a gap", {4, 3, 7}, 0, "3,4,0,1,2,5,6,7,8");
+        row("section with its icons to the end", {2}, 9, "0,1,6,7,8,2,3,4,5");
+        row("section to the nearer boundary above", {6}, 4, "0,1,6,7,8,2,3,4,5");
+        row("section to the nearer boundary, its own", {6}, 5, "");
+        row("section never above the first icons", {6}, 0, "0,1,6,7,8,2,3,4,5");
+        row("icon and section take the section's icons", {1, 2}, 9, "0,6,7,8,1,2,3,4,5");
     }
     void dragWithinTheListMovesRows() {
         QFETCH(QList<int>, dragged);
