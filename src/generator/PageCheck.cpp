@@ -1,0 +1,243 @@
+#include "generator/PageCheck.h"
+
+#include "edits/Document.h"
+#include "generator/PageWriter.h"
+#include "model/ItemList.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QImageReader>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QUrl>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace ulvanta {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("PageCheck", text);
+}
+
+// "scheme:" with a scheme of two or more characters, so "C:\..." stays a path.
+bool isAddress(const QString& text) {
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    return scheme.match(text).hasMatch();
+}
+
+bool isLauncherScheme(const QUrl& url) {
+    const QString scheme = url.scheme().toLower();
+    return scheme == QLatin1String("pm") || scheme == QLatin1String("pmc");
+}
+
+bool mayRun(const QString& path) {
+#ifdef Q_OS_UNIX
+    return ::access(QFile::encodeName(path).constData(), X_OK) == 0;
+#else
+    return QFileInfo(path).isExecutable();
+#endif
+}
+
+bool mayWrite(const QString& path) {
+#ifdef Q_OS_UNIX
+    return ::access(QFile::encodeName(path).constData(), W_OK) == 0;
+#else
+    return QFileInfo(path).isWritable();
+#endif
+}
+
+// Relative paths are read from the page's folder, as the launcher reads them.
+QString resolved(const QString& base, const QString& path) {
+    if (QFileInfo(path).isAbsolute())
+        return QDir::cleanPath(path);
+    return QDir::cleanPath(QDir(base).absoluteFilePath(path));
+}
+
+class Checker {
+public:
+    Checker(const Document& doc, std::vector<PageProblem>& out) : m_doc(doc), m_out(out) {
+        const QString page = doc.setting(Setting::HtmlFile);
+        const QString source = page.isEmpty() ? doc.filePath() : page;
+        m_base = source.isEmpty() ? QDir::currentPath() : QFileInfo(source).absolutePath();
+    }
+
+    void row(int r) {
+        const ItemList& items = m_doc.items();
+        m_row = r + 1;
+        const QString startIn = items.cell(r, ColStartIn).trimmed();
+        const QString folder = startIn.isEmpty() ? m_base : resolved(m_base, startIn);
+        if (!startIn.isEmpty() && !QFileInfo(folder).isDir())
+            rowProblem(ColStartIn, tr("folder does not exist: %1").arg(folder));
+        const QString command = items.cell(r, ColCommand).trimmed();
+        if (items.cell(r, ColRun) == runStyles().at(HyperlinkRunStyle))
+            hyperlink(command);
+        else
+            program(command, folder);
+        const QString icon = items.cell(r, ColIcon).trimmed();
+        if (!icon.isEmpty())
+            iconFile(icon);
+    }
+
+    void settings() {
+        m_row = 0;
+        for (const Setting s : {Setting::BackgroundPicture, Setting::Icon}) {
+            const QString value = m_doc.setting(s).trimmed();
+            if (!value.isEmpty())
+                if (const QString wrong = image(resolved(m_base, value)); !wrong.isEmpty())
+                    settingProblem(s, wrong);
+        }
+        const QString page = m_doc.setting(Setting::HtmlFile).trimmed();
+        if (page.isEmpty())
+            return;
+        const QString folder = QFileInfo(resolved(m_base, page)).absolutePath();
+        if (!QFileInfo(folder).isDir())
+            settingProblem(Setting::HtmlFile, tr("folder does not exist: %1").arg(folder));
+        else if (!mayWrite(folder))
+            settingProblem(Setting::HtmlFile, tr("folder is not writable: %1").arg(folder));
+    }
+
+private:
+    void rowProblem(int column, const QString& message) {
+        m_out.push_back({m_row, std::nullopt, ItemList::header(column), message});
+    }
+    void settingProblem(Setting s, const QString& message) {
+        m_out.push_back({0, s, PropertyTable::displayName(s), message});
+    }
+
+    void hyperlink(const QString& command) {
+        const QUrl url(command);
+        if (!isAddress(command) || !url.isValid())
+            rowProblem(ColCommand, tr("not an address with a scheme: %1").arg(command));
+        else if (isLauncherScheme(url))
+            rowProblem(ColCommand, tr("pm: and pmc: addresses cannot be linked: %1").arg(command));
+    }
+
+    void program(const QString& command, const QString& folder) {
+        if (command.isEmpty()) {
+            rowProblem(ColCommand, tr("no command"));
+            return;
+        }
+        const bool fileUrl = command.startsWith(QLatin1String("file:"), Qt::CaseInsensitive);
+        if (!fileUrl && isAddress(command) && !QFileInfo::exists(resolved(folder, command))) {
+            if (isLauncherScheme(QUrl(command)))
+                rowProblem(ColCommand,
+                           tr("pm: and pmc: addresses cannot be started: %1").arg(command));
+            return;
+        }
+        const QString path = fileUrl ? QUrl(command).toLocalFile() : command;
+        QString full = resolved(folder, path);
+        if (!path.contains(QLatin1Char('/')) && !QFileInfo::exists(full)) {
+            full = inPath(path);
+            if (full.isEmpty()) {
+                rowProblem(ColCommand, tr("program not found: %1 (not in PATH)").arg(path));
+                return;
+            }
+        }
+        const QFileInfo fi(full);
+        if (!fi.exists())
+            rowProblem(ColCommand, tr("file not found: %1").arg(full));
+        else if (fi.isFile())
+            runnable(full);
+    }
+
+    // A binary or a script is a program and must start; any other file is a
+    // document the desktop opens with its program.
+    void runnable(const QString& path) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) {
+            rowProblem(ColCommand, tr("file cannot be read: %1").arg(path));
+            return;
+        }
+        const QByteArray head = f.read(512);
+        const bool script = head.startsWith("#!");
+        if (!script && !head.startsWith("\x7f"
+                                        "ELF"))
+            return;
+        if (!mayRun(path)) {
+            rowProblem(ColCommand, tr("program cannot be run: %1 (no permission)").arg(path));
+            return;
+        }
+        if (!script)
+            return;
+        const QByteArray line = head.mid(2, head.indexOf('\n') < 0 ? -1 : head.indexOf('\n') - 2);
+        const QString interpreter = QString::fromLocal8Bit(line.trimmed().split(' ').value(0));
+        const QFileInfo ii(interpreter);
+        if (interpreter.isEmpty() || !ii.isAbsolute() || !ii.isFile() || !mayRun(interpreter))
+            rowProblem(
+                ColCommand,
+                tr("program cannot be run: %1 (interpreter not found: %2)").arg(path, interpreter));
+    }
+
+    void iconFile(const QString& icon) {
+        const QString path = resolved(m_base, icon);
+        if (PageWriter::isImageExtension(icon)) {
+            if (const QString wrong = image(path); !wrong.isEmpty())
+                rowProblem(ColIcon, wrong);
+        } else if (!QFileInfo::exists(path)) {
+            rowProblem(ColIcon, tr("file not found: %1").arg(path));
+        }
+    }
+
+    // Empty for a picture Qt can show, else what is wrong with it.
+    static QString image(const QString& path) {
+        if (!QFileInfo::exists(path))
+            return tr("file not found: %1").arg(path);
+        QImageReader reader(path);
+        return reader.canRead() ? QString() : tr("not a readable image: %1").arg(path);
+    }
+
+    // PATH is searched once per name, however many rows start the program.
+    QString inPath(const QString& name) {
+        const auto it = m_found.constFind(name);
+        if (it != m_found.cend())
+            return *it;
+        const QString found = QStandardPaths::findExecutable(name);
+        m_found.insert(name, found);
+        return found;
+    }
+
+    const Document& m_doc;
+    std::vector<PageProblem>& m_out;
+    QString m_base;
+    int m_row = 0;
+    QHash<QString, QString> m_found;
+};
+
+} // namespace
+
+namespace PageCheck {
+
+std::vector<PageProblem> check(const Document& doc) {
+    std::vector<PageProblem> problems;
+    Checker checker(doc, problems);
+    const ItemList& items = doc.items();
+    for (int r = 0; r < items.count(); ++r)
+        if (!items.isSection(r))
+            checker.row(r);
+    checker.settings();
+    return problems;
+}
+
+std::vector<PageAddress> webAddresses(const Document& doc) {
+    std::vector<PageAddress> addresses;
+    const ItemList& items = doc.items();
+    for (int r = 0; r < items.count(); ++r) {
+        if (items.isSection(r))
+            continue;
+        const QString command = items.cell(r, ColCommand).trimmed();
+        const QString scheme = QUrl(command).scheme().toLower();
+        if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
+            addresses.push_back({r + 1, ItemList::header(ColCommand), command});
+    }
+    return addresses;
+}
+
+} // namespace PageCheck
+} // namespace ulvanta
