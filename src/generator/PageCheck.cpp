@@ -73,13 +73,13 @@ public:
         m_row = r + 1;
         const QString startIn = items.cell(r, ColStartIn).trimmed();
         const QString folder = startIn.isEmpty() ? m_base : resolved(m_base, startIn);
-        if (!startIn.isEmpty() && !QFileInfo(folder).isDir())
-            rowProblem(ColStartIn, tr("folder does not exist: %1").arg(folder));
         const QString command = items.cell(r, ColCommand).trimmed();
         if (items.cell(r, ColRun) == runStyles().at(HyperlinkRunStyle))
             hyperlink(command);
         else
             program(command, folder);
+        if (!startIn.isEmpty() && !QFileInfo(folder).isDir())
+            rowProblem(ColStartIn, tr("folder does not exist: %1").arg(folder));
         const QString icon = items.cell(r, ColIcon).trimmed();
         if (!icon.isEmpty())
             iconFile(icon);
