@@ -88,10 +88,9 @@ private slots:
             doc.setSetting(it.key(), QString(it.value()).replace("%D", dir.path()));
         std::vector<ItemRow> items;
         for (const QStringList& c : rows)
-            items.push_back({"Item", c.value(0), {}, c.value(2), c.value(3), c.value(1), {}});
-        for (ItemRow& r : items)
-            if (r[1].startsWith("SECTION:"))
-                r = {r[1], {}, {}, {}, {}, {}, {}};
+            items.push_back(c.size() == 1
+                                ? ItemRow{c[0]}
+                                : ItemRow{"Item", c[0], {}, c.value(2), c.value(3), c[1]});
         doc.items().appendItems(items);
         QStringList found;
         for (const PageProblem& p : PageCheck::check(doc)) {
