@@ -144,41 +144,55 @@ private:
         if (!fi.exists())
             rowProblem(ColCommand, tr("file not found: %1").arg(full));
         else if (fi.isFile())
-            runnable(full);
+            if (const QString wrong = remembered(m_programs, full, &Checker::runnable);
+                !wrong.isEmpty())
+                rowProblem(ColCommand, wrong);
+    }
+
+    // Rows often share a program or a picture: each file is looked at once.
+    QString remembered(QHash<QString, QString>& known, const QString& path,
+                       QString (Checker::*look)(const QString&)) {
+        const auto it = known.constFind(path);
+        if (it != known.cend())
+            return *it;
+        return *known.insert(path, (this->*look)(path));
     }
 
     // A binary or a script is a program and must start; any other file is a
-    // document the desktop opens with its program.
-    void runnable(const QString& path) {
+    // document the desktop opens with its program. Empty when it is fine.
+    QString runnable(const QString& path) {
         QFile f(path);
-        if (!f.open(QIODevice::ReadOnly)) {
-            rowProblem(ColCommand, tr("file cannot be read: %1").arg(path));
-            return;
-        }
+        if (!f.open(QIODevice::ReadOnly))
+            return tr("file cannot be read: %1").arg(path);
         const QByteArray head = f.read(512);
         const bool script = head.startsWith("#!");
         if (!script && !head.startsWith("\x7f"
                                         "ELF"))
-            return;
-        if (!mayRun(path)) {
-            rowProblem(ColCommand, tr("program cannot be run: %1 (no permission)").arg(path));
-            return;
-        }
+            return {};
+        if (!mayRun(path))
+            return tr("program cannot be run: %1 (no permission)").arg(path);
         if (!script)
-            return;
-        const QByteArray line = head.mid(2, head.indexOf('\n') < 0 ? -1 : head.indexOf('\n') - 2);
-        const QString interpreter = QString::fromLocal8Bit(line.trimmed().split(' ').value(0));
+            return {};
+        const qsizetype end = head.indexOf('\n');
+        const QStringList words =
+            QString::fromLocal8Bit(head.mid(2, end < 0 ? -1 : end - 2)).simplified().split(' ');
+        const QString interpreter = words.value(0);
         const QFileInfo ii(interpreter);
         if (interpreter.isEmpty() || !ii.isAbsolute() || !ii.isFile() || !mayRun(interpreter))
-            rowProblem(
-                ColCommand,
-                tr("program cannot be run: %1 (interpreter not found: %2)").arg(path, interpreter));
+            return tr("program cannot be run: %1 (interpreter not found: %2)")
+                .arg(path, interpreter);
+        // "#!/usr/bin/env NAME" finds its interpreter in PATH.
+        const QString named = words.value(1);
+        if (ii.fileName() == QLatin1String("env") && !named.isEmpty() &&
+            !named.startsWith(QLatin1Char('-')) && inPath(named).isEmpty())
+            return tr("program cannot be run: %1 (interpreter not found: %2)").arg(path, named);
+        return {};
     }
 
     void iconFile(const QString& icon) {
         const QString path = resolved(m_base, icon);
         if (PageWriter::isImageExtension(icon)) {
-            if (const QString wrong = image(path); !wrong.isEmpty())
+            if (const QString wrong = remembered(m_images, path, &Checker::image); !wrong.isEmpty())
                 rowProblem(ColIcon, wrong);
         } else if (!QFileInfo::exists(path)) {
             rowProblem(ColIcon, tr("file not found: %1").arg(path));
@@ -186,7 +200,7 @@ private:
     }
 
     // Empty for a picture Qt can show, else what is wrong with it.
-    static QString image(const QString& path) {
+    QString image(const QString& path) {
         if (!QFileInfo::exists(path))
             return tr("file not found: %1").arg(path);
         QImageReader reader(path);
@@ -208,6 +222,8 @@ private:
     QString m_base;
     int m_row = 0;
     QHash<QString, QString> m_found;
+    QHash<QString, QString> m_programs; // what is wrong with a program, by path
+    QHash<QString, QString> m_images;   // what is wrong with a picture, by path
 };
 
 } // namespace
