@@ -126,9 +126,14 @@ private:
         }
         const bool fileUrl = command.startsWith(QLatin1String("file:"), Qt::CaseInsensitive);
         if (!fileUrl && isAddress(command) && !QFileInfo::exists(resolved(folder, command))) {
-            if (isLauncherScheme(QUrl(command)))
+            // The launcher never hands on addresses that would run page script
+            // or come back to itself.
+            const QUrl url(command);
+            const QString scheme = url.scheme().toLower();
+            if (!url.isValid() || isLauncherScheme(url) || scheme == QLatin1String("javascript") ||
+                scheme == QLatin1String("data"))
                 rowProblem(ColCommand,
-                           tr("pm: and pmc: addresses cannot be started: %1").arg(command));
+                           tr("the launcher does not open this address: %1").arg(command));
             return;
         }
         const QString path = fileUrl ? QUrl(command).toLocalFile() : command;

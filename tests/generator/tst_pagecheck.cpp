@@ -51,13 +51,10 @@ private slots:
         QTest::newRow("section rows are counted")
             << Cells{{"SECTION:Tools"}, {"no-such-program", n}} << Settings{}
             << QStringList{"2:Command"};
-        QTest::newRow("hyperlinks need a scheme and no launcher address")
-            << Cells{{"https://example.org/", h},
-                     {"mailto:a@b.c", h},
-                     {"example.org", h},
-                     {"pm:page2.htm", h},
-                     {"pmc:exit", n}}
-            << Settings{} << QStringList{"3:Command", "4:Command", "5:Command"};
+        QTest::newRow("addresses need a scheme and none the launcher refuses")
+            << Cells{{"https://example.org/", h}, {"mailto:a@b.c", h}, {"example.org", h},
+                     {"pm:page2.htm", h},         {"pmc:exit", n},     {"javascript:x()", n}}
+            << Settings{} << QStringList{"3:Command", "4:Command", "5:Command", "6:Command"};
         QTest::newRow("start in must be a folder")
             << Cells{{"tool", n, "sub"}, {"tool", n, "old"}, {"tool", n, "doc.txt"}} << Settings{}
             << QStringList{"2:Start In", "3:Start In"};
