@@ -12,6 +12,7 @@ namespace {
 
 constexpr int kAtATime = 4;
 
+// The texts are marked where they stand, so that translators find them.
 QString tr(const char* text) {
     return QCoreApplication::translate("PageCheck", text);
 }
@@ -72,13 +73,18 @@ private:
         if (code >= 400) {
             const QString reason =
                 reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-            m_answers[i] = tr("address answers %1 %2: %3").arg(code).arg(reason, url).simplified();
+            m_answers[i] = tr(QT_TRANSLATE_NOOP("PageCheck", "address answers %1 %2: %3"))
+                               .arg(code)
+                               .arg(reason, url)
+                               .simplified();
         } else if (code == 0 && reply->error() == QNetworkReply::OperationCanceledError) {
-            m_answers[i] = tr("address does not answer within %1 s: %2")
-                               .arg(double(m_timeout) / 1000.0)
-                               .arg(url);
+            m_answers[i] =
+                tr(QT_TRANSLATE_NOOP("PageCheck", "address does not answer within %1 s: %2"))
+                    .arg(double(m_timeout) / 1000.0)
+                    .arg(url);
         } else if (code == 0) {
-            m_answers[i] = tr("address does not answer: %1 (%2)").arg(url, reply->errorString());
+            m_answers[i] = tr(QT_TRANSLATE_NOOP("PageCheck", "address does not answer: %1 (%2)"))
+                               .arg(url, reply->errorString());
         }
         --m_running;
         next();
