@@ -3,17 +3,22 @@
 //
 //   ulvanta-build DOC.pmf           prints the page as the editor's HTML tab shows it
 //   ulvanta-build DOC.pmf OUT.htm   builds OUT.htm (and its icon folder) as Build does
+//   ulvanta-build --check DOC.pmf   lists what the page relies on that is missing
 
+#include "cli/OnlineCheck.h"
 #include "components/CommandLine.h"
 #include "components/Error.h"
 #include "components/ProgramInfo.h"
 #include "edits/Document.h"
 #include "generator/BuildController.h"
+#include "generator/PageCheck.h"
 #include "generator/PageWriter.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 
 using namespace ulvanta;
@@ -25,11 +30,16 @@ void printErr(const QString& text) {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
 }
 
-const char* const kUsage = "Usage: ulvanta-build DOC.pmf [OUT.htm]\n"
-                           "  DOC.pmf          print the page of the Ulvanta file\n"
-                           "  DOC.pmf OUT.htm  build the page into OUT.htm and its icon folder\n"
-                           "  --help           show this help\n"
-                           "  --version        show the version\n";
+const char* const kUsage =
+    "Usage: ulvanta-build DOC.pmf [OUT.htm]\n"
+    "       ulvanta-build --check [--online] DOC.pmf\n"
+    "  DOC.pmf          print the page of the Ulvanta file\n"
+    "  DOC.pmf OUT.htm  build the page into OUT.htm and its icon folder\n"
+    "  --check          check the programs, folders and files the page relies on;\n"
+    "                   one line per problem, exit status 1 when there are any\n"
+    "  --online         with --check, also request every http and https address\n"
+    "  --help           show this help\n"
+    "  --version        show the version\n";
 
 // Only the builder's own messages reach standard error, not the library's notes
 // (a missing runtime folder, an empty file name, ...).
@@ -42,6 +52,8 @@ void quietQt(QtMsgType type, const QMessageLogContext&, const QString& text) {
 // application has taken out its options), as file names rather than text.
 struct Request {
     QList<QByteArray> args;
+    bool check = false;
+    bool online = false;
     int exitCode = -1; // set when the command line is answered already
 };
 
@@ -54,20 +66,25 @@ Request readArguments(int argc, char* argv[]) {
             options = false;
         } else if (options && (arg == "--help" || arg == "-h")) {
             std::fputs(kUsage, stdout);
-            return {{}, 0};
+            return {{}, false, false, 0};
         } else if (options && arg == "--version") {
             std::printf("ulvanta-build %s\n", qPrintable(ProgramInfo::version()));
-            return {{}, 0};
+            return {{}, false, false, 0};
+        } else if (options && arg == "--check") {
+            r.check = true;
+        } else if (options && arg == "--online") {
+            r.online = true;
         } else if (options && arg.size() > 1 && arg.startsWith('-')) {
             printErr(QStringLiteral("ulvanta-build: unknown option '%1'")
                          .arg(QString::fromLocal8Bit(arg)));
             std::fputs(kUsage, stderr);
-            return {{}, 2};
+            return {{}, false, false, 2};
         } else {
             r.args.append(arg);
         }
     }
-    if (r.args.size() < 1 || r.args.size() > 2) {
+    const qsizetype most = r.check ? 1 : 2;
+    if (r.args.size() < 1 || r.args.size() > most || (r.online && !r.check)) {
         std::fputs(kUsage, stderr);
         r.exitCode = 2;
     }
@@ -128,6 +145,30 @@ int buildPage(const Document& doc, const QByteArray& arg) {
     return 0;
 }
 
+// One line per problem, in the form editors and build logs point at: the
+// document, the row, the column. Returns the exit status.
+int checkPage(const Document& doc, const QByteArray& arg, bool online) {
+    std::vector<PageProblem> problems = PageCheck::check(doc);
+    if (online) {
+        std::vector<PageProblem> more = checkWebAddresses(PageCheck::webAddresses(doc));
+        problems.insert(problems.end(), more.begin(), more.end());
+        // Rows in order, the page's settings after them.
+        std::stable_sort(problems.begin(), problems.end(), [](const auto& a, const auto& b) {
+            return (a.row == 0 ? INT_MAX : a.row) < (b.row == 0 ? INT_MAX : b.row);
+        });
+    }
+    const QString name = QFile::decodeName(arg);
+    QByteArray text;
+    for (const PageProblem& p : problems) {
+        const QString where = p.row > 0 ? name + QLatin1Char(':') + QString::number(p.row) : name;
+        text += (where + QStringLiteral(": ") + p.column + QStringLiteral(": ") + p.message +
+                 QLatin1Char('\n'))
+                    .toLocal8Bit();
+    }
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    return problems.empty() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -145,6 +186,8 @@ int main(int argc, char* argv[]) {
         return request.exitCode;
     Document doc;
     if (!loadDocument(doc, request.args[0]))
-        return 1;
+        return request.check ? 2 : 1;
+    if (request.check)
+        return checkPage(doc, request.args[0], request.online);
     return request.args.size() == 1 ? printPage(doc) : buildPage(doc, request.args[1]);
 }

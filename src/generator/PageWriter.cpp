@@ -40,9 +40,9 @@ QString runWord(const QString& runStyle) {
     return it == words.cend() ? runStyle : *it;
 }
 
-// Pictures the page can show as they are; anything else is a program or a
-// document whose icon a build extracts.
-bool isImageExtension(const QString& iconCell) {
+} // namespace
+
+bool PageWriter::isImageExtension(const QString& iconCell) {
     const qsizetype dot = iconCell.lastIndexOf(QLatin1Char('.'));
     const QString ext = (dot < 0 ? iconCell : iconCell.mid(dot + 1)).toLower();
     static const QStringList images = {QStringLiteral("bmp"),  QStringLiteral("gif"),
@@ -51,8 +51,6 @@ bool isImageExtension(const QString& iconCell) {
                                        QStringLiteral("ico"),  QStringLiteral("png")};
     return images.contains(ext);
 }
-
-} // namespace
 
 // --- numbers ------------------------------------------------------------------
 

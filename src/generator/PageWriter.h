@@ -41,6 +41,9 @@ public:
 
     // The author credit that follows the version in the generator meta tag.
     static QString credit();
+    // Pictures the page shows as they are (by the name's extension); anything else
+    // is a program or a document whose icon a build extracts.
+    static bool isImageExtension(const QString& iconCell);
 
 private:
     // The numbers of one icon table: its column count, and the cell width and icon

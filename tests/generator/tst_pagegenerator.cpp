@@ -336,6 +336,8 @@ private slots:
         row("page name not in the file name encoding", "doc.pmf " + bad, 1,
             "An error occurred when attempting to build the HTML file 'x\uFFFD.htm' - Bad file "
             "name");
+        row("check names each problem's row and column", "--check %1/doc.pmf", 1, "");
+        row("check of a file that is no document", "--check %1/tool", 2, open);
     }
 
     void commandLine() {
@@ -369,7 +371,14 @@ private slots:
             return;
         }
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), (QStringList{"doc.pmf", "tool"}));
-        if (exitCode == 0)
+        if (args.startsWith("--check")) {
+            QStringList where;
+            for (const QString& line : QString::fromUtf8(proc.readAllStandardOutput()).split('\n'))
+                where << line.section(": ", 0, 1).remove(dir->path());
+            const QStringList broken = {"/doc.pmf:1: Command", "/doc.pmf:2: Command",
+                                        "/doc.pmf:2: Icon", ""};
+            QCOMPARE(where, exitCode == 1 ? broken : QStringList{""});
+        } else if (exitCode == 0)
             QCOMPARE(proc.readAllStandardOutput(), htmlViewText(*doc).toLatin1());
     }
 
