@@ -15,7 +15,12 @@ using test::ScriptedPrompter;
 using Outcome = ImportController::Outcome;
 
 // While set, allocations of this size or more fail as they would with the memory used up.
+// AddressSanitizer keeps the allocator to itself, so its builds leave that row out.
 static std::size_t failFrom = SIZE_MAX;
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAllocationsFail = false;
+#else
+constexpr bool kAllocationsFail = true;
 void* operator new(std::size_t n) {
     void* p = n < failFrom ? std::malloc(n ? n : 1) : nullptr;
     return p ? p : throw std::bad_alloc();
@@ -26,6 +31,7 @@ void operator delete(void* p) noexcept {
 void operator delete(void* p, std::size_t) noexcept {
     std::free(p);
 }
+#endif
 
 namespace {
 ItemRow icon(int n) {
@@ -122,6 +128,8 @@ private slots:
         doc.resetProperties();
         doc.setSetting(QStringLiteral("Title"), QStringLiteral("Mine"));
         doc.items().appendItems({ItemRow{QStringLiteral("Existing")}});
+        if (file == "many bookmarks" && !kAllocationsFail)
+            QSKIP("allocations cannot be made to fail under AddressSanitizer");
         ScriptedPrompter p;
         failFrom = file == "many bookmarks" ? 1 << 20 : SIZE_MAX;
         const Outcome got = ImportController(doc, p).import(path, sectionName);
