@@ -70,7 +70,7 @@ inline std::vector<ulvanta::ItemRow> denseRows(int count) {
 inline void saveLargeDocument(const QString& path, int count, bool dense = false) {
     ulvanta::Document doc;
     doc.resetProperties();
-    doc.setSetting(QStringLiteral("Show edit command"), QStringLiteral("True"));
+    doc.setSetting(ulvanta::Setting::ShowEditCommand, QStringLiteral("True"));
     doc.items().appendItems(dense ? denseRows(count) : largeRows(count, count / 100));
     doc.save(path);
     doc.fileLock().release();

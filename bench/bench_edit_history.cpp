@@ -84,10 +84,10 @@ int main(int argc, char* argv[]) {
          [](Document& d, ListController&) {
              YesPrompter p(QStringLiteral("7"));
              FileController files(d, p);
-             const PropertyEditor number = editorFor(QStringLiteral("Columns"));
+             const PropertyEditor number = editorFor(Setting::Columns);
              PropertyController(d, p, files)
-                 .editNumber(d.props().rowOf(QStringLiteral("Columns")), number.prompt,
-                             number.lower, number.upper);
+                 .editNumber(d.props().rowOf(Setting::Columns), number.prompt, number.lower,
+                             number.upper);
          }},
         {"Reset properties", 0,
          [](Document& d, ListController&) {

@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
 
     Document doc;
     doc.resetProperties();
-    doc.setSetting(QStringLiteral("Show edit command"), QStringLiteral("True"));
+    doc.setSetting(Setting::ShowEditCommand, QStringLiteral("True"));
     doc.items().appendItems(largeRows(kRows, kSections));
 
     QElapsedTimer t;

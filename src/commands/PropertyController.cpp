@@ -90,9 +90,8 @@ const QString& boolText(bool on) {
 }
 } // namespace
 
-PropertyEditor editorFor(const QString& displayName) {
-    const std::optional<Setting> key = PropertyTable::settingNamed(displayName);
-    return key ? editors().value(*key, of(EditorKind::Boolean)) : of(EditorKind::Boolean);
+PropertyEditor editorFor(Setting key) {
+    return editors().value(key, of(EditorKind::Boolean));
 }
 
 bool PropertyController::validRow(int row) const {
@@ -102,7 +101,7 @@ bool PropertyController::validRow(int row) const {
 void PropertyController::activate(int row, PropertyEditorHost& host) {
     if (!validRow(row))
         return;
-    const PropertyEditor editor = editorFor(m_doc.props().name(row));
+    const PropertyEditor editor = editorFor(m_doc.props().key(row));
     switch (editor.kind) {
     case EditorKind::Boolean:
         toggle(row);
@@ -178,14 +177,15 @@ void PropertyController::editNumber(int row, const QString& prompt, int lower, i
 
 void PropertyController::set(int row, const QString& value, bool retitle) {
     const QString& name = m_doc.props().name(row);
-    m_doc.edits().push(changeSettingsStep(m_doc, name, {{name, value, {}}}, retitle));
+    m_doc.edits().push(
+        changeSettingsStep(m_doc, name, {{m_doc.props().key(row), value, {}}}, retitle));
 }
 
 void PropertyController::toggle(int row) {
     if (!validRow(row))
         return;
     const QString setting = m_doc.props().setting(row);
-    const auto key = PropertyTable::settingNamed(m_doc.props().name(row));
+    const auto key = m_doc.props().key(row);
     if (setting == kFalse && key == Setting::ShowEditCommand) {
         saveCheck(row);
     } else if (setting == kFalse || setting == kTrue) {
@@ -197,7 +197,7 @@ void PropertyController::toggle(int row) {
 
 void PropertyController::saveCheck(int row) {
     const QString& name = m_doc.props().name(row);
-    EditStepPtr step = changeSettingsStep(m_doc, name, {{name, kTrue, {}}});
+    EditStepPtr step = changeSettingsStep(m_doc, name, {{m_doc.props().key(row), kTrue, {}}});
     // The page's edit command opens the document file, so there has to be one.
     if (!m_doc.filePath().isEmpty() && FileChecks::fileExists(m_doc.filePath())) {
         m_doc.edits().push(std::move(step));
@@ -249,9 +249,7 @@ std::optional<FontChoice> PropertyController::fontSettings() const {
 }
 
 void PropertyController::writeFont(const FontChoice& font) {
-    const auto value = [](Setting key, const QString& v) {
-        return SettingValue{PropertyTable::displayName(key), v, {}};
-    };
+    const auto value = [](Setting key, const QString& v) { return SettingValue{key, v, {}}; };
     m_doc.edits().push(changeSettingsStep(
         m_doc, QStringLiteral("Font"),
         {value(Setting::Font, font.name), value(Setting::FontBold, boolText(font.bold)),
@@ -275,7 +273,7 @@ void PropertyController::editFont(PropertyEditorHost& host) {
 bool PropertyController::deleteKey(int row) {
     if (!validRow(row))
         return false;
-    const auto key = PropertyTable::settingNamed(m_doc.props().name(row));
+    const auto key = m_doc.props().key(row);
     if (key != Setting::Font && key != Setting::FontSize && key != Setting::IconSize)
         return false;
     set(row, QString());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/Prompter.h"
+#include "model/PropertyTable.h"
 
 #include <QString>
 #include <optional>
@@ -25,7 +26,7 @@ struct PropertyEditor {
 
 // The editor of a display name (exact, case-sensitive); a name the program does
 // not know is edited as a Boolean.
-PropertyEditor editorFor(const QString& displayName);
+PropertyEditor editorFor(Setting key);
 
 // The font settings as the font dialog sees them. Size and colour are absent
 // when the settings give none, so the dialog keeps what it showed last time.

@@ -20,7 +20,7 @@ FileSettingDialog::FileSettingDialog(Document& doc, int row, const FileRequest& 
     setWindowTitle(QStringLiteral("Choose File"));
     const bool valid = row >= 0 && row < doc.props().count();
     if (valid)
-        m_name = doc.props().name(row);
+        m_key = doc.props().key(row);
 
     m_descriptionLabel = new QLabel(label);
     m_descriptionLabel->setObjectName(QStringLiteral("descriptionLabel"));
@@ -54,7 +54,7 @@ FileSettingDialog::FileSettingDialog(Document& doc, int row, const FileRequest& 
 
 void FileSettingDialog::browse() {
     if (const auto path = m_prompter.chooseFile(m_request))
-        m_fileEdit->setText(PropertyDialogs::browsedFileText(m_name, *path));
+        m_fileEdit->setText(PropertyDialogs::browsedFileText(m_key, *path));
 }
 
 void FileSettingDialog::commit() {

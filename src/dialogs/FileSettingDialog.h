@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/Prompter.h"
+#include "model/PropertyTable.h"
 
 #include <QDialog>
 
@@ -32,7 +33,7 @@ private:
 
     Document& m_doc;
     int m_row;
-    QString m_name;
+    Setting m_key = Setting::BackgroundPicture;
     FileRequest m_request;
     Prompter& m_prompter;
 };

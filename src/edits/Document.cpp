@@ -16,7 +16,7 @@ namespace {
 const char* const kRowEntryNames[ItemColumnCount] = {"DESC", "COMMAND", "PARAM",   "STARTIN",
                                                      "ICON", "RUN",     "COMMENTS"};
 // Header and Footer HTML are kept whole beside the list, which shows their start.
-bool isLongText(std::optional<Setting> key) {
+bool isLongText(Setting key) {
     return key == Setting::HeaderHtml || key == Setting::FooterHtml;
 }
 const QString kAppSuffix = QStringLiteral(" - Ulvanta Editor");
@@ -87,7 +87,8 @@ void Document::resetProperties() {
     std::vector<PropertyList::Row> rows;
     rows.reserve(PropertyTable::Count);
     for (int n = 1; n <= PropertyTable::Count; ++n)
-        rows.push_back({PropertyTable::displayName(n), defaultSetting(n)});
+        rows.push_back(
+            {PropertyTable::settingOf(n), PropertyTable::displayName(n), defaultSetting(n)});
     m_props.setRows(std::move(rows));
     m_headerHtml.clear();
     m_footerHtml.clear();
@@ -99,13 +100,8 @@ QString Document::setting(Setting key) const {
         return m_footerHtml;
     if (key == Setting::HeaderHtml)
         return m_headerHtml;
-    const int row = m_props.rowOf(PropertyTable::displayName(key));
+    const int row = m_props.rowOf(key);
     return row < 0 ? QString() : m_props.setting(row);
-}
-
-QString Document::setting(const QString& propName) const {
-    const std::optional<Setting> key = PropertyTable::settingNamed(propName);
-    return key ? setting(*key) : QString();
 }
 
 QString Document::htmlSetting(Setting key) const {
@@ -116,12 +112,12 @@ QString Document::htmlPreview(const QString& text) {
     return text.size() < 50 ? text : text.left(50) + QStringLiteral("...");
 }
 
-QString Document::shownSetting(const QString& propName, const QString& value) {
-    return isLongText(PropertyTable::settingNamed(propName)) ? htmlPreview(value) : value;
+QString Document::shownSetting(Setting key, const QString& value) {
+    return isLongText(key) ? htmlPreview(value) : value;
 }
 
 void Document::setSetting(Setting key, const QString& value) {
-    const int row = m_props.rowOf(PropertyTable::displayName(key));
+    const int row = m_props.rowOf(key);
     if (row < 0)
         return;
     if (key == Setting::FooterHtml)
@@ -132,11 +128,6 @@ void Document::setSetting(Setting key, const QString& value) {
     // The list shows only the start of Header and Footer HTML, which may not have changed.
     if (isLongText(key))
         emit edited();
-}
-
-void Document::setSetting(const QString& propName, const QString& value) {
-    if (const std::optional<Setting> key = PropertyTable::settingNamed(propName))
-        setSetting(*key, value);
 }
 
 QString Document::caption() const {

@@ -72,15 +72,11 @@ public:
     QString htmlSetting(Setting key) const;
     // Sets a setting; Header/Footer HTML keep the full text and show a preview.
     void setSetting(Setting key, const QString& value);
-    // The same for a property list row's name; empty (or nothing set) for a name
-    // the list does not show.
-    QString setting(const QString& propName) const;
-    void setSetting(const QString& propName, const QString& value);
     // The property list's view of a long text: whole below 50 characters, else the
     // first 50 followed by "...".
     static QString htmlPreview(const QString& text);
     // What the property list shows for a value that setSetting stores.
-    static QString shownSetting(const QString& propName, const QString& value);
+    static QString shownSetting(Setting key, const QString& value);
 
     // --- files ---
     // Reads a document file and makes it current and unchanged, without history.

@@ -193,7 +193,7 @@ private:
 
 // One property: its value and what the property list shows for it, before and after.
 struct SettingChange {
-    QString name;
+    Setting key;
     QString before;
     QString after;
     QString shownBefore;
@@ -202,7 +202,7 @@ struct SettingChange {
     bool same() const { return before == after && shownBefore == shownAfter; }
 };
 
-// Properties set by name; with `reset`, doing the step refills the whole list with
+// Properties set by key; with `reset`, doing the step refills the whole list with
 // the defaults instead, and undoing it sets every property back.
 class SettingsStep : public StepOf<SettingsStep> {
 public:
@@ -211,7 +211,7 @@ public:
         : StepOf(doc, text), m_changes(std::move(changes)), m_retitle(retitle), m_reset(reset) {
         qint64 n = sizeof(*this);
         for (const SettingChange& c : m_changes) {
-            n += textBytes(c.name) + textBytes(c.before) + textBytes(c.after);
+            n += textBytes(c.before) + textBytes(c.after);
             // The views of all but Header and Footer HTML share the values' text.
             if (c.shownBefore.constData() != c.before.constData())
                 n += textBytes(c.shownBefore);
@@ -236,8 +236,8 @@ protected:
 private:
     void write(Document& doc, QString SettingChange::*value, QString SettingChange::*shown) const {
         for (const SettingChange& c : m_changes) {
-            doc.setSetting(c.name, c.*value);
-            doc.props().setSetting(doc.props().rowOf(c.name), c.*shown);
+            doc.setSetting(c.key, c.*value);
+            doc.props().setSetting(doc.props().rowOf(c.key), c.*shown);
         }
         if (m_retitle)
             doc.announceName();
@@ -248,11 +248,11 @@ private:
     bool m_reset;
 };
 
-SettingChange settingChange(const Document& doc, const QString& name, const QString& after,
+SettingChange settingChange(const Document& doc, Setting key, const QString& after,
                             const QString& shownAfter) {
-    const int row = doc.props().rowOf(name);
-    return {name, doc.setting(name), after, row < 0 ? QString() : doc.props().setting(row),
-            shownAfter.isNull() ? Document::shownSetting(name, after) : shownAfter};
+    const int row = doc.props().rowOf(key);
+    return {key, doc.setting(key), after, row < 0 ? QString() : doc.props().setting(row),
+            shownAfter.isNull() ? Document::shownSetting(key, after) : shownAfter};
 }
 
 std::vector<ItemRow> rowsOf(const ItemList& items, int first, int count) {
@@ -364,14 +364,14 @@ EditStepPtr changeSettingsStep(Document& doc, const QString& text,
     std::vector<SettingChange> changes;
     changes.reserve(values.size());
     for (const SettingValue& v : values) {
-        if (doc.props().rowOf(v.name) < 0)
+        if (doc.props().rowOf(v.key) < 0)
             continue;
-        changes.push_back(settingChange(doc, v.name, v.value, v.shown));
+        changes.push_back(settingChange(doc, v.key, v.value, v.shown));
         if (changes.back().same())
             changes.pop_back();
     }
     auto step = std::make_unique<SettingsStep>(doc, text, std::move(changes), retitle, false);
-    const int row = values.empty() ? -1 : doc.props().rowOf(values.front().name);
+    const int row = values.empty() ? -1 : doc.props().rowOf(values.front().key);
     step->setPlaces({EditTab::Properties, row, -1, -1}, {EditTab::Properties, row, -1, -1});
     return step;
 }
@@ -380,7 +380,7 @@ EditStepPtr resetSettingsStep(Document& doc, const QString& text) {
     std::vector<SettingChange> old;
     old.reserve(PropertyTable::Count);
     for (int n = 1; n <= PropertyTable::Count; ++n)
-        old.push_back(settingChange(doc, PropertyTable::displayName(n), doc.defaultSetting(n), {}));
+        old.push_back(settingChange(doc, PropertyTable::settingOf(n), doc.defaultSetting(n), {}));
     auto step = std::make_unique<SettingsStep>(doc, text, std::move(old), false, true);
     step->setPlaces({EditTab::Properties, -1, -1, -1}, {EditTab::Properties, -1, -1, -1});
     return step;

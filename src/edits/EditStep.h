@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ItemList.h"
+#include "model/PropertyTable.h"
 
 #include <QString>
 #include <QUndoCommand>
@@ -110,14 +111,14 @@ EditStepPtr changeCellsStep(Document& doc, const QString& text, std::vector<Cell
 EditStepPtr typeDescriptionStep(Document& doc, int row, const QString& text);
 // List columns a and b exchanged in every icon row; section rows keep theirs.
 EditStepPtr swapColumnsStep(Document& doc, const QString& text, int a, int b);
-// A property's new value by display name (Header and Footer HTML whole). `shown`,
-// when not null, is what the property list shows for it instead of its usual view.
+// A property's new value (Header and Footer HTML whole). `shown`, when not null,
+// is what the property list shows for it instead of its usual view.
 struct SettingValue {
-    QString name;
+    Setting key;
     QString value;
     QString shown;
 };
-// Properties set by display name. With retitle the window caption follows the
+// Properties set together. With retitle the window caption follows the
 // Title property.
 EditStepPtr changeSettingsStep(Document& doc, const QString& text,
                                const std::vector<SettingValue>& values, bool retitle = false);

@@ -106,7 +106,7 @@ bool RecoveryStore::read(const QString& id, RecoveryCopy& copy) const {
         return v == KeyValueFile::notFound() ? fallback : v;
     };
     copy.originalPath = value(kPathKey, QString());
-    copy.title = value(kTitleKey, check.setting(QStringLiteral("Title")));
+    copy.title = value(kTitleKey, check.setting(Setting::Title));
     copy.lastChange = QDateTime::fromString(value(kChangedKey, QString()), Qt::ISODateWithMs);
     if (!copy.lastChange.isValid())
         copy.lastChange = QFileInfo(copy.documentPath).lastModified();

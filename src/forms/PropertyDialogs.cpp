@@ -41,8 +41,7 @@ FileRequest fileRequest(const PropertyEditor& editor) {
     return r;
 }
 
-QString browsedFileText(const QString& displayName, const QString& path) {
-    const auto key = PropertyTable::settingNamed(displayName);
+QString browsedFileText(Setting key, const QString& path) {
     if (key == Setting::HtmlFile || key == Setting::Icon)
         return path;
     return QStringLiteral("file://") + path;
@@ -55,7 +54,7 @@ QString multiLineLabel(const QString& displayName) {
 QString multiLineText(const Document& doc, int row) {
     if (row < 0 || row >= doc.props().count())
         return {};
-    const auto key = PropertyTable::settingNamed(doc.props().name(row));
+    const auto key = doc.props().key(row);
     if (key == Setting::HeaderHtml)
         return doc.headerHtml();
     if (key == Setting::FooterHtml)
@@ -88,17 +87,17 @@ void commitSetting(Document& doc, int row, const QString& value) {
     if (row < 0 || row >= doc.props().count())
         return;
     const QString& name = doc.props().name(row);
-    doc.edits().push(changeSettingsStep(doc, name, {{name, value, {}}}));
+    doc.edits().push(changeSettingsStep(doc, name, {{doc.props().key(row), value, {}}}));
 }
 
 void commitMultiLine(Document& doc, int row, const QString& text) {
     if (row < 0 || row >= doc.props().count())
         return;
     const QString& name = doc.props().name(row);
-    const auto key = PropertyTable::settingNamed(name);
+    const Setting key = doc.props().key(row);
     if (key != Setting::HeaderHtml && key != Setting::FooterHtml)
         return;
-    doc.edits().push(changeSettingsStep(doc, name, {{name, text, multiLineSummary(text)}}));
+    doc.edits().push(changeSettingsStep(doc, name, {{key, text, multiLineSummary(text)}}));
 }
 
 } // namespace ulvanta::PropertyDialogs

@@ -37,7 +37,7 @@ QString fileLabel(const QString& displayName, bool htmlFile);
 FileRequest fileRequest(const PropertyEditor& editor);
 // What a chosen file puts into the text box: the plain path for the built page
 // and the icon, a "file://" link for pictures and style sheets the page loads.
-QString browsedFileText(const QString& displayName, const QString& path);
+QString browsedFileText(Setting key, const QString& path);
 
 // --- multi-line text ---
 // "&Header HTML:"

@@ -106,8 +106,7 @@ bool BuildController::run() {
         return false;
     }
     m_doc.edits().push(
-        changeSettingsStep(m_doc, QStringLiteral("Build"),
-                           {{PropertyTable::displayName(Setting::HtmlFile), path, {}}}));
+        changeSettingsStep(m_doc, QStringLiteral("Build"), {{Setting::HtmlFile, path, {}}}));
     m_doc.requestActionUpdate();
     m_built = path;
     return true;

@@ -4,7 +4,9 @@
 
 namespace ulvanta {
 
-PropertyList::PropertyList(QObject* parent) : QAbstractTableModel(parent) {}
+PropertyList::PropertyList(QObject* parent) : QAbstractTableModel(parent) {
+    m_rowOf.fill(-1);
+}
 
 int PropertyList::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_rows.size());
@@ -36,9 +38,9 @@ void PropertyList::setRows(std::vector<Row> rows) {
         return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
     });
     m_rows = std::move(rows);
-    m_rowOf.clear();
-    for (int i = int(m_rows.size()) - 1; i >= 0; --i) // the first row of a name wins
-        m_rowOf.insert(m_rows[size_t(i)].name, i);
+    m_rowOf.fill(-1);
+    for (int i = 0; i < count(); ++i)
+        m_rowOf[size_t(m_rows[size_t(i)].key)] = i;
     endResetModel();
 }
 
@@ -48,10 +50,6 @@ void PropertyList::setSetting(int row, const QString& value) {
     m_rows[size_t(row)].setting = value;
     const QModelIndex i = index(row, 1);
     emit dataChanged(i, i);
-}
-
-int PropertyList::rowOf(const QString& name) const {
-    return m_rowOf.value(name, -1);
 }
 
 } // namespace ulvanta

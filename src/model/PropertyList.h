@@ -1,6 +1,9 @@
 #pragma once
 
+#include "model/PropertyTable.h"
+
 #include <QAbstractTableModel>
+#include <array>
 #include <vector>
 
 namespace ulvanta {
@@ -11,6 +14,7 @@ class PropertyList : public QAbstractTableModel {
     Q_OBJECT
 public:
     struct Row {
+        Setting key;
         QString name;
         QString setting;
     };
@@ -26,14 +30,15 @@ public:
     void setRows(std::vector<Row> rows);
     int count() const { return int(m_rows.size()); }
     const QString& name(int row) const { return m_rows[size_t(row)].name; }
+    Setting key(int row) const { return m_rows[size_t(row)].key; }
     const QString& setting(int row) const { return m_rows[size_t(row)].setting; }
     void setSetting(int row, const QString& value);
-    // The row of a display name (exact, case-sensitive), or -1.
-    int rowOf(const QString& name) const;
+    // The row that shows a setting, or -1 before the rows are filled.
+    int rowOf(Setting key) const { return m_rowOf[size_t(key)]; }
 
 private:
     std::vector<Row> m_rows;
-    QHash<QString, int> m_rowOf;
+    std::array<int, PropertyTable::Count> m_rowOf;
 };
 
 } // namespace ulvanta

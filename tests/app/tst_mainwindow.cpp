@@ -40,7 +40,7 @@ QStringList snapshot(MainWindow& w) {
         s << QStringList(row.begin(), row.end()).join(u'|');
     }
     for (int r = 0; r < d.props().count(); ++r)
-        s << d.props().name(r) + u'=' + d.setting(d.props().name(r)) + u'=' + d.props().setting(r);
+        s << d.props().name(r) + u'=' + d.setting(d.props().key(r)) + u'=' + d.props().setting(r);
     return s;
 }
 
@@ -95,7 +95,7 @@ private slots:
         for (QChar c : shape)
             rows.push_back(c == 's' ? section("s") : icon("i"));
         w.doc().items().appendItems(rows);
-        w.doc().setSetting("(HTML File)", current == 0 ? "/bin/sh" : ""); // a page that exists
+        w.doc().setSetting(Setting::HtmlFile, current == 0 ? "/bin/sh" : ""); // a page that exists
         w.setCurrentRow(current);
         w.updateActions();
         // The decision itself is checked here; the window follows it.
@@ -242,7 +242,7 @@ private slots:
                                      icon("bear"),
                                      section("B"),
                                      icon("cat")});
-        w.doc().setSetting("Header HTML", "<h1>\r\nhi</h1>");
+        w.doc().setSetting(Setting::HeaderHtml, "<h1>\r\nhi</h1>");
         p.inputs.assign(answers.begin(), answers.end());
         p.files = {dir.filePath("page.htm")}; // where Build puts the page
         auto* tabs = child<QTabWidget>(&w, "tabs");
@@ -253,8 +253,8 @@ private slots:
             const int row = where.toInt(&isRow);
             list = isRow ? items : child<QTreeView>(&w, "propertyList");
             tabs->setCurrentIndex(isRow ? 0 : 1);
-            list->setCurrentIndex(
-                list->model()->index(isRow ? row : w.doc().props().rowOf(where), 0));
+            list->setCurrentIndex(list->model()->index(
+                isRow ? row : w.doc().props().rowOf(*PropertyTable::settingNamed(where)), 0));
             list->setFocus();
         };
         select(commands.section(u';', 0, 0).mid(1));

@@ -56,7 +56,7 @@ private slots:
         qputenv("XDG_RUNTIME_DIR", runtime.replace("%1", dir->path()).toLocal8Bit());
         qputenv("TEMP", temp.replace("%1", dir->path()).toLocal8Bit());
         doc->items().appendItems({{"A", "c", {}, {}, {}, "Hidden", {}}});
-        doc->setSetting("Columns", columns);
+        doc->setSetting(Setting::Columns, columns);
 
         auto folder = std::make_unique<PreviewFolder>();
         PreviewFolder otherEditor;
@@ -82,7 +82,7 @@ private slots:
 
     void runStartsTheLauncherOnThePage() {
         const QString page = dir->filePath("my page & \u00e9.htm");
-        doc->setSetting("(HTML File)", page);
+        doc->setSetting(Setting::HtmlFile, page);
         const QString programFolder = dir->path() + "/";
         writeFile(programFolder + "ulvanta2.exe", "#!/bin/sh\nprintf '%s|' \"$@\" > \"$0.args\"\n");
         QFile::setPermissions(programFolder + "ulvanta2.exe",
@@ -106,9 +106,9 @@ private slots:
         writeFile(dir->filePath("user-dirs.dirs"), "XDG_DESKTOP_DIR=\"" + desk.toUtf8() + "\"\n");
         QStandardPaths::setTestModeEnabled(false); // the user's folders, as set here
         qputenv("XDG_CONFIG_HOME", dir->path().toLocal8Bit());
-        doc->setSetting("Title", " Menu: \"$1\" ");
-        doc->setSetting("(HTML File)", "/p/a b$\\%.htm");
-        doc->setSetting("Icon", icon);
+        doc->setSetting(Setting::Title, " Menu: \"$1\" ");
+        doc->setSetting(Setting::HtmlFile, "/p/a b$\\%.htm");
+        doc->setSetting(Setting::Icon, icon);
         ShortcutWriter w(*doc, prompter, "/opt/ulv/");
         qunsetenv("XDG_CONFIG_HOME");
         QCOMPARE(w.desktopFolder(), desk);
@@ -139,7 +139,7 @@ private slots:
 
         // Variables in the program's folder are expanded; without an icon file the
         // shortcut shows the launcher's.
-        doc->setSetting("Icon", "/missing.ico");
+        doc->setSetting(Setting::Icon, "/missing.ico");
         qputenv("ULV_TEST_DIR", "/opt/x y");
         const QString entry = Shortcut::desktopEntry("%ULV_TEST_DIR%/", *doc);
         QVERIFY(entry.contains("\nExec=\"/opt/x y/ulvanta2.exe\" \"/p/a b"));

@@ -109,7 +109,7 @@ void TestPreviewWeb::launcherLinksAreRefused() {
     QFETCH(QString, href);
     MainWindow w(&prompter);
     w.start({});
-    w.doc().setSetting("Header HTML",
+    w.doc().setSetting(Setting::HeaderHtml,
                        "<script>setTimeout(() => location.href = '" + href + "', 300)</script>");
     QWidget* browser = showPreview(w);
     QVERIFY(browser);
@@ -146,7 +146,7 @@ void TestPreviewWeb::hostileHeaderSendsNothing() {
     const QString address = QStringLiteral("http://127.0.0.1:%1/leak").arg(server.serverPort());
     MainWindow w(&prompter);
     w.start({});
-    w.doc().setSetting("Header HTML",
+    w.doc().setSetting(Setting::HeaderHtml,
                        "<a href=\"" + address +
                            "?out\" style=\"position: fixed; left: 0; top: 0; "
                            "width: 60px; height: 60px\">Out</a><script>const L = '" +
@@ -174,8 +174,8 @@ void TestPreviewWeb::otherPageLoadsAndLeavingBlanks() {
     MainWindow w(&prompter);
     w.start({});
     const QUrl other = QUrl::fromLocalFile(dir.filePath("other.htm"));
-    w.doc().setSetting("Header HTML", "<script>setTimeout(() => location.href = '" +
-                                          other.toString() + "', 300)</script>");
+    w.doc().setSetting(Setting::HeaderHtml, "<script>setTimeout(() => location.href = '" +
+                                                other.toString() + "', 300)</script>");
     QWidget* browser = showPreview(w);
     QVERIFY(browser);
     // The browser sits above the status label.

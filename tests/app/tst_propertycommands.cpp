@@ -53,8 +53,10 @@ class tst_PropertyCommands : public QObject {
     PropertyController cmd{doc, prompter, files};
     RecordingHost host;
 
-    int row(const QString& name) const { return doc.props().rowOf(name); }
-    QString setting(const QString& name) const { return doc.setting(name); }
+    // The tables name properties as the list shows them.
+    static Setting key(const QString& name) { return *PropertyTable::settingNamed(name); }
+    int row(const QString& name) const { return doc.props().rowOf(key(name)); }
+    QString setting(const QString& name) const { return doc.setting(key(name)); }
 
 private slots:
     void init() {
@@ -107,7 +109,7 @@ private slots:
         QFETCH(QString, expected);
         QFETCH(QString, shown);
         if (!start.isNull())
-            doc.setSetting(property, start);
+            doc.setSetting(key(property), start);
         const QString before = setting(property);
         if (!typed.isNull() && typed != "Del")
             prompter.inputs.push_back(typed);
@@ -147,7 +149,7 @@ private slots:
         cmd.toggle(row("Show edit command"));
         doc.fileLock().release();
         QCOMPARE(prompter.messages.size(), saved ? 0 : 1);
-        QCOMPARE(setting("Show edit command"), QString(saved || yes ? "True" : "False"));
+        QCOMPARE(doc.setting(Setting::ShowEditCommand), QString(saved || yes ? "True" : "False"));
         QCOMPARE(prompter.fileRequests.size(), yes ? 1 : 0);
         QVERIFY(doc.isModified());
     }
@@ -182,7 +184,7 @@ private slots:
         QTEST(dlg.previewColour(), "preview");
         (ok ? child<QPushButton>(&dlg, "okButton") : child<QPushButton>(&dlg, "cancelButton"))
             ->click();
-        QTEST(setting("Link visited colour"), "stored");
+        QTEST(doc.setting(Setting::LinkVisitedColour), "stored");
         QCOMPARE(doc.isModified(), ok); // OK marks the document changed even for no colour
     }
 
@@ -198,10 +200,9 @@ private slots:
         QFETCH(QString, property);
         QFETCH(bool, ok);
         QFETCH(QString, browsed);
-        const PropertyEditor editor = editorFor(property);
-        doc.setSetting(property, "old");
-        FileSettingDialog dlg(doc, doc.props().rowOf(property),
-                              PropertyDialogs::fileRequest(editor),
+        const PropertyEditor editor = editorFor(key(property));
+        doc.setSetting(key(property), "old");
+        FileSettingDialog dlg(doc, row(property), PropertyDialogs::fileRequest(editor),
                               PropertyDialogs::fileLabel(property, editor.htmlFile), prompter);
         QCOMPARE(child<QLineEdit>(&dlg, "fileEdit")->text(), QString("old"));
         prompter.files = {QString("/w/f"), std::nullopt};
@@ -231,7 +232,7 @@ private slots:
         QCOMPARE(doc.footerHtml(), a + "\r\n" + b);
         // The line break counts as two blanks in the shortened text of the list.
         QCOMPARE(doc.props().setting(row("Footer HTML")), a + "  " + b + "...");
-        doc.setSetting("Header HTML", a + b + "c"); // shown whole up to 49 characters
+        doc.setSetting(Setting::HeaderHtml, a + b + "c"); // shown whole up to 49 characters
         QCOMPARE(doc.props().setting(row("Header HTML")), a + b + "c");
     }
 
@@ -245,9 +246,9 @@ private slots:
         auto* edit = child<QAction>(&w, "actionEditProperty");
         QVERIFY(!edit->isEnabled());
         child<QTabWidget>(&w, "tabs")->setCurrentIndex(1);
-        w.doc().setSetting("Font", "DejaVu Sans");
-        w.doc().setSetting("Font underline", "True");
-        w.doc().setSetting("Text colour", "#0000FF");
+        w.doc().setSetting(Setting::Font, "DejaVu Sans");
+        w.doc().setSetting(Setting::FontUnderline, "True");
+        w.doc().setSetting(Setting::TextColour, "#0000FF");
         FontChoice shown;
         whenModal([&shown](QDialog* d) {
             shown = qobject_cast<FontDialog*>(d)->choice();
@@ -259,10 +260,10 @@ private slots:
             child<QPushButton>(d, "okButton")->click();
         });
         auto* list = child<QTreeView>(&w, "propertyList");
-        const QModelIndex font = w.doc().props().index(w.doc().props().rowOf("Font"), 0);
+        const QModelIndex font = w.doc().props().index(w.doc().props().rowOf(Setting::Font), 0);
         list->scrollTo(font);
         for (const char* size : {"big", "14"}) {
-            w.doc().setSetting("Font size", size);
+            w.doc().setSetting(Setting::FontSize, size);
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                               list->visualRect(font).center());
         }
@@ -271,9 +272,10 @@ private slots:
         QCOMPARE(shown.size.value_or(0), 14.0);
         QCOMPARE(shown.colour.value_or(-1), 0xFF0000);
         const auto fontSettings = [&w] {
-            return QStringList{w.doc().setting("Font"), w.doc().setting("Font size"),
-                               w.doc().setting("Font strikethrough"),
-                               w.doc().setting("Font underline"), w.doc().setting("Text colour")};
+            return QStringList{w.doc().setting(Setting::Font), w.doc().setting(Setting::FontSize),
+                               w.doc().setting(Setting::FontStrikethrough),
+                               w.doc().setting(Setting::FontUnderline),
+                               w.doc().setting(Setting::TextColour)};
         };
         QCOMPARE(fontSettings(), (QStringList{"DejaVu Sans", "20", "True", "True", "#0000FF"}));
 

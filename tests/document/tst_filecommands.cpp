@@ -43,10 +43,10 @@ private slots:
         doc->items().appendItems({tricky,
                                   {SectionRow::compose("Tools: {x}", "3", "48", false, true)},
                                   {"z0", "z1", "z2", "z3", "z4", "z5", "z6"}});
-        doc->setSetting("Header HTML", QString(1 << 20, QChar('h')));
-        doc->setSetting("Footer HTML", "two\r\nlines");
-        doc->setSetting("Title", "My page");
-        doc->setSetting("Link colour", "#FF0000");
+        doc->setSetting(Setting::HeaderHtml, QString(1 << 20, QChar('h')));
+        doc->setSetting(Setting::FooterHtml, "two\r\nlines");
+        doc->setSetting(Setting::Title, "My page");
+        doc->setSetting(Setting::LinkColour, "#FF0000");
         const QString path = dir.filePath("doc with spaces.pmf");
         doc->save(path);
         doc->fileLock().release();
@@ -69,8 +69,8 @@ private slots:
         for (int r = 0; r < 3; ++r)
             QCOMPARE(back.items().row(r), doc->items().row(r));
         for (int i = 1; i <= PropertyTable::Count; ++i)
-            QCOMPARE(back.setting(PropertyTable::displayName(i)),
-                     doc->setting(PropertyTable::displayName(i)));
+            QCOMPARE(back.setting(PropertyTable::settingOf(i)),
+                     doc->setting(PropertyTable::settingOf(i)));
     }
 
     void unknownPropertyStopsTheOpen_data() {
@@ -410,7 +410,7 @@ private:
     }
     static void edit(Document& d) {
         d.items().appendItems({ItemRow{"edited"}});
-        d.setSetting("Title", "T");
+        d.setSetting(Setting::Title, "T");
         d.edits().markModified();
     }
 

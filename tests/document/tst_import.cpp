@@ -47,8 +47,8 @@ void writeSource(const QString& path, const QString& file) {
     if (file.endsWith(" rows")) {
         Document src;
         src.resetProperties();
-        src.setSetting(QStringLiteral("Title"), QStringLiteral("Other"));
-        src.setSetting(QStringLiteral("Columns"), QStringLiteral("9"));
+        src.setSetting(Setting::Title, QStringLiteral("Other"));
+        src.setSetting(Setting::Columns, QStringLiteral("9"));
         std::vector<ItemRow> all;
         for (int i = 1; i <= file.section(' ', 0, 0).toInt(); ++i)
             all.push_back(icon(i));
@@ -126,7 +126,7 @@ private slots:
         writeSource(path, file);
         Document doc;
         doc.resetProperties();
-        doc.setSetting(QStringLiteral("Title"), QStringLiteral("Mine"));
+        doc.setSetting(Setting::Title, QStringLiteral("Mine"));
         doc.items().appendItems({ItemRow{QStringLiteral("Existing")}});
         if (file == "many bookmarks" && !kAllocationsFail)
             QSKIP("allocations cannot be made to fail under AddressSanitizer");
@@ -149,8 +149,8 @@ private slots:
         QCOMPARE(doc.isModified(), imported || withSection + added > 0);
         QCOMPARE(p.busyDepth, 0);
         // The file's properties never reach the open document.
-        QCOMPARE(doc.setting(QStringLiteral("Title")), QStringLiteral("Mine"));
-        QCOMPARE(doc.setting(QStringLiteral("Columns")), QStringLiteral("5"));
+        QCOMPARE(doc.setting(Setting::Title), QStringLiteral("Mine"));
+        QCOMPARE(doc.setting(Setting::Columns), QStringLiteral("5"));
         QVERIFY(doc.filePath().isEmpty()); // the window keeps its title
         // Every row the import appended goes with one undo.
         QCOMPARE(doc.undoStack().count(), withSection + added > 0 ? 1 : 0);

@@ -65,7 +65,7 @@ void fill(Document& doc) {
     doc.resetProperties();
     doc.items().appendItems(
         {{"SECTION:A"}, {"a", "x"}, {"b", "SECTION:y"}, {"SECTION:B"}, {"c", "z"}});
-    doc.setSetting(QStringLiteral("Title"), QStringLiteral("Doc"));
+    doc.setSetting(Setting::Title, QStringLiteral("Doc"));
     // The window shows the caption anew whenever the document's name changes.
     shownCaption = doc.caption();
     QObject::connect(&doc, &Document::nameChanged, [&doc] { shownCaption = doc.caption(); });
@@ -79,7 +79,7 @@ QStringList snapshot(const Document& doc) {
         s.append(QStringList(row.begin(), row.end()));
     }
     for (int n = 1; n <= PropertyTable::Count; ++n)
-        s << doc.setting(PropertyTable::displayName(n));
+        s << doc.setting(PropertyTable::settingOf(n));
     return s;
 }
 
@@ -102,7 +102,8 @@ EditStepPtr make(Document& d, const QString& recipe) {
     if (w[0] == "swap")
         return swapColumnsStep(d, w[0], n(1), n(2));
     if (w[0] == "title")
-        return changeSettingsStep(d, w[0], {{"Title", w[1], {}}, {"Header HTML", w[2], {}}}, true);
+        return changeSettingsStep(
+            d, w[0], {{Setting::Title, w[1], {}}, {Setting::HeaderHtml, w[2], {}}}, true);
     if (w[0] == "reset")
         return resetSettingsStep(d, w[0]);
     std::vector<CellChange> cells; // ROW:COLUMN:TEXT

@@ -1,3 +1,4 @@
+#include "NamedSetting.h"
 #include "TestFiles.h"
 #include "cli/OnlineCheck.h"
 #include "edits/Document.h"
@@ -82,7 +83,8 @@ private slots:
         doc.resetProperties();
         doc.setSetting(Setting::HtmlFile, path("page.htm"));
         for (auto it = settings.cbegin(); it != settings.cend(); ++it)
-            doc.setSetting(it.key(), QString(it.value()).replace("%D", dir.path()));
+            test::setNamedSetting(doc,
+                                  it.key() + "=" + QString(it.value()).replace("%D", dir.path()));
         std::vector<ItemRow> items;
         for (const QStringList& c : rows)
             items.push_back(c.size() == 1

@@ -1,3 +1,4 @@
+#include "NamedSetting.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
 #include "components/Error.h"
@@ -109,7 +110,7 @@ private slots:
             if (s.startsWith("Path="))
                 doc->setFilePath(s.mid(5));
             else
-                doc->setSetting(s.section('=', 0, 0), s.section('=', 1));
+                test::setNamedSetting(*doc, s);
         }
         const QByteArray page = readAll(QFINDTESTDATA("pages/" + expected))
                                     .replace("@VERSION@", ProgramInfo::version().toUtf8());
@@ -227,7 +228,7 @@ private slots:
         QDir().mkdir(path("sub.d"));
         if (items)
             doc->items().appendItems({program("A", {}), program("B", path("sub.d")), sized("16")});
-        doc->setSetting("(HTML File)", path("old.htm"));
+        doc->setSetting(Setting::HtmlFile, path("old.htm"));
         test::ScriptedPrompter p;
         p.answers.push_back(buildEmpty);
         p.files.push_back(typed.isEmpty() ? std::nullopt : std::optional<QString>(path(typed)));
@@ -243,7 +244,7 @@ private slots:
         QCOMPARE(built, success);
         QTEST(command.builtText(), "status");
         QCOMPARE(doc->isModified(), success);
-        QCOMPARE(doc->setting("(HTML File)"), path(success ? chosen : "old.htm"));
+        QCOMPARE(doc->setting(Setting::HtmlFile), path(success ? chosen : "old.htm"));
         QCOMPARE(p.busyDepth, 0);
         if (!items)
             QCOMPARE(p.messages.takeFirst().defaultButton, PromptAnswer::No);
@@ -346,7 +347,7 @@ private slots:
         QFETCH(QString, err);
         QVERIFY(writeFile(path("tool"), "x"));
         doc->items().appendItems({program("A", path("tool")), program("B, \u00fc", "/x.gif")});
-        doc->setSetting("Show edit command", "True");
+        doc->setSetting(Setting::ShowEditCommand, "True");
         doc->save(path("doc.pmf"));
         doc->fileLock().release();
         const QByteArray docBytes = readAll(path("doc.pmf"));

@@ -1,6 +1,7 @@
 // The launcher window with a real browser engine: generated pages, real clicks on their
 // links, a recording script as the icons' command; one window shows page after page.
 
+#include "NamedSetting.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
 #include "components/KeyValueFile.h"
@@ -37,7 +38,7 @@ QByteArray buildPage(const QStringList& settings, const std::vector<ItemRow>& ic
         if (s.startsWith(QLatin1String("Path=")))
             doc.setFilePath(s.mid(5));
         else
-            doc.setSetting(s.section(QLatin1Char('='), 0, 0), s.section(QLatin1Char('='), 1));
+            test::setNamedSetting(doc, s);
     }
     doc.items().appendItems(icons);
     return PageWriter(doc).page().toUtf8();
