@@ -116,6 +116,29 @@ QString EntryContainer::entryName(quint32 entry) const {
     return name;
 }
 
+EntryContainer::ShortName EntryContainer::shortName(quint32 entry) const {
+    const Entry& e = at(entry);
+    ShortName n{{}, 0};
+    for (int i = 0; i < e.nameSize; ++i) {
+        if (e.name[i] != '\0')
+            n.bytes[n.size++] = e.name[i];
+    }
+    return n;
+}
+
+void EntryContainer::readEntries(quint32 first, quint32 last, QByteArray& into) const {
+    const Entry& a = at(first);
+    const Entry& b = at(last);
+    if (!m_file || b.position < a.position)
+        throw badFormat(QStringLiteral("an entry lies outside the file"));
+    // load() has checked that entries follow one another inside the file.
+    const qint64 size = qint64(b.position) + b.length - a.position;
+    into.resize(size);
+    if ((m_file->pos() != qint64(a.position) && !m_file->seek(a.position)) ||
+        m_file->read(into.data(), size) != size)
+        throw badFormat(QStringLiteral("an entry lies outside the file"));
+}
+
 QString EntryContainer::readEntry(const QString& path, quint32 position, quint32 length) const {
     if (m_file && path == m_loadedPath) {
         // Entries are mostly read in order, straight on from the one before.

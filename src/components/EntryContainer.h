@@ -31,8 +31,20 @@ public:
     // The number of entries held.
     quint32 entryCount() const { return quint32(m_entries.size()); }
     QString entryName(quint32 entry) const; // NULs removed
+    // The same name without making a string: a large file has hundreds of
+    // thousands of entries, and most are only compared with a known name.
+    struct ShortName {
+        char bytes[8];
+        qsizetype size;
+        QLatin1StringView view() const { return QLatin1StringView(bytes, size); }
+    };
+    ShortName shortName(quint32 entry) const;
     // The content of an entry of the loaded container as text.
     QString readEntry(const QString& path, quint32 position, quint32 length) const;
+    // The bytes of entries first..last of the loaded container, read at once into
+    // `into` (whose room is kept for the next call); entry i starts at
+    // entryPosition(i) - entryPosition(first). Throws Error.
+    void readEntries(quint32 first, quint32 last, QByteArray& into) const;
 
     // Entry i's name (at most 8 ASCII characters are kept) and content; the
     // container grows to hold entry i.

@@ -1,48 +1,58 @@
 #include "components/HtmlText.h"
 
-#include <algorithm>
+#include <charconv>
 
 namespace ulvanta::HtmlText {
 
 QString encode(const QString& text) {
-    // Most text needs nothing: hand it back shared, without a copy.
-    const auto plain = [](QChar c) {
-        const char16_t u = c.unicode();
+    const auto plain = [](char16_t u) {
         return u <= '~' && u != '&' && u != '<' && u != '>' && u != '"';
     };
-    if (std::all_of(text.cbegin(), text.cend(), plain))
+    const auto* const p = reinterpret_cast<const char16_t*>(text.utf16());
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n && plain(p[i]))
+        ++i;
+    // Most text needs nothing: hand it back shared, without a copy.
+    if (i == n)
         return text;
     QString out;
-    out.reserve(text.size() + text.size() / 8);
-    for (auto it = text.cbegin(); it != text.cend(); ++it) {
-        const QChar c = *it;
-        switch (c.unicode()) {
+    out.reserve(n + n / 4 + 8);
+    // Plain characters go over in runs; a page of 100,000 icons has millions.
+    qsizetype run = 0;
+    for (; i < n; ++i) {
+        const char16_t u = p[i];
+        if (plain(u))
+            continue;
+        out.append(QStringView(p + run, i - run));
+        run = i + 1;
+        switch (u) {
         case '&':
-            out += QLatin1String("&amp;");
+            out.append(QLatin1StringView("&amp;"));
             continue;
         case '<':
-            out += QLatin1String("&lt;");
+            out.append(QLatin1StringView("&lt;"));
             continue;
         case '>':
-            out += QLatin1String("&gt;");
+            out.append(QLatin1StringView("&gt;"));
             continue;
         case '"':
-            out += QLatin1String("&quot;");
+            out.append(QLatin1StringView("&quot;"));
             continue;
         default:
             break;
         }
-        if (c.unicode() <= '~') {
-            out += c;
-            continue;
+        char32_t cp = u;
+        if (QChar::isHighSurrogate(u) && i + 1 < n && QChar::isLowSurrogate(p[i + 1])) {
+            cp = QChar::surrogateToUcs4(u, p[i + 1]);
+            run = ++i + 1;
         }
-        char32_t cp = c.unicode();
-        if (c.isHighSurrogate() && it + 1 != text.cend() && (it + 1)->isLowSurrogate()) {
-            cp = QChar::surrogateToUcs4(c, *(it + 1));
-            ++it;
-        }
-        out += QLatin1String("&#") + QString::number(uint(cp)) + QLatin1Char(';');
+        char digits[16] = "&#";
+        const auto end = std::to_chars(digits + 2, digits + sizeof digits - 1, uint(cp)).ptr;
+        *end = ';';
+        out.append(QLatin1StringView(digits, end + 1 - digits));
     }
+    out.append(QStringView(p + run, n - run));
     return out;
 }
 

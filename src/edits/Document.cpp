@@ -9,6 +9,8 @@
 
 #include <array>
 #include <new>
+#include <numeric>
+#include <optional>
 
 namespace ulvanta {
 
@@ -150,9 +152,57 @@ void Document::importItems(const QString& path) {
     read(path, true);
 }
 
+namespace {
+// The UTF-16 length of valid UTF-8: a character per lead byte, two for the
+// four-byte ones. Nullopt when the bytes start inside a character, or with the
+// byte order mark that decoding them alone would drop.
+std::optional<quint32> utf16Length(const char* bytes, quint32 size) {
+    if (size > 0 && (uchar(bytes[0]) & 0xC0) == 0x80)
+        return std::nullopt;
+    if (QByteArrayView(bytes, size).startsWith("\xef\xbb\xbf"))
+        return std::nullopt;
+    quint32 n = 0;
+    for (quint32 i = 0; i < size; ++i) {
+        const uchar b = uchar(bytes[i]);
+        n += ((b & 0xC0) != 0x80) + (b >= 0xF0);
+    }
+    return n;
+}
+
+// The row whose first cell is entry `first`, from the bytes of its seven entries.
+ItemRowText rowText(const EntryContainer& pack, quint32 first, const QByteArray& bytes) {
+    ItemRowText r;
+    const quint32 start = pack.entryPosition(first);
+    bool together = QByteArrayView(bytes).isValidUtf8();
+    for (quint32 c = 0, at = start; c < ItemColumnCount && together; ++c) {
+        const quint32 position = pack.entryPosition(first + c);
+        const std::optional<quint32> size =
+            utf16Length(bytes.constData() + (position - start), pack.entryLength(first + c));
+        together = position == at && size;
+        r.size[c] = size.value_or(0);
+        at = position + pack.entryLength(first + c);
+    }
+    // Rows stored without gaps, as files are written, are made in one piece.
+    if (together) {
+        r.text = QString::fromUtf8(bytes);
+        if (r.text.size() == std::accumulate(r.size.begin(), r.size.end(), qsizetype(0)))
+            return r;
+        r.text.clear();
+    }
+    for (quint32 c = 0; c < ItemColumnCount; ++c) {
+        const QString cell =
+            QString::fromUtf8(bytes.constData() + (pack.entryPosition(first + c) - start),
+                              qsizetype(pack.entryLength(first + c)));
+        r.size[c] = quint32(cell.size());
+        r.text += cell;
+    }
+    return r;
+}
+} // namespace
+
 void Document::read(const QString& path, bool importing) {
     m_fileLock.release();
-    std::vector<ItemRow> rows;
+    std::vector<ItemRowText> rows;
     // Rows read before a failure stay in the list, so they are handed over on every exit.
     const auto flush = [&] {
         if (!rows.empty()) {
@@ -174,8 +224,10 @@ void Document::read(const QString& path, bool importing) {
             return pack.readEntry(path, pack.entryPosition(i), pack.entryLength(i));
         };
         int k = 0;
+        QByteArray rowBytes;
         for (quint32 i = 1; i <= count; ++i) {
-            const QString name = pack.entryName(i);
+            const EntryContainer::ShortName shortName = pack.shortName(i);
+            const QLatin1StringView name = shortName.view();
             if (name.startsWith(QLatin1String("P_"))) {
                 if (importing)
                     continue;
@@ -185,7 +237,7 @@ void Document::read(const QString& path, bool importing) {
                 if (k > PropertyTable::Count)
                     throw Error(QStringLiteral("Invalid file format (property '%1' is not "
                                                "known or out of order)")
-                                    .arg(name),
+                                    .arg(QString(name)),
                                 Error::InvalidFileFormat);
                 setSetting(PropertyTable::settingOf(k), content(i));
             } else if (name == QLatin1String(kRowEntryNames[0])) {
@@ -193,10 +245,9 @@ void Document::read(const QString& path, bool importing) {
                     throw Error(QStringLiteral("Invalid file format (the last row is cut "
                                                "short)"),
                                 Error::InvalidFileFormat);
-                ItemRow r;
-                for (int c = 0; c < ItemColumnCount; ++c)
-                    r[size_t(c)] = content(i + quint32(c));
-                rows.push_back(std::move(r));
+                // A row's cells lie back to back: one read for all seven.
+                pack.readEntries(i, i + ItemColumnCount - 1, rowBytes);
+                rows.push_back(rowText(pack, i, rowBytes));
                 // Handed over in small batches: a large file never has all its
                 // rows in two forms at once.
                 if (rows.size() >= 4096)

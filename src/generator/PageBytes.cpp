@@ -8,17 +8,20 @@
 namespace ulvanta {
 
 PageBytes& PageBytes::operator<<(QStringView text) {
-    const bool ascii =
-        std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
-    if (!ascii) {
-        m_bytes += text.toUtf8();
-        return spill();
-    }
+    // Copied as ASCII in one pass; the rare text with other characters is then
+    // written again as UTF-8 over the copy.
     const qsizetype at = m_bytes.size();
     m_bytes.resize(at + text.size());
     char* out = m_bytes.data() + at;
-    for (const QChar c : text)
+    char16_t seen = 0;
+    for (const QChar c : text) {
+        seen |= c.unicode();
         *out++ = char(c.unicode());
+    }
+    if (seen >= 0x80) {
+        m_bytes.resize(at);
+        m_bytes += text.toUtf8();
+    }
     return spill();
 }
 

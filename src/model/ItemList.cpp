@@ -221,6 +221,27 @@ void ItemList::appendItems(std::vector<ItemRow> rows) {
     endInsertRows();
 }
 
+void ItemList::appendItems(std::vector<ItemRowText> rows) {
+    if (rows.empty())
+        return;
+    beginInsertRows({}, count(), count() + int(rows.size()) - 1);
+    const size_t needed = m_rows.size() + rows.size();
+    if (m_rows.capacity() < needed)
+        m_rows.reserve(needed + needed / 2);
+    for (ItemRowText& r : rows) {
+        PackedRow p;
+        quint32 at = 0;
+        for (size_t c = 0; c < p.size.size(); ++c) {
+            p.size[c] = r.size[c];
+            p.start[c] = r.size[c] == 0 ? 0 : at;
+            at += r.size[c];
+        }
+        p.text = std::move(r.text);
+        m_rows.push_back(std::move(p));
+    }
+    endInsertRows();
+}
+
 void ItemList::insertItems(int position, std::vector<ItemRow> rows) {
     if (rows.empty())
         return;

@@ -24,6 +24,12 @@ enum ItemColumn : int {
 };
 
 using ItemRow = std::array<QString, ItemColumnCount>;
+// A row's cells back to back in one text, as a document file stores them: cell c
+// is the next size[c] characters.
+struct ItemRowText {
+    QString text;
+    std::array<quint32, ItemColumnCount> size{};
+};
 
 // The texts of the Run column, in order; index 0 is the default and index 6
 // ("Hyperlink") opens a linked page in the same launcher window.
@@ -87,6 +93,8 @@ public:
     void setRow(int i, const ItemRow& r);
     void insertItem(int position, const ItemRow& r);
     void appendItems(std::vector<ItemRow> rows);
+    // The same for rows read whole: their text is kept as it is, not copied.
+    void appendItems(std::vector<ItemRowText> rows);
     // Rows inserted at position, or the count rows from first removed, in one move of
     // the rows after them and one report to the views.
     void insertItems(int position, std::vector<ItemRow> rows);

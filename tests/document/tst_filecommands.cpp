@@ -10,6 +10,7 @@
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 using namespace ulvanta;
@@ -71,6 +72,48 @@ private slots:
         for (int i = 1; i <= PropertyTable::Count; ++i)
             QCOMPARE(back.setting(PropertyTable::settingOf(i)),
                      doc->setting(PropertyTable::settingOf(i)));
+    }
+
+    static QByteArray littleEndian(quint32 n) {
+        const quint32 le = qToLittleEndian(n);
+        return QByteArray(reinterpret_cast<const char*>(&le), 4);
+    }
+    // A row's seven cells as raw bytes ('|' between cells, '#' a byte between entries
+    // that belongs to none) read back as each cell decoded on its own.
+    void rowCellsAreReadOneByOne_data() {
+        QTest::addColumn<QByteArray>("cells");
+        QTest::newRow("ASCII") << QByteArray("a|b|c|d|e|f|g");
+        QTest::newRow("accents and a four-byte character")
+            << QByteArray("\xc3\xa9t\xc3\xa9|\xf0\x9f\x98\x80|||||x");
+        QTest::newRow("a character split between cells") << QByteArray("a\xc3|\xa9"
+                                                                       "b|||||");
+        QTest::newRow("invalid bytes") << QByteArray("\xff\xfe|\xc0\x80|\xed\xa0\x80||||");
+        QTest::newRow("bytes between entries") << QByteArray("ab#|cd#|#e||||");
+        QTest::newRow("byte order mark inside") << QByteArray("a|\xef\xbb\xbf"
+                                                              "b||||||");
+    }
+    void rowCellsAreReadOneByOne() {
+        QFETCH(QByteArray, cells);
+        QByteArray directory, contents;
+        const qsizetype start = 8 + 16 * ItemColumnCount;
+        const QList<QByteArray> parts = cells.split('|');
+        ItemRow expected;
+        for (int c = 0; c < ItemColumnCount; ++c) {
+            const QByteArray cell = QByteArray(parts[c]).replace("#", "");
+            expected[size_t(c)] = QString::fromUtf8(cell);
+            QByteArray record = QByteArray(c == 0 ? "DESC" : "X").leftJustified(8, '\0');
+            const quint32 position =
+                quint32(start + contents.size() + (parts[c].startsWith('#') ? 1 : 0));
+            record += littleEndian(position) + littleEndian(quint32(cell.size()));
+            directory += record;
+            contents += parts[c];
+        }
+        const quint32 count = ItemColumnCount;
+        const QString path = dir.filePath("odd.pmf");
+        QVERIFY(writeFile(path, "VODK" + littleEndian(count) + directory + contents));
+        doc->load(path);
+        QCOMPARE(doc->items().count(), 1);
+        QCOMPARE(doc->items().row(0), expected);
     }
 
     void unknownPropertyStopsTheOpen_data() {
