@@ -1,32 +1,42 @@
 #include "components/HtmlText.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace ulvanta::HtmlText {
 
 QString encode(const QString& text) {
-    const auto plain = [](char16_t u) {
+    const auto plain = [](QChar c) {
+        const char16_t u = c.unicode();
         return u <= '~' && u != '&' && u != '<' && u != '>' && u != '"';
     };
-    const auto* const p = reinterpret_cast<const char16_t*>(text.utf16());
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    while (i < n && plain(p[i]))
-        ++i;
     // Most text needs nothing: hand it back shared, without a copy.
-    if (i == n)
+    if (std::all_of(text.cbegin(), text.cend(), plain))
         return text;
     QString out;
-    out.reserve(n + n / 4 + 8);
+    out.reserve(text.size() + text.size() / 4 + 8);
+    appendEncoded(out, text);
+    return out;
+}
+
+void appendEncoded(QString& out, QStringView text, bool commas) {
+    const auto plain = [commas](char16_t u) {
+        return u <= '~' && u != '&' && u != '<' && u != '>' && u != '"' && (!commas || u != ',');
+    };
+    const char16_t* const p = text.utf16();
+    const qsizetype n = text.size();
     // Plain characters go over in runs; a page of 100,000 icons has millions.
     qsizetype run = 0;
-    for (; i < n; ++i) {
+    for (qsizetype i = 0; i < n; ++i) {
         const char16_t u = p[i];
         if (plain(u))
             continue;
         out.append(QStringView(p + run, i - run));
         run = i + 1;
         switch (u) {
+        case ',':
+            out.append(QLatin1StringView("&amp;comma;"));
+            continue;
         case '&':
             out.append(QLatin1StringView("&amp;"));
             continue;
@@ -53,7 +63,6 @@ QString encode(const QString& text) {
         out.append(QLatin1StringView(digits, end + 1 - digits));
     }
     out.append(QStringView(p + run, n - run));
-    return out;
 }
 
 QString decode(const QString& text) {

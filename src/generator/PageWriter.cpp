@@ -275,8 +275,11 @@ void PageWriter::appendLink(PageBytes& out, const ItemList& items, int row,
                             const QString& run) const {
     if (run != QLatin1String("Hyperlink"))
         out << QLatin1String("pm:");
-    const QString fields[] = {items.pageText(row, ColCommand), items.pageText(row, ColParameters),
-                              items.pageText(row, ColStartIn), runWord(run)};
+    QString* const fields = m_text.link;
+    items.pageText(row, ColCommand, fields[0]);
+    items.pageText(row, ColParameters, fields[1]);
+    items.pageText(row, ColStartIn, fields[2]);
+    fields[3] = runWord(run);
     // Empty trailing fields leave no separators behind (no field holds a comma).
     int last = 3;
     while (last >= 0 && fields[last].isEmpty())
@@ -396,17 +399,21 @@ void PageWriter::appendSectionTables(PageBytes& out) {
 void PageWriter::appendCell(PageBytes& out, int r, const TableNumbers& numbers, bool iconsAbove) {
     // The cell: one anchor whose link the launcher runs.
     const ItemList& items = m_doc.items();
-    const QString run = items.pageText(r, ColRun);
-    const QString tipComments = items.pageText(r, ColComments);
-    const QString desc = items.pageText(r, ColDescription);
-    const QString& tip = tipComments.isEmpty() ? desc : tipComments;
+    // Made into the same strings row after row, so a large page allocates little.
+    QString& run = m_text.run;
+    QString& desc = m_text.description;
+    items.pageText(r, ColRun, run);
+    items.pageText(r, ColComments, m_text.comments);
+    items.pageText(r, ColDescription, desc);
+    const QString& tip = m_text.comments.isEmpty() ? desc : m_text.comments;
 
     out << QLatin1String("    <td width=\"") << numbers.width
         << QLatin1String("%\" align=\"center\"><a href=\"");
     appendLink(out, items, r, run);
     out << QLatin1String("\" title=\"") << tip << QLatin1String("\">");
 
-    const QString icon = items.pageText(r, ColIcon);
+    QString& icon = m_text.icon;
+    items.pageText(r, ColIcon, icon);
     if (!icon.isEmpty()) {
         QString source;
         if (!m_icons || isImageExtension(icon))

@@ -67,6 +67,11 @@ private:
 
     const Document& m_doc;
     IconFolder* m_icons;
+    // The current icon row's texts as the page writes them.
+    mutable struct {
+        QString run, comments, description, icon;
+        QString link[4]; // command, parameters, start folder, run word
+    } m_text;
 };
 
 // How the page reads the numbers typed into Columns and Icon size.

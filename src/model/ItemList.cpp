@@ -302,12 +302,14 @@ int ItemList::iconsInSection(int row) const {
 }
 
 QString ItemList::pageText(int row, int column) const {
-    if (cellView(row, column).isEmpty())
-        return {};
-    QString s = cell(row, column);
-    if (column != ColComments && s.contains(QLatin1Char(',')))
-        s.replace(QLatin1Char(','), QLatin1String("&comma;"));
-    return HtmlText::encode(s);
+    QString text;
+    pageText(row, column, text);
+    return text;
+}
+
+void ItemList::pageText(int row, int column, QString& into) const {
+    into.resize(0); // keeps the room for the next row
+    HtmlText::appendEncoded(into, cellView(row, column), column != ColComments);
 }
 
 void selectOnlyCurrent(QItemSelectionModel* selection) {
