@@ -33,6 +33,10 @@ public:
     // local page shown.
     bool userFollowed(const QUrl& url);
 
+    // Acts on a link the user chose with the launcher's own keys, as on the user's
+    // click on it; nothing on a page that links may not act from.
+    void followFromKeys(const QUrl& url);
+
 signals:
     void iconLinkClicked(const QUrl& url);
     void windowActionClicked(const QUrl& url);

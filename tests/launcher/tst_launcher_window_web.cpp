@@ -223,6 +223,79 @@ private slots:
         QCOMPARE(record().mid(3), QStringList{"clicked"});
         QVERIFY2(m_prompter.messages.isEmpty() && m_leaked.isEmpty(), m_leaked.constData());
     }
+    void keysFindAndStartIcons_data() {
+        QTest::addColumn<QString>("script");      // the page's own, run on load
+        QTest::addColumn<QString>("keys");        // typed; {Name} is a key
+        QTest::addColumn<QString>("shown");       // icons and headings then shown
+        QTest::addColumn<QStringList>("started"); // the icon's arguments, after Enter
+        QTest::newRow("typed, then Enter") << ""
+                                           << "calc"
+                                           << "1 0" << QStringList{"calc"};
+        QTest::newRow("initials") << ""
+                                  << "tc"
+                                  << "1 1" << QStringList{"tea"};
+        QTest::newRow("Home, Right") << ""
+                                     << "{Esc}{Home}{Right}"
+                                     << "4 1" << QStringList{"tea"};
+        QTest::newRow("Down in the grid") << ""
+                                          << "{Home}{Right}{Down}"
+                                          << "4 1" << QStringList{"water"};
+        QTest::newRow("nothing found") << ""
+                                       << "zq"
+                                       << "0 0" << QStringList{};
+        QTest::newRow("the page's own keys and focus")
+            << "document.querySelector('td a').focus(); for (const k of ['c', 'a', 'l', 'c', "
+               "'Home', 'Enter', ' ']) for (const t of ['keydown', 'keypress', 'keyup']) "
+               "document.activeElement.dispatchEvent(new KeyboardEvent(t, {key: k, bubbles: "
+               "true})); try { ulvantaKeys.show([], false, 0); } catch (e) {}"
+            << ""
+            << "4 1" << QStringList{};
+    }
+    void keysFindAndStartIcons() {
+        QFETCH(QString, script);
+        QFETCH(QString, keys);
+        const QString section = "SECTION:Drinks;Columns:2;Icon size:32;Icons above:True;Table "
+                                "border:False";
+        QVERIFY(show(writePage(
+            {"Header HTML=<script>addEventListener('load', () => {" + script + "});</script>"},
+            {icon("Calculator", m_program, "calc"),
+             {section},
+             icon("Tea, coffee", m_program, "tea"),
+             icon("Alpha Beta", m_program, "ab"),
+             icon("Water", m_program, "water")})));
+        QWidget* input = m_window->view()->focusProxy();
+        for (qsizetype i = 0; i < keys.size(); ++i) {
+            static const QHash<QString, Qt::Key> named{{"Esc", Qt::Key_Escape},
+                                                       {"Home", Qt::Key_Home},
+                                                       {"Right", Qt::Key_Right},
+                                                       {"Down", Qt::Key_Down}};
+            if (keys[i] != QLatin1Char('{')) {
+                QTest::keyClick(input, keys[i].toLatin1());
+                continue;
+            }
+            const qsizetype end = keys.indexOf(QLatin1Char('}'), i);
+            QTest::keyClick(input, named.value(keys.mid(i + 1, end - i - 1)));
+            i = end;
+        }
+        // What the page shows, and how a comma in a description is shown.
+        QFETCH(QString, shown);
+        const auto seen = std::make_shared<QString>();
+        const auto ask = [&] {
+            m_window->view()->page()->runJavaScript(
+                "(n => `${n('td > a')} ${n('h2')} ${document.querySelector('a[title*=\",\"]')"
+                "?.textContent}`)(q => Array.from(document.querySelectorAll(q)).filter(e => "
+                "e.getClientRects().length).length)",
+                [seen](const QVariant& v) { *seen = v.toString(); });
+            return QTest::qWaitFor([&] { return seen->section(' ', 0, 1) == shown; }, 300);
+        };
+        QVERIFY2(QTest::qWaitFor(ask, 10000), qPrintable(*seen));
+        QCOMPARE(seen->section(' ', 2), QStringLiteral("Tea, coffee"));
+        if (!keys.isEmpty())
+            QTest::keyClick(input, Qt::Key_Return);
+        QFETCH(QStringList, started);
+        QCOMPARE(record(started.isEmpty() ? 3000 : 15000).mid(3), started);
+        QVERIFY(m_prompter.messages.isEmpty());
+    }
     void anotherPageTakesOverTheWindow_data() {
         QTest::addColumn<QString>("link");
         QTest::addColumn<QString>("name"); // of the page then shown
