@@ -10,6 +10,7 @@
 #include "launcher/LauncherWindow.h"
 #include "widgets/BrowserEngine.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -41,6 +42,18 @@ QByteArray buildPage(const QStringList& settings, const std::vector<ItemRow>& ic
     }
     doc.items().appendItems(icons);
     return PageWriter(doc).page().toUtf8();
+}
+
+// The names of the links a screen reader is given below this object.
+QStringList accessibleLinks(QAccessibleInterface* object) {
+    QStringList names;
+    if (!object)
+        return names;
+    if (object->role() == QAccessible::Link)
+        names << object->text(QAccessible::Name);
+    for (int i = 0; i < object->childCount(); ++i)
+        names << accessibleLinks(object->child(i));
+    return names;
 }
 
 } // namespace
@@ -290,6 +303,12 @@ private slots:
         };
         QVERIFY2(QTest::qWaitFor(ask, 10000), qPrintable(*seen));
         QCOMPARE(seen->section(' ', 2), QStringLiteral("Tea, coffee"));
+        if (keys.isEmpty()) { // as a screen reader reads the page
+            QAccessible::setActive(true);
+            QTRY_VERIFY(accessibleLinks(QAccessible::queryAccessibleInterface(m_window->view()))
+                            .contains("Tea, coffee"));
+            QAccessible::setActive(false);
+        }
         if (!keys.isEmpty())
             QTest::keyClick(input, Qt::Key_Return);
         QFETCH(QStringList, started);
