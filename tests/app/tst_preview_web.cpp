@@ -6,6 +6,7 @@
 #include "widgets/BrowserEngine.h"
 #include "widgets/EndSignals.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -23,6 +24,16 @@ using namespace ulvanta;
 // Like the editor, this program does not link the browser engine: the preview
 // module brings it, and the browser is reached through its meta-object.
 namespace {
+
+// The names of the links a screen reader is given below this object.
+QStringList accessibleLinks(QAccessibleInterface* object) {
+    QStringList names;
+    if (object && object->role() == QAccessible::Link)
+        names << object->text(QAccessible::Name);
+    for (int i = 0; object && i < object->childCount(); ++i)
+        names << accessibleLinks(object->child(i));
+    return names;
+}
 
 QUrl shownUrl(QWidget* browser) {
     return browser->property("url").toUrl();
@@ -111,6 +122,7 @@ void TestPreviewWeb::launcherLinksAreRefused() {
     w.start({});
     w.doc().setSetting("Header HTML",
                        "<script>setTimeout(() => location.href = '" + href + "', 300)</script>");
+    w.doc().items().appendItems({{"Tea, coffee", "/bin/true", {}, {}, {}, {}, {}}});
     QWidget* browser = showPreview(w);
     QVERIFY(browser);
     QObject* page = nullptr;
@@ -123,6 +135,11 @@ void TestPreviewWeb::launcherLinksAreRefused() {
     QCOMPARE(refused.first().first().toUrl().toString(), href);
     QTest::qWait(300);
     QCOMPARE(shownUrl(browser).fileName(), "PME.htm");
+    // The icon is read with the comma it shows.
+    QAccessible::setActive(true); // as when a screen reader listens
+    QTRY_VERIFY(
+        accessibleLinks(QAccessible::queryAccessibleInterface(browser)).contains("Tea, coffee"));
+    QAccessible::setActive(false);
 }
 
 void TestPreviewWeb::hostileHeaderSendsNothing_data() {
