@@ -6,7 +6,6 @@
 #include "widgets/BrowserEngine.h"
 #include "widgets/EndSignals.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -24,16 +23,6 @@ using namespace ulvanta;
 // Like the editor, this program does not link the browser engine: the preview
 // module brings it, and the browser is reached through its meta-object.
 namespace {
-
-// The names of the links a screen reader is given below this object.
-QStringList accessibleLinks(QAccessibleInterface* object) {
-    QStringList names;
-    if (object && object->role() == QAccessible::Link)
-        names << object->text(QAccessible::Name);
-    for (int i = 0; object && i < object->childCount(); ++i)
-        names << accessibleLinks(object->child(i));
-    return names;
-}
 
 QUrl shownUrl(QWidget* browser) {
     return browser->property("url").toUrl();

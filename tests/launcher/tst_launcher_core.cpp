@@ -54,21 +54,17 @@ private slots:
         };
         row("calc", "Calculator", true);
         row("CuLaT", "calculator", true);
-        row("ator", "Calculator", true);
         row("cafe", "Café crème", true);
         row("café", "Cafe", true);
         row("creme", "Cafe\xcc\x81 cre\xcc\x80me", true); // accents written apart
         row("tc", "Tea, coffee", true);
         row("tea coffee", "Tea, coffee", true);
-        row("tea, c", "Tea, coffee", true);
         row("ab", "Alpha Beta", true);
         row("AC", "Alpha Beta Charlie", true);
         row("ba", "Alpha Beta", false);
         row("lb", "Alpha Beta", false);
-        row("abc", "Alpha Beta", false);
         row("xyz", "Calculator", false);
         row("", "Anything", true);
-        row(" -", "Anything", true);
     }
     void typedTextFindsIcons() {
         QFETCH(QString, typed);
@@ -92,10 +88,8 @@ private slots:
         row("calc{Enter}", true, A::StartFirst, "calc", false);
         row("{Esc}{Home}{Right}{Enter}", true, A::StartFocused, "", true);
         row("{Home}{Space}", true, A::StartFocused, "", true);
-        row("{Home}x", true, A::Find, "x", false);
         row("{Home}x{Enter}", true, A::StartFirst, "x", false);
         row("{Home}{Tab}", true, A::Leave, "", false);
-        row("{Home}{Tab}{Enter}", true, A::Pass, "", false);
         row("tea co", true, A::Find, "tea co", false);
         row("ab{Back}", true, A::Find, "a", false);
         row("{Back}", true, A::Pass, "", false);
@@ -103,12 +97,10 @@ private slots:
         row("{Enter}", true, A::Pass, "", false);
         row("{Down}", true, A::Pass, "", false);
         row("a^v", true, A::Pass, "a", false);
-        row("ab{Esc}", true, A::Find, "", false);
         row("ab{Esc}{Esc}", true, A::Exit, "", false);
         row("{Esc}{Esc}", true, A::Exit, "", false);
         row("{Esc}{Esc}", false, A::Find, "", false);
         row("{Esc}a{Back}{Esc}", true, A::Find, "", false);
-        row("{Home}{Esc}", true, A::Find, "", false);
     }
     void keysFindAndMove() {
         QFETCH(QString, keys);
@@ -143,7 +135,6 @@ private slots:
         QTest::addColumn<int>("to");
         QTest::newRow("next, on to the next row") << 7 << 2 << IconStep::Next << 3;
         QTest::newRow("next from the last") << 7 << 6 << IconStep::Next << 6;
-        QTest::newRow("previous from the first") << 7 << 0 << IconStep::Previous << 0;
         QTest::newRow("previous") << 7 << 4 << IconStep::Previous << 3;
         QTest::newRow("below") << 7 << 1 << IconStep::Below << 4;
         QTest::newRow("below, short last row") << 7 << 5 << IconStep::Below << 6;
