@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
+#include <QRandomGenerator>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
@@ -21,6 +22,15 @@ namespace {
 // replace it. The icons are the links in the page's table cells.
 const char KeysScript[] = R"((function () {
   var hide = 'data-ulvanta-hidden', ring = 'data-ulvanta-focus', sheet = null;
+  var report = '@PREFIX@', writing = false;
+  // Tells the launcher when the user starts or stops writing in a field of the page.
+  function tell() {
+    var e = document.activeElement;
+    var now = !!e && (e.isContentEditable || /^(INPUT|TEXTAREA|SELECT)$/.test(e.tagName));
+    if (now !== writing) console.log(report + ((writing = now) ? '1' : '0'));
+  }
+  document.addEventListener('focusin', tell, true);
+  document.addEventListener('focusout', function () { setTimeout(tell, 0); }, true);
   function icons() { return Array.from(document.querySelectorAll('td > a[href]')); }
   function seen(a) {
     var r = a.getBoundingClientRect(), s = getComputedStyle(a);
@@ -100,7 +110,14 @@ KeyFinder::KeyFinder(LauncherPage* page, QWebEngineView* view, QLabel* bar, Wind
     script.setWorldId(QWebEngineScript::ApplicationWorld);
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
     script.setRunsOnSubFrames(false);
-    script.setSourceCode(QString::fromLatin1(KeysScript));
+    // Reports carry a secret of this object's own: the page's scripts cannot
+    // write one.
+    QRandomGenerator* random = QRandomGenerator::system();
+    m_prefix = QStringLiteral("ulvanta-keys %1%2 ")
+                   .arg(random->generate64(), 16, 16, QLatin1Char('0'))
+                   .arg(random->generate64(), 16, 16, QLatin1Char('0'));
+    script.setSourceCode(
+        QString::fromLatin1(KeysScript).replace(QLatin1String("@PREFIX@"), m_prefix));
     page->scripts().insert(script);
     // The keys go to the widget the engine makes for the page, which it may make
     // again: every child of the view is watched.
@@ -113,6 +130,7 @@ KeyFinder::KeyFinder(LauncherPage* page, QWebEngineView* view, QLabel* bar, Wind
 void KeyFinder::reset() {
     m_keys.reset();
     m_focused = -1;
+    m_editing = false;
     showTyped();
 }
 
@@ -124,7 +142,16 @@ bool KeyFinder::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+bool KeyFinder::takeReport(const QString& message) {
+    if (!message.startsWith(m_prefix) || message.size() != m_prefix.size() + 1)
+        return false;
+    m_editing = message.endsWith(QLatin1Char('1'));
+    return true;
+}
+
 bool KeyFinder::keyPressed(const QKeyEvent& key) {
+    if (m_editing)
+        return false; // what the user writes there is the page's
     const bool command =
         key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const IconKeys::Act act = m_keys.press(key.key(), command, key.text(), m_window.closable());

@@ -31,6 +31,10 @@ public:
 
     // Forgets what was typed and focused (a new page is shown).
     void reset();
+    // Takes a console message of the page: true when it is the launcher's own
+    // report that the user started or stopped writing in a field of the page
+    // (the keys are then the page's), false for any other message.
+    bool takeReport(const QString& message);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,6 +54,8 @@ private:
     Window m_window;
     IconKeys m_keys;
     int m_focused = -1; // the icon holding the launcher's focus, in page order
+    bool m_editing = false;
+    QString m_prefix; // the start of every report
 };
 
 } // namespace ulvanta::launcher

@@ -110,7 +110,7 @@ void LauncherPage::followFromKeys(const QUrl& url) {
 void LauncherPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
                                             const QString& message, int line,
                                             const QString& source) {
-    if (!m_activations.takeReport(message))
+    if (!m_activations.takeReport(message) && !(m_reportReader && m_reportReader(message)))
         QWebEnginePage::javaScriptConsoleMessage(level, message, line, source);
 }
 

@@ -67,7 +67,8 @@ LauncherWindow::LauncherWindow(Prompter* prompter, const QString& programFolder,
     layout->addWidget(m_view);
     m_keys = new KeyFinder(m_page, m_view, findBar,
                            {[this] { return m_settings.closable; }, [this] { exitLauncher(); }});
-    connect(m_page, &QWebEnginePage::urlChanged, m_keys, &KeyFinder::reset);
+    connect(m_page, &QWebEnginePage::loadStarted, m_keys, &KeyFinder::reset);
+    m_page->setReportReader([this](const QString& message) { return m_keys->takeReport(message); });
 
     m_menu = new QMenu(this);
     addWindowAction(tr("&Open..."), &LauncherWindow::openChosenPage);
