@@ -59,6 +59,7 @@ private slots:
         row("creme", "Cafe\xcc\x81 cre\xcc\x80me", true); // accents written apart
         row("tc", "Tea, coffee", true);
         row("tea coffee", "Tea, coffee", true);
+        row("tea, c", "Tea, coffee", true);
         row("ab", "Alpha Beta", true);
         row("AC", "Alpha Beta Charlie", true);
         row("ba", "Alpha Beta", false);
@@ -100,6 +101,7 @@ private slots:
         row("ab{Esc}{Esc}", true, A::Exit, "", false);
         row("{Esc}{Esc}", true, A::Exit, "", false);
         row("{Esc}{Esc}", false, A::Find, "", false);
+        row("{Home}{Esc}", true, A::Find, "", false);
         row("{Esc}a{Back}{Esc}", true, A::Find, "", false);
     }
     void keysFindAndMove() {
