@@ -50,7 +50,13 @@ QString launcherUsage(const QString& programName) {
                "             instead of showing a message box\n"
                "  --help     show this text\n"
                "  --version  show the program's version\n")
-        .arg(programName);
+               .arg(programName) +
+           QCoreApplication::translate(
+               "Launcher",
+               "\nIn the window, type part of an icon's description, or the initials of its\n"
+               "words, to find it; Enter starts the first icon found. Home and the arrow keys\n"
+               "move among the icons, Enter or Space starts the one with the focus. Escape\n"
+               "clears what was typed; a second one closes the window if the page allows it.\n");
 }
 
 } // namespace ulvanta::launcher

@@ -82,16 +82,35 @@ LauncherPage::LauncherPage(QWebEngineProfile* profile, QObject* parent)
     // refused navigation starts loading too, so that would forget a click too soon.)
     connect(this, &QWebEnginePage::urlChanged, this, [this] { m_activations.clear(); });
     addLinkActivationScript(scripts(), m_activations);
+    addCommaDisplayScript(scripts());
 }
 
 bool LauncherPage::userFollowed(const QUrl& url) {
     return linksMayAct(this->url(), true) && m_activations.takeActivation(url);
 }
 
+void LauncherPage::followFromKeys(const QUrl& url) {
+    if (!linksMayAct(this->url(), true))
+        return;
+    switch (linkKind(url)) {
+    case LinkKind::Icon:
+        emit iconLinkClicked(url);
+        break;
+    case LinkKind::WindowAction:
+        emit windowActionClicked(url);
+        break;
+    case LinkKind::Ordinary:
+        // The window's own load, with the commas of a hyperlink item's address.
+        load(QUrl(url.toString(QUrl::FullyEncoded)
+                      .replace(QLatin1String("&comma;"), QLatin1String(","))));
+        break;
+    }
+}
+
 void LauncherPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
                                             const QString& message, int line,
                                             const QString& source) {
-    if (!m_activations.takeReport(message))
+    if (!m_activations.takeReport(message) && !(m_reportReader && m_reportReader(message)))
         QWebEnginePage::javaScriptConsoleMessage(level, message, line, source);
 }
 

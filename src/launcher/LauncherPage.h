@@ -4,6 +4,7 @@
 
 #include <QUrl>
 #include <QWebEnginePage>
+#include <functional>
 
 class QWebEngineProfile;
 
@@ -33,6 +34,16 @@ public:
     // local page shown.
     bool userFollowed(const QUrl& url);
 
+    // Acts on a link the user chose with the launcher's own keys, as on the user's
+    // click on it; nothing on a page that links may not act from.
+    void followFromKeys(const QUrl& url);
+
+    // Reads console messages before they are shown: those it takes (returns true
+    // for) are the launcher's own reports.
+    void setReportReader(std::function<bool(const QString&)> reader) {
+        m_reportReader = std::move(reader);
+    }
+
 signals:
     void iconLinkClicked(const QUrl& url);
     void windowActionClicked(const QUrl& url);
@@ -48,6 +59,7 @@ private:
     bool followOrdinaryLink(const QUrl& url, NavigationType type, bool isMainFrame, bool usersOwn);
 
     PageSafety::LinkActivations m_activations;
+    std::function<bool(const QString&)> m_reportReader;
 };
 
 } // namespace ulvanta::launcher

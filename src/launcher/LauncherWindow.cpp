@@ -4,6 +4,7 @@
 #include "components/Error.h"
 #include "launcher/IconLink.h"
 #include "launcher/IconStart.h"
+#include "launcher/KeyFinder.h"
 #include "launcher/LauncherPage.h"
 #include "launcher/LauncherPrompter.h"
 #include "widgets/BrowserWatch.h"
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QLabel>
 #include <QMenu>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -55,9 +57,18 @@ LauncherWindow::LauncherWindow(Prompter* prompter, const QString& programFolder,
     m_page = new LauncherPage(m_profile, this);
     m_view = new QWebEngineView(this);
     m_view->setPage(m_page);
+    auto* findBar = new QLabel(this);
+    findBar->setAccessibleName(tr("Find"));
+    findBar->setContentsMargins(6, 3, 6, 3);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(findBar);
     layout->addWidget(m_view);
+    m_keys = new KeyFinder(m_page, m_view, findBar,
+                           {[this] { return m_settings.closable; }, [this] { exitLauncher(); }});
+    connect(m_page, &QWebEnginePage::loadStarted, m_keys, &KeyFinder::reset);
+    m_page->setReportReader([this](const QString& message) { return m_keys->takeReport(message); });
 
     m_menu = new QMenu(this);
     addWindowAction(tr("&Open..."), &LauncherWindow::openChosenPage);
@@ -144,8 +155,10 @@ bool LauncherWindow::showPage(const QString& path, Reading reading) {
     else if (reading == Reading::Open)
         m_settings = PageSettings();
     applySettings();
-    if (reading != Reading::Followed)
+    if (reading != Reading::Followed) {
         m_view->load(QUrl::fromLocalFile(page.path));
+        m_view->setFocus(); // where the launcher's keys are read
+    }
     return true;
 }
 

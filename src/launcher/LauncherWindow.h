@@ -14,6 +14,7 @@ class QWebEngineView;
 
 namespace ulvanta::launcher {
 
+class KeyFinder;
 class LauncherPage;
 
 // The launcher's window: one launcher page in a browser view, sized, titled and
@@ -75,6 +76,7 @@ private:
     QWebEngineView* m_view;
     QMenu* m_menu;
     QAction* m_editAction = nullptr;
+    KeyFinder* m_keys;
 
     QString m_pagePath;
     QString m_title;

@@ -34,6 +34,7 @@ PreviewPage::PreviewPage(QObject* parent) : QWebEnginePage(parent) {
     setUrlRequestInterceptor(createLocalPageInterceptor(this));
     connect(this, &QWebEnginePage::urlChanged, this, [this] { m_activations.clear(); });
     addLinkActivationScript(scripts(), m_activations);
+    addCommaDisplayScript(scripts());
 }
 
 void PreviewPage::registerSchemes() {

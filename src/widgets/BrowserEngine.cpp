@@ -31,6 +31,10 @@ void prepareBrowserEngine() {
     // The engine shares its graphics contexts with the program's, which must be
     // asked for before the application exists even when the engine loads later.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Lets the engine give screen readers the page; it builds what they read only
+    // while the desktop's accessibility bus is in use.
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"))
+        qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
     if (sandboxAlreadyOff())
         return;
     const char* why = nullptr;

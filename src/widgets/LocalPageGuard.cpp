@@ -36,6 +36,22 @@ Resource resourceOf(Info::ResourceType type) {
     }
 }
 
+// Runs once the page is read, apart from the page's own scripts.
+const char CommaScript[] = R"((function () {
+  var c = '&comma;';
+  function fixed(text) { return text.split(c).join(','); }
+  var walk = document.createTreeWalker(document.documentElement, NodeFilter.SHOW_TEXT), n;
+  while ((n = walk.nextNode()))
+    if (n.data.indexOf(c) >= 0) n.data = fixed(n.data);
+  document.querySelectorAll('[title], [alt]').forEach(function (e) {
+    ['title', 'alt'].forEach(function (name) {
+      var v = e.getAttribute(name);
+      if (v && v.indexOf(c) >= 0) e.setAttribute(name, fixed(v));
+    });
+  });
+  if (document.title.indexOf(c) >= 0) document.title = fixed(document.title);
+})();)";
+
 class LocalPageInterceptor : public QWebEngineUrlRequestInterceptor {
 public:
     using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
@@ -79,6 +95,16 @@ void addLinkActivationScript(QWebEngineScriptCollection& scripts,
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
     script.setRunsOnSubFrames(false);
     script.setSourceCode(activations.script());
+    scripts.insert(script);
+}
+
+void addCommaDisplayScript(QWebEngineScriptCollection& scripts) {
+    QWebEngineScript script;
+    script.setName(QStringLiteral("comma-display"));
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setInjectionPoint(QWebEngineScript::DocumentReady);
+    script.setRunsOnSubFrames(true);
+    script.setSourceCode(QString::fromLatin1(CommaScript));
     scripts.insert(script);
 }
 

@@ -22,4 +22,9 @@ QWebEngineUrlRequestInterceptor* createLocalPageInterceptor(QObject* parent);
 void addLinkActivationScript(QWebEngineScriptCollection& scripts,
                              const PageSafety::LinkActivations& activations);
 
+// Adds the script that shows, and gives screen readers, the "&comma;" a built page
+// writes in its descriptions, tooltips and title as the comma it stands for. It
+// changes what is displayed, never the page's file.
+void addCommaDisplayScript(QWebEngineScriptCollection& scripts);
+
 } // namespace ulvanta

@@ -111,6 +111,7 @@ void TestPreviewWeb::launcherLinksAreRefused() {
     w.start({});
     w.doc().setSetting(Setting::HeaderHtml,
                        "<script>setTimeout(() => location.href = '" + href + "', 300)</script>");
+    w.doc().items().appendItems({{"Tea, coffee", "/bin/true", {}, {}, {}, {}, {}}});
     QWidget* browser = showPreview(w);
     QVERIFY(browser);
     QObject* page = nullptr;
@@ -123,6 +124,11 @@ void TestPreviewWeb::launcherLinksAreRefused() {
     QCOMPARE(refused.first().first().toUrl().toString(), href);
     QTest::qWait(300);
     QCOMPARE(shownUrl(browser).fileName(), "PME.htm");
+    // The icon is read with the comma it shows.
+    QAccessible::setActive(true); // as when a screen reader listens
+    QTRY_VERIFY(
+        accessibleLinks(QAccessible::queryAccessibleInterface(browser)).contains("Tea, coffee"));
+    QAccessible::setActive(false);
 }
 
 void TestPreviewWeb::hostileHeaderSendsNothing_data() {

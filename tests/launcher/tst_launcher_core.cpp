@@ -3,6 +3,7 @@
 
 #include "TestFiles.h"
 #include "components/Error.h"
+#include "launcher/IconKeys.h"
 #include "launcher/IconLink.h"
 #include "launcher/IconStart.h"
 #include "launcher/LoadedPage.h"
@@ -19,6 +20,8 @@ using namespace ulvanta::launcher;
 using test::writeFile;
 
 Q_DECLARE_METATYPE(std::optional<ulvanta::launcher::PageSettings>)
+Q_DECLARE_METATYPE(ulvanta::launcher::IconKeys::Act)
+Q_DECLARE_METATYPE(ulvanta::launcher::IconStep)
 
 namespace {
 
@@ -41,6 +44,117 @@ class TestLauncherCore : public QObject {
     Q_OBJECT
 
 private slots:
+    void typedTextFindsIcons_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<bool>("found");
+        const auto row = [](const char* typed, const char* description, bool found) {
+            QTest::addRow("%s in %s", typed, description)
+                << QString::fromUtf8(typed) << QString::fromUtf8(description) << found;
+        };
+        row("calc", "Calculator", true);
+        row("CuLaT", "calculator", true);
+        row("cafe", "Café crème", true);
+        row("café", "Cafe", true);
+        row("creme", "Cafe\xcc\x81 cre\xcc\x80me", true); // accents written apart
+        row("tc", "Tea, coffee", true);
+        row("tea coffee", "Tea, coffee", true);
+        row("tea, c", "Tea, coffee", true);
+        row("ab", "Alpha Beta", true);
+        row("AC", "Alpha Beta Charlie", true);
+        row("ba", "Alpha Beta", false);
+        row("lb", "Alpha Beta", false);
+        row("xyz", "Calculator", false);
+        row("", "Anything", true);
+    }
+    void typedTextFindsIcons() {
+        QFETCH(QString, typed);
+        QFETCH(QString, description);
+        QTEST(findsIcon(typed, description), "found");
+    }
+
+    void keysFindAndMove_data() {
+        // Keys: a character types itself; {Name} is a key; ^x is x with Ctrl.
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("closable");
+        QTest::addColumn<IconKeys::Act>("act"); // what the last key asks for
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("focusing");
+        using A = IconKeys::Act;
+        const auto row = [](const char* keys, bool closable, A act, const char* typed,
+                            bool focusing) {
+            QTest::addRow("%s%s", keys, closable ? "" : " not closable")
+                << keys << closable << act << typed << focusing;
+        };
+        row("calc{Enter}", true, A::StartFirst, "calc", false);
+        row("{Esc}{Home}{Right}{Enter}", true, A::StartFocused, "", true);
+        row("{Home}{Space}", true, A::StartFocused, "", true);
+        row("{Home}x{Enter}", true, A::StartFirst, "x", false);
+        row("{Home}{Tab}", true, A::Leave, "", false);
+        row("tea co", true, A::Find, "tea co", false);
+        row("ab{Back}", true, A::Find, "a", false);
+        row("{Back}", true, A::Pass, "", false);
+        row("{Space}", true, A::Pass, "", false);
+        row("{Enter}", true, A::Pass, "", false);
+        row("{Down}", true, A::Pass, "", false);
+        row("a^v", true, A::Pass, "a", false);
+        row("ab{Esc}{Esc}", true, A::Exit, "", false);
+        row("{Esc}{Esc}", true, A::Exit, "", false);
+        row("{Esc}{Esc}", false, A::Find, "", false);
+        row("{Home}{Esc}", true, A::Find, "", false);
+        row("{Esc}a{Back}{Esc}", true, A::Find, "", false);
+    }
+    void keysFindAndMove() {
+        QFETCH(QString, keys);
+        QFETCH(bool, closable);
+        static const QHash<QString, int> named{
+            {"Enter", Qt::Key_Return}, {"Esc", Qt::Key_Escape},    {"Home", Qt::Key_Home},
+            {"Right", Qt::Key_Right},  {"Down", Qt::Key_Down},     {"Space", Qt::Key_Space},
+            {"Tab", Qt::Key_Tab},      {"Back", Qt::Key_Backspace}};
+        IconKeys k;
+        IconKeys::Act act = IconKeys::Act::Pass;
+        for (qsizetype i = 0; i < keys.size(); ++i) {
+            const bool ctrl = keys[i] == QLatin1Char('^');
+            if (keys[i] == QLatin1Char('{')) {
+                const qsizetype end = keys.indexOf(QLatin1Char('}'), i);
+                const int key = named.value(keys.mid(i + 1, end - i - 1));
+                act = k.press(key, false, key == Qt::Key_Space ? " " : "", closable);
+                i = end;
+            } else {
+                i += ctrl;
+                act = k.press(keys[i].toUpper().unicode(), ctrl, QString(keys[i]), closable);
+            }
+        }
+        QTEST(act, "act");
+        QTEST(k.typed(), "typed");
+        QTEST(k.focusing(), "focusing");
+    }
+
+    void stepsMoveInTheGrid_data() {
+        QTest::addColumn<int>("icons"); // of a grid of three columns
+        QTest::addColumn<int>("from");
+        QTest::addColumn<IconStep>("step");
+        QTest::addColumn<int>("to");
+        QTest::newRow("next, on to the next row") << 7 << 2 << IconStep::Next << 3;
+        QTest::newRow("next from the last") << 7 << 6 << IconStep::Next << 6;
+        QTest::newRow("previous") << 7 << 4 << IconStep::Previous << 3;
+        QTest::newRow("below") << 7 << 1 << IconStep::Below << 4;
+        QTest::newRow("below, short last row") << 7 << 5 << IconStep::Below << 6;
+        QTest::newRow("below the last row") << 7 << 6 << IconStep::Below << 6;
+        QTest::newRow("above") << 7 << 6 << IconStep::Above << 3;
+        QTest::newRow("above the first row") << 7 << 2 << IconStep::Above << 2;
+        QTest::newRow("none focused yet") << 7 << -1 << IconStep::Below << 0;
+        QTest::newRow("none shown") << 0 << -1 << IconStep::Next << -1;
+    }
+    void stepsMoveInTheGrid() {
+        QFETCH(int, icons);
+        std::vector<QRectF> shown;
+        for (int i = 0; i < icons; ++i)
+            shown.emplace_back(100 * (i % 3), 60 * (i / 3) + (i % 2) * 5, 90, 40 + (i % 2) * 10);
+        QFETCH(int, from);
+        QFETCH(IconStep, step);
+        QTEST(iconAfterStep(shown, from, step), "to");
+    }
     void linksAreRead_data() {
         QTest::addColumn<QString>("address"); // as the browser hands it over
         QTest::addColumn<LinkKind>("kind");

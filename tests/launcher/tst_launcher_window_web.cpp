@@ -4,6 +4,7 @@
 #include "NamedSetting.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
+#include "Widgets.h"
 #include "components/KeyValueFile.h"
 #include "edits/Document.h"
 #include "generator/PageWriter.h"
@@ -223,6 +224,80 @@ private slots:
             });
         QCOMPARE(record().mid(3), QStringList{"clicked"});
         QVERIFY2(m_prompter.messages.isEmpty() && m_leaked.isEmpty(), m_leaked.constData());
+    }
+    void keysFindAndStartIcons_data() {
+        QTest::addColumn<QString>("script"); // the page's own, run on load
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<int>>("keys");     // pressed after typing
+        QTest::addColumn<QString>("shown");       // icons and headings then shown
+        QTest::addColumn<QStringList>("started"); // the icon's arguments, after Enter
+        const QList<int> homeRight{Qt::Key_Escape, Qt::Key_Home, Qt::Key_Right};
+        QTest::newRow("typed") << ""
+                               << "calc" << QList<int>{} << "1 0" << QStringList{"calc"};
+        QTest::newRow("initials") << ""
+                                  << "tc" << QList<int>{} << "1 1" << QStringList{"tea"};
+        QTest::newRow("Home, Right") << ""
+                                     << "" << homeRight << "4 1" << QStringList{"tea"};
+        QTest::newRow("Down in the grid")
+            << ""
+            << "" << homeRight + QList<int>{Qt::Key_Down} << "4 1" << QStringList{"water"};
+        QTest::newRow("nothing found") << ""
+                                       << "zq" << QList<int>{} << "0 0" << QStringList{};
+        QTest::newRow("writing in a field of the page")
+            << "const f = document.createElement('input'); f.style = 'position: fixed; left: 0; "
+               "bottom: 0'; document.body.append(f);"
+            << "calc" << QList<int>{Qt::Key_Return} << "4 1" << QStringList{};
+        QTest::newRow("the page's own keys and focus")
+            << "document.querySelector('td a').focus(); for (const k of ['c', 'a', 'l', 'c', "
+               "'Home', 'Enter', ' ']) for (const t of ['keydown', 'keypress', 'keyup']) "
+               "document.activeElement.dispatchEvent(new KeyboardEvent(t, {key: k, bubbles: "
+               "true})); try { ulvantaKeys.show([], false, 0); } catch (e) {}"
+            << "" << QList<int>{} << "4 1" << QStringList{};
+    }
+    void keysFindAndStartIcons() {
+        QFETCH(QString, script);
+        QFETCH(QString, typed);
+        QFETCH(QList<int>, keys);
+        const QString section = "SECTION:Drinks;Columns:2;Icon size:32;Icons above:True;Table "
+                                "border:False";
+        QVERIFY(show(writePage(
+            {"Header HTML=<script>addEventListener('load', () => {" + script + "});</script>"},
+            {icon("Calculator", m_program, "calc"),
+             {section},
+             icon("Tea, coffee", m_program, "tea"),
+             icon("Alpha Beta", m_program, "ab"),
+             icon("Water", m_program, "water")})));
+        QWidget* input = m_window->view()->focusProxy();
+        // The user's click where a page may have a field.
+        QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(5, input->height() - 5));
+        QTest::qWait(500);
+        QTest::keyClicks(input, typed);
+        for (const int key : keys)
+            QTest::keyClick(input, Qt::Key(key));
+        // What the page shows, and how a comma in a description is shown.
+        QFETCH(QString, shown);
+        const auto seen = std::make_shared<QString>();
+        const auto ask = [&] {
+            m_window->view()->page()->runJavaScript(
+                "(n => `${n('td > a')} ${n('h2')} ${document.querySelector('a[title*=\",\"]')"
+                "?.textContent}`)(q => Array.from(document.querySelectorAll(q)).filter(e => "
+                "e.getClientRects().length).length)",
+                [seen](const QVariant& v) { *seen = v.toString(); });
+            return QTest::qWaitFor([&] { return seen->section(' ', 0, 1) == shown; }, 300);
+        };
+        QVERIFY2(QTest::qWaitFor(ask, 10000), qPrintable(*seen));
+        QCOMPARE(seen->section(' ', 2), QStringLiteral("Tea, coffee"));
+        if (script.isEmpty()) {
+            QTest::keyClick(input, Qt::Key_Return);
+        } else if (typed.isEmpty()) { // as a screen reader reads the page
+            QAccessible::setActive(true);
+            QTRY_VERIFY(accessibleLinks(QAccessible::queryAccessibleInterface(m_window->view()))
+                            .contains("Tea, coffee"));
+            QAccessible::setActive(false);
+        }
+        QFETCH(QStringList, started);
+        QCOMPARE(record(started.isEmpty() ? 3000 : 15000).mid(3), started);
+        QVERIFY(m_prompter.messages.isEmpty());
     }
     void anotherPageTakesOverTheWindow_data() {
         QTest::addColumn<QString>("link");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QObject>
@@ -34,4 +35,14 @@ inline QTimer* whenModal(std::function<void(QDialog*)> f) {
     });
     timer->start();
     return timer;
+}
+
+// The names of the links a screen reader is given below this object.
+inline QStringList accessibleLinks(QAccessibleInterface* object) {
+    QStringList names;
+    if (object && object->role() == QAccessible::Link)
+        names << object->text(QAccessible::Name);
+    for (int i = 0; object && i < object->childCount(); ++i)
+        names << accessibleLinks(object->child(i));
+    return names;
 }
