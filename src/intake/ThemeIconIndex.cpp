@@ -172,7 +172,11 @@ void ThemeIconIndex::addTheme(const IconLookup::Places& places, const QString& t
             const QString dir = root + QLatin1Char('/') + theme + QLatin1Char('/') + folder.path;
             for (const QFileInfo& fi : pictures(dir)) {
                 const bool svg = fi.suffix() == QLatin1String("svg");
-                add(fi.completeBaseName(), {fi.filePath(), folder.size, svg}, first);
+                // "x-symbolic.symbolic.png" is a drawn picture of the icon "x-symbolic".
+                QString name = fi.completeBaseName();
+                if (name.endsWith(QLatin1String("-symbolic.symbolic")))
+                    name.chop(9);
+                add(name, {fi.filePath(), folder.size, svg}, first);
             }
         }
     }

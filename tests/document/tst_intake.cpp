@@ -145,6 +145,8 @@ private slots:
         add("no number: 32 pixels", "a", "big", "a/icons/Mine/48x48/apps/a.png");
         add("PNG before SVG at any size", "a", "256", "a/icons/Mine/48x48/apps/a.png");
         add("SVG when there is no PNG", "s", "48", "a/icons/Mine/scalable/apps/s.svg");
+        add("drawn symbolic picture", "s-symbolic", "16",
+            "a/icons/Mine/16x16/apps/s-symbolic.symbolic.png");
         add("first theme wins", "c", "32", "a/icons/Mine/16x16/apps/c.png");
         add("inherited theme", "b", "48", "b/icons/Base/32x32/apps/b.png");
         add("scaled folder counts its pixels", "d", "47.5", "b/icons/Base/24x24@2/apps/d.png");
@@ -169,12 +171,13 @@ private slots:
         for (const char* f :
              {"a/icons/Mine/16x16/apps/a.png", "a/icons/Mine/48x48/apps/a.png",
               "a/icons/Mine/scalable/apps/a.svg", "a/icons/Mine/scalable/apps/s.svg",
-              "a/icons/Mine/16x16/apps/c.png", "b/icons/Base/32x32/apps/c.png",
-              "b/icons/Base/32x32/apps/b.png", "b/icons/Base/32x32/apps/d.png",
-              "b/icons/Base/24x24@2/apps/d.png", "home/icons/hicolor/22x22/apps/h.png",
-              "b/icons/hicolor/256x256/apps/h.png", "b/icons/hicolor/16x16/apps/h.png",
-              "a/pixmaps/p.png", "b/pixmaps/p.png", "b/pixmaps/c.png", "b/pixmaps/xp.xpm",
-              "b/icons/Other/32x32/apps/x.png"})
+              "a/icons/Mine/scalable/apps/s-symbolic.svg",
+              "a/icons/Mine/16x16/apps/s-symbolic.symbolic.png", "a/icons/Mine/16x16/apps/c.png",
+              "b/icons/Base/32x32/apps/c.png", "b/icons/Base/32x32/apps/b.png",
+              "b/icons/Base/32x32/apps/d.png", "b/icons/Base/24x24@2/apps/d.png",
+              "home/icons/hicolor/22x22/apps/h.png", "b/icons/hicolor/256x256/apps/h.png",
+              "b/icons/hicolor/16x16/apps/h.png", "a/pixmaps/p.png", "b/pixmaps/p.png",
+              "b/pixmaps/c.png", "b/pixmaps/xp.xpm", "b/icons/Other/32x32/apps/x.png"})
             writeFile(t + QLatin1String(f), "x");
         qputenv("XDG_DATA_HOME", QFile::encodeName(t + "home"));
         qputenv("XDG_DATA_DIRS", QFile::encodeName(t + "a:" + t + "b"));
