@@ -141,12 +141,13 @@ QString ThemeIconIndex::desktopTheme() {
 }
 
 IconLookup::Places ThemeIconIndex::systemPlaces() {
+    // The freedesktop order: ~/.icons, kept for older programs, comes first.
     IconLookup::Places p;
+    p.iconRoots << QDir::homePath() + QStringLiteral("/.icons");
     for (const QString& d : allDataDirs()) {
         p.iconRoots << d + QStringLiteral("/icons");
         p.pixmapDirs << d + QStringLiteral("/pixmaps");
     }
-    p.iconRoots << QDir::homePath() + QStringLiteral("/.icons");
     p.theme = desktopTheme();
     return p;
 }

@@ -30,8 +30,8 @@ struct ThemeIcon {
 // worker thread and returns early, with what it has read, once stop is requested.
 class ThemeIconIndex {
 public:
-    // The icon folders of $XDG_DATA_HOME and $XDG_DATA_DIRS, ~/.icons, the data
-    // folders' pixmaps, and the desktop's theme (desktopTheme()).
+    // The icon folders ~/.icons, then those of $XDG_DATA_HOME and $XDG_DATA_DIRS; the
+    // data folders' pixmaps; the desktop's theme (desktopTheme()).
     static IconLookup::Places systemPlaces();
     // The theme the desktop uses: Qt's theme, else the one configured for GTK or
     // KDE applications, else hicolor.
