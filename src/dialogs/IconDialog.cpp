@@ -1,5 +1,6 @@
 #include "dialogs/IconDialog.h"
 
+#include "dialogs/ThemeIconDialog.h"
 #include "edits/Document.h"
 #include "forms/PageLink.h"
 #include "widgets/WidgetPrompter.h"
@@ -79,6 +80,7 @@ void IconDialog::buildForm() {
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_ui->iconEdit, &QLineEdit::textChanged, this, &IconDialog::updatePreview);
     connect(m_ui->linkPageButton, &QToolButton::clicked, this, &IconDialog::linkToPage);
+    connect(m_ui->fromThemeButton, &QPushButton::clicked, this, &IconDialog::chooseThemeIcon);
 
     using IconEntry::Browse;
     connectBrowse(m_ui->browseCommandFile, Browse::CommandFile, m_ui->commandEdit);
@@ -202,6 +204,16 @@ void IconDialog::linkToPage() {
                                                   m_programFolder, m_pageSettings);
     clearFields();
     setFields(link);
+}
+
+void IconDialog::chooseThemeIcon() {
+    // The page's own size when the document's setting is no number yet.
+    constexpr int kDefaultIconSize = 32;
+    const int size =
+        intake::ThemeIconIndex::sizeFromSetting(m_doc.setting(Setting::IconSize), kDefaultIconSize);
+    ThemeIconDialog chooser(size, this);
+    if (chooser.exec() == QDialog::Accepted)
+        m_ui->iconEdit->setText(chooser.chosenFile());
 }
 
 void IconDialog::updatePreview() {

@@ -45,6 +45,8 @@ public:
     void browseFolder(const QString& title, QLineEdit* field, bool collect);
     // "Link to Ulvanta file": fills the fields from a page built for the launcher.
     void linkToPage();
+    // "From Theme...": a themed icon's picture file, nearest the page's icon size.
+    void chooseThemeIcon();
 
     IconEntry::Fields fields() const;
 

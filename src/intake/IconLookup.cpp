@@ -92,13 +92,13 @@ IconLookup::Places IconLookup::systemPlaces() {
 
 IconLookup::IconLookup(Places places) : m_places(std::move(places)) {}
 
-QStringList IconLookup::themeChain() const {
+QStringList IconLookup::themeChain(const Places& places) {
     QStringList chain;
-    if (!m_places.theme.isEmpty())
-        chain << m_places.theme;
+    if (!places.theme.isEmpty())
+        chain << places.theme;
     // Breadth-first through Inherits=; the list itself guards against cycles.
     for (qsizetype i = 0; i < chain.size(); ++i)
-        for (const QString& parent : inheritedThemes(m_places.iconRoots, chain[i]))
+        for (const QString& parent : inheritedThemes(places.iconRoots, chain[i]))
             if (!chain.contains(parent.trimmed()))
                 chain << parent.trimmed();
     chain.removeAll(QStringLiteral("hicolor"));
@@ -135,7 +135,7 @@ void IconLookup::indexTheme(const QString& theme, int themeRank) {
 
 void IconLookup::index() {
     m_indexed = true;
-    const QStringList chain = themeChain();
+    const QStringList chain = themeChain(m_places);
     for (int i = 0; i < chain.size(); ++i)
         indexTheme(chain[i], i);
 }

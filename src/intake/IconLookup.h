@@ -32,6 +32,10 @@ public:
     // Empty when no picture is found.
     QString find(const QString& iconValue);
 
+    // The themes searched, in order: the user's theme, the themes it inherits
+    // (breadth-first through index.theme's Inherits=), then hicolor.
+    static QStringList themeChain(const Places& places);
+
 private:
     struct Candidate {
         QString path;
@@ -39,7 +43,6 @@ private:
     };
     void index();
     void indexTheme(const QString& theme, int themeRank);
-    QStringList themeChain() const;
 
     Places m_places;
     bool m_indexed = false;

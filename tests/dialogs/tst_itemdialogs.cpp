@@ -168,6 +168,55 @@ private slots:
                          "x"}));
     }
 
+    void fromThemeFillsTheIconField_data() {
+        QTest::addColumn<QString>("typed"); // into the chooser's filter
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QString>("expected"); // relative to the temporary folder
+        const QList<int> enter{Qt::Key_Return};
+        QTest::newRow("Enter takes the first shown, the size nearest the page's")
+            << "TERM" << enter << "share/icons/hicolor/48x48/apps/xterm.png";
+        QTest::newRow("arrow from the filter: next icon, its only picture an SVG")
+            << "" << QList<int>{Qt::Key_Down, Qt::Key_Return} << "share/pixmaps/pad.svg";
+        QTest::newRow("no icon shown: Enter chooses nothing") << "zz" << enter << "old.png";
+        QTest::newRow("Escape changes nothing")
+            << "term" << QList<int>{Qt::Key_Escape} << "old.png";
+    }
+    void fromThemeFillsTheIconField() {
+        QFETCH(QString, typed);
+        QFETCH(QList<int>, keys);
+        QTemporaryDir tmp;
+        const QString t = tmp.path() + '/';
+        QVERIFY(test::writeFile(t + "share/icons/hicolor/index.theme",
+                                "[Icon Theme]\nDirectories=16x16/apps,48x48/apps\n"
+                                "[16x16/apps]\nSize=16\n[48x48/apps]\nSize=48\n"));
+        for (const char* f : {"16x16/apps/xterm.png", "48x48/apps/xterm.png",
+                              "16x16/apps/editor.png", "../../pixmaps/pad.svg"})
+            QVERIFY(test::writeFile(t + "share/icons/hicolor/" + f, "x"));
+        qputenv("XDG_DATA_DIRS", QFile::encodeName(t + "share"));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(t + "home"));
+        w->doc().setSetting(Setting::IconSize, QStringLiteral("40"));
+        IconDialog d(w->doc(), *prompter, DialogMode::Add, -1, QString(), w.get());
+        child<QLineEdit>(&d, "iconEdit")->setText(t + "old.png");
+        d.setModal(false); // the one modal dialog is the chooser
+        d.show();
+        QTRY_COMPARE(QApplication::activeWindow(), &d);
+
+        bool chosen = false;
+        whenModal([&](QDialog* chooser) {
+            chosen = true;
+            // The themes are read in the background; OK waits for the first icon.
+            QTRY_VERIFY(child<QPushButton>(chooser, "okButton")->isEnabled());
+            QTest::keyClicks(chooser->focusWidget(), typed); // the filter has the keyboard
+            for (const int key : keys)
+                QTest::keyClick(chooser->focusWidget(), Qt::Key(key));
+            if (chooser->isVisible())
+                chooser->reject();
+        });
+        QTest::keyClick(&d, Qt::Key_F, Qt::AltModifier); // clicks a moment later
+        QTRY_VERIFY(chosen);
+        QTEST(child<QLineEdit>(&d, "iconEdit")->text().mid(t.size()), "expected");
+    }
+
     void addFromApplicationsAddsTheChosen_data() {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("options"); // all selected, by category, not at the bottom

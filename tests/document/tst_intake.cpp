@@ -4,6 +4,7 @@
 #include "intake/DroppedItems.h"
 #include "intake/IconLookup.h"
 #include "intake/InstalledApplications.h"
+#include "intake/ThemeIconIndex.h"
 #include "model/SectionRow.h"
 
 #include <QDir>
@@ -130,6 +131,64 @@ private slots:
         IconLookup lookup({{t + "home/icons", t + "icons"}, {t + "pixmaps"}, "Mine"});
         icon.replace(QLatin1String("%T"), tmp.path());
         QCOMPARE(lookup.find(icon), expected.isEmpty() ? QString() : t + expected);
+    }
+
+    void themeIconChosenBySize_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("size");     // as the page's setting reads
+        QTest::addColumn<QString>("expected"); // relative to the temporary folder
+        const auto add = [](const char* tag, const char* name, const char* size, const char* file) {
+            QTest::newRow(tag) << name << size << file;
+        };
+        add("nearest raster size", "a", "20", "a/icons/Mine/16x16/apps/a.png");
+        add("equally near: the larger", "a", "32", "a/icons/Mine/48x48/apps/a.png");
+        add("no number: 32 pixels", "a", "big", "a/icons/Mine/48x48/apps/a.png");
+        add("PNG before SVG at any size", "a", "256", "a/icons/Mine/48x48/apps/a.png");
+        add("SVG when there is no PNG", "s", "48", "a/icons/Mine/scalable/apps/s.svg");
+        add("drawn symbolic picture", "s-symbolic", "16",
+            "a/icons/Mine/16x16/apps/s-symbolic.symbolic.png");
+        add("first theme wins", "c", "32", "a/icons/Mine/16x16/apps/c.png");
+        add("inherited theme", "b", "48", "b/icons/Base/32x32/apps/b.png");
+        add("scaled folder counts its pixels", "d", "47.5", "b/icons/Base/24x24@2/apps/d.png");
+        add("hicolor without index, user's part", "h", "22", "home/icons/hicolor/22x22/apps/h.png");
+        add("hicolor in every data folder", "h", "200", "b/icons/hicolor/256x256/apps/h.png");
+        add("pixmap folder last", "p", "32", "a/pixmaps/p.png");
+        add("theme outside the chain", "x", "32", "");
+        add("picture of another kind", "xp", "32", "");
+    }
+    void themeIconChosenBySize() {
+        QFETCH(QString, name);
+        QFETCH(QString, size);
+        QTemporaryDir tmp;
+        const QString t = tmp.path() + QLatin1Char('/');
+        writeFile(t + "a/icons/Mine/index.theme",
+                  "[Icon Theme]\nInherits=Base\nDirectories=16x16/apps,48x48/apps,scalable/apps\n"
+                  "[16x16/apps]\nSize=16\n[48x48/apps]\nSize=48\n"
+                  "[scalable/apps]\nSize=64\nType=Scalable\n");
+        writeFile(t + "b/icons/Base/index.theme",
+                  "[Icon Theme]\nDirectories=32x32/apps\nScaledDirectories=24x24@2/apps\n"
+                  "[32x32/apps]\nSize=32\n[24x24@2/apps]\nSize=24\nScale=2\n");
+        for (const char* f :
+             {"a/icons/Mine/16x16/apps/a.png", "a/icons/Mine/48x48/apps/a.png",
+              "a/icons/Mine/scalable/apps/a.svg", "a/icons/Mine/scalable/apps/s.svg",
+              "a/icons/Mine/scalable/apps/s-symbolic.svg",
+              "a/icons/Mine/16x16/apps/s-symbolic.symbolic.png", "a/icons/Mine/16x16/apps/c.png",
+              "b/icons/Base/32x32/apps/c.png", "b/icons/Base/32x32/apps/b.png",
+              "b/icons/Base/32x32/apps/d.png", "b/icons/Base/24x24@2/apps/d.png",
+              "home/icons/hicolor/22x22/apps/h.png", "b/icons/hicolor/256x256/apps/h.png",
+              "b/icons/hicolor/16x16/apps/h.png", "a/pixmaps/p.png", "b/pixmaps/p.png",
+              "b/pixmaps/c.png", "b/pixmaps/xp.xpm", "b/icons/Other/32x32/apps/x.png"})
+            writeFile(t + QLatin1String(f), "x");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(t + "home"));
+        qputenv("XDG_DATA_DIRS", QFile::encodeName(t + "a:" + t + "b"));
+        IconLookup::Places places = ThemeIconIndex::systemPlaces();
+        places.theme = QStringLiteral("Mine");
+        const ThemeIconIndex index = ThemeIconIndex::build(places);
+        const ThemeIcon* icon = index.find(name);
+        const QString chosen =
+            icon ? ThemeIconIndex::closestFile(*icon, ThemeIconIndex::sizeFromSetting(size, 32))
+                 : QString();
+        QTEST(chosen.mid(t.size()), "expected");
     }
 
     void dropBecomesRows_data() {
