@@ -91,9 +91,10 @@ void ItemListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option
                            const QModelIndex& index) const {
     QTreeView::drawRow(painter, option, index);
     const QModelIndex first = index.siblingAtColumn(ColDescription);
-    const QString name = first.data(ItemList::SectionNameRole).toString();
-    if (!first.data(ItemList::SectionNameRole).isValid())
+    const QVariant nameData = first.data(ItemList::SectionNameRole);
+    if (!nameData.isValid())
         return;
+    const QString name = nameData.toString();
     const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
     const int left = header()->sectionViewportPosition(header()->logicalIndex(0));
     QRect text(left + margin, option.rect.top(), viewport()->width() - left - 2 * margin,
