@@ -3,6 +3,7 @@
 // window has first painted; the time counts from the program's start, the
 // memory is the peak. Medians of alternating runs.
 #include "ChildRun.h"
+#include "LargeDocument.h"
 #include "widgets/StartupProbe.h"
 
 #include <QApplication>
@@ -81,23 +82,36 @@ int main(int argc, char* argv[]) {
     const std::string out = home.filePath(QStringLiteral("painted.txt")).toStdString();
     const std::string self = QDir(QString::fromLocal8Bit(argv[0])).absolutePath().toStdString();
 
+    // The same start with a large document to show: what its list costs on top.
+    const QString large = home.filePath(QStringLiteral("large.pmf"));
+    {
+        ulvanta::Document doc;
+        doc.resetProperties();
+        doc.items().appendItems(largeRows(100000, 1000));
+        doc.save(large);
+    }
+
     printLoad();
-    std::vector<double> bareT, bareM, editorT, editorM;
+    std::vector<double> bareT, bareM, editorT, editorM, largeT, largeM;
     for (int run = 0; run < 9; ++run) {
-        Figures bare, editor;
+        Figures bare, editor, withLarge;
         if (!measure(self, {"--bare"}, out, bare) ||
-            !measure(ULVANTA_EDITOR_PROGRAM, {}, out, editor)) {
+            !measure(ULVANTA_EDITOR_PROGRAM, {}, out, editor) ||
+            !measure(ULVANTA_EDITOR_PROGRAM, {large.toStdString()}, out, withLarge)) {
             std::fprintf(stderr, "a run failed\n");
             return 1;
         }
         bareT.push_back(bare.seconds), bareM.push_back(bare.peakMiB);
         editorT.push_back(editor.seconds), editorM.push_back(editor.peakMiB);
+        largeT.push_back(withLarge.seconds), largeM.push_back(withLarge.peakMiB);
     }
     const double t0 = median(bareT), m0 = median(bareM);
     std::printf("%-34s %9s %10s\n", "median of 9, offscreen", "shown (s)", "peak (MiB)");
     std::printf("%-34s %9.3f %10.1f\n", "floor: bare window (menu, tools, tabs, tree)", t0, m0);
     std::printf("%-34s %9.3f %10.1f   %.2fx the time, %.2fx the memory\n", "ulvanta-editor",
                 median(editorT), median(editorM), median(editorT) / t0, median(editorM) / m0);
+    std::printf("%-34s %9.3f %10.1f\n", "ulvanta-editor, 100000-row document", median(largeT),
+                median(largeM));
     printLoad();
     return 0;
 }

@@ -24,7 +24,10 @@ work=$(mktemp -d)
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1280x900x24 >/dev/null 2>&1 &
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
-export DISPLAY=$display QTWEBENGINE_DISABLE_SANDBOX=1 LC_ALL=en_US.UTF-8
+# Settings of their own, so the window shows as it first does for a new user.
+export DISPLAY=$display QTWEBENGINE_DISABLE_SANDBOX=1 LC_ALL=en_US.UTF-8 \
+    QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu \
+    XDG_CONFIG_HOME=$work/config
 sleep 1
 
 # Waits for a window whose title matches $1 and prints its id.
@@ -45,18 +48,17 @@ mkdir -p "$work/Documents"
 cp docs/examples/start-page.pmf "$work/Documents/"
 "$bin/ulvanta-build" "$work/Documents/start-page.pmf" "$work/Documents/start-page.htm"
 "$bin/ulvanta2.exe" "$work/Documents/start-page.htm" &
-page=$(window '^My start page$')
+window '^My start page$' >/dev/null
 sleep 3 # the page renders after the window maps
+page=$(window '^My start page$') # the browser may have made the window anew
 import -window "$page" "$out/built-page.png"
 kill %2
 
-# The main window, a little wider than its first size so every column shows,
-# with one icon chosen.
+# The main window at its first size, with one icon chosen.
 "$bin/ulvanta-editor" "$work/Documents/start-page.pmf" &
 main=$(window ' - Ulvanta Editor$')
-xdotool windowsize "$main" 1100 470
 sleep 1
-xdotool mousemove 60 178 click 1 mousemove 900 400
+xdotool mousemove --window "$main" 60 178 click 1 mousemove --window "$main" 700 400
 sleep 1
 import -window "$main" "$out/main-window.png"
 kill %3

@@ -12,6 +12,7 @@
 #include "components/PaletteContrast.h"
 #include "components/WindowPlace.h"
 #include "generator/PreviewFile.h"
+#include "intake/RowPictures.h"
 #include "widgets/WidgetPrompter.h"
 
 #include <QAction>
@@ -37,6 +38,9 @@ namespace ulvanta {
 namespace {
 // The window's size and place when it was last closed, in the program's settings.
 const QString kGeometryKey = QStringLiteral("MainWindow/geometry");
+// The item list's column widths the user set, and the tab shown last.
+const QString kColumnsKey = QStringLiteral("MainWindow/itemColumns");
+const QString kTabKey = QStringLiteral("MainWindow/tab");
 
 // A tab's mnemonic (Alt+I, Alt+P, ...) leaves the keyboard on the tab strip, wherever
 // it was, so that Tab always goes next into the page shown.
@@ -70,7 +74,10 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     connect(&m_doc, &Document::nameChanged, this, [this] { setWindowTitle(m_doc.caption()); });
     connect(&m_doc, &Document::actionUpdateRequested, this, &MainWindow::updateActions);
     // A new or opened document is shown from its list of icons.
-    connect(&m_doc, &Document::replaced, m_tabs, [this] { m_tabs->setCurrentIndex(0); });
+    connect(&m_doc, &Document::replaced, m_tabs, [this] {
+        m_tabs->setCurrentIndex(0);
+        m_itemList->fitColumns();
+    });
     connect(&m_doc, &Document::editReplayed, this, &MainWindow::showPlace);
     connect(&m_doc, &Document::rowsPlaced, this,
             [this](const EditPlace& place, const QString& status) {
@@ -103,6 +110,9 @@ MainWindow::~MainWindow() = default;
 void MainWindow::start(const QString& commandLine) {
     m_fileController.openAtStartup(commandLine);
     placeWindow();
+    const QSettings settings;
+    m_itemList->restoreUserColumns(settings.value(kColumnsKey).toByteArray());
+    m_tabs->setCurrentIndex(settings.value(kTabKey, 0).toInt());
     show();
     m_itemList->setVisible(true);
     updateActions();
@@ -285,6 +295,11 @@ void MainWindow::buildTabs() {
     m_itemList = new ItemListView;
     m_itemList->setObjectName(QStringLiteral("itemList"));
     m_itemList->setModel(&m_doc.items());
+    // Pictures are found for the rows shown, once for each kind of row.
+    m_doc.items().setPictureSource(
+        [pictures = std::make_shared<intake::RowPictures>()](const ItemList& items, int row) {
+            return QVariant(pictures->picture(items, row));
+        });
     m_itemList->setRootIsDecorated(false);
     m_itemList->setUniformRowHeights(true);
     m_itemList->setAllColumnsShowFocus(true);
@@ -466,26 +481,14 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (m_fileController.close(m_outputActions->previewFile(), !m_endingOnSignal)) {
-        QSettings().setValue(kGeometryKey, saveGeometry());
+        QSettings settings;
+        settings.setValue(kGeometryKey, saveGeometry());
+        settings.setValue(kColumnsKey, m_itemList->userColumns());
+        settings.setValue(kTabKey, m_tabs->currentIndex());
         event->accept();
     } else {
         event->ignore();
     }
-}
-
-void MainWindow::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    layoutColumns();
-}
-
-void MainWindow::layoutColumns() {
-    // Seven equal columns; the 0.1 leaves room for the vertical scroll bar.
-    const int width = m_itemList->width();
-    if (width <= 0)
-        return;
-    const int column = int(width / 7.1);
-    for (int c = 0; c < ItemColumnCount; ++c)
-        m_itemList->header()->resizeSection(c, column);
 }
 
 } // namespace ulvanta

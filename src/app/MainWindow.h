@@ -65,7 +65,6 @@ signals:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // After an undo or redo: the step's tab, its current row and selection.
@@ -79,7 +78,6 @@ private:
                            const QKeySequence& key = {});
     void buildToolbar();
     void buildTabs();
-    void layoutColumns();
     void placeWindow();
     void connectCommands();
     // Shows a line in the status bar for a few seconds.

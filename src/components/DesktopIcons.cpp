@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QIconEngine>
 #include <QMimeDatabase>
 #include <QPainter>
 #include <QPainterPath>
@@ -15,9 +16,10 @@ namespace ulvanta::DesktopIcons {
 
 namespace {
 
-enum class Generic { File, Folder, Program };
+enum class Generic { File, Folder, Program, Web };
 
-// A plain picture for when the desktop offers none: a sheet, a folder or a window.
+// A plain picture for when the desktop offers none: a sheet, a folder, a window
+// or a globe.
 QImage drawGeneric(Generic kind, int size) {
     QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
@@ -61,9 +63,38 @@ QImage drawGeneric(Generic kind, int size) {
         p.drawRect(QRectF(s * 0.08, s * 0.14, s * 0.84, s * 0.18));
         break;
     }
+    case Generic::Web: {
+        const QRectF globe(s * 0.08, s * 0.08, s * 0.84, s * 0.84);
+        p.setBrush(QColor(200, 225, 250));
+        p.drawEllipse(globe);
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(globe.adjusted(s * 0.24, 0, -s * 0.24, 0));
+        p.drawLine(QPointF(globe.left(), s * 0.5), QPointF(globe.right(), s * 0.5));
+        break;
+    }
     }
     return img;
 }
+
+// A generic picture drawn at the size asked for, in device pixels.
+class GenericEngine : public QIconEngine {
+public:
+    explicit GenericEngine(Generic kind) : m_kind(kind) {}
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return QPixmap::fromImage(drawGeneric(m_kind, qMax(1, qMin(size.width(), size.height()))));
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal scale = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        QPixmap picture = pixmap(rect.size() * scale, mode, state);
+        picture.setDevicePixelRatio(scale);
+        painter->drawPixmap(rect.topLeft(), picture);
+    }
+    QIconEngine* clone() const override { return new GenericEngine(m_kind); }
+
+private:
+    Generic m_kind;
+};
 
 bool canUseIconTheme() {
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
@@ -110,24 +141,27 @@ QString desktopEntryIcon(const QString& programPath) {
     return full.isEmpty() ? byProgram.value(QFileInfo(programPath).fileName()) : full;
 }
 
-QImage themeIcon(const QString& path, int size) {
+QIcon themeIcon(const QString& path) {
     if (!canUseIconTheme())
         return {};
     const QFileInfo fi(path);
+    if (fi.isDir())
+        return QIcon::fromTheme(QStringLiteral("folder"));
     QIcon icon;
-    if (fi.isDir()) {
-        icon = QIcon::fromTheme(QStringLiteral("folder"));
-    } else {
-        if (fi.isExecutable()) {
-            const QString name = desktopEntryIcon(fi.absoluteFilePath());
-            if (!name.isEmpty())
-                icon = QFileInfo(name).isAbsolute() ? QIcon(name) : QIcon::fromTheme(name);
-        }
-        if (icon.isNull()) {
-            const QMimeType mime = QMimeDatabase().mimeTypeForFile(fi);
-            icon = QIcon::fromTheme(mime.iconName(), QIcon::fromTheme(mime.genericIconName()));
-        }
+    if (fi.isExecutable()) {
+        const QString name = desktopEntryIcon(fi.absoluteFilePath());
+        if (!name.isEmpty())
+            icon = QFileInfo(name).isAbsolute() ? QIcon(name) : QIcon::fromTheme(name);
     }
+    if (icon.isNull()) {
+        const QMimeType mime = QMimeDatabase().mimeTypeForFile(fi);
+        icon = QIcon::fromTheme(mime.iconName(), QIcon::fromTheme(mime.genericIconName()));
+    }
+    return icon;
+}
+
+QImage themeIcon(const QString& path, int size) {
+    const QIcon icon = themeIcon(path);
     if (icon.isNull())
         return {};
     return icon.pixmap(size, size)
@@ -135,16 +169,17 @@ QImage themeIcon(const QString& path, int size) {
         .scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
+Generic genericKind(const QFileInfo& fi) {
+    if (fi.isDir())
+        return Generic::Folder;
+    return fi.isExecutable() ? Generic::Program : Generic::File;
+}
+
 QImage shellIcon(const QString& path, int size) {
     QImage img = themeIcon(path, size);
     if (!img.isNull())
         return img;
-    const QFileInfo fi(path);
-    if (fi.isDir())
-        return drawGeneric(Generic::Folder, size);
-    if (fi.isExecutable())
-        return drawGeneric(Generic::Program, size);
-    return drawGeneric(Generic::File, size);
+    return drawGeneric(genericKind(QFileInfo(path)), size);
 }
 
 } // namespace
@@ -154,6 +189,30 @@ QImage smallIcon(const QString& path) {
 }
 QImage largeIcon(const QString& path) {
     return shellIcon(path, 32);
+}
+
+QIcon icon(const QString& path) {
+    const QIcon theme = themeIcon(path);
+    return theme.isNull() ? QIcon(new GenericEngine(genericKind(QFileInfo(path)))) : theme;
+}
+
+QIcon namedIcon(const QString& name) {
+    const QIcon theme = canUseIconTheme() ? QIcon::fromTheme(name) : QIcon();
+    return theme.isNull() ? programIcon() : theme;
+}
+
+QIcon programIcon() {
+    return QIcon(new GenericEngine(Generic::Program));
+}
+
+QIcon webIcon() {
+    if (canUseIconTheme()) {
+        const QIcon theme = QIcon::fromTheme(QStringLiteral("text-html"),
+                                             QIcon::fromTheme(QStringLiteral("web-browser")));
+        if (!theme.isNull())
+            return theme;
+    }
+    return QIcon(new GenericEngine(Generic::Web));
 }
 
 } // namespace ulvanta::DesktopIcons

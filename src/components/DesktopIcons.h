@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QString>
 
@@ -12,6 +13,15 @@ namespace DesktopIcons {
 
 QImage smallIcon(const QString& path); // 16 x 16
 QImage largeIcon(const QString& path); // 32 x 32
+
+// The same pictures as icons drawn at whatever size they are shown, so that they
+// stay sharp at any scale.
+QIcon icon(const QString& path);
+// The theme's icon of that name, else the generic program picture.
+QIcon namedIcon(const QString& name);
+// The generic pictures: a program's window, a web page.
+QIcon programIcon();
+QIcon webIcon();
 
 } // namespace DesktopIcons
 } // namespace ulvanta

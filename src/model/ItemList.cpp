@@ -137,20 +137,43 @@ int ItemList::columnCount(const QModelIndex& parent) const {
 QVariant ItemList::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= count())
         return {};
-    if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return cell(index.row(), index.column());
-    // Long paths and section texts are cut off in narrow columns.
+    const int r = index.row();
+    if (role == Qt::EditRole)
+        return cell(r, index.column());
+    if (isSection(r))
+        return sectionData(r, index.column(), role);
+    if (role == Qt::DisplayRole)
+        return cell(r, index.column());
+    // Long paths are cut off in narrow columns.
     if (role == Qt::ToolTipRole) {
-        const QString text = cell(index.row(), index.column());
+        const QString text = cell(r, index.column());
         return text.isEmpty() ? QVariant() : QVariant(text);
     }
-    // Section rows stand out, so the list reads like the page's headings.
-    if (role == Qt::FontRole && isSection(index.row())) {
+    if (role == Qt::DecorationRole && index.column() == ColDescription && m_pictureSource)
+        return m_pictureSource(*this, r);
+    return {};
+}
+
+QVariant ItemList::sectionData(int r, int column, int role) const {
+    // A section reads as the page's heading, not as its stored text.
+    switch (role) {
+    case Qt::DisplayRole:
+        return column == ColDescription ? SectionRow::heading(cell(r, ColDescription)) : QString();
+    case Qt::ToolTipRole:
+    case Qt::AccessibleTextRole:
+        return SectionRow::heading(cell(r, ColDescription));
+    case SectionNameRole:
+        return SectionRow::name(cell(r, ColDescription));
+    case SectionSettingsRole:
+        return SectionRow::settingsInWords(cell(r, ColDescription));
+    case Qt::FontRole: {
         QFont bold;
         bold.setBold(true);
         return bold;
     }
-    return {};
+    default:
+        return {};
+    }
 }
 
 QVariant ItemList::headerData(int section, Qt::Orientation o, int role) const {

@@ -45,6 +45,13 @@ class ItemList : public QAbstractTableModel {
 public:
     explicit ItemList(QObject* parent = nullptr);
 
+    // A section row shows its name and its settings in words (Display, ToolTip and
+    // AccessibleText roles) and edits its row text; these give the two parts.
+    enum Role : int {
+        SectionNameRole = Qt::UserRole + 1,
+        SectionSettingsRole,
+    };
+
     static QString header(int column);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -60,6 +67,10 @@ public:
     void setDescriptionEditor(std::function<void(int row, const QString& text)> editor) {
         m_descriptionEditor = std::move(editor);
     }
+    // Where an icon row's picture comes from (its Description's Decoration role).
+    // Asked only for the rows a view shows, so it may look at files.
+    using PictureSource = std::function<QVariant(const ItemList& items, int row)>;
+    void setPictureSource(PictureSource source) { m_pictureSource = std::move(source); }
 
     // --- drag and drop ---
     // Rows dragged within the list, and what other programs drag: files, folders and
@@ -117,6 +128,7 @@ public:
 
 private:
     QByteArray dragSource() const;
+    QVariant sectionData(int row, int column, int role) const;
 
     // A row's cells in one text: cell c is size[c] characters from start[c].
     // Cells may share text or leave some unused after a bulk edit.
@@ -134,6 +146,7 @@ private:
     std::vector<PackedRow> m_rows;
     DropHandler m_dropHandler;
     std::function<void(int row, const QString& text)> m_descriptionEditor;
+    PictureSource m_pictureSource;
 };
 
 // Reduces the selection to the current row.

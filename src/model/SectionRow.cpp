@@ -2,6 +2,9 @@
 
 #include "components/HtmlText.h"
 
+#include <QCoreApplication>
+#include <QStringList>
+
 namespace ulvanta::SectionRow {
 
 QString escapeName(const QString& name) {
@@ -54,6 +57,33 @@ QString field(const QString& s, int P) {
     if (second >= 0)
         value = value.left(second);
     return P == 1 ? unescapeName(value.toString()) : value.toString();
+}
+
+QString settingsInWords(const QString& rowText) {
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("SectionRow", text);
+    };
+    QStringList words;
+    if (const QString n = columns(rowText); !n.isEmpty())
+        words << (n == QLatin1String("1")
+                      ? tr(QT_TRANSLATE_NOOP("SectionRow", "1 column"))
+                      : tr(QT_TRANSLATE_NOOP("SectionRow", "%1 columns")).arg(n));
+    if (const QString size = iconSize(rowText); !size.isEmpty())
+        words << tr(QT_TRANSLATE_NOOP("SectionRow", "%1 px icons")).arg(size);
+    // Icons stand above only for exactly "True"; empty follows the page.
+    if (const QString above = iconsAbove(rowText); !above.isEmpty())
+        words << (above == QLatin1String("True")
+                      ? tr(QT_TRANSLATE_NOOP("SectionRow", "icons above"))
+                      : tr(QT_TRANSLATE_NOOP("SectionRow", "icons beside")));
+    // A border is drawn only for exactly "True", whatever the page says.
+    words << (tableBorder(rowText) == QLatin1String("True")
+                  ? tr(QT_TRANSLATE_NOOP("SectionRow", "border"))
+                  : tr(QT_TRANSLATE_NOOP("SectionRow", "no border")));
+    return words.join(QStringLiteral(" \u00b7 "));
+}
+
+QString heading(const QString& rowText) {
+    return name(rowText) + QStringLiteral(" \u2014 ") + settingsInWords(rowText);
 }
 
 } // namespace ulvanta::SectionRow

@@ -53,5 +53,12 @@ inline QString tableBorder(const QString& rowText) {
     return field(rowText, 5);
 }
 
+// The section's own settings in words, as the list shows them beside its name:
+// "5 columns · 32 px icons · icons above · no border". A setting left empty
+// follows the page and is left out (the border does not follow it).
+QString settingsInWords(const QString& rowText);
+// The name, " — " and the settings in words.
+QString heading(const QString& rowText);
+
 } // namespace SectionRow
 } // namespace ulvanta

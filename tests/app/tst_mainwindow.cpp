@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -167,11 +168,26 @@ private slots:
         MainWindow first(&p);
         first.start(QString());
         QVERIFY(first.screen()->availableGeometry().contains(first.frameGeometry()));
+        // The main columns show their texts in the first window, the others their captions.
+        const QString desc = "A description of some length", command = "/usr/bin/some-program";
+        first.doc().items().appendItems({{desc, command, {}, {}, "/usr/share/icons/x.png"}});
         first.setGeometry(first.geometry().adjusted(30, 30, -40, -30)); // clear of the top
+        QApplication::processEvents();
+        auto* header = child<ItemListView>(&first, "itemList")->header();
+        const QFontMetrics metrics(header->font());
+        if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) { // else the screen is too small
+            QVERIFY(header->sectionSize(0) > metrics.horizontalAdvance(desc));
+            QVERIFY(header->sectionSize(1) > metrics.horizontalAdvance(command));
+            QCOMPARE(header->sectionSize(3), header->sectionSizeHint(3));
+        }
+        header->resizeSection(3, 123); // as the user drags it
+        child<QTabWidget>(&first, "tabs")->setCurrentIndex(2);
         QVERIFY(first.close());
         MainWindow next(&p);
         next.start(QString());
         QCOMPARE(next.geometry(), first.geometry());
+        QCOMPARE(child<ItemListView>(&next, "itemList")->header()->sectionSize(3), 123);
+        QCOMPARE(child<QTabWidget>(&next, "tabs")->currentIndex(), 2);
     }
 
     void recentDocumentsListedAboveExit() {

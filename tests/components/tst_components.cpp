@@ -7,6 +7,7 @@
 #include "components/PaletteContrast.h"
 #include "components/ProgramFiles.h"
 #include "components/RecentFiles.h"
+#include "components/WindowPlace.h"
 
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -57,6 +58,34 @@ EntryContainer container(const QList<std::pair<QString, QString>>& entries) {
 class TestComponents : public QObject {
     Q_OBJECT
 private slots:
+    // Seven columns of least width 60 unless given; Description and Command are main.
+    void columnsShareTheWidth_data() {
+        QTest::addColumn<int>("available");
+        QTest::addColumn<QList<int>>("least");
+        QTest::addColumn<QList<int>>("wanted");
+        QTest::addColumn<QList<int>>("widths");
+        const QList<int> l7(7, 60);
+        QTest::newRow("all fit") << 900 << l7 << QList<int>{150, 200, 80}
+                                 << QList<int>{150, 200, 80, 60, 60, 60, 60};
+        QTest::newRow("main columns cut to one width")
+            << 500 << l7 << QList<int>{150, 300, 200} << QList<int>{100, 100, 60, 60, 60, 60, 60};
+        QTest::newRow("narrow main column whole")
+            << 600 << l7 << QList<int>{100, 300, 200} << QList<int>{100, 200, 60, 60, 60, 60, 60};
+        QTest::newRow("others share what the main ones leave")
+            << 900 << l7 << QList<int>{150, 200, 300, 0, 100}
+            << QList<int>{150, 200, 270, 60, 100, 60, 60};
+        QTest::newRow("least widths cut when they do not fit")
+            << 140 << QList<int>{60, 60, 60} << QList<int>{200, 200, 200} << QList<int>{47, 47, 46};
+        QTest::newRow("wider least width kept")
+            << 300 << QList<int>{100, 60, 60} << QList<int>{50, 400} << QList<int>{100, 140, 60};
+    }
+    void columnsShareTheWidth() {
+        QFETCH(int, available);
+        QFETCH(QList<int>, least);
+        QFETCH(QList<int>, wanted);
+        QTEST(WindowPlace::columnWidths(available, least, wanted, {0, 1}), "widths");
+    }
+
     // What encode makes decodes back to the text and is plain ASCII; decode leaves
     // alone what encode never makes.
     void encodeAndDecode_data() {

@@ -4,6 +4,7 @@
 #include "intake/DroppedItems.h"
 #include "intake/IconLookup.h"
 #include "intake/InstalledApplications.h"
+#include "intake/RowPictures.h"
 #include "intake/ThemeIconIndex.h"
 #include "model/SectionRow.h"
 
@@ -189,6 +190,60 @@ private slots:
             icon ? ThemeIconIndex::closestFile(*icon, ThemeIconIndex::sizeFromSetting(size, 32))
                  : QString();
         QTEST(chosen.mid(t.size()), "expected");
+    }
+
+    // %T is a folder holding pic.png, prog (a program), doc.txt, dir/, bin/tool on
+    // the search path, app.desktop (Icon=a, found) and named.desktop (Icon=nowhere).
+    void rowPictureChosenInOrder_data() {
+        QTest::addColumn<QString>("icon");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("run");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("source");
+        const auto add = [](const char* tag, const char* icon, const char* command, QString run,
+                            PictureChoice::Kind kind, const char* source) {
+            QTest::newRow(tag) << icon << command << run << int(kind) << source;
+        };
+        add("image in the Icon field", "%T/pic.png", "%T/prog", N, PictureChoice::Image,
+            "%T/pic.png");
+        add("missing image: the command's", " %T/gone.png", "%T/doc.txt", N, PictureChoice::Shell,
+            "%T/doc.txt");
+        add("program in the Icon field", "%T/prog", "%T/doc.txt", H, PictureChoice::Shell,
+            "%T/prog");
+        add("desktop entry's icon file", "", "%T/app.desktop", N, PictureChoice::Image,
+            "%T/icons/hicolor/48x48/apps/a.png");
+        add("desktop entry's icon name", "", "%T/named.desktop", N, PictureChoice::Themed,
+            "nowhere");
+        add("hyperlink", "%T/gone", "%T/doc.txt", H, PictureChoice::Web, "");
+        add("web address", "", "https://example.org/a", N, PictureChoice::Web, "");
+        add("folder", "", "%T/dir", N, PictureChoice::Shell, "%T/dir");
+        add("program on the search path", "", "tool", N, PictureChoice::Shell, "%T/bin/tool");
+        add("nothing known", "", "/nowhere/tool", N, PictureChoice::Program, "");
+        add("nothing at all", "", "", N, PictureChoice::Program, "");
+    }
+    void rowPictureChosenInOrder() {
+        QFETCH(QString, icon);
+        QFETCH(QString, command);
+        QFETCH(QString, run);
+        QFETCH(int, kind);
+        QFETCH(QString, source);
+        QTemporaryDir tmp;
+        const QString t = tmp.path() + QLatin1Char('/');
+        for (const char* f :
+             {"pic.png", "prog", "doc.txt", "bin/tool", "dir/x", "icons/hicolor/48x48/apps/a.png"})
+            writeFile(t + QLatin1String(f), "x");
+        for (const char* f : {"prog", "bin/tool"})
+            QFile::setPermissions(t + QLatin1String(f), QFile::ReadOwner | QFile::ExeOwner);
+        writeFile(t + "app.desktop", "[Desktop Entry]\nType=Application\nExec=x\nIcon=a\n");
+        writeFile(t + "named.desktop", "[Desktop Entry]\nType=Application\nIcon=nowhere\n");
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", (t + "bin").toLocal8Bit());
+        RowPictures pictures({{t + "icons"}, {}, {}});
+        const auto fill = [&](QString s) { return s.replace(QLatin1String("%T"), tmp.path()); };
+        const PictureChoice chosen = pictures.choose(fill(icon), fill(command), run);
+        qputenv("PATH", path);
+        QCOMPARE(int(chosen.kind), kind);
+        QCOMPARE(chosen.source, fill(source));
     }
 
     void dropBecomesRows_data() {

@@ -52,12 +52,55 @@ private slots:
             return list.data(list.index(row, column), Qt::FontRole).value<QFont>().bold();
         };
         QVERIFY(bold(0, 0) && bold(0, 3) && !bold(1, 0));
-        QCOMPARE(list.data(list.index(0, 0), Qt::ToolTipRole).toString(), list.cell(0, 0));
         QCOMPARE(list.data(list.index(1, 1), Qt::ToolTipRole).toString(), QString("cmd"));
         QVERIFY(!list.data(list.index(1, 2), Qt::ToolTipRole).isValid());
         QVERIFY(!(list.flags(list.index(1, 1)) & Qt::ItemIsEditable));
         QVERIFY(!list.setData(list.index(1, 1), "other", Qt::EditRole));
         QCOMPARE(list.cell(1, 0), QString("1"));
+    }
+
+    // A section reads as the page's heading: name, then its settings in words.
+    void sectionRowShowsItsHeading_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("escaped name, default settings")
+            << "SECTION:Dev{c} Tools{s} misc;Columns:5;Icon size:32;Icons above:True;Table "
+               "border:False"
+            << "Dev: Tools; misc \u2014 5 columns \u00b7 32 px icons \u00b7 icons above \u00b7 no "
+               "border";
+        QTest::newRow("one column, beside, border")
+            << "SECTION:A&amp{s}B;Columns:1;Icon size:16;Icons above:False;Table border:True"
+            << "A&B \u2014 1 column \u00b7 16 px icons \u00b7 icons beside \u00b7 border";
+        QTest::newRow("settings of the page")
+            << "SECTION:C;Columns:;Icon size:;Icons above:;Table border:"
+            << "C \u2014 no border";
+        QTest::newRow("name alone") << "SECTION:{l}x{r}"
+                                    << "{x} \u2014 no border";
+    }
+    void sectionRowShowsItsHeading() {
+        QFETCH(QString, text);
+        QFETCH(QString, heading);
+        ItemList list;
+        list.appendItems({{text}, {"icon", "cmd"}});
+        int asked = 0;
+        list.setPictureSource([&](const ItemList&, int row) { return QVariant(++asked + row); });
+        const auto at = [&](int row, int column, int role) {
+            return list.data(list.index(row, column), role);
+        };
+        for (int role : {int(Qt::DisplayRole), int(Qt::ToolTipRole), int(Qt::AccessibleTextRole)})
+            QCOMPARE(at(0, 0, role).toString(), heading);
+        QCOMPARE(at(0, 0, ItemList::SectionNameRole).toString() + " \u2014 " +
+                     at(0, 0, ItemList::SectionSettingsRole).toString(),
+                 heading);
+        QCOMPARE(at(0, 0, Qt::EditRole).toString(), text);
+        QVERIFY(at(0, 1, Qt::DisplayRole).toString().isEmpty());
+        QVERIFY(!at(0, 0, Qt::DecorationRole).isValid());
+        // An icon row shows its texts, and its picture before the Description only.
+        QCOMPARE(at(1, 0, Qt::DisplayRole).toString(), QString("icon"));
+        QVERIFY(!at(1, 0, ItemList::SectionNameRole).isValid());
+        QVERIFY(!at(1, 1, Qt::DecorationRole).isValid());
+        QCOMPARE(at(1, 0, Qt::DecorationRole).toInt(), 2);
+        QCOMPARE(asked, 1);
     }
 
     void dragWithinTheListMovesRows_data() {
