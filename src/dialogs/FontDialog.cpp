@@ -15,7 +15,7 @@ namespace ulvanta {
 
 FontDialog::FontDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FontDialog"));
-    setWindowTitle(QStringLiteral("Font"));
+    setWindowTitle(tr("Font"));
 
     // The chooser is embedded as a plain widget; its own buttons are replaced by ours.
     m_fontChooser = new QFontDialog(this);
@@ -33,14 +33,13 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent) {
             reject();
     });
 
-    auto* colourLabel = new QLabel(QStringLiteral("Text colour:"));
+    auto* colourLabel = new QLabel(tr("Text colour:"));
     m_colourSwatch = makeSwatch(QStringLiteral("colourSwatch"));
     m_colourSwatch->setFixedSize(40, 20);
     m_colourButton =
-        makeButton(QStringLiteral("C&olour..."), QStringLiteral("colourButton"), ButtonRole::Other);
-    m_okButton = makeButton(QStringLiteral("OK"), QStringLiteral("okButton"), ButtonRole::Default);
-    m_cancelButton =
-        makeButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), ButtonRole::Other);
+        makeButton(tr("C&olour..."), QStringLiteral("colourButton"), ButtonRole::Other);
+    m_okButton = makeButton(tr("OK"), QStringLiteral("okButton"), ButtonRole::Default);
+    m_cancelButton = makeButton(tr("Cancel"), QStringLiteral("cancelButton"), ButtonRole::Other);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_fontChooser, 1);
@@ -55,7 +54,7 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent) {
 
     chooseColour = [this](const QColor& initial) -> std::optional<QColor> {
         QColorDialog dlg(initial, this);
-        dlg.setWindowTitle(QStringLiteral("Colour"));
+        dlg.setWindowTitle(tr("Colour"));
         if (dlg.exec() != QDialog::Accepted)
             return std::nullopt;
         return dlg.selectedColor();

@@ -12,7 +12,6 @@
 namespace ulvanta {
 
 namespace {
-const QString kHelpTitle = QStringLiteral("Ulvanta Editor Help");
 
 // The pages' style sheet, followed by colours of the palette where its own would
 // lose their contrast (a dark palette).
@@ -29,7 +28,7 @@ public:
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(kHelpTitle);
+    setWindowTitle(tr("Ulvanta Editor Help"));
     setModal(false);
     // A help window of its own, with minimise and maximise, beside the editor.
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
@@ -42,10 +41,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         return b;
     };
-    m_contentsButton =
-        button(QStringLiteral("&Contents"), QStyle::SP_DirHomeIcon, "contentsButton");
-    m_backButton = button(QStringLiteral("&Back"), QStyle::SP_ArrowBack, "backButton");
-    m_forwardButton = button(QStringLiteral("&Forward"), QStyle::SP_ArrowForward, "forwardButton");
+    m_contentsButton = button(tr("&Contents"), QStyle::SP_DirHomeIcon, "contentsButton");
+    m_backButton = button(tr("&Back"), QStyle::SP_ArrowBack, "backButton");
+    m_forwardButton = button(tr("&Forward"), QStyle::SP_ArrowForward, "forwardButton");
     m_backButton->setEnabled(false);
     m_forwardButton->setEnabled(false);
 
@@ -62,9 +60,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     connect(m_helpText, &QTextBrowser::sourceChanged, this, [this] {
         const QString page = m_helpText->documentTitle();
         // The contents page is itself called the help: its name is not said twice.
-        setWindowTitle(page.isEmpty() || page == kHelpTitle
-                           ? kHelpTitle
-                           : page + QStringLiteral(" - ") + kHelpTitle);
+        const QString helpTitle = tr("Ulvanta Editor Help");
+        setWindowTitle(page.isEmpty() || page == helpTitle
+                           ? helpTitle
+                           : tr("%1 - %2", "page title, help title").arg(page, helpTitle));
     });
 
     auto* bar = new QHBoxLayout;
