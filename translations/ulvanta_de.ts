@@ -634,6 +634,13 @@ Siehe &apos;%1 --help&apos;.
     </message>
 </context>
 <context>
+    <name>PreviewView</name>
+    <message>
+        <source>Page preview</source>
+        <translation>Seitenvorschau</translation>
+    </message>
+</context>
+<context>
     <name>PropertyController</name>
     <message>
         <source>%1 Error</source>
@@ -934,6 +941,10 @@ Siehe &apos;%1 --help&apos;.
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Anwendungen</translation>
+    </message>
 </context>
 <context>
     <name>ulvanta::ColourSettingDialog</name>
@@ -1018,6 +1029,10 @@ Siehe &apos;%1 --help&apos;.
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Browse for the file</source>
+        <translation>Datei suchen</translation>
+    </message>
 </context>
 <context>
     <name>ulvanta::FontDialog</name>
@@ -1068,6 +1083,14 @@ Siehe &apos;%1 --help&apos;.
         <source>%1 - %2</source>
         <comment>page title, help title</comment>
         <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Hilfeseite</translation>
+    </message>
+    <message>
+        <source>The help pages are available in English only.</source>
+        <translation>Die Hilfeseiten gibt es nur auf Englisch.</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1148,10 @@ Siehe &apos;%1 --help&apos;.
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Browse for the file to import</source>
+        <translation>Zu importierende Datei suchen</translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1333,70 @@ Siehe &apos;%1 --help&apos;.
     <message>
         <source>P&amp;review</source>
         <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>New (Ctrl+N)</source>
+        <translation>Neu (Strg+N)</translation>
+    </message>
+    <message>
+        <source>Open (Ctrl+O)</source>
+        <translation>Öffnen (Strg+O)</translation>
+    </message>
+    <message>
+        <source>Save (Ctrl+S)</source>
+        <translation>Speichern (Strg+S)</translation>
+    </message>
+    <message>
+        <source>Build (F3)</source>
+        <translation>Erstellen (F3)</translation>
+    </message>
+    <message>
+        <source>Add icon (F4)</source>
+        <translation>Symbol hinzufügen (F4)</translation>
+    </message>
+    <message>
+        <source>Add section (above selected item) (F7)</source>
+        <translation>Abschnitt hinzufügen (über dem gewählten Eintrag) (F7)</translation>
+    </message>
+    <message>
+        <source>Edit (F2)</source>
+        <translation>Bearbeiten (F2)</translation>
+    </message>
+    <message>
+        <source>Delete (F8)</source>
+        <translation>Löschen (F8)</translation>
+    </message>
+    <message>
+        <source>Move up (Ctrl+U)</source>
+        <translation>Nach oben (Strg+U)</translation>
+    </message>
+    <message>
+        <source>Move down (Ctrl+D)</source>
+        <translation>Nach unten (Strg+D)</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>Rückgängig (Strg+Z)</translation>
+    </message>
+    <message>
+        <source>Redo (Ctrl+Y)</source>
+        <translation>Wiederholen (Strg+Y)</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Ansichten</translation>
+    </message>
+    <message>
+        <source>Icon list</source>
+        <translation>Symbolliste</translation>
+    </message>
+    <message>
+        <source>Property list</source>
+        <translation>Eigenschaftenliste</translation>
+    </message>
+    <message>
+        <source>Page HTML</source>
+        <translation>HTML der Seite</translation>
     </message>
 </context>
 <context>

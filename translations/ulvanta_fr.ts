@@ -634,6 +634,13 @@ Essayez « %1 --help ».
     </message>
 </context>
 <context>
+    <name>PreviewView</name>
+    <message>
+        <source>Page preview</source>
+        <translation>Aperçu de la page</translation>
+    </message>
+</context>
+<context>
     <name>PropertyController</name>
     <message>
         <source>%1 Error</source>
@@ -934,6 +941,10 @@ Essayez « %1 --help ».
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applications</translation>
+    </message>
 </context>
 <context>
     <name>ulvanta::ColourSettingDialog</name>
@@ -1018,6 +1029,10 @@ Essayez « %1 --help ».
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Browse for the file</source>
+        <translation>Chercher le fichier</translation>
+    </message>
 </context>
 <context>
     <name>ulvanta::FontDialog</name>
@@ -1068,6 +1083,14 @@ Essayez « %1 --help ».
         <source>%1 - %2</source>
         <comment>page title, help title</comment>
         <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Page d&apos;aide</translation>
+    </message>
+    <message>
+        <source>The help pages are available in English only.</source>
+        <translation>Les pages d&apos;aide ne sont disponibles qu&apos;en anglais.</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1148,10 @@ Essayez « %1 --help ».
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Browse for the file to import</source>
+        <translation>Chercher le fichier à importer</translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1333,70 @@ Essayez « %1 --help ».
     <message>
         <source>P&amp;review</source>
         <translation>Aperç&amp;u</translation>
+    </message>
+    <message>
+        <source>New (Ctrl+N)</source>
+        <translation>Nouveau (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Open (Ctrl+O)</source>
+        <translation>Ouvrir (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>Save (Ctrl+S)</source>
+        <translation>Enregistrer (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Build (F3)</source>
+        <translation>Générer (F3)</translation>
+    </message>
+    <message>
+        <source>Add icon (F4)</source>
+        <translation>Ajouter une icône (F4)</translation>
+    </message>
+    <message>
+        <source>Add section (above selected item) (F7)</source>
+        <translation>Ajouter une section (au-dessus de l&apos;élément choisi) (F7)</translation>
+    </message>
+    <message>
+        <source>Edit (F2)</source>
+        <translation>Modifier (F2)</translation>
+    </message>
+    <message>
+        <source>Delete (F8)</source>
+        <translation>Supprimer (F8)</translation>
+    </message>
+    <message>
+        <source>Move up (Ctrl+U)</source>
+        <translation>Monter (Ctrl+U)</translation>
+    </message>
+    <message>
+        <source>Move down (Ctrl+D)</source>
+        <translation>Descendre (Ctrl+D)</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>Annuler (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo (Ctrl+Y)</source>
+        <translation>Rétablir (Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Vues</translation>
+    </message>
+    <message>
+        <source>Icon list</source>
+        <translation>Liste des icônes</translation>
+    </message>
+    <message>
+        <source>Property list</source>
+        <translation>Liste des propriétés</translation>
+    </message>
+    <message>
+        <source>Page HTML</source>
+        <translation>HTML de la page</translation>
     </message>
 </context>
 <context>

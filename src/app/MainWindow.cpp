@@ -227,30 +227,31 @@ void MainWindow::buildToolbar() {
         QStyle::StandardPixmap fallback;
     };
     const std::vector<Button> buttons = {
-        {m_actionNew, "New (Ctrl+N)", "document-new", QStyle::SP_FileIcon},
-        {m_actionOpen, "Open (Ctrl+O)", "document-open", QStyle::SP_DialogOpenButton},
-        {m_actionSave, "Save (Ctrl+S)", "document-save", QStyle::SP_DialogSaveButton},
+        {m_actionNew, QT_TR_NOOP("New (Ctrl+N)"), "document-new", QStyle::SP_FileIcon},
+        {m_actionOpen, QT_TR_NOOP("Open (Ctrl+O)"), "document-open", QStyle::SP_DialogOpenButton},
+        {m_actionSave, QT_TR_NOOP("Save (Ctrl+S)"), "document-save", QStyle::SP_DialogSaveButton},
         {nullptr, nullptr, nullptr, QStyle::SP_CustomBase},
-        {m_actionBuild, "Build (F3)", "system-run", QStyle::SP_MediaPlay},
+        {m_actionBuild, QT_TR_NOOP("Build (F3)"), "system-run", QStyle::SP_MediaPlay},
         {nullptr, nullptr, nullptr, QStyle::SP_CustomBase},
-        {m_actionAdd, "Add icon (F4)", "list-add", QStyle::SP_FileDialogNewFolder},
-        {m_actionAddSection, "Add section (above selected item) (F7)", "insert-object",
+        {m_actionAdd, QT_TR_NOOP("Add icon (F4)"), "list-add", QStyle::SP_FileDialogNewFolder},
+        {m_actionAddSection, QT_TR_NOOP("Add section (above selected item) (F7)"), "insert-object",
          QStyle::SP_FileDialogListView},
-        {m_actionEdit, "Edit (F2)", "document-properties", QStyle::SP_FileDialogDetailedView},
-        {m_actionDelete, "Delete (F8)", "edit-delete", QStyle::SP_TrashIcon},
+        {m_actionEdit, QT_TR_NOOP("Edit (F2)"), "document-properties",
+         QStyle::SP_FileDialogDetailedView},
+        {m_actionDelete, QT_TR_NOOP("Delete (F8)"), "edit-delete", QStyle::SP_TrashIcon},
         {nullptr, nullptr, nullptr, QStyle::SP_CustomBase},
-        {m_actionMoveUp, "Move up (Ctrl+U)", "go-up", QStyle::SP_ArrowUp},
-        {m_actionMoveDown, "Move down (Ctrl+D)", "go-down", QStyle::SP_ArrowDown},
+        {m_actionMoveUp, QT_TR_NOOP("Move up (Ctrl+U)"), "go-up", QStyle::SP_ArrowUp},
+        {m_actionMoveDown, QT_TR_NOOP("Move down (Ctrl+D)"), "go-down", QStyle::SP_ArrowDown},
         {nullptr, nullptr, nullptr, QStyle::SP_CustomBase},
-        {m_actionUndo, "Undo (Ctrl+Z)", "edit-undo", QStyle::SP_ArrowBack},
-        {m_actionRedo, "Redo (Ctrl+Y)", "edit-redo", QStyle::SP_ArrowForward},
+        {m_actionUndo, QT_TR_NOOP("Undo (Ctrl+Z)"), "edit-undo", QStyle::SP_ArrowBack},
+        {m_actionRedo, QT_TR_NOOP("Redo (Ctrl+Y)"), "edit-redo", QStyle::SP_ArrowForward},
     };
     for (const Button& b : buttons) {
         if (!b.action) {
             m_toolBar->addSeparator();
             continue;
         }
-        b.action->setToolTip(QString::fromLatin1(b.tip));
+        b.action->setToolTip(tr(b.tip));
         // The theme's icon or the style's, drawn anew where it would vanish on the palette.
         const QIcon icon = QIcon::fromTheme(QLatin1String(b.theme), st->standardIcon(b.fallback));
         b.action->setIcon(PaletteContrast::legibleIcon(icon, palette()));
@@ -262,6 +263,7 @@ void MainWindow::buildToolbar() {
 void MainWindow::buildTabs() {
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
+    m_tabs->setAccessibleName(tr("Views"));
     m_tabs->setTabPosition(QTabWidget::South);
     setCentralWidget(m_tabs);
 
@@ -276,6 +278,7 @@ void MainWindow::buildTabs() {
     QVBoxLayout* icons = page(tr("&Icons"));
     m_itemList = new ItemListView;
     m_itemList->setObjectName(QStringLiteral("itemList"));
+    m_itemList->setAccessibleName(tr("Icon list"));
     m_itemList->setModel(&m_doc.items());
     m_itemList->setRootIsDecorated(false);
     m_itemList->setUniformRowHeights(true);
@@ -299,6 +302,7 @@ void MainWindow::buildTabs() {
     QVBoxLayout* props = page(tr("&Properties"));
     m_propertyList = new QTreeView;
     m_propertyList->setObjectName(QStringLiteral("propertyList"));
+    m_propertyList->setAccessibleName(tr("Property list"));
     m_propertyList->setModel(&m_doc.props());
     m_propertyList->setRootIsDecorated(false);
     m_propertyList->setUniformRowHeights(true);
@@ -311,6 +315,7 @@ void MainWindow::buildTabs() {
     QVBoxLayout* html = page(tr("&HTML"));
     m_htmlView = new QPlainTextEdit;
     m_htmlView->setObjectName(QStringLiteral("htmlView"));
+    m_htmlView->setAccessibleName(tr("Page HTML"));
     QFont mono(QStringLiteral("Courier New"));
     mono.setStyleHint(QFont::TypeWriter);
     m_htmlView->setFont(mono);

@@ -9,7 +9,6 @@
 #include "model/SectionRow.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <climits>
 #include <new>
 
@@ -38,9 +37,11 @@ QString ImportController::sectionRowText(const QString& name) {
 QString ImportController::resultMessage(qint64 added, const QLocale& locale) {
     if (added <= 0)
         return QCoreApplication::translate("ImportController", "No items were found in the file");
-    // Grouped digits, no decimals, as the user's regional settings write them.
+    // The count only picks the plural form; the number is written with grouped
+    // digits, as the user's regional settings write it.
+    const int count = added > INT_MAX ? INT_MAX : int(added);
     return QCoreApplication::translate("ImportController", "%1 item(s) were successfully added",
-                                       nullptr, int(std::min<qint64>(added, INT_MAX)))
+                                       nullptr, count)
         .arg(locale.toString(added));
 }
 

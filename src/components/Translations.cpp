@@ -25,8 +25,12 @@ bool installTranslations(const QLocale& locale) {
     // Qt's own first: the later translator is asked first, and ours must win
     // where both know a text.
     install(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    // English has a file too: it holds the plural forms of counted messages.
-    return install(locale, QStringLiteral("ulvanta"), QStringLiteral(":/i18n"));
+    // English has a file too: it holds the plural forms of counted messages, which
+    // a language without a translation of its own reads in English.
+    const QString ours = QStringLiteral("ulvanta");
+    const QString folder = QStringLiteral(":/i18n");
+    return install(locale, ours, folder) ||
+           (install(QLocale(QLocale::English), ours, folder), false);
 }
 
 } // namespace ulvanta

@@ -24,6 +24,7 @@ AddApplicationsDialog::AddApplicationsDialog(std::vector<intake::Application> ap
 
     m_list = new QListWidget;
     m_list->setObjectName(QStringLiteral("applicationList"));
+    m_list->setAccessibleName(tr("Applications"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setIconSize(QSize(24, 24));
     m_list->setUniformItemSizes(true);

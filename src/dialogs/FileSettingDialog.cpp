@@ -30,6 +30,7 @@ FileSettingDialog::FileSettingDialog(Document& doc, int row, const FileRequest& 
     m_descriptionLabel->setBuddy(m_fileEdit);
     m_browseButton =
         makeButton(QStringLiteral("..."), QStringLiteral("browseButton"), ButtonRole::Other);
+    m_browseButton->setAccessibleName(tr("Browse for the file"));
     m_okButton = makeButton(tr("OK"), QStringLiteral("okButton"), ButtonRole::Default);
     m_cancelButton = makeButton(tr("Cancel"), QStringLiteral("cancelButton"), ButtonRole::Other);
 

@@ -3,6 +3,7 @@
 #include "components/PaletteContrast.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -49,6 +50,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
 
     m_helpText = new HelpText;
     m_helpText->setObjectName(QStringLiteral("helpText"));
+    m_helpText->setAccessibleName(tr("Help page"));
     // Links to the web or to mail leave the help window for the desktop's programs.
     m_helpText->setOpenExternalLinks(true);
 
@@ -74,6 +76,15 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
 
     auto* top = new QVBoxLayout(this);
     top->addLayout(bar);
+    // The pages are written in English only; a reader of another language is told so
+    // in theirs (the note's English text is never shown).
+    const char* const note = QT_TR_NOOP("The help pages are available in English only.");
+    if (tr(note) != QLatin1String(note)) {
+        auto* noteLabel = new QLabel(tr(note));
+        noteLabel->setObjectName(QStringLiteral("languageNote"));
+        noteLabel->setWordWrap(true);
+        top->addWidget(noteLabel);
+    }
     top->addWidget(m_helpText, 1);
     resize(720, 560);
 }

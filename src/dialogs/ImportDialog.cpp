@@ -24,6 +24,7 @@ ImportDialog::ImportDialog(ImportController& command, QWidget* parent)
     m_fileLabel->setBuddy(m_fileEdit);
     m_browseButton = new QPushButton(QStringLiteral("..."));
     m_browseButton->setObjectName(QStringLiteral("browseButton"));
+    m_browseButton->setAccessibleName(tr("Browse for the file to import"));
     m_browseButton->setAutoDefault(false);
     m_browseButton->setToolTip(tr("Choose an Ulvanta File to Import"));
     m_sectionLabel = new QLabel(tr("New &section name (optional):"));
