@@ -4,14 +4,33 @@
 
 #include "model/Colour.h"
 
+#include <QAbstractItemView>
 #include <QColorDialog>
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace ulvanta {
+
+// Qt's chooser labels a list or the text box above it; each of the pair is named
+// as the labelled one, so that a screen reader names both.
+void FontDialog::nameChooserParts() {
+    for (QLabel* label : m_fontChooser->findChildren<QLabel*>())
+        if (QWidget* buddy = label->buddy(); buddy && buddy->accessibleName().isEmpty())
+            buddy->setAccessibleName(QString(label->text()).remove(QLatin1Char('&')));
+    const QList<QLineEdit*> edits = m_fontChooser->findChildren<QLineEdit*>();
+    const QList<QAbstractItemView*> lists = m_fontChooser->findChildren<QAbstractItemView*>();
+    for (qsizetype i = 0; i < std::min(edits.size(), lists.size()); ++i) {
+        if (edits[i]->accessibleName().isEmpty())
+            edits[i]->setAccessibleName(lists[i]->accessibleName());
+        if (lists[i]->accessibleName().isEmpty())
+            lists[i]->setAccessibleName(edits[i]->accessibleName());
+    }
+}
 
 FontDialog::FontDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FontDialog"));
@@ -24,6 +43,7 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent) {
     m_fontChooser->setWindowFlags(Qt::Widget);
     m_fontChooser->setSizeGripEnabled(false);
     m_fontChooser->setCurrentFont(font()); // until a setting names one, start from the usual font
+    nameChooserParts();
     // Enter in its lists or Esc would close only the embedded part: close the whole dialog.
     connect(m_fontChooser, &QDialog::finished, this, [this](int result) {
         m_fontChooser->setVisible(true);
