@@ -8,7 +8,8 @@ set -euo pipefail
 # The last line: what the install test uses to validate the desktop files, make the package
 # and check it.
 ULVANTA_PACKAGES=(cmake g++ make ccache qt6-base-dev qt6-base-dev-tools qt6-webengine-dev
-  qt6-qpa-plugins qt6-image-formats-plugins libgl-dev xvfb xauth fonts-dejavu-core
+  qt6-qpa-plugins qt6-image-formats-plugins qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  libgl-dev xvfb xauth fonts-dejavu-core
   desktop-file-utils appstream shared-mime-info dpkg-dev file gzip lintian
   ${ULVANTA_EXTRA_PACKAGES[@]+"${ULVANTA_EXTRA_PACKAGES[@]}"})
 

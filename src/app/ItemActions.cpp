@@ -53,7 +53,7 @@ void ItemActions::addApplications() {
     if (dlg.exec() == QDialog::Accepted) {
         const int position =
             IconEntry::insertPosition(m_doc.items().count(), currentRow(), dlg.addAtBottom());
-        m_doc.insertRows(QStringLiteral("Add from Applications"), position,
+        m_doc.insertRows(tr("Add from Applications"), position,
                          intake::applicationRows(dlg.chosen(), dlg.sectionPerCategory()));
     }
     m_list->setFocus();

@@ -147,93 +147,85 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::buildFileMenu() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("menuFile"));
-    m_actionNew = addMenuAction(file, "actionNew", QStringLiteral("&New"),
-                                QKeySequence(Qt::CTRL | Qt::Key_N));
-    m_actionOpen = addMenuAction(file, "actionOpen", QStringLiteral("&Open..."),
-                                 QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_actionSave = addMenuAction(file, "actionSave", QStringLiteral("&Save"),
-                                 QKeySequence(Qt::CTRL | Qt::Key_S));
-    m_actionSaveAs = addMenuAction(file, "actionSaveAs", QStringLiteral("Save &As..."),
-                                   QKeySequence(Qt::CTRL | Qt::Key_B));
+    m_actionNew = addMenuAction(file, "actionNew", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_actionOpen =
+        addMenuAction(file, "actionOpen", tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_actionSave =
+        addMenuAction(file, "actionSave", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_actionSaveAs =
+        addMenuAction(file, "actionSaveAs", tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::Key_B));
     file->addSeparator();
-    m_actionImport =
-        addMenuAction(file, "actionImport", QStringLiteral("&Import Ulvanta File Items..."),
-                      QKeySequence(Qt::Key_F11));
+    m_actionImport = addMenuAction(file, "actionImport", tr("&Import Ulvanta File Items..."),
+                                   QKeySequence(Qt::Key_F11));
     file->addSeparator();
-    m_actionBuild =
-        addMenuAction(file, "actionBuild", QStringLiteral("&Build..."), QKeySequence(Qt::Key_F3));
-    m_actionRun = addMenuAction(file, "actionRun", QStringLiteral("&Run..."),
-                                QKeySequence(Qt::CTRL | Qt::Key_R));
-    m_actionShortcut =
-        addMenuAction(file, "actionShortcut", QStringLiteral("Create Shortcut on &Desktop..."),
-                      QKeySequence(Qt::CTRL | Qt::Key_E));
+    m_actionBuild = addMenuAction(file, "actionBuild", tr("&Build..."), QKeySequence(Qt::Key_F3));
+    m_actionRun =
+        addMenuAction(file, "actionRun", tr("&Run..."), QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_actionShortcut = addMenuAction(file, "actionShortcut", tr("Create Shortcut on &Desktop..."),
+                                     QKeySequence(Qt::CTRL | Qt::Key_E));
     file->addSeparator();
-    m_actionExit = addMenuAction(file, "actionExit", QStringLiteral("E&xit"));
+    m_actionExit = addMenuAction(file, "actionExit", tr("E&xit"));
 }
 
 void MainWindow::buildEditMenu() {
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("menuEdit"));
     // The stack names the step in the caption ("&Undo Delete") and enables them.
-    m_actionUndo = m_doc.undoStack().createUndoAction(this, QStringLiteral("&Undo"));
+    m_actionUndo = m_doc.undoStack().createUndoAction(this, tr("&Undo"));
     m_actionUndo->setObjectName(QStringLiteral("actionUndo"));
     m_actionUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    m_actionRedo = m_doc.undoStack().createRedoAction(this, QStringLiteral("&Redo"));
+    m_actionRedo = m_doc.undoStack().createRedoAction(this, tr("&Redo"));
     m_actionRedo->setObjectName(QStringLiteral("actionRedo"));
     m_actionRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     edit->addAction(m_actionUndo);
     edit->addAction(m_actionRedo);
     edit->addSeparator();
-    m_actionCopy = addMenuAction(edit, "actionCopy", QStringLiteral("&Copy and paste"),
-                                 QKeySequence(Qt::Key_F12));
+    m_actionCopy =
+        addMenuAction(edit, "actionCopy", tr("&Copy and paste"), QKeySequence(Qt::Key_F12));
     edit->addSeparator();
-    m_actionAdd =
-        addMenuAction(edit, "actionAdd", QStringLiteral("&Add icon..."), QKeySequence(Qt::Key_F4));
-    m_actionAddSection = addMenuAction(edit, "actionAddSection",
-                                       QStringLiteral("Add se&ction (above selected item)..."),
-                                       QKeySequence(Qt::Key_F7));
-    m_actionAddApplications =
-        addMenuAction(edit, "actionAddApplications", QStringLiteral("Add from &Applications..."),
-                      QKeySequence(Qt::Key_F5));
-    m_actionEdit = addMenuAction(edit, "actionEdit", QStringLiteral("&Edit selected item..."),
-                                 QKeySequence(Qt::Key_F2));
-    m_actionDelete = addMenuAction(edit, "actionDelete", QStringLiteral("&Delete selected item..."),
+    m_actionAdd = addMenuAction(edit, "actionAdd", tr("&Add icon..."), QKeySequence(Qt::Key_F4));
+    m_actionAddSection =
+        addMenuAction(edit, "actionAddSection", tr("Add se&ction (above selected item)..."),
+                      QKeySequence(Qt::Key_F7));
+    m_actionAddApplications = addMenuAction(
+        edit, "actionAddApplications", tr("Add from &Applications..."), QKeySequence(Qt::Key_F5));
+    m_actionEdit =
+        addMenuAction(edit, "actionEdit", tr("&Edit selected item..."), QKeySequence(Qt::Key_F2));
+    m_actionDelete = addMenuAction(edit, "actionDelete", tr("&Delete selected item..."),
                                    QKeySequence(Qt::Key_F8));
     edit->addSeparator();
-    m_actionMoveUp = addMenuAction(edit, "actionMoveUp", QStringLiteral("Move &up"),
-                                   QKeySequence(Qt::CTRL | Qt::Key_U));
-    m_actionMoveDown = addMenuAction(edit, "actionMoveDown", QStringLiteral("Move do&wn"),
-                                     QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_actionMoveUp =
+        addMenuAction(edit, "actionMoveUp", tr("Move &up"), QKeySequence(Qt::CTRL | Qt::Key_U));
+    m_actionMoveDown =
+        addMenuAction(edit, "actionMoveDown", tr("Move do&wn"), QKeySequence(Qt::CTRL | Qt::Key_D));
     edit->addSeparator();
-    m_actionReplace = addMenuAction(edit, "actionReplace", QStringLiteral("&Rep&lace..."),
+    m_actionReplace = addMenuAction(edit, "actionReplace", tr("&Rep&lace..."),
                                     QKeySequence(Qt::CTRL | Qt::Key_H));
-    m_actionSwapColumns = addMenuAction(
-        edit, "actionSwapColumns", QStringLiteral("&Swap Columns..."), QKeySequence(Qt::Key_F6));
+    m_actionSwapColumns =
+        addMenuAction(edit, "actionSwapColumns", tr("&Swap Columns..."), QKeySequence(Qt::Key_F6));
     edit->addSeparator();
-    m_actionEditProperty =
-        addMenuAction(edit, "actionEditProperty", QStringLiteral("Edit &property..."),
-                      QKeySequence(Qt::CTRL | Qt::Key_P));
-    m_actionResetProperties =
-        addMenuAction(edit, "actionResetProperties", QStringLiteral("&Reset properties..."),
-                      QKeySequence(Qt::Key_F9));
+    m_actionEditProperty = addMenuAction(edit, "actionEditProperty", tr("Edit &property..."),
+                                         QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_actionResetProperties = addMenuAction(edit, "actionResetProperties",
+                                            tr("&Reset properties..."), QKeySequence(Qt::Key_F9));
 }
 
 void MainWindow::buildHelpMenu() {
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("menuHelp"));
-    m_actionHelpContents = addMenuAction(help, "actionHelpContents", QStringLiteral("&Contents"),
-                                         QKeySequence(Qt::Key_F1));
-    m_actionFeedback = addMenuAction(help, "actionFeedback", QStringLiteral("&Send feedback..."),
+    m_actionHelpContents =
+        addMenuAction(help, "actionHelpContents", tr("&Contents"), QKeySequence(Qt::Key_F1));
+    m_actionFeedback = addMenuAction(help, "actionFeedback", tr("&Send feedback..."),
                                      QKeySequence(Qt::CTRL | Qt::Key_F1));
-    m_actionAbout = addMenuAction(help, "actionAbout", QStringLiteral("&About..."),
-                                  QKeySequence(Qt::CTRL | Qt::Key_F2));
+    m_actionAbout =
+        addMenuAction(help, "actionAbout", tr("&About..."), QKeySequence(Qt::CTRL | Qt::Key_F2));
 }
 
 void MainWindow::buildToolbar() {
-    m_toolBar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolBar = addToolBar(tr("Toolbar"));
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
@@ -245,30 +237,31 @@ void MainWindow::buildToolbar() {
         QStyle::StandardPixmap fallback;
     };
     const std::vector<Button> buttons = {
-        {m_actionNew, "New (Ctrl+N)", "document-new", QStyle::SP_FileIcon},
-        {m_actionOpen, "Open (Ctrl+O)", "document-open", QStyle::SP_DialogOpenButton},
-        {m_actionSave, "Save (Ctrl+S)", "document-save", QStyle::SP_DialogSaveButton},
+        {m_actionNew, QT_TR_NOOP("New (Ctrl+N)"), "document-new", QStyle::SP_FileIcon},
+        {m_actionOpen, QT_TR_NOOP("Open (Ctrl+O)"), "document-open", QStyle::SP_DialogOpenButton},
+        {m_actionSave, QT_TR_NOOP("Save (Ctrl+S)"), "document-save", QStyle::SP_DialogSaveButton},
         {nullptr, nullptr, nullptr, QStyle::SP_CustomBase},
-        {m_actionBuild, "Build (F3)", "system-run", QStyle::SP_MediaPlay},
+        {m_actionBuild, QT_TR_NOOP("Build (F3)"), "system-run", QStyle::SP_MediaPlay},
         {nullptr, nullptr, nullptr, QStyle::SP_CustomBase},
-        {m_actionAdd, "Add icon (F4)", "list-add", QStyle::SP_FileDialogNewFolder},
-        {m_actionAddSection, "Add section (above selected item) (F7)", "insert-object",
+        {m_actionAdd, QT_TR_NOOP("Add icon (F4)"), "list-add", QStyle::SP_FileDialogNewFolder},
+        {m_actionAddSection, QT_TR_NOOP("Add section (above selected item) (F7)"), "insert-object",
          QStyle::SP_FileDialogListView},
-        {m_actionEdit, "Edit (F2)", "document-properties", QStyle::SP_FileDialogDetailedView},
-        {m_actionDelete, "Delete (F8)", "edit-delete", QStyle::SP_TrashIcon},
+        {m_actionEdit, QT_TR_NOOP("Edit (F2)"), "document-properties",
+         QStyle::SP_FileDialogDetailedView},
+        {m_actionDelete, QT_TR_NOOP("Delete (F8)"), "edit-delete", QStyle::SP_TrashIcon},
         {nullptr, nullptr, nullptr, QStyle::SP_CustomBase},
-        {m_actionMoveUp, "Move up (Ctrl+U)", "go-up", QStyle::SP_ArrowUp},
-        {m_actionMoveDown, "Move down (Ctrl+D)", "go-down", QStyle::SP_ArrowDown},
+        {m_actionMoveUp, QT_TR_NOOP("Move up (Ctrl+U)"), "go-up", QStyle::SP_ArrowUp},
+        {m_actionMoveDown, QT_TR_NOOP("Move down (Ctrl+D)"), "go-down", QStyle::SP_ArrowDown},
         {nullptr, nullptr, nullptr, QStyle::SP_CustomBase},
-        {m_actionUndo, "Undo (Ctrl+Z)", "edit-undo", QStyle::SP_ArrowBack},
-        {m_actionRedo, "Redo (Ctrl+Y)", "edit-redo", QStyle::SP_ArrowForward},
+        {m_actionUndo, QT_TR_NOOP("Undo (Ctrl+Z)"), "edit-undo", QStyle::SP_ArrowBack},
+        {m_actionRedo, QT_TR_NOOP("Redo (Ctrl+Y)"), "edit-redo", QStyle::SP_ArrowForward},
     };
     for (const Button& b : buttons) {
         if (!b.action) {
             m_toolBar->addSeparator();
             continue;
         }
-        b.action->setToolTip(QString::fromLatin1(b.tip));
+        b.action->setToolTip(tr(b.tip));
         // The theme's icon or the style's, drawn anew where it would vanish on the palette.
         const QIcon icon = QIcon::fromTheme(QLatin1String(b.theme), st->standardIcon(b.fallback));
         b.action->setIcon(PaletteContrast::legibleIcon(icon, palette()));
@@ -280,6 +273,7 @@ void MainWindow::buildToolbar() {
 void MainWindow::buildTabs() {
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
+    m_tabs->setAccessibleName(tr("Views"));
     m_tabs->setTabPosition(QTabWidget::South);
     setCentralWidget(m_tabs);
 
@@ -291,9 +285,10 @@ void MainWindow::buildTabs() {
         return layout;
     };
 
-    QVBoxLayout* icons = page(QStringLiteral("&Icons"));
+    QVBoxLayout* icons = page(tr("&Icons"));
     m_itemList = new ItemListView;
     m_itemList->setObjectName(QStringLiteral("itemList"));
+    m_itemList->setAccessibleName(tr("Icon list"));
     m_itemList->setModel(&m_doc.items());
     // Pictures are found for the rows shown, once for each kind of row.
     m_doc.items().setPictureSource(
@@ -319,9 +314,10 @@ void MainWindow::buildTabs() {
             m_actionEdit->trigger();
     });
 
-    QVBoxLayout* props = page(QStringLiteral("&Properties"));
+    QVBoxLayout* props = page(tr("&Properties"));
     m_propertyList = new QTreeView;
     m_propertyList->setObjectName(QStringLiteral("propertyList"));
+    m_propertyList->setAccessibleName(tr("Property list"));
     m_propertyList->setModel(&m_doc.props());
     m_propertyList->setRootIsDecorated(false);
     m_propertyList->setUniformRowHeights(true);
@@ -331,9 +327,10 @@ void MainWindow::buildTabs() {
     m_propertyList->header()->resizeSection(0, 200);
     props->addWidget(m_propertyList);
 
-    QVBoxLayout* html = page(QStringLiteral("&HTML"));
+    QVBoxLayout* html = page(tr("&HTML"));
     m_htmlView = new QPlainTextEdit;
     m_htmlView->setObjectName(QStringLiteral("htmlView"));
+    m_htmlView->setAccessibleName(tr("Page HTML"));
     QFont mono(QStringLiteral("Courier New"));
     mono.setStyleHint(QFont::TypeWriter);
     m_htmlView->setFont(mono);
@@ -341,7 +338,7 @@ void MainWindow::buildTabs() {
     m_htmlView->setReadOnly(true);
     html->addWidget(m_htmlView);
 
-    m_previewLayout = page(QStringLiteral("P&review"));
+    m_previewLayout = page(tr("P&review"));
     m_previewLayout->setSpacing(0);
     m_previewStatus = new QLabel;
     m_previewStatus->setObjectName(QStringLiteral("previewStatus"));

@@ -70,9 +70,8 @@ void ToolActions::importItems() {
 void ToolActions::showHelp() {
     const QString index = ProgramFiles::helpFolder(m_programFolder) + QStringLiteral("index.html");
     if (!FileChecks::fileExists(index)) {
-        m_prompter.message(QStringLiteral("Could not find the help file '") + index +
-                               QStringLiteral("'."),
-                           QStringLiteral("Help"), PromptIcon::Exclamation);
+        m_prompter.message(tr("Could not find the help file '%1'.").arg(index), tr("Help"),
+                           PromptIcon::Exclamation);
         return;
     }
     HelpWindow* help = openWindow<HelpWindow>(m_window);
@@ -86,10 +85,10 @@ void ToolActions::showHelp() {
 
 void ToolActions::sendFeedback() {
     if (!QDesktopServices::openUrl(QUrl(ProgramInfo::feedbackLink())))
-        m_prompter.message(QStringLiteral("No mail program could be started. Please send "
-                                          "your feedback to ") +
-                               ProgramInfo::feedbackAddress() + QLatin1Char('.'),
-                           QStringLiteral("Send feedback"), PromptIcon::Information);
+        m_prompter.message(tr("No mail program could be started. Please send your feedback "
+                              "to %1.")
+                               .arg(ProgramInfo::feedbackAddress()),
+                           tr("Send feedback"), PromptIcon::Information);
 }
 
 void ToolActions::showAbout() {

@@ -3,6 +3,7 @@
 #include "components/Error.h"
 #include "components/ProgramFiles.h"
 #include "components/ProgramInfo.h"
+#include "components/Translations.h"
 #include "widgets/BrowserEngine.h"
 #include "widgets/EndSignals.h"
 #include "widgets/StartupProbe.h"
@@ -15,12 +16,15 @@ int main(int argc, char* argv[]) {
     QList<QByteArray> raw;
     for (int i = 1; i < argc; ++i)
         raw.append(QByteArray(argv[i]));
-    if (const QString answer = ulvanta::CommandLine::editorAnswer(raw); !answer.isNull()) {
-        std::fputs(answer.toLocal8Bit().constData(), stdout);
+    if (!ulvanta::CommandLine::editorAnswer(raw).isNull()) {
+        QCoreApplication console(argc, argv);
+        ulvanta::installTranslations();
+        std::fputs(ulvanta::CommandLine::editorAnswer(raw).toLocal8Bit().constData(), stdout);
         return 0;
     }
     ulvanta::prepareBrowserEngine();
     QApplication app(argc, argv);
+    ulvanta::installTranslations();
     QApplication::setApplicationName(QStringLiteral("Ulvanta Editor"));
     QApplication::setApplicationVersion(ulvanta::ProgramInfo::version());
     QApplication::setOrganizationName(QStringLiteral("ulvanta")); // where the settings live
@@ -43,7 +47,8 @@ int main(int argc, char* argv[]) {
         path = ulvanta::CommandLine::fileName(line);
     } catch (const ulvanta::Error& e) {
         w.prompter().message(ulvanta::ErrorMessages::openError(QString::fromLocal8Bit(line), e),
-                             QStringLiteral("Open Error"), ulvanta::PromptIcon::Critical);
+                             QCoreApplication::translate("ulvanta::MainWindow", "Open Error"),
+                             ulvanta::PromptIcon::Critical);
     }
     w.start(path);
     return app.exec();

@@ -9,6 +9,7 @@
 #include "components/CommandLine.h"
 #include "components/Error.h"
 #include "components/ProgramInfo.h"
+#include "components/Translations.h"
 #include "edits/Document.h"
 #include "generator/BuildController.h"
 #include "generator/PageCheck.h"
@@ -30,16 +31,24 @@ void printErr(const QString& text) {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
 }
 
-const char* const kUsage =
-    "Usage: ulvanta-build DOC.pmf [OUT.htm]\n"
-    "       ulvanta-build --check [--online] DOC.pmf\n"
-    "  DOC.pmf          print the page of the Ulvanta file\n"
-    "  DOC.pmf OUT.htm  build the page into OUT.htm and its icon folder\n"
-    "  --check          check the programs, folders and files the page relies on;\n"
-    "                   one line per problem, exit status 1 when there are any\n"
-    "  --online         with --check, also request every http and https address\n"
-    "  --help           show this help\n"
-    "  --version        show the version\n";
+QString usage() {
+    return QCoreApplication::translate(
+        "BuildProgram",
+        "Usage: ulvanta-build DOC.pmf [OUT.htm]\n"
+        "       ulvanta-build --check [--online] DOC.pmf\n"
+        "  DOC.pmf          print the page of the Ulvanta file\n"
+        "  DOC.pmf OUT.htm  build the page into OUT.htm and its icon folder\n"
+        "  --check          check the programs, folders and files the page relies on;\n"
+        "                   one line per problem, exit status 1 when there are any\n"
+        "  --online         with --check, also request every http and https address\n"
+        "  --help           show this help\n"
+        "  --version        show the version\n");
+}
+
+void print(FILE* to, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), to);
+}
 
 // Only the builder's own messages reach standard error, not the library's notes
 // (a missing runtime folder, an empty file name, ...).
@@ -65,7 +74,7 @@ Request readArguments(int argc, char* argv[]) {
         if (options && arg == "--") {
             options = false;
         } else if (options && (arg == "--help" || arg == "-h")) {
-            std::fputs(kUsage, stdout);
+            print(stdout, usage());
             return {{}, false, false, 0};
         } else if (options && arg == "--version") {
             std::printf("ulvanta-build %s\n", qPrintable(ProgramInfo::version()));
@@ -75,9 +84,10 @@ Request readArguments(int argc, char* argv[]) {
         } else if (options && arg == "--online") {
             r.online = true;
         } else if (options && arg.size() > 1 && arg.startsWith('-')) {
-            printErr(QStringLiteral("ulvanta-build: unknown option '%1'")
-                         .arg(QString::fromLocal8Bit(arg)));
-            std::fputs(kUsage, stderr);
+            printErr(
+                QCoreApplication::translate("BuildProgram", "ulvanta-build: unknown option '%1'")
+                    .arg(QString::fromLocal8Bit(arg)));
+            print(stderr, usage());
             return {{}, false, false, 2};
         } else {
             r.args.append(arg);
@@ -85,7 +95,7 @@ Request readArguments(int argc, char* argv[]) {
     }
     const qsizetype most = r.check ? 1 : 2;
     if (r.args.size() < 1 || r.args.size() > most || (r.online && !r.check)) {
-        std::fputs(kUsage, stderr);
+        print(stderr, usage());
         r.exitCode = 2;
     }
     return r;
@@ -113,8 +123,8 @@ int printPage(const Document& doc) {
     // never sits in memory whole, and a failed write is known at once.
     QFile out;
     if (!out.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        printErr(QStringLiteral("The page could not be written - ") +
-                 Error(Error::DiskFull).describe());
+        printErr(QCoreApplication::translate("BuildProgram", "The page could not be written - %1")
+                     .arg(Error(Error::DiskFull).describe()));
         return 1;
     }
     try {
@@ -122,10 +132,12 @@ int printPage(const Document& doc) {
     } catch (const Error& e) {
         // Nothing is written before the numbers are known to be good, so only a
         // failed write can end here after the first byte.
-        printErr((e.number() == Error::DiskFull
-                      ? QStringLiteral("The page could not be written - ")
-                      : QStringLiteral("The page could not be generated - ")) +
-                 e.describe());
+        printErr(
+            (e.number() == Error::DiskFull
+                 ? QCoreApplication::translate("BuildProgram", "The page could not be written - %1")
+                 : QCoreApplication::translate("BuildProgram",
+                                               "The page could not be generated - %1"))
+                .arg(e.describe()));
         return 1;
     }
     return 0;
@@ -178,6 +190,7 @@ int main(int argc, char* argv[]) {
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    installTranslations();
     QGuiApplication::setApplicationName(QStringLiteral("ulvanta-build"));
     QGuiApplication::setApplicationVersion(ProgramInfo::version());
 

@@ -1,4 +1,5 @@
 #include "commands/ColumnSwap.h"
+#include <QCoreApplication>
 
 #include "edits/Document.h"
 #include "model/SectionRow.h"
@@ -32,7 +33,8 @@ bool swapColumns(Document& doc, ColumnOperation op, int first, int second) {
         return false;
     const ItemList& items = doc.items();
     if (op == ColumnOperation::Swap) {
-        doc.edits().push(swapColumnsStep(doc, QStringLiteral("Swap Columns"), a, b));
+        doc.edits().push(
+            swapColumnsStep(doc, QCoreApplication::translate("ColumnSwap", "Swap Columns"), a, b));
         return true;
     }
     // A copy or move keeps the cells it changes, one pass over the rows.
@@ -45,8 +47,9 @@ bool swapColumns(Document& doc, ColumnOperation op, int first, int second) {
             cells.push_back({r, a, items.cell(r, a), QString()});
     }
     doc.edits().push(changeCellsStep(doc,
-                                     op == ColumnOperation::Move ? QStringLiteral("Move Column")
-                                                                 : QStringLiteral("Copy Column"),
+                                     op == ColumnOperation::Move
+                                         ? QCoreApplication::translate("ColumnSwap", "Move Column")
+                                         : QCoreApplication::translate("ColumnSwap", "Copy Column"),
                                      std::move(cells)));
     return true;
 }

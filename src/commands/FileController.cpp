@@ -6,12 +6,12 @@
 #include "components/RecentFiles.h"
 #include "edits/Document.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace ulvanta {
 
 namespace {
-const QString kAppTitle = QStringLiteral("Ulvanta Editor");
 const QString kDocumentSuffix = QStringLiteral("pmf");
 
 } // namespace
@@ -19,13 +19,18 @@ const QString kDocumentSuffix = QStringLiteral("pmf");
 bool FileController::mayDiscard() {
     if (!m_doc.isModified())
         return true;
-    QString text =
-        QStringLiteral("The file '") + m_doc.setting(Setting::Title) + QStringLiteral("' ");
-    if (!m_doc.filePath().isEmpty())
-        text += QStringLiteral("('") + m_doc.filePath() + QStringLiteral("')");
-    text += QStringLiteral(" has changed.  Do you want to save the changes?");
-    switch (m_prompter.message(text, kAppTitle, PromptIcon::Question, PromptButtons::YesNoCancel,
-                               PromptAnswer::Yes)) {
+    const QString text =
+        m_doc.filePath().isEmpty()
+            ? QCoreApplication::translate(
+                  "FileController", "The file '%1'  has changed.  Do you want to save the changes?")
+                  .arg(m_doc.setting(Setting::Title))
+            : QCoreApplication::translate(
+                  "FileController",
+                  "The file '%1' ('%2') has changed.  Do you want to save the changes?")
+                  .arg(m_doc.setting(Setting::Title), m_doc.filePath());
+    switch (
+        m_prompter.message(text, QCoreApplication::translate("FileController", "Ulvanta Editor"),
+                           PromptIcon::Question, PromptButtons::YesNoCancel, PromptAnswer::Yes)) {
     case PromptAnswer::Yes:
         save();
         return !m_doc.isModified();
@@ -62,7 +67,8 @@ bool FileController::openReporting(const QString& path) {
         remember(file);
         return true;
     } catch (const Error& e) {
-        m_prompter.message(ErrorMessages::openError(path, e), QStringLiteral("Open Error"),
+        m_prompter.message(ErrorMessages::openError(path, e),
+                           QCoreApplication::translate("FileController", "Open Error"),
                            PromptIcon::Critical);
         return false;
     }
@@ -72,7 +78,8 @@ void FileController::open() {
     if (!mayDiscard())
         return;
     const auto path = m_prompter.chooseFile(
-        {QStringLiteral("Open an Ulvanta File"), fileFilter(), QString(), false, QString()});
+        {QCoreApplication::translate("FileController", "Open an Ulvanta File"), fileFilter(),
+         QString(), false, QString()});
     if (!path)
         return;
     if (openReporting(*path))
@@ -90,7 +97,8 @@ void FileController::save() {
         } catch (const Error& e) {
             // Said first, then Save As lets the user choose another place.
             m_prompter.message(ErrorMessages::saveError(m_doc.filePath(), e),
-                               QStringLiteral("Save Error"), PromptIcon::Critical);
+                               QCoreApplication::translate("FileController", "Save Error"),
+                               PromptIcon::Critical);
         }
     }
     saveAs();
@@ -98,7 +106,8 @@ void FileController::save() {
 
 void FileController::saveAs() {
     const auto chosen = m_prompter.chooseFile(
-        {QStringLiteral("Save the Ulvanta File"), fileFilter(), QString(), true, kDocumentSuffix});
+        {QCoreApplication::translate("FileController", "Save the Ulvanta File"), fileFilter(),
+         QString(), true, kDocumentSuffix});
     if (!chosen)
         return;
     const QString path = FileChecks::absoluteClean(withDefaultSuffix(*chosen, kDocumentSuffix));
@@ -108,7 +117,8 @@ void FileController::saveAs() {
         remember(path);
         m_recovery.drop();
     } catch (const Error& e) {
-        m_prompter.message(ErrorMessages::saveError(path, e), QStringLiteral("Save Error"),
+        m_prompter.message(ErrorMessages::saveError(path, e),
+                           QCoreApplication::translate("FileController", "Save Error"),
                            PromptIcon::Critical);
     }
 }

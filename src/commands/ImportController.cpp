@@ -8,19 +8,25 @@
 #include "intake/BookmarkFile.h"
 #include "model/SectionRow.h"
 
+#include <QCoreApplication>
+#include <climits>
 #include <new>
 
 namespace ulvanta {
 
 namespace {
-const QString kImportError = QStringLiteral("Import Error");
+QString importErrorTitle() {
+    return QCoreApplication::translate("ImportController", "Import Error");
+}
 
 } // namespace
 
 std::optional<QString> ImportController::browse() {
     return m_prompter.chooseFile(
-        {QStringLiteral("Choose an Ulvanta File to Import"),
-         FileController::fileFilter() + QStringLiteral("|Bookmarks (*.html;*.htm)|*.html;*.htm"),
+        {QCoreApplication::translate("ImportController", "Choose an Ulvanta File to Import"),
+         FileController::fileFilter() +
+             QCoreApplication::translate("ImportController",
+                                         "|Bookmarks (*.html;*.htm)|*.html;*.htm"),
          QString(), false, QString()});
 }
 
@@ -30,11 +36,13 @@ QString ImportController::sectionRowText(const QString& name) {
 
 QString ImportController::resultMessage(qint64 added, const QLocale& locale) {
     if (added <= 0)
-        return QStringLiteral("No items were found in the file");
-    if (added == 1)
-        return QStringLiteral("1 item was successfully added");
-    // Grouped digits, no decimals, as the user's regional settings write them.
-    return locale.toString(added) + QStringLiteral(" items were successfully added");
+        return QCoreApplication::translate("ImportController", "No items were found in the file");
+    // The count only picks the plural form; the number is written with grouped
+    // digits, as the user's regional settings write it.
+    const int count = added > INT_MAX ? INT_MAX : int(added);
+    return QCoreApplication::translate("ImportController", "%1 item(s) were successfully added",
+                                       nullptr, count)
+        .arg(locale.toString(added));
 }
 
 ImportController::Outcome ImportController::import(const QString& path,
@@ -46,7 +54,8 @@ ImportController::Outcome ImportController::import(const QString& path,
     // An import that added nothing still counts as an edit.
     if (items.count() > start || outcome == Outcome::Imported)
         m_doc.edits().push(
-            insertedRowsStep(m_doc, QStringLiteral("Import"), start, items.count() - start));
+            insertedRowsStep(m_doc, QCoreApplication::translate("ImportController", "Import"),
+                             start, items.count() - start));
     return outcome;
 }
 
@@ -59,9 +68,12 @@ ImportController::Outcome ImportController::append(const QString& path,
     }
 
     if (!FileChecks::fileExists(path)) {
-        m_prompter.message(QStringLiteral("Could not find the file '") + path +
-                               QStringLiteral("'. Please check the filename and try again."),
-                           kImportError, PromptIcon::Exclamation);
+        m_prompter.message(
+            QCoreApplication::translate(
+                "ImportController",
+                "Could not find the file '%1'. Please check the filename and try again.")
+                .arg(path),
+            importErrorTitle(), PromptIcon::Exclamation);
         return Outcome::MissingFile;
     }
 
@@ -77,17 +89,19 @@ ImportController::Outcome ImportController::append(const QString& path,
             m_doc.importItems(path);
         }
     } catch (const Error& e) {
-        m_prompter.message(ErrorMessages::importError(path, e), kImportError, PromptIcon::Critical);
+        m_prompter.message(ErrorMessages::importError(path, e), importErrorTitle(),
+                           PromptIcon::Critical);
         return Outcome::Failed;
     } catch (const std::bad_alloc&) {
         m_prompter.message(ErrorMessages::importError(path, Error(Error::OutOfMemory)),
-                           kImportError, PromptIcon::Critical);
+                           importErrorTitle(), PromptIcon::Critical);
         return Outcome::Failed;
     }
     QString result = resultMessage(m_doc.items().count() - before);
     if (const QString said = notes.text(QStringLiteral("\n")); !said.isEmpty())
         result += QLatin1Char('\n') + said;
-    m_prompter.message(result, QStringLiteral("Import Result"), PromptIcon::Information);
+    m_prompter.message(result, QCoreApplication::translate("ImportController", "Import Result"),
+                       PromptIcon::Information);
     return Outcome::Imported;
 }
 

@@ -4,6 +4,7 @@
 #include "edits/Document.h"
 #include "model/RowMove.h"
 
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 
 namespace ulvanta {
@@ -29,16 +30,18 @@ void ListController::removeCurrent() {
     const int row = currentRow();
     if (row < 0)
         return;
-    const PromptAnswer a =
-        m_prompter.message(QStringLiteral("Are you sure you want to delete the selected item?"),
-                           QStringLiteral("Delete Icon(s)"), PromptIcon::Question,
-                           PromptButtons::YesNo, PromptAnswer::Yes);
+    const PromptAnswer a = m_prompter.message(
+        QCoreApplication::translate("ListController",
+                                    "Are you sure you want to delete the selected item?"),
+        QCoreApplication::translate("ListController", "Delete Icon(s)"), PromptIcon::Question,
+        PromptButtons::YesNo, PromptAnswer::Yes);
     if (a != PromptAnswer::Yes)
         return;
     // Only the current row goes, even with more rows selected; a section row goes
     // alone and its icons join the section above. The first row becomes current.
     ItemList& items = m_doc.items();
-    EditStepPtr step = removeRowsStep(m_doc, QStringLiteral("Delete"), row, 1);
+    EditStepPtr step =
+        removeRowsStep(m_doc, QCoreApplication::translate("ListController", "Delete"), row, 1);
     step->setCurrentAfter(items.count() > 1 ? 0 : -1);
     m_doc.edits().push(std::move(step));
     if (items.count() > 0)
@@ -52,8 +55,8 @@ void ListController::duplicateCurrent() {
     if (row < 0)
         return;
     const ItemList& items = m_doc.items();
-    EditStepPtr step =
-        insertRowsStep(m_doc, QStringLiteral("Copy"), items.count(), {items.row(row)});
+    EditStepPtr step = insertRowsStep(m_doc, QCoreApplication::translate("ListController", "Copy"),
+                                      items.count(), {items.row(row)});
     step->setCurrentBefore(row);
     m_doc.edits().push(std::move(step));
     m_doc.requestActionUpdate();
@@ -80,9 +83,10 @@ void ListController::move(bool up) {
     const int middle = up ? row : end(row);
     if (first < 0 || middle >= items.count())
         return;
-    EditStepPtr step =
-        rotateStep(m_doc, up ? QStringLiteral("Move Up") : QStringLiteral("Move Down"), first,
-                   middle, end(middle) - 1, up);
+    EditStepPtr step = rotateStep(m_doc,
+                                  up ? QCoreApplication::translate("ListController", "Move Up")
+                                     : QCoreApplication::translate("ListController", "Move Down"),
+                                  first, middle, end(middle) - 1, up);
     const int current = step->after().current; // where the moved block now starts
     m_doc.edits().push(std::move(step));
     makeCurrent(current);

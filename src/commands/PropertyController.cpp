@@ -7,6 +7,7 @@
 #include "edits/Document.h"
 #include "model/Colour.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 #include <cmath>
@@ -154,22 +155,28 @@ void PropertyController::editNumber(int row, const QString& prompt, int lower, i
         m_prompter.input(prompt, name, m_doc.props().setting(row));
     if (!answer || answer->isEmpty())
         return;
-    const QString errorTitle = name + QStringLiteral(" Error");
+    const QString errorTitle =
+        QCoreApplication::translate("PropertyController", "%1 Error").arg(name);
     const std::optional<double> value = parseNumber(*answer);
     if (!value) {
-        m_prompter.message(QLatin1Char('\'') + *answer +
-                               QStringLiteral("' is not a number, please try again"),
+        m_prompter.message(QCoreApplication::translate("PropertyController",
+                                                       "'%1' is not a number, please try again")
+                               .arg(*answer),
                            errorTitle, PromptIcon::Exclamation);
         return;
     }
     if (*value < lower) {
-        m_prompter.message(QStringLiteral("The number must be %1 or higher").arg(lower), errorTitle,
-                           PromptIcon::Exclamation);
+        m_prompter.message(
+            QCoreApplication::translate("PropertyController", "The number must be %1 or higher")
+                .arg(lower),
+            errorTitle, PromptIcon::Exclamation);
         return;
     }
     if (*value > upper) {
-        m_prompter.message(QStringLiteral("The number must be %1 or lower").arg(upper), errorTitle,
-                           PromptIcon::Exclamation);
+        m_prompter.message(
+            QCoreApplication::translate("PropertyController", "The number must be %1 or lower")
+                .arg(upper),
+            errorTitle, PromptIcon::Exclamation);
         return;
     }
     set(row, *answer);
@@ -206,8 +213,11 @@ void PropertyController::saveCheck(int row) {
     // The setting is on while the question is asked and saved with the file.
     step->redo();
     const PromptAnswer a = m_prompter.message(
-        QStringLiteral("This property requires that the file is saved.  Do you want to save now?"),
-        QStringLiteral("Save File"), PromptIcon::Question, PromptButtons::YesNo, PromptAnswer::Yes);
+        QCoreApplication::translate(
+            "PropertyController",
+            "This property requires that the file is saved.  Do you want to save now?"),
+        QCoreApplication::translate("PropertyController", "Save File"), PromptIcon::Question,
+        PromptButtons::YesNo, PromptAnswer::Yes);
     if (a == PromptAnswer::Yes) {
         m_doc.edits().push(std::move(step));
         m_files.save();
@@ -220,9 +230,9 @@ void PropertyController::saveCheck(int row) {
 void PropertyController::editTitle(int row) {
     if (!validRow(row))
         return;
-    const std::optional<QString> answer =
-        m_prompter.input(QStringLiteral("Type the window title:"), QStringLiteral("Title"),
-                         m_doc.props().setting(row));
+    const std::optional<QString> answer = m_prompter.input(
+        QCoreApplication::translate("PropertyController", "Type the window title:"),
+        QCoreApplication::translate("PropertyController", "Title"), m_doc.props().setting(row));
     if (!answer || answer->isEmpty())
         return;
     set(row, *answer, true);
@@ -281,11 +291,14 @@ bool PropertyController::deleteKey(int row) {
 }
 
 void PropertyController::reset(int currentRow) {
-    if (m_prompter.message(QStringLiteral("Are you sure you want to reset the properties?"),
-                           QStringLiteral("Reset Properties"), PromptIcon::Question,
-                           PromptButtons::YesNo, PromptAnswer::Yes) != PromptAnswer::Yes)
+    if (m_prompter.message(
+            QCoreApplication::translate("PropertyController",
+                                        "Are you sure you want to reset the properties?"),
+            QCoreApplication::translate("PropertyController", "Reset Properties"),
+            PromptIcon::Question, PromptButtons::YesNo, PromptAnswer::Yes) != PromptAnswer::Yes)
         return;
-    EditStepPtr step = resetSettingsStep(m_doc, QStringLiteral("Reset Properties"));
+    EditStepPtr step = resetSettingsStep(
+        m_doc, QCoreApplication::translate("PropertyController", "Reset Properties"));
     step->setCurrentBefore(currentRow);
     m_doc.edits().push(std::move(step));
 }

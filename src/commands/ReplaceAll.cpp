@@ -3,6 +3,7 @@
 #include "edits/Document.h"
 #include "model/SectionRow.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace ulvanta {
@@ -62,7 +63,8 @@ bool replaceAll(Document& doc, const ReplaceRequest& request) {
         }
     }
     if (visited)
-        doc.edits().push(changeCellsStep(doc, QStringLiteral("Replace All"), std::move(cells)));
+        doc.edits().push(changeCellsStep(
+            doc, QCoreApplication::translate("ReplaceAll", "Replace All"), std::move(cells)));
     return visited;
 }
 

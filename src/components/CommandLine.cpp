@@ -12,8 +12,9 @@ namespace ulvanta {
 QString CommandLine::fileName(const QByteArray& argument) {
     const QString name = QFile::decodeName(argument);
     if (QFile::encodeName(name) != argument)
-        throw Error(QStringLiteral("Bad file name or number (the name is not valid in the "
-                                   "system's file name encoding)"),
+        throw Error(QCoreApplication::translate("CommandLine",
+                                                "Bad file name or number (the name is not valid "
+                                                "in the system's file name encoding)"),
                     Error::BadFileName);
     return name;
 }

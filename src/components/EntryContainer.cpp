@@ -2,6 +2,7 @@
 
 #include "components/Error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,7 +32,9 @@ Error openFailure(const QString& path) {
 }
 
 Error badFormat(const QString& what) {
-    return Error(QStringLiteral("Invalid file format (%1)").arg(what), Error::InvalidFileFormat);
+    return Error(
+        QCoreApplication::translate("EntryContainer", "Invalid file format (%1)").arg(what),
+        Error::InvalidFileFormat);
 }
 
 } // namespace
@@ -58,7 +61,7 @@ void EntryContainer::load(const QString& path) {
     m_file.reset();
     // Positions are 32-bit: anything larger is not a container, and is not read.
     if (QFileInfo(path).size() > qint64(std::numeric_limits<quint32>::max()))
-        throw badFormat(QStringLiteral("the file is too large"));
+        throw badFormat(QCoreApplication::translate("EntryContainer", "the file is too large"));
     auto file = std::make_shared<QFile>(path);
     if (path.isEmpty() || QFileInfo(path).isDir() || !file->open(QIODevice::ReadOnly))
         throw openFailure(path);
@@ -67,14 +70,16 @@ void EntryContainer::load(const QString& path) {
     if (file->error() != QFileDevice::NoError)
         throw Error(Error::PathFileAccess);
     if (size < kHeaderSize || header.size() < kHeaderSize)
-        throw badFormat(QStringLiteral("the file is too short"));
+        throw badFormat(QCoreApplication::translate("EntryContainer", "the file is too short"));
     if (header.left(4) != kMagic)
-        throw badFormat(QStringLiteral("the header is not %1").arg(QString::fromLatin1(kMagic)));
+        throw badFormat(QCoreApplication::translate("EntryContainer", "the header is not %1")
+                            .arg(QString::fromLatin1(kMagic)));
     const quint32 n =
         qFromLittleEndian<quint32>(reinterpret_cast<const uchar*>(header.constData()) + 4);
     // Checked against the size before anything is allocated for the entries.
     if (qint64(n) > (size - kHeaderSize) / kRecordSize)
-        throw badFormat(QStringLiteral("the file holds fewer entries than it says"));
+        throw badFormat(QCoreApplication::translate("EntryContainer",
+                                                    "the file holds fewer entries than it says"));
     const QByteArray directory = file->read(kRecordSize * qint64(n));
     if (directory.size() != kRecordSize * qint64(n))
         throw Error(Error::PathFileAccess);
@@ -93,10 +98,13 @@ void EntryContainer::load(const QString& path) {
         e.position = qFromLittleEndian<quint32>(rec + 8);
         e.length = qFromLittleEndian<quint32>(rec + 12);
         if (qint64(e.position) + qint64(e.length) > size)
-            throw badFormat(QStringLiteral("entry %1 lies outside the file").arg(i + 1));
-        if (qint64(e.position) < end)
             throw badFormat(
-                QStringLiteral("entry %1 overlaps another or is out of order").arg(i + 1));
+                QCoreApplication::translate("EntryContainer", "entry %1 lies outside the file")
+                    .arg(i + 1));
+        if (qint64(e.position) < end)
+            throw badFormat(QCoreApplication::translate(
+                                "EntryContainer", "entry %1 overlaps another or is out of order")
+                                .arg(i + 1));
         end = qint64(e.position) + qint64(e.length);
     }
     m_count = n;
@@ -143,15 +151,18 @@ QString EntryContainer::readEntry(const QString& path, quint32 position, quint32
     if (m_file && path == m_loadedPath) {
         // Entries are mostly read in order, straight on from the one before.
         if (m_file->pos() != qint64(position) && !m_file->seek(position))
-            throw badFormat(QStringLiteral("an entry lies outside the file"));
+            throw badFormat(
+                QCoreApplication::translate("EntryContainer", "an entry lies outside the file"));
         const QByteArray bytes = m_file->read(length);
         if (bytes.size() != qsizetype(length))
-            throw badFormat(QStringLiteral("an entry lies outside the file"));
+            throw badFormat(
+                QCoreApplication::translate("EntryContainer", "an entry lies outside the file"));
         return QString::fromUtf8(bytes);
     }
     const QByteArray data = readBytes(path);
     if (qint64(position) + qint64(length) > data.size())
-        throw badFormat(QStringLiteral("an entry lies outside the file"));
+        throw badFormat(
+            QCoreApplication::translate("EntryContainer", "an entry lies outside the file"));
     return QString::fromUtf8(data.constData() + position, qsizetype(length));
 }
 

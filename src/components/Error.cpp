@@ -1,4 +1,5 @@
 #include "components/Error.h"
+#include <QCoreApplication>
 
 namespace ulvanta {
 
@@ -14,52 +15,66 @@ QString Error::describe() const {
 QString Error::classicDescription(int number) {
     switch (number) {
     case Overflow:
-        return QStringLiteral("Overflow");
+        return QCoreApplication::translate("Error", "Overflow");
     case OutOfMemory:
-        return QStringLiteral("Out of memory");
+        return QCoreApplication::translate("Error", "Out of memory");
     case TypeMismatch:
-        return QStringLiteral("Type mismatch");
+        return QCoreApplication::translate("Error", "Type mismatch");
     case BadFileName:
-        return QStringLiteral("Bad file name or number");
+        return QCoreApplication::translate("Error", "Bad file name or number");
     case FileNotFound:
-        return QStringLiteral("File not found");
+        return QCoreApplication::translate("Error", "File not found");
     case DiskFull:
-        return QStringLiteral("Disk full");
+        return QCoreApplication::translate("Error", "Disk full");
     case PermissionDenied:
-        return QStringLiteral("Permission denied");
+        return QCoreApplication::translate("Error", "Permission denied");
     case PathFileAccess:
-        return QStringLiteral("Path/File access error");
+        return QCoreApplication::translate("Error", "Path/File access error");
     case PathNotFound:
-        return QStringLiteral("Path not found");
+        return QCoreApplication::translate("Error", "Path not found");
     case InvalidFileFormat:
-        return QStringLiteral("Invalid file format");
+        return QCoreApplication::translate("Error", "Invalid file format");
     }
-    return QStringLiteral("Application-defined or object-defined error");
+    return QCoreApplication::translate("Error", "Application-defined or object-defined error");
 }
 
 namespace ErrorMessages {
 
-QString attempting(const QString& verb, const QString& path, const Error& e) {
-    return QStringLiteral("An error occurred when attempting to ") + verb +
-           QStringLiteral(" the file '") + path + QStringLiteral("' - ") + e.describe();
+namespace {
+// The sentence (with its verb) as the user reads it.
+QString attempting(const char* sentence, const QString& path, const Error& e) {
+    return QCoreApplication::translate("ErrorMessages", sentence).arg(path, e.describe());
 }
+} // namespace
 
 QString openError(const QString& path, const Error& e) {
-    return attempting(QStringLiteral("open"), path, e);
+    return attempting(
+        QT_TRANSLATE_NOOP("ErrorMessages",
+                          "An error occurred when attempting to open the file '%1' - %2"),
+        path, e);
 }
 QString saveError(const QString& path, const Error& e) {
-    return attempting(QStringLiteral("save"), path, e);
+    return attempting(
+        QT_TRANSLATE_NOOP("ErrorMessages",
+                          "An error occurred when attempting to save the file '%1' - %2"),
+        path, e);
 }
 QString importError(const QString& path, const Error& e) {
-    return attempting(QStringLiteral("import"), path, e);
+    return attempting(
+        QT_TRANSLATE_NOOP("ErrorMessages",
+                          "An error occurred when attempting to import the file '%1' - %2"),
+        path, e);
 }
 QString buildError(const QString& path, const Error& e) {
-    return QStringLiteral("An error occurred when attempting to build the HTML file '") + path +
-           QStringLiteral("' - ") + e.describe();
+    return QCoreApplication::translate(
+               "ErrorMessages",
+               "An error occurred when attempting to build the HTML file '%1' - %2")
+        .arg(path, e.describe());
 }
 QString runError(const QString& command, const Error& e) {
-    return QStringLiteral("An error occurred when running the command - '") + command +
-           QStringLiteral("' - ") + e.describe();
+    return QCoreApplication::translate("ErrorMessages",
+                                       "An error occurred when running the command - '%1' - %2")
+        .arg(command, e.describe());
 }
 
 } // namespace ErrorMessages

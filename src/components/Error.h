@@ -45,7 +45,6 @@ private:
 // The wording of the failure messages, shared by the editor and the command-line builder.
 namespace ErrorMessages {
 // "An error occurred when attempting to <verb> the file '<path>' - <description>, <number>"
-QString attempting(const QString& verb, const QString& path, const Error& e);
 QString openError(const QString& path, const Error& e);
 QString saveError(const QString& path, const Error& e);
 QString importError(const QString& path, const Error& e);

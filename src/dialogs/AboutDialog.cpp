@@ -58,15 +58,15 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     m_summaryLabel->setWordWrap(true);
     m_companyLabel = new QLabel;
     m_companyLabel->setObjectName(QStringLiteral("companyLabel"));
-    m_okButton = new QPushButton(QStringLiteral("OK"));
+    m_okButton = new QPushButton(tr("OK"));
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_okButton->setDefault(true);
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     // In the order the about box has always filled itself.
-    setWindowTitle(QStringLiteral("About ") + ProgramInfo::title());
+    setWindowTitle(tr("About %1").arg(ProgramInfo::title()));
     m_summaryLabel->setText(ProgramInfo::description());
-    m_versionLabel->setText(QStringLiteral("Version ") + ProgramInfo::version());
+    m_versionLabel->setText(tr("Version %1").arg(ProgramInfo::version()));
     m_titleLabel->setText(ProgramInfo::title());
     m_companyLabel->setText(ProgramInfo::company());
 

@@ -15,15 +15,16 @@ namespace ulvanta {
 AddApplicationsDialog::AddApplicationsDialog(std::vector<intake::Application> apps, QWidget* parent)
     : QDialog(parent), m_apps(std::move(apps)) {
     setObjectName(QStringLiteral("AddApplicationsDialog"));
-    setWindowTitle(QStringLiteral("Add from Applications"));
+    setWindowTitle(tr("Add from Applications"));
 
-    auto* filterLabel = new QLabel(QStringLiteral("&Filter:"));
+    auto* filterLabel = new QLabel(tr("&Filter:"));
     m_filterEdit = new QLineEdit;
     m_filterEdit->setObjectName(QStringLiteral("filterEdit"));
     filterLabel->setBuddy(m_filterEdit);
 
     m_list = new QListWidget;
     m_list->setObjectName(QStringLiteral("applicationList"));
+    m_list->setAccessibleName(tr("Applications"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setIconSize(QSize(24, 24));
     m_list->setUniformItemSizes(true);
@@ -37,14 +38,14 @@ AddApplicationsDialog::AddApplicationsDialog(std::vector<intake::Application> ap
         item->setToolTip(app.entry.comment);
     }
 
-    m_categoryCheck = new QCheckBox(QStringLiteral("One &section per menu category"));
+    m_categoryCheck = new QCheckBox(tr("One &section per menu category"));
     m_categoryCheck->setObjectName(QStringLiteral("categoryCheck"));
-    m_addAtBottomCheck = new QCheckBox(QStringLiteral("Add item at &bottom of list"));
+    m_addAtBottomCheck = new QCheckBox(tr("Add item at &bottom of list"));
     m_addAtBottomCheck->setObjectName(QStringLiteral("addAtBottomCheck"));
     m_addAtBottomCheck->setChecked(true);
 
-    m_okButton = makeButton(QStringLiteral("OK"), QStringLiteral("okButton"), ButtonRole::Default);
-    QPushButton* cancel = makeButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"));
+    m_okButton = makeButton(tr("OK"), QStringLiteral("okButton"), ButtonRole::Default);
+    QPushButton* cancel = makeButton(tr("Cancel"), QStringLiteral("cancelButton"));
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &QDialog::accept);

@@ -18,7 +18,7 @@ ColourSettingDialog::ColourSettingDialog(Document& doc, int row, qint32 defaultC
                                          QWidget* parent)
     : QDialog(parent), m_defaultColour(defaultColour), m_doc(doc), m_row(row) {
     setObjectName(QStringLiteral("ColourSettingDialog"));
-    setWindowTitle(QStringLiteral("Colour Picker"));
+    setWindowTitle(tr("Colour Picker"));
 
     const QString name = row >= 0 && row < doc.props().count() ? doc.props().name(row) : QString();
     m_descriptionLabel = new QLabel(PropertyDialogs::colourLabel(name));
@@ -28,13 +28,12 @@ ColourSettingDialog::ColourSettingDialog(Document& doc, int row, qint32 defaultC
     m_descriptionLabel->setBuddy(m_colourEdit);
     m_colourSwatch = makeSwatch(QStringLiteral("colourSwatch"));
     m_colourSwatch->setMinimumSize(48, 48);
-    m_chooseButton = makeButton(QStringLiteral("C&hoose colour..."), QStringLiteral("chooseButton"),
-                                ButtonRole::Other);
-    m_defaultButton = makeButton(QStringLiteral("&Default colour"), QStringLiteral("defaultButton"),
-                                 ButtonRole::Other);
-    m_okButton = makeButton(QStringLiteral("OK"), QStringLiteral("okButton"), ButtonRole::Default);
-    m_cancelButton =
-        makeButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), ButtonRole::Other);
+    m_chooseButton =
+        makeButton(tr("C&hoose colour..."), QStringLiteral("chooseButton"), ButtonRole::Other);
+    m_defaultButton =
+        makeButton(tr("&Default colour"), QStringLiteral("defaultButton"), ButtonRole::Other);
+    m_okButton = makeButton(tr("OK"), QStringLiteral("okButton"), ButtonRole::Default);
+    m_cancelButton = makeButton(tr("Cancel"), QStringLiteral("cancelButton"), ButtonRole::Other);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_descriptionLabel, 0, 0, 1, 2);
@@ -50,7 +49,7 @@ ColourSettingDialog::ColourSettingDialog(Document& doc, int row, qint32 defaultC
 
     chooseColour = [this](const QColor& initial) -> std::optional<QColor> {
         QColorDialog dlg(initial, this);
-        dlg.setWindowTitle(QStringLiteral("Colour"));
+        dlg.setWindowTitle(tr("Colour"));
         if (dlg.exec() != QDialog::Accepted)
             return std::nullopt;
         return dlg.selectedColor();

@@ -17,7 +17,7 @@ FileSettingDialog::FileSettingDialog(Document& doc, int row, const FileRequest& 
                                      const QString& label, Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_row(row), m_request(request), m_prompter(prompter) {
     setObjectName(QStringLiteral("FileSettingDialog"));
-    setWindowTitle(QStringLiteral("Choose File"));
+    setWindowTitle(tr("Choose File"));
     const bool valid = row >= 0 && row < doc.props().count();
     if (valid)
         m_key = doc.props().key(row);
@@ -30,9 +30,9 @@ FileSettingDialog::FileSettingDialog(Document& doc, int row, const FileRequest& 
     m_descriptionLabel->setBuddy(m_fileEdit);
     m_browseButton =
         makeButton(QStringLiteral("..."), QStringLiteral("browseButton"), ButtonRole::Other);
-    m_okButton = makeButton(QStringLiteral("OK"), QStringLiteral("okButton"), ButtonRole::Default);
-    m_cancelButton =
-        makeButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), ButtonRole::Other);
+    m_browseButton->setAccessibleName(tr("Browse for the file"));
+    m_okButton = makeButton(tr("OK"), QStringLiteral("okButton"), ButtonRole::Default);
+    m_cancelButton = makeButton(tr("Cancel"), QStringLiteral("cancelButton"), ButtonRole::Other);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_descriptionLabel, 0, 0, 1, 2);

@@ -4,18 +4,37 @@
 
 #include "model/Colour.h"
 
+#include <QAbstractItemView>
 #include <QColorDialog>
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace ulvanta {
 
+// Qt's chooser labels a list or the text box above it; each of the pair is named
+// as the labelled one, so that a screen reader names both.
+void FontDialog::nameChooserParts() {
+    for (QLabel* label : m_fontChooser->findChildren<QLabel*>())
+        if (QWidget* buddy = label->buddy(); buddy && buddy->accessibleName().isEmpty())
+            buddy->setAccessibleName(QString(label->text()).remove(QLatin1Char('&')));
+    const QList<QLineEdit*> edits = m_fontChooser->findChildren<QLineEdit*>();
+    const QList<QAbstractItemView*> lists = m_fontChooser->findChildren<QAbstractItemView*>();
+    for (qsizetype i = 0; i < std::min(edits.size(), lists.size()); ++i) {
+        if (edits[i]->accessibleName().isEmpty())
+            edits[i]->setAccessibleName(lists[i]->accessibleName());
+        if (lists[i]->accessibleName().isEmpty())
+            lists[i]->setAccessibleName(edits[i]->accessibleName());
+    }
+}
+
 FontDialog::FontDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FontDialog"));
-    setWindowTitle(QStringLiteral("Font"));
+    setWindowTitle(tr("Font"));
 
     // The chooser is embedded as a plain widget; its own buttons are replaced by ours.
     m_fontChooser = new QFontDialog(this);
@@ -24,6 +43,7 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent) {
     m_fontChooser->setWindowFlags(Qt::Widget);
     m_fontChooser->setSizeGripEnabled(false);
     m_fontChooser->setCurrentFont(font()); // until a setting names one, start from the usual font
+    nameChooserParts();
     // Enter in its lists or Esc would close only the embedded part: close the whole dialog.
     connect(m_fontChooser, &QDialog::finished, this, [this](int result) {
         m_fontChooser->setVisible(true);
@@ -33,14 +53,13 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent) {
             reject();
     });
 
-    auto* colourLabel = new QLabel(QStringLiteral("Text colour:"));
+    auto* colourLabel = new QLabel(tr("Text colour:"));
     m_colourSwatch = makeSwatch(QStringLiteral("colourSwatch"));
     m_colourSwatch->setFixedSize(40, 20);
     m_colourButton =
-        makeButton(QStringLiteral("C&olour..."), QStringLiteral("colourButton"), ButtonRole::Other);
-    m_okButton = makeButton(QStringLiteral("OK"), QStringLiteral("okButton"), ButtonRole::Default);
-    m_cancelButton =
-        makeButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), ButtonRole::Other);
+        makeButton(tr("C&olour..."), QStringLiteral("colourButton"), ButtonRole::Other);
+    m_okButton = makeButton(tr("OK"), QStringLiteral("okButton"), ButtonRole::Default);
+    m_cancelButton = makeButton(tr("Cancel"), QStringLiteral("cancelButton"), ButtonRole::Other);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_fontChooser, 1);
@@ -55,7 +74,7 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent) {
 
     chooseColour = [this](const QColor& initial) -> std::optional<QColor> {
         QColorDialog dlg(initial, this);
-        dlg.setWindowTitle(QStringLiteral("Colour"));
+        dlg.setWindowTitle(tr("Colour"));
         if (dlg.exec() != QDialog::Accepted)
             return std::nullopt;
         return dlg.selectedColor();

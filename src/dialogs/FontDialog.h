@@ -34,6 +34,7 @@ public:
     std::function<std::optional<QColor>(const QColor& initial)> chooseColour;
 
 private:
+    void nameChooserParts();
     QFontDialog* m_fontChooser = nullptr;
     QPushButton* m_colourButton = nullptr;
     QLabel* m_colourSwatch = nullptr;

@@ -3,6 +3,7 @@
 #include "components/PaletteContrast.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -12,7 +13,6 @@
 namespace ulvanta {
 
 namespace {
-const QString kHelpTitle = QStringLiteral("Ulvanta Editor Help");
 
 // The pages' style sheet, followed by colours of the palette where its own would
 // lose their contrast (a dark palette).
@@ -29,7 +29,7 @@ public:
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(kHelpTitle);
+    setWindowTitle(tr("Ulvanta Editor Help"));
     setModal(false);
     // A help window of its own, with minimise and maximise, beside the editor.
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
@@ -42,15 +42,15 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         return b;
     };
-    m_contentsButton =
-        button(QStringLiteral("&Contents"), QStyle::SP_DirHomeIcon, "contentsButton");
-    m_backButton = button(QStringLiteral("&Back"), QStyle::SP_ArrowBack, "backButton");
-    m_forwardButton = button(QStringLiteral("&Forward"), QStyle::SP_ArrowForward, "forwardButton");
+    m_contentsButton = button(tr("&Contents"), QStyle::SP_DirHomeIcon, "contentsButton");
+    m_backButton = button(tr("&Back"), QStyle::SP_ArrowBack, "backButton");
+    m_forwardButton = button(tr("&Forward"), QStyle::SP_ArrowForward, "forwardButton");
     m_backButton->setEnabled(false);
     m_forwardButton->setEnabled(false);
 
     m_helpText = new HelpText;
     m_helpText->setObjectName(QStringLiteral("helpText"));
+    m_helpText->setAccessibleName(tr("Help page"));
     // Links to the web or to mail leave the help window for the desktop's programs.
     m_helpText->setOpenExternalLinks(true);
 
@@ -62,9 +62,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     connect(m_helpText, &QTextBrowser::sourceChanged, this, [this] {
         const QString page = m_helpText->documentTitle();
         // The contents page is itself called the help: its name is not said twice.
-        setWindowTitle(page.isEmpty() || page == kHelpTitle
-                           ? kHelpTitle
-                           : page + QStringLiteral(" - ") + kHelpTitle);
+        const QString helpTitle = tr("Ulvanta Editor Help");
+        setWindowTitle(page.isEmpty() || page == helpTitle
+                           ? helpTitle
+                           : tr("%1 - %2", "page title, help title").arg(page, helpTitle));
     });
 
     auto* bar = new QHBoxLayout;
@@ -75,6 +76,15 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
 
     auto* top = new QVBoxLayout(this);
     top->addLayout(bar);
+    // The pages are written in English only; a reader of another language is told so
+    // in theirs (the note's English text is never shown).
+    const char* const note = QT_TR_NOOP("The help pages are available in English only.");
+    if (tr(note) != QLatin1String(note)) {
+        auto* noteLabel = new QLabel(tr(note));
+        noteLabel->setObjectName(QStringLiteral("languageNote"));
+        noteLabel->setWordWrap(true);
+        top->addWidget(noteLabel);
+    }
     top->addWidget(m_helpText, 1);
     resize(720, 560);
 }

@@ -14,7 +14,7 @@ namespace ulvanta {
 HtmlTextDialog::HtmlTextDialog(Document& doc, int row, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_row(row) {
     setObjectName(QStringLiteral("HtmlTextDialog"));
-    setWindowTitle(QStringLiteral("Text Editor"));
+    setWindowTitle(tr("Text Editor"));
     const bool valid = row >= 0 && row < doc.props().count();
 
     m_descriptionLabel =
@@ -29,10 +29,10 @@ HtmlTextDialog::HtmlTextDialog(Document& doc, int row, QWidget* parent)
     m_textEdit->setMinimumSize(480, 260);
     m_descriptionLabel->setBuddy(m_textEdit);
     // Enter belongs to the text: neither button is the default.
-    m_okButton = new QPushButton(QStringLiteral("&OK"));
+    m_okButton = new QPushButton(tr("&OK"));
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_okButton->setAutoDefault(false);
-    m_cancelButton = new QPushButton(QStringLiteral("Cancel"));
+    m_cancelButton = new QPushButton(tr("Cancel"));
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
     m_cancelButton->setAutoDefault(false);
 

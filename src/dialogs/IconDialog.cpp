@@ -32,12 +32,12 @@ IconDialog::IconDialog(Document& doc, Prompter& prompter, DialogMode mode, int r
     buildForm();
 
     if (m_mode == DialogMode::Add) {
-        setWindowTitle(QStringLiteral("Add an Icon"));
+        setWindowTitle(tr("Add an Icon"));
         m_ui->runStyleBox->setCurrentIndex(0);
     } else {
         const ItemRow r = row >= 0 ? m_doc.items().row(row) : ItemRow{};
-        setWindowTitle(QStringLiteral("Edit Icon ") + r[ColDescription]);
-        m_ui->addButton->setText(QStringLiteral("&Edit"));
+        setWindowTitle(tr("Edit Icon %1").arg(r[ColDescription]));
+        m_ui->addButton->setText(tr("&Edit"));
         m_ui->addCloseButton->setEnabled(false);
         m_ui->addCloseButton->setVisible(false);
         m_ui->clearAfterAddCheck->setVisible(false);

@@ -14,9 +14,9 @@ namespace ulvanta {
 ImportDialog::ImportDialog(ImportController& command, QWidget* parent)
     : QDialog(parent), m_command(command) {
     setObjectName(QStringLiteral("ImportDialog"));
-    setWindowTitle(QStringLiteral("Import Ulvanta File Items"));
+    setWindowTitle(tr("Import Ulvanta File Items"));
 
-    m_fileLabel = new QLabel(QStringLiteral("&File name:"));
+    m_fileLabel = new QLabel(tr("&File name:"));
     m_fileLabel->setObjectName(QStringLiteral("fileLabel"));
     m_fileEdit = new QLineEdit;
     m_fileEdit->setObjectName(QStringLiteral("fileEdit"));
@@ -24,17 +24,18 @@ ImportDialog::ImportDialog(ImportController& command, QWidget* parent)
     m_fileLabel->setBuddy(m_fileEdit);
     m_browseButton = new QPushButton(QStringLiteral("..."));
     m_browseButton->setObjectName(QStringLiteral("browseButton"));
+    m_browseButton->setAccessibleName(tr("Browse for the file to import"));
     m_browseButton->setAutoDefault(false);
-    m_browseButton->setToolTip(QStringLiteral("Choose an Ulvanta File to Import"));
-    m_sectionLabel = new QLabel(QStringLiteral("New &section name (optional):"));
+    m_browseButton->setToolTip(tr("Choose an Ulvanta File to Import"));
+    m_sectionLabel = new QLabel(tr("New &section name (optional):"));
     m_sectionLabel->setObjectName(QStringLiteral("sectionLabel"));
     m_sectionEdit = new QLineEdit;
     m_sectionEdit->setObjectName(QStringLiteral("sectionEdit"));
     m_sectionLabel->setBuddy(m_sectionEdit);
-    m_importButton = new QPushButton(QStringLiteral("Import"));
+    m_importButton = new QPushButton(tr("Import"));
     m_importButton->setObjectName(QStringLiteral("importButton"));
     m_importButton->setDefault(true);
-    m_closeButton = new QPushButton(QStringLiteral("Close"));
+    m_closeButton = new QPushButton(tr("Close"));
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     m_closeButton->setAutoDefault(false);
 

@@ -17,7 +17,7 @@ namespace ulvanta {
 
 ReplaceDialog::ReplaceDialog(Document& doc, QWidget* owner) : QDialog(owner), m_doc(doc) {
     setObjectName(QStringLiteral("ReplaceDialog"));
-    setWindowTitle(QStringLiteral("Replace"));
+    setWindowTitle(tr("Replace"));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -25,11 +25,11 @@ ReplaceDialog::ReplaceDialog(Document& doc, QWidget* owner) : QDialog(owner), m_
         w->setObjectName(QLatin1String(name));
         return w;
     };
-    m_findLabel = new QLabel(QStringLiteral("Fi&nd what:"));
+    m_findLabel = new QLabel(tr("Fi&nd what:"));
     m_findEdit = new QLineEdit;
-    m_replaceLabel = new QLabel(QStringLiteral("Re&place with:"));
+    m_replaceLabel = new QLabel(tr("Re&place with:"));
     m_replaceEdit = new QLineEdit;
-    m_matchCaseCheck = new QCheckBox(QStringLiteral("Match &case"));
+    m_matchCaseCheck = new QCheckBox(tr("Match &case"));
     named(m_findLabel, "findLabel");
     named(m_findEdit, "findEdit");
     named(m_replaceLabel, "replaceLabel");
@@ -40,14 +40,14 @@ ReplaceDialog::ReplaceDialog(Document& doc, QWidget* owner) : QDialog(owner), m_
     m_findEdit->installEventFilter(this);
     m_replaceEdit->installEventFilter(this);
 
-    m_columnsBox = new QGroupBox(QStringLiteral("Replace in Columns"));
+    m_columnsBox = new QGroupBox(tr("Replace in Columns"));
     named(m_columnsBox, "columnsBox");
-    m_descriptionCheck = new QCheckBox(QStringLiteral("&Description"));
-    m_commandCheck = new QCheckBox(QStringLiteral("Co&mmand"));
-    m_parametersCheck = new QCheckBox(QStringLiteral("Parame&ters"));
-    m_startInCheck = new QCheckBox(QStringLiteral("&Start In"));
-    m_iconCheck = new QCheckBox(QStringLiteral("&Icon"));
-    m_commentsCheck = new QCheckBox(QStringLiteral("C&omments"));
+    m_descriptionCheck = new QCheckBox(tr("&Description"));
+    m_commandCheck = new QCheckBox(tr("Co&mmand"));
+    m_parametersCheck = new QCheckBox(tr("Parame&ters"));
+    m_startInCheck = new QCheckBox(tr("&Start In"));
+    m_iconCheck = new QCheckBox(tr("&Icon"));
+    m_commentsCheck = new QCheckBox(tr("C&omments"));
     named(m_descriptionCheck, "descriptionCheck");
     named(m_commandCheck, "commandCheck");
     named(m_parametersCheck, "parametersCheck");
@@ -62,8 +62,8 @@ ReplaceDialog::ReplaceDialog(Document& doc, QWidget* owner) : QDialog(owner), m_
     columns->addWidget(m_iconCheck, 1, 1);
     columns->addWidget(m_commentsCheck, 2, 1);
 
-    m_replaceButton = new QPushButton(QStringLiteral("Replace &All"));
-    m_cancelButton = new QPushButton(QStringLiteral("Cancel"));
+    m_replaceButton = new QPushButton(tr("Replace &All"));
+    m_cancelButton = new QPushButton(tr("Cancel"));
     named(m_replaceButton, "replaceButton");
     named(m_cancelButton, "cancelButton");
     m_replaceButton->setDefault(true);

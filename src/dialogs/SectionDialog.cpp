@@ -19,17 +19,17 @@ SectionDialog::SectionDialog(Document& doc, DialogMode mode, int row, QWidget* p
     setObjectName(QStringLiteral("SectionDialog"));
     setModal(true);
     buildForm();
-    setWindowTitle(QStringLiteral("Add Section"));
+    setWindowTitle(tr("Add Section"));
     if (m_mode == DialogMode::Edit) {
         const QString t = row >= 0 ? m_doc.items().cell(row, ColDescription) : QString();
         const SectionEntry::Fields f = SectionEntry::fromRow(t);
-        setWindowTitle(QStringLiteral("Edit Section ") + f.name);
+        setWindowTitle(tr("Edit Section %1").arg(f.name));
         m_nameEdit->setText(f.name);
         m_columnsEdit->setText(f.columns);
         m_iconSizeEdit->setText(f.iconSize);
         m_iconsAboveCheck->setChecked(f.iconsAbove);
         m_tableBorderCheck->setChecked(f.tableBorder);
-        m_addButton->setText(QStringLiteral("Edit"));
+        m_addButton->setText(tr("Edit"));
     }
     m_nameEdit->setFocus();
 }
@@ -38,29 +38,29 @@ void SectionDialog::buildForm() {
     const SectionEntry::Fields defaults;
     m_nameEdit = new QLineEdit;
     m_nameEdit->setObjectName(QStringLiteral("nameEdit"));
-    m_nameLabel = new QLabel(QStringLiteral("&Name:"));
+    m_nameLabel = new QLabel(tr("&Name:"));
     m_nameLabel->setBuddy(m_nameEdit);
     m_columnsEdit = new QLineEdit(defaults.columns);
     m_columnsEdit->setObjectName(QStringLiteral("columnsEdit"));
-    m_columnsLabel = new QLabel(QStringLiteral("&Columns (1 minimum):"));
+    m_columnsLabel = new QLabel(tr("&Columns (1 minimum):"));
     m_columnsLabel->setBuddy(m_columnsEdit);
     m_iconSizeEdit = new QLineEdit(defaults.iconSize);
     m_iconSizeEdit->setObjectName(QStringLiteral("iconSizeEdit"));
-    m_iconSizeLabel = new QLabel(QStringLiteral("Icon &size (16 minimum):"));
+    m_iconSizeLabel = new QLabel(tr("Icon &size (16 minimum):"));
     m_iconSizeLabel->setBuddy(m_iconSizeEdit);
-    m_iconsAboveCheck = new QCheckBox(QStringLiteral("Icons &above"));
+    m_iconsAboveCheck = new QCheckBox(tr("Icons &above"));
     m_iconsAboveCheck->setObjectName(QStringLiteral("iconsAboveCheck"));
     m_iconsAboveCheck->setChecked(defaults.iconsAbove);
-    m_tableBorderCheck = new QCheckBox(QStringLiteral("&Table border"));
+    m_tableBorderCheck = new QCheckBox(tr("&Table border"));
     m_tableBorderCheck->setObjectName(QStringLiteral("tableBorderCheck"));
     m_tableBorderCheck->setChecked(defaults.tableBorder);
     for (QLabel* l : {m_nameLabel, m_columnsLabel, m_iconSizeLabel})
         l->setObjectName(QStringLiteral("lbl") + l->buddy()->objectName().mid(3));
 
-    m_addButton = new QPushButton(QStringLiteral("Add"));
+    m_addButton = new QPushButton(tr("Add"));
     m_addButton->setObjectName(QStringLiteral("addButton"));
     m_addButton->setDefault(true);
-    m_cancelButton = new QPushButton(QStringLiteral("Cancel"));
+    m_cancelButton = new QPushButton(tr("Cancel"));
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
 
     auto* grid = new QGridLayout;

@@ -13,18 +13,22 @@ namespace ulvanta {
 
 SwapColumnsDialog::SwapColumnsDialog(Document& doc, QWidget* parent) : QDialog(parent), m_doc(doc) {
     setObjectName(QStringLiteral("SwapColumnsDialog"));
-    setWindowTitle(QStringLiteral("Swap Columns"));
+    setWindowTitle(tr("Swap Columns"));
 
-    static const char* const operations[] = {"S&wap Columns", "Mo&ve Column", "&Copy Column"};
-    static const char* const firsts[] = {"&Description", "C&ommand", "&Parameters",
-                                         "S&tart in",    "&Icon",    "Comm&ents"};
-    static const char* const seconds[] = {"Desc&ription", "Co&mmand", "P&arameters",
-                                          "Start& in",    "Ico&n",    "Comment&s"};
+    static const char* const operations[] = {
+        QT_TR_NOOP("S&wap Columns"), QT_TR_NOOP("Mo&ve Column"), QT_TR_NOOP("&Copy Column")};
+    // Each caption's letter differs from every other in the dialog.
+    static const char* const firsts[] = {QT_TR_NOOP("&Description"), QT_TR_NOOP("C&ommand"),
+                                         QT_TR_NOOP("&Parameters"),  QT_TR_NOOP("S&tart in"),
+                                         QT_TR_NOOP("&Icon"),        QT_TR_NOOP("Comm&ents")};
+    static const char* const seconds[] = {QT_TR_NOOP("Desc&ription"), QT_TR_NOOP("Co&mmand"),
+                                          QT_TR_NOOP("P&arameters"),  QT_TR_NOOP("Start& in"),
+                                          QT_TR_NOOP("Ico&n"),        QT_TR_NOOP("Comment&s")};
 
     auto* operationBox = new QVBoxLayout;
     m_operationGroup = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
-        m_operationButtons[size_t(i)] = new QRadioButton(QString::fromLatin1(operations[i]));
+        m_operationButtons[size_t(i)] = new QRadioButton(tr(operations[i]));
         m_operationButtons[size_t(i)]->setObjectName(QStringLiteral("operation%1").arg(i));
         m_operationGroup->addButton(m_operationButtons[size_t(i)], i);
         operationBox->addWidget(m_operationButtons[size_t(i)]);
@@ -39,7 +43,7 @@ SwapColumnsDialog::SwapColumnsDialog(Document& doc, QWidget* parent) : QDialog(p
             auto* layout = new QVBoxLayout(frame);
             group = new QButtonGroup(this);
             for (int i = 0; i < SwapColumnCount; ++i) {
-                auto* o = new QRadioButton(QString::fromLatin1(captions[i]));
+                auto* o = new QRadioButton(tr(captions[i]));
                 o->setObjectName(QLatin1String(name) + QString::number(i));
                 options[size_t(i)] = o;
                 group->addButton(o, i);
@@ -47,15 +51,15 @@ SwapColumnsDialog::SwapColumnsDialog(Document& doc, QWidget* parent) : QDialog(p
             }
             return frame;
         };
-    m_firstColumnBox = columnFrame(QStringLiteral("First Column"), "firstColumn", firsts,
-                                   m_firstColumnButtons, m_firstGroup);
-    m_secondColumnBox = columnFrame(QStringLiteral("Second Column"), "secondColumn", seconds,
+    m_firstColumnBox =
+        columnFrame(tr("First Column"), "firstColumn", firsts, m_firstColumnButtons, m_firstGroup);
+    m_secondColumnBox = columnFrame(tr("Second Column"), "secondColumn", seconds,
                                     m_secondColumnButtons, m_secondGroup);
 
-    m_okButton = new QPushButton(QStringLiteral("OK"));
+    m_okButton = new QPushButton(tr("OK"));
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_okButton->setDefault(true);
-    m_cancelButton = new QPushButton(QStringLiteral("Cancel"));
+    m_cancelButton = new QPushButton(tr("Cancel"));
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
     connect(m_okButton, &QPushButton::clicked, this, &SwapColumnsDialog::run);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);

@@ -21,7 +21,6 @@ const char* const kRowEntryNames[ItemColumnCount] = {"DESC", "COMMAND", "PARAM",
 bool isLongText(Setting key) {
     return key == Setting::HeaderHtml || key == Setting::FooterHtml;
 }
-const QString kAppSuffix = QStringLiteral(" - Ulvanta Editor");
 } // namespace
 
 Document::Document(QObject* parent)
@@ -46,8 +45,8 @@ bool Document::drop(const QMimeData& data, int position) {
         const auto move = rowMove(m_items, *dragged, position);
         if (!move)
             return false;
-        EditStepPtr step = rotateStep(*this, QStringLiteral("Move"), move->first, move->middle,
-                                      move->last, move->movingUp);
+        EditStepPtr step =
+            rotateStep(*this, tr("Move"), move->first, move->middle, move->last, move->movingUp);
         const EditPlace after = step->after();
         m_edits.push(std::move(step));
         emit rowsPlaced(after, QString());
@@ -60,7 +59,7 @@ bool Document::drop(const QMimeData& data, int position) {
             emit rowsPlaced({}, result.reason);
             return false;
         }
-        insertRows(QStringLiteral("Drop"), position, std::move(result.rows), result.reason);
+        insertRows(tr("Drop"), position, std::move(result.rows), result.reason);
     } catch (const std::bad_alloc&) {
         emit rowsPlaced({}, tr("Nothing added - %1").arg(Error(Error::OutOfMemory).describe()));
         return false;
@@ -81,7 +80,7 @@ void Document::insertRows(const QString& stepName, int position, std::vector<Ite
 
 QString Document::defaultSetting(int number) const {
     if (PropertyTable::settingOf(number) == Setting::Title)
-        return QStringLiteral("New File ") + QString::number(m_nextNewNumber);
+        return tr("New File %1").arg(m_nextNewNumber);
     return PropertyTable::defaultValue(number);
 }
 
@@ -135,8 +134,8 @@ void Document::setSetting(Setting key, const QString& value) {
 QString Document::caption() const {
     const QString title = setting(Setting::Title);
     if (m_filePath.isEmpty())
-        return title + kAppSuffix;
-    return title + QStringLiteral(" (") + m_filePath + QStringLiteral(")") + kAppSuffix;
+        return tr("%1 - Ulvanta Editor").arg(title);
+    return tr("%1 (%2) - Ulvanta Editor").arg(title, m_filePath);
 }
 
 void Document::retakeHold() {
@@ -235,15 +234,14 @@ void Document::read(const QString& path, bool importing) {
                 while (k <= PropertyTable::Count && PropertyTable::key(k) != name)
                     ++k;
                 if (k > PropertyTable::Count)
-                    throw Error(QStringLiteral("Invalid file format (property '%1' is not "
-                                               "known or out of order)")
+                    throw Error(tr("Invalid file format (property '%1' is not "
+                                   "known or out of order)")
                                     .arg(QString(name)),
                                 Error::InvalidFileFormat);
                 setSetting(PropertyTable::settingOf(k), content(i));
             } else if (name == QLatin1String(kRowEntryNames[0])) {
                 if (quint64(i) + ItemColumnCount - 1 > count)
-                    throw Error(QStringLiteral("Invalid file format (the last row is cut "
-                                               "short)"),
+                    throw Error(tr("Invalid file format (the last row is cut short)"),
                                 Error::InvalidFileFormat);
                 // A row's cells lie back to back: one read for all seven.
                 pack.readEntries(i, i + ItemColumnCount - 1, rowBytes);

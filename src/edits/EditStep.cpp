@@ -3,6 +3,7 @@
 #include "edits/Document.h"
 #include "model/PropertyTable.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <utility>
 
@@ -343,7 +344,7 @@ EditStepPtr changeCellsStep(Document& doc, const QString& text, std::vector<Cell
 }
 
 EditStepPtr typeDescriptionStep(Document& doc, int row, const QString& text) {
-    auto step = cellsStep(doc, QStringLiteral("Edit Description"),
+    auto step = cellsStep(doc, QCoreApplication::translate("EditStep", "Edit Description"),
                           {{row, ColDescription, doc.items().cell(row, ColDescription), text}});
     static_cast<CellsStep&>(*step).typing();
     return step;

@@ -69,10 +69,10 @@ void RecoveryKeeper::drop() {
 
 QString RecoveryKeeper::offerText(const RecoveryCopy& copy) {
     const QString where = copy.originalPath.isEmpty()
-                              ? QStringLiteral("never saved")
+                              ? tr("never saved")
                               : QLatin1Char('\'') + copy.originalPath + QLatin1Char('\'');
-    return QStringLiteral("The file '%1' (%2) has unsaved changes from an editor that did not "
-                          "end normally, last changed %3.  Do you want to recover them?")
+    return tr("The file '%1' (%2) has unsaved changes from an editor that did not "
+              "end normally, last changed %3.  Do you want to recover them?")
         .arg(copy.title, where,
              QLocale().toString(copy.lastChange.toLocalTime(), QLocale::ShortFormat));
 }
@@ -96,14 +96,13 @@ bool RecoveryKeeper::offer(Prompter& prompter, const QString& namedDocument) {
             m_store->release(copy.id); // offered on a later start
             continue;
         }
-        if (prompter.message(offerText(copy), QStringLiteral("Recover Unsaved Changes"),
-                             PromptIcon::Question, PromptButtons::YesNo,
-                             PromptAnswer::Yes) != PromptAnswer::Yes) {
+        if (prompter.message(offerText(copy), tr("Recover Unsaved Changes"), PromptIcon::Question,
+                             PromptButtons::YesNo, PromptAnswer::Yes) != PromptAnswer::Yes) {
             m_store->discard(copy.id);
             continue;
         }
         const auto failed = [&](const QString& path, const Error& e) {
-            prompter.message(ErrorMessages::openError(path, e), QStringLiteral("Open Error"),
+            prompter.message(ErrorMessages::openError(path, e), tr("Open Error"),
                              PromptIcon::Critical);
         };
         if (!copy.originalPath.isEmpty() && FileLock::isLockedElsewhere(copy.originalPath)) {

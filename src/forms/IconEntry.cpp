@@ -5,6 +5,7 @@
 #include "edits/Document.h"
 #include "model/SectionRow.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
 
 namespace ulvanta::IconEntry {
@@ -33,18 +34,21 @@ Fields fromRow(const ItemRow& row) {
 }
 
 std::optional<Refusal> validate(const Fields& f, bool editMode) {
-    const QString title =
-        (editMode ? QStringLiteral("Edit") : QStringLiteral("Add")) + QStringLiteral(" Error");
+    const QString title = editMode ? QCoreApplication::translate("IconEntry", "Edit Error")
+                                   : QCoreApplication::translate("IconEntry", "Add Error");
     // A description of blanks is a description; only nothing at all is refused.
     if (f.description.isEmpty())
-        return Refusal{QStringLiteral("You must enter a description for this icon"), title,
-                       Focus::Description};
+        return Refusal{
+            QCoreApplication::translate("IconEntry", "You must enter a description for this icon"),
+            title, Focus::Description};
     if (f.command.trimmed().isEmpty())
-        return Refusal{QStringLiteral("You must enter a command for this icon"), title,
-                       Focus::Command};
+        return Refusal{
+            QCoreApplication::translate("IconEntry", "You must enter a command for this icon"),
+            title, Focus::Command};
     // An icon must never read as a section row, even behind leading blanks.
     if (SectionRow::isSection(f.description.trimmed()))
-        return Refusal{QStringLiteral("The description cannot start with the word 'SECTION:'"),
+        return Refusal{QCoreApplication::translate(
+                           "IconEntry", "The description cannot start with the word 'SECTION:'"),
                        title, Focus::Command};
     return std::nullopt;
 }
@@ -67,11 +71,13 @@ Outcome confirm(Document& doc, Prompter& prompter, const Fields& f, bool editMod
     if (editMode) {
         if (currentRow < 0 || currentRow >= items.count())
             return out;
-        doc.edits().push(replaceRowStep(doc, QStringLiteral("Edit Icon"), currentRow, toRow(f)));
+        doc.edits().push(replaceRowStep(doc, QCoreApplication::translate("IconEntry", "Edit Icon"),
+                                        currentRow, toRow(f)));
         out.row = currentRow;
     } else {
         out.row = insertPosition(items.count(), currentRow, addAtBottom);
-        EditStepPtr step = insertRowsStep(doc, QStringLiteral("Add Icon"), out.row, {toRow(f)});
+        EditStepPtr step = insertRowsStep(doc, QCoreApplication::translate("IconEntry", "Add Icon"),
+                                          out.row, {toRow(f)});
         step->setCurrentBefore(currentRow < items.count() ? currentRow : -1);
         doc.edits().push(std::move(step));
         out.focus = Focus::Description;
@@ -84,21 +90,31 @@ Outcome confirm(Document& doc, Prompter& prompter, const Fields& f, bool editMod
 BrowseTarget browseTarget(Browse b) {
     switch (b) {
     case Browse::CommandFile:
-        return {false, QStringLiteral("Browse for Command"),
+        return {false, QCoreApplication::translate("IconEntry", "Browse for Command"),
                 QStringLiteral("All Executables (*.exe;*.com;*.bat)|*.exe;*.com;*.bat|"
                                "Application (*.exe)|*.exe|MS-DOS Application (*.com)|*.com|"
                                "MS-DOS Batch File (*.bat)|*.bat|"),
                 false};
     case Browse::CommandFolder:
-        return {true, QStringLiteral("&Choose a Drive/Folder for the command:"), {}, false};
+        return {true,
+                QCoreApplication::translate("IconEntry", "&Choose a Drive/Folder for the command:"),
+                {},
+                false};
     case Browse::ParamFile:
-        return {false, QStringLiteral("Browse for Parameter"), {}, true};
+        return {false, QCoreApplication::translate("IconEntry", "Browse for Parameter"), {}, true};
     case Browse::ParamFolder:
-        return {true, QStringLiteral("&Choose a Drive/Folder for the parameters:"), {}, true};
+        return {
+            true,
+            QCoreApplication::translate("IconEntry", "&Choose a Drive/Folder for the parameters:"),
+            {},
+            true};
     case Browse::StartInFolder:
-        return {true, QStringLiteral("&Choose a Start In Drive/Folder:"), {}, false};
+        return {true,
+                QCoreApplication::translate("IconEntry", "&Choose a Start In Drive/Folder:"),
+                {},
+                false};
     case Browse::IconFile:
-        return {false, QStringLiteral("Choose an Icon"),
+        return {false, QCoreApplication::translate("IconEntry", "Choose an Icon"),
                 QStringLiteral("All Icons (*.ico;*.bmp;*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.exe)|"
                                "*.ico;*.bmp;*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.exe|"
                                "Icon (*.ico)|*.ico|Bitmap Image (*.bmp)|*.bmp|"
@@ -107,7 +123,10 @@ BrowseTarget browseTarget(Browse b) {
                                "Application (*.exe)|*.exe|"),
                 false};
     case Browse::IconFolder:
-        return {true, QStringLiteral("&Choose a Drive/Folder for the icon:"), {}, false};
+        return {true,
+                QCoreApplication::translate("IconEntry", "&Choose a Drive/Folder for the icon:"),
+                {},
+                false};
     }
     return {};
 }

@@ -1,4 +1,5 @@
 #include "forms/PropertyDialogs.h"
+#include <QCoreApplication>
 
 #include "edits/Document.h"
 #include "model/Colour.h"
@@ -30,7 +31,8 @@ QString storedColourText(const QString& typed) {
 }
 
 QString fileLabel(const QString& displayName, bool htmlFile) {
-    return htmlFile ? QStringLiteral("&HTML File Location:") : displayName + QLatin1Char(':');
+    return htmlFile ? QCoreApplication::translate("PropertyDialogs", "&HTML File Location:")
+                    : displayName + QLatin1Char(':');
 }
 
 FileRequest fileRequest(const PropertyEditor& editor) {

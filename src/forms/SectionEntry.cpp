@@ -3,6 +3,7 @@
 #include "edits/Document.h"
 #include "model/SectionRow.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
 #include <optional>
@@ -68,13 +69,14 @@ int confirm(Document& doc, const Fields& f, bool editMode, int currentRow) {
             return -1;
         row = currentRow;
         doc.edits().push(
-            changeCellsStep(doc, QStringLiteral("Edit Section"),
+            changeCellsStep(doc, QCoreApplication::translate("SectionEntry", "Edit Section"),
                             {{row, ColDescription, items.cell(row, ColDescription), text}}));
     } else {
         ItemRow r;
         r[ColDescription] = text;
         row = hasCurrent ? currentRow : items.count();
-        EditStepPtr step = insertRowsStep(doc, QStringLiteral("Add Section"), row, {r});
+        EditStepPtr step = insertRowsStep(
+            doc, QCoreApplication::translate("SectionEntry", "Add Section"), row, {r});
         step->setCurrentBefore(hasCurrent ? currentRow : -1);
         doc.edits().push(std::move(step));
     }

@@ -78,10 +78,11 @@ int build(const Document& doc, const QString& htmlPath) {
 bool BuildController::run() {
     if (m_doc.items().isEmpty()) {
         const PromptAnswer a = m_prompter.message(
-            QStringLiteral("There are no icons in the list.  Do you still want to build the HTML "
-                           "file?"),
-            QStringLiteral("No Items in List"), PromptIcon::Question, PromptButtons::YesNo,
-            PromptAnswer::No);
+            QCoreApplication::translate(
+                "BuildController",
+                "There are no icons in the list.  Do you still want to build the HTML file?"),
+            QCoreApplication::translate("BuildController", "No Items in List"),
+            PromptIcon::Question, PromptButtons::YesNo, PromptAnswer::No);
         if (a != PromptAnswer::Yes)
             return false;
     }
@@ -92,7 +93,8 @@ bool BuildController::run() {
         proposed.clear();
     const QString suffix = QStringLiteral("htm");
     const auto chosen = m_prompter.chooseFile(
-        {QStringLiteral("Build the HTML File"), filter(), proposed, true, suffix});
+        {QCoreApplication::translate("BuildController", "Build the HTML File"), filter(), proposed,
+         true, suffix});
     if (!chosen)
         return false;
     const QString path = withDefaultSuffix(*chosen, suffix);
@@ -101,12 +103,14 @@ bool BuildController::run() {
         BusyPointer busy(m_prompter);
         m_extracted = BuiltPage::build(m_doc, path);
     } catch (const Error& e) {
-        m_prompter.message(ErrorMessages::buildError(path, e), QStringLiteral("Build Error"),
+        m_prompter.message(ErrorMessages::buildError(path, e),
+                           QCoreApplication::translate("BuildController", "Build Error"),
                            PromptIcon::Critical);
         return false;
     }
     m_doc.edits().push(
-        changeSettingsStep(m_doc, QStringLiteral("Build"), {{Setting::HtmlFile, path, {}}}));
+        changeSettingsStep(m_doc, QCoreApplication::translate("BuildController", "Build"),
+                           {{Setting::HtmlFile, path, {}}}));
     m_doc.requestActionUpdate();
     m_built = path;
     return true;
@@ -118,12 +122,8 @@ QString BuildController::builtText() const {
     int icons = 0;
     for (int row = 0; row < m_doc.items().count(); ++row)
         icons += m_doc.items().isSection(row) ? 0 : 1;
-    // Two source texts, so that English reads right without a translation loaded;
-    // both carry %n for languages with more plural forms.
-    const char* text =
-        icons == 1 ? QT_TRANSLATE_NOOP("BuildController", "Built %1: %n icon, %2 extracted")
-                   : QT_TRANSLATE_NOOP("BuildController", "Built %1: %n icons, %2 extracted");
-    return QCoreApplication::translate("BuildController", text, nullptr, icons)
+    return QCoreApplication::translate("BuildController", "Built %1: %n icon(s), %2 extracted",
+                                       nullptr, icons)
         .arg(QFileInfo(m_built).fileName(), QString::number(m_extracted));
 }
 

@@ -23,7 +23,7 @@ namespace ulvanta {
 namespace {
 
 // The texts are marked where they stand, so that translators find them.
-QString tr(const char* text) {
+QString say(const char* text) {
     return QCoreApplication::translate("PageCheck", text);
 }
 
@@ -80,8 +80,9 @@ public:
         else
             program(command, folder);
         if (!startIn.isEmpty() && !QFileInfo(folder).isDir())
-            rowProblem(ColStartIn,
-                       tr(QT_TRANSLATE_NOOP("PageCheck", "folder does not exist: %1")).arg(folder));
+            rowProblem(
+                ColStartIn,
+                say(QT_TRANSLATE_NOOP("PageCheck", "folder does not exist: %1")).arg(folder));
         const QString icon = items.cell(r, ColIcon).trimmed();
         if (!icon.isEmpty())
             iconFile(icon);
@@ -102,11 +103,11 @@ public:
         if (!QFileInfo(folder).isDir())
             settingProblem(
                 Setting::HtmlFile,
-                tr(QT_TRANSLATE_NOOP("PageCheck", "folder does not exist: %1")).arg(folder));
+                say(QT_TRANSLATE_NOOP("PageCheck", "folder does not exist: %1")).arg(folder));
         else if (!mayWrite(folder))
             settingProblem(
                 Setting::HtmlFile,
-                tr(QT_TRANSLATE_NOOP("PageCheck", "folder is not writable: %1")).arg(folder));
+                say(QT_TRANSLATE_NOOP("PageCheck", "folder is not writable: %1")).arg(folder));
     }
 
 private:
@@ -121,18 +122,18 @@ private:
         const QUrl url(command);
         if (!isAddress(command) || !url.isValid())
             rowProblem(ColCommand,
-                       tr(QT_TRANSLATE_NOOP("PageCheck", "not an address with a scheme: %1"))
+                       say(QT_TRANSLATE_NOOP("PageCheck", "not an address with a scheme: %1"))
                            .arg(command));
         else if (isLauncherScheme(url))
             rowProblem(
                 ColCommand,
-                tr(QT_TRANSLATE_NOOP("PageCheck", "pm: and pmc: addresses cannot be linked: %1"))
+                say(QT_TRANSLATE_NOOP("PageCheck", "pm: and pmc: addresses cannot be linked: %1"))
                     .arg(command));
     }
 
     void program(const QString& command, const QString& folder) {
         if (command.isEmpty()) {
-            rowProblem(ColCommand, tr(QT_TRANSLATE_NOOP("PageCheck", "no command")));
+            rowProblem(ColCommand, say(QT_TRANSLATE_NOOP("PageCheck", "no command")));
             return;
         }
         const bool fileUrl = command.startsWith(QLatin1String("file:"), Qt::CaseInsensitive);
@@ -144,8 +145,8 @@ private:
             if (!url.isValid() || isLauncherScheme(url) || scheme == QLatin1String("javascript") ||
                 scheme == QLatin1String("data"))
                 rowProblem(ColCommand,
-                           tr(QT_TRANSLATE_NOOP("PageCheck",
-                                                "the launcher does not open this address: %1"))
+                           say(QT_TRANSLATE_NOOP("PageCheck",
+                                                 "the launcher does not open this address: %1"))
                                .arg(command));
             return;
         }
@@ -154,16 +155,16 @@ private:
         if (!path.contains(QLatin1Char('/')) && !QFileInfo::exists(full)) {
             full = inPath(path);
             if (full.isEmpty()) {
-                rowProblem(ColCommand,
-                           tr(QT_TRANSLATE_NOOP("PageCheck", "program not found: %1 (not in PATH)"))
-                               .arg(path));
+                rowProblem(ColCommand, say(QT_TRANSLATE_NOOP("PageCheck",
+                                                             "program not found: %1 (not in PATH)"))
+                                           .arg(path));
                 return;
             }
         }
         const QFileInfo fi(full);
         if (!fi.exists())
             rowProblem(ColCommand,
-                       tr(QT_TRANSLATE_NOOP("PageCheck", "file not found: %1")).arg(full));
+                       say(QT_TRANSLATE_NOOP("PageCheck", "file not found: %1")).arg(full));
         else if (fi.isFile())
             if (const QString wrong = remembered(m_programs, full, &Checker::runnable);
                 !wrong.isEmpty())
@@ -184,14 +185,14 @@ private:
     QString runnable(const QString& path) {
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly))
-            return tr(QT_TRANSLATE_NOOP("PageCheck", "file cannot be read: %1")).arg(path);
+            return say(QT_TRANSLATE_NOOP("PageCheck", "file cannot be read: %1")).arg(path);
         const QByteArray head = f.read(512);
         const bool script = head.startsWith("#!");
         if (!script && !head.startsWith("\x7f"
                                         "ELF"))
             return {};
         if (!mayRun(path))
-            return tr(QT_TRANSLATE_NOOP("PageCheck", "program cannot be run: %1 (no permission)"))
+            return say(QT_TRANSLATE_NOOP("PageCheck", "program cannot be run: %1 (no permission)"))
                 .arg(path);
         if (!script)
             return {};
@@ -201,15 +202,15 @@ private:
         const QString interpreter = words.value(0);
         const QFileInfo ii(interpreter);
         if (interpreter.isEmpty() || !ii.isAbsolute() || !ii.isFile() || !mayRun(interpreter))
-            return tr(QT_TRANSLATE_NOOP("PageCheck",
-                                        "program cannot be run: %1 (interpreter not found: %2)"))
+            return say(QT_TRANSLATE_NOOP("PageCheck",
+                                         "program cannot be run: %1 (interpreter not found: %2)"))
                 .arg(path, interpreter);
         // "#!/usr/bin/env NAME" finds its interpreter in PATH.
         const QString named = words.value(1);
         if (ii.fileName() == QLatin1String("env") && !named.isEmpty() &&
             !named.startsWith(QLatin1Char('-')) && inPath(named).isEmpty())
-            return tr(QT_TRANSLATE_NOOP("PageCheck",
-                                        "program cannot be run: %1 (interpreter not found: %2)"))
+            return say(QT_TRANSLATE_NOOP("PageCheck",
+                                         "program cannot be run: %1 (interpreter not found: %2)"))
                 .arg(path, named);
         return {};
     }
@@ -220,18 +221,19 @@ private:
             if (const QString wrong = remembered(m_images, path, &Checker::image); !wrong.isEmpty())
                 rowProblem(ColIcon, wrong);
         } else if (!QFileInfo::exists(path)) {
-            rowProblem(ColIcon, tr(QT_TRANSLATE_NOOP("PageCheck", "file not found: %1")).arg(path));
+            rowProblem(ColIcon,
+                       say(QT_TRANSLATE_NOOP("PageCheck", "file not found: %1")).arg(path));
         }
     }
 
     // Empty for a picture Qt can show, else what is wrong with it.
     QString image(const QString& path) {
         if (!QFileInfo::exists(path))
-            return tr(QT_TRANSLATE_NOOP("PageCheck", "file not found: %1")).arg(path);
+            return say(QT_TRANSLATE_NOOP("PageCheck", "file not found: %1")).arg(path);
         QImageReader reader(path);
         return reader.canRead()
                    ? QString()
-                   : tr(QT_TRANSLATE_NOOP("PageCheck", "not a readable image: %1")).arg(path);
+                   : say(QT_TRANSLATE_NOOP("PageCheck", "not a readable image: %1")).arg(path);
     }
 
     // PATH is searched once per name, however many rows start the program.

@@ -6,6 +6,7 @@
 #include "generator/BuildController.h"
 #include "generator/PageWriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,11 +15,13 @@ namespace ulvanta {
 
 namespace {
 QString notGenerated(const Error& e) {
-    return QStringLiteral("The page could not be generated - ") + e.describe();
+    return QCoreApplication::translate("PreviewFile", "The page could not be generated - %1")
+        .arg(e.describe());
 }
 QString notWritten(const QString& path, const Error& e) {
-    return QStringLiteral("The preview file '") + path +
-           QStringLiteral("' could not be written - ") + e.describe();
+    return QCoreApplication::translate("PreviewFile",
+                                       "The preview file '%1' could not be written - %2")
+        .arg(path, e.describe());
 }
 } // namespace
 

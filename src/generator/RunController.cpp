@@ -4,6 +4,7 @@
 #include "components/Prompter.h"
 #include "edits/Document.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -38,7 +39,8 @@ bool RunController::run() {
     const Error e(!fi.exists()         ? Error::FileNotFound
                   : !fi.isExecutable() ? Error::PermissionDenied
                                        : Error::PathFileAccess);
-    m_prompter.message(ErrorMessages::runError(l.commandLine, e), QStringLiteral("Run Error"),
+    m_prompter.message(ErrorMessages::runError(l.commandLine, e),
+                       QCoreApplication::translate("RunController", "Run Error"),
                        PromptIcon::Critical);
     return false;
 }

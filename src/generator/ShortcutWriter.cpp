@@ -6,6 +6,7 @@
 #include "edits/Document.h"
 #include "generator/ShortcutPlaces.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -16,7 +17,9 @@ namespace ulvanta {
 namespace {
 
 const QString kSuffix = QStringLiteral(".desktop");
-const QString kErrorTitle = QStringLiteral("Create Shortcut to Desktop Error");
+QString errorTitle() {
+    return QCoreApplication::translate("ShortcutWriter", "Create Shortcut to Desktop Error");
+}
 // Longest file name the file systems here accept, in bytes.
 constexpr qsizetype kMaxFileNameBytes = 255;
 
@@ -51,8 +54,9 @@ QString entryValue(const QString& text) {
 }
 
 QString shortcutError(const Error& e) {
-    return QStringLiteral("An error occurred when creating a shortcut on the Desktop - ") +
-           e.describe();
+    return QCoreApplication::translate(
+               "ShortcutWriter", "An error occurred when creating a shortcut on the Desktop - %1")
+        .arg(e.describe());
 }
 
 } // namespace
@@ -187,21 +191,24 @@ bool ShortcutWriter::run() {
                                         QFile::ExeGroup | QFile::ExeOther);
         Shortcut::markTrusted(path);
     } catch (const Error& e) {
-        m_prompter.message(shortcutError(e), kErrorTitle, PromptIcon::Critical);
+        m_prompter.message(shortcutError(e), errorTitle(), PromptIcon::Critical);
         return false;
     }
-    if (m_prompter.offerAction(QStringLiteral("A shortcut was successfully created on the Desktop"),
-                               QStringLiteral("Create Shortcut on Desktop"),
-                               PromptIcon::Information,
-                               QStringLiteral("Add to &Application Menu"))) {
+    if (m_prompter.offerAction(
+            QCoreApplication::translate("ShortcutWriter",
+                                        "A shortcut was successfully created on the Desktop"),
+            QCoreApplication::translate("ShortcutWriter", "Create Shortcut on Desktop"),
+            PromptIcon::Information,
+            QCoreApplication::translate("ShortcutWriter", "Add to &Application Menu"))) {
         try {
             Shortcut::addToApplicationMenu(path);
         } catch (const Error& e) {
             m_prompter.message(
-                QStringLiteral("An error occurred when adding the shortcut to the application "
-                               "menu - ") +
-                    e.describe(),
-                kErrorTitle, PromptIcon::Critical);
+                QCoreApplication::translate(
+                    "ShortcutWriter",
+                    "An error occurred when adding the shortcut to the application menu - %1")
+                    .arg(e.describe()),
+                errorTitle(), PromptIcon::Critical);
         }
     }
     return true;

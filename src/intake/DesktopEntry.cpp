@@ -216,7 +216,8 @@ DesktopEntryReading parseDesktopEntry(const QByteArray& text, const QLocale& loc
         return r;
     }
     if (!g.found) {
-        r.refusal = QStringLiteral("is not a desktop entry");
+        r.refusal =
+            QCoreApplication::translate("ulvanta::intake::DesktopEntry", "is not a desktop entry");
         return r;
     }
     DesktopEntry& e = r.entry;
@@ -234,18 +235,21 @@ DesktopEntryReading parseDesktopEntry(const QByteArray& text, const QLocale& loc
     e.hidden = g.flag(QStringLiteral("Hidden"));
 
     if (e.name.trimmed().isEmpty())
-        r.refusal = QStringLiteral("has no Name");
+        r.refusal = QCoreApplication::translate("ulvanta::intake::DesktopEntry", "has no Name");
     else if (e.isLink() && e.url.trimmed().isEmpty())
-        r.refusal = QStringLiteral("is a link without a URL");
+        r.refusal =
+            QCoreApplication::translate("ulvanta::intake::DesktopEntry", "is a link without a URL");
     else if (e.isLink() && startsProgram(e.url))
         r.refusal = QCoreApplication::translate("ulvanta::intake::DesktopEntry",
                                                 "is a link that would start a program");
     else if (!e.isLink() && e.type != QLatin1String("Application"))
-        r.refusal = QStringLiteral("is neither an application nor a link");
+        r.refusal = QCoreApplication::translate("ulvanta::intake::DesktopEntry",
+                                                "is neither an application nor a link");
     else if (!e.isLink() && e.exec.trimmed().isEmpty())
-        r.refusal = QStringLiteral("has no Exec");
+        r.refusal = QCoreApplication::translate("ulvanta::intake::DesktopEntry", "has no Exec");
     else if (!e.isLink() && splitExec(e.exec).isEmpty())
-        r.refusal = QStringLiteral("has an Exec line that names no program");
+        r.refusal = QCoreApplication::translate("ulvanta::intake::DesktopEntry",
+                                                "has an Exec line that names no program");
     return r;
 }
 
@@ -253,7 +257,7 @@ DesktopEntryReading readDesktopEntry(const QString& filePath, const QLocale& loc
     QFile f(filePath);
     if (!f.open(QIODevice::ReadOnly)) {
         DesktopEntryReading r;
-        r.refusal = QStringLiteral("cannot be read");
+        r.refusal = QCoreApplication::translate("ulvanta::intake::DesktopEntry", "cannot be read");
         return r;
     }
     // One byte past the limit is enough to refuse, even for a file without end.

@@ -4,6 +4,7 @@
 #include "intake/IconLookup.h"
 #include "intake/IntakeRows.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMimeData>
 #include <memory>
@@ -77,7 +78,9 @@ public:
             return hyperlinkRow(m_notes.description(title.isEmpty() ? url.host() : title),
                                 url.toString());
         }
-        reason = shortName(url) + QStringLiteral(" is neither a file nor a web address");
+        reason =
+            QCoreApplication::translate("DroppedItems", "%1 is neither a file nor a web address")
+                .arg(shortName(url));
         return std::nullopt;
     }
 
@@ -85,7 +88,8 @@ private:
     std::optional<ItemRow> fileRow(const QString& path, QString& reason) {
         const QFileInfo fi(path);
         if (!fi.exists() || !fi.isReadable()) {
-            reason = fi.fileName() + QStringLiteral(" cannot be read");
+            reason =
+                QCoreApplication::translate("DroppedItems", "%1 cannot be read").arg(fi.fileName());
             return std::nullopt;
         }
         const QString full = fi.absoluteFilePath();
@@ -149,7 +153,8 @@ QList<DroppedLink> droppedLinks(const QMimeData& data) {
 DropResult rowsFromLinks(const QList<DroppedLink>& links, const QLocale& locale) {
     DropResult result;
     if (links.isEmpty()) {
-        result.reason = QStringLiteral("Nothing to add: the drop holds no file or web address");
+        result.reason = QCoreApplication::translate(
+            "DroppedItems", "Nothing to add: the drop holds no file or web address");
         return result;
     }
     result.rows.reserve(size_t(links.size()));
@@ -165,9 +170,11 @@ DropResult rowsFromLinks(const QList<DroppedLink>& links, const QLocale& locale)
     }
     QStringList said;
     if (refused == 1)
-        said << QStringLiteral("Not added: ") + first;
+        said << QCoreApplication::translate("DroppedItems", "Not added: %1").arg(first);
     else if (refused > 1)
-        said << QStringLiteral("%1 items not added; the first: %2").arg(refused).arg(first);
+        said << QCoreApplication::translate("DroppedItems", "%1 items not added; the first: %2")
+                    .arg(refused)
+                    .arg(first);
     if (const QString notes = maker.notes().text(QStringLiteral("; ")); !notes.isEmpty())
         said << notes;
     result.reason = said.join(QStringLiteral("; "));

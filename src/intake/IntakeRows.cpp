@@ -73,19 +73,15 @@ QString IntakeNotes::description(const QString& text) {
 
 QString IntakeNotes::text(const QString& separator) const {
     QStringList lines;
-    // The plural forms are the translator's; the English source has both.
+    // The plural forms, English ones too, come from the translation.
     if (programLinks > 0)
         lines << QCoreApplication::translate("ulvanta::intake::IntakeNotes",
-                                             programLinks == 1
-                                                 ? "%n link skipped: it would start a program"
-                                                 : "%n links skipped: they would start programs",
+                                             "%n link(s) skipped: it would start a program",
                                              nullptr, programLinks);
     if (sectionTitles > 0)
         lines << QCoreApplication::translate(
             "ulvanta::intake::IntakeNotes",
-            sectionTitles == 1 ? "%n title changed so that it does not read as a section"
-                               : "%n titles changed so that they do not read as sections",
-            nullptr, sectionTitles);
+            "%n title(s) changed so that it does not read as a section", nullptr, sectionTitles);
     return lines.join(separator);
 }
 

@@ -3,6 +3,7 @@
 #include "components/Error.h"
 #include "launcher/ShellWords.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -81,7 +82,7 @@ StartPlan planIconStart(const IconLink& link, const QString& pageFolder) {
 
     const QString startIn = resolveFolder(pageFolder, link.startIn);
     if (!startIn.isEmpty() && !QFileInfo(startIn).isDir())
-        throw Error(QStringLiteral("Path not found ('") + startIn + QStringLiteral("')"),
+        throw Error(QCoreApplication::translate("IconStart", "Path not found ('%1')").arg(startIn),
                     Error::PathNotFound);
 
     const QString base = startIn.isEmpty() ? pageFolder : startIn;

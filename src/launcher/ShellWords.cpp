@@ -1,4 +1,5 @@
 #include "launcher/ShellWords.h"
+#include <QCoreApplication>
 
 #include "components/Error.h"
 
@@ -30,10 +31,10 @@ QStringList splitArguments(const QString& parameters) {
         if (c == QLatin1Char('\'')) {
             const qsizetype close = parameters.indexOf(QLatin1Char('\''), i + 1);
             if (close < 0)
-                throw Error(
-                    QStringLiteral("Invalid procedure call or argument (a single quote is not "
-                                   "closed in the parameters)"),
-                    5);
+                throw Error(QCoreApplication::translate(
+                                "ShellWords", "Invalid procedure call or argument (a single "
+                                              "quote is not closed in the parameters)"),
+                            5);
             word += QStringView(parameters).mid(i + 1, close - i - 1);
             i = close;
         } else if (c == QLatin1Char('"')) {
@@ -46,10 +47,10 @@ QStringList splitArguments(const QString& parameters) {
                 word += parameters[j];
             }
             if (j >= n)
-                throw Error(
-                    QStringLiteral("Invalid procedure call or argument (a double quote is not "
-                                   "closed in the parameters)"),
-                    5);
+                throw Error(QCoreApplication::translate(
+                                "ShellWords", "Invalid procedure call or argument (a double "
+                                              "quote is not closed in the parameters)"),
+                            5);
             i = j;
         } else if (c == QLatin1Char('\\') && i + 1 < n) {
             word += parameters[++i];

@@ -1,5 +1,6 @@
 #include "components/Error.h"
 #include "components/ProgramInfo.h"
+#include "components/Translations.h"
 #include "launcher/LaunchOptions.h"
 #include "launcher/LauncherPage.h"
 #include "launcher/LauncherPrompter.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <cstdio>
+#include <optional>
 
 using namespace ulvanta;
 using namespace ulvanta::launcher;
@@ -36,12 +38,13 @@ int reportNoDisplay(const QString& path) {
         try {
             loadPage(path);
         } catch (const Error& e) {
-            print(stderr,
-                  QStringLiteral("Open Error: %1\n").arg(ErrorMessages::openError(path, e)));
+            print(stderr, QCoreApplication::translate("Launcher", "Open Error: %1\n")
+                              .arg(ErrorMessages::openError(path, e)));
             return 1;
         }
     }
-    print(stderr, QStringLiteral("There is no display to show the page on.\n"));
+    print(stderr,
+          QCoreApplication::translate("Launcher", "There is no display to show the page on.\n"));
     return 1;
 }
 
@@ -52,7 +55,14 @@ int main(int argc, char* argv[]) {
     QStringList raw;
     for (int i = 1; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
-    const LaunchOptions early = parseLaunchOptions(raw);
+    LaunchOptions early = parseLaunchOptions(raw);
+    // What is answered without a window still speaks the user's language.
+    std::optional<QCoreApplication> console;
+    if (early.action != LaunchOptions::Action::Show || !hasDisplay()) {
+        console.emplace(argc, argv);
+        installTranslations();
+        early = parseLaunchOptions(raw);
+    }
     switch (early.action) {
     case LaunchOptions::Action::Help:
         print(stdout, launcherUsage(name));
@@ -61,7 +71,8 @@ int main(int argc, char* argv[]) {
         print(stdout, QStringLiteral("%1 %2\n").arg(name, ulvanta::ProgramInfo::version()));
         return 0;
     case LaunchOptions::Action::Bad:
-        print(stderr, QStringLiteral("%1: %2\nTry '%1 --help'.\n").arg(name, early.problem));
+        print(stderr, QCoreApplication::translate("Launcher", "%1: %2\nTry '%1 --help'.\n")
+                          .arg(name, early.problem));
         return 2;
     case LaunchOptions::Action::Show:
         break;
@@ -73,6 +84,7 @@ int main(int argc, char* argv[]) {
     // The link schemes must be known before the browser engine starts.
     registerLinkSchemes();
     QApplication app(argc, argv);
+    installTranslations();
     QApplication::setApplicationName(QStringLiteral("Ulvanta"));
     QApplication::setApplicationVersion(ulvanta::ProgramInfo::version());
 

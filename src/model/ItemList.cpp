@@ -121,7 +121,9 @@ void ItemList::updateEach(const std::function<void(ItemRow&)>& f) {
 
 QString ItemList::header(int column) {
     static const char* const names[ItemColumnCount] = {
-        "Description", "Command", "Parameters", "Start In", "Icon", "Run", "Comments"};
+        QT_TR_NOOP("Description"), QT_TR_NOOP("Command"), QT_TR_NOOP("Parameters"),
+        QT_TR_NOOP("Start In"),    QT_TR_NOOP("Icon"),    QT_TR_NOOP("Run"),
+        QT_TR_NOOP("Comments")};
     return (column >= 0 && column < ItemColumnCount) ? QString::fromLatin1(names[column])
                                                      : QString();
 }
@@ -178,7 +180,7 @@ QVariant ItemList::sectionData(int r, int column, int role) const {
 
 QVariant ItemList::headerData(int section, Qt::Orientation o, int role) const {
     if (o == Qt::Horizontal && role == Qt::DisplayRole)
-        return header(section);
+        return tr(header(section).toLatin1().constData());
     return {};
 }
 

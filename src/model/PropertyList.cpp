@@ -1,5 +1,6 @@
 #include "model/PropertyList.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace ulvanta {
@@ -21,6 +22,9 @@ QVariant PropertyList::data(const QModelIndex& index, int role) const {
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::ToolTipRole) {
         const Row& r = m_rows[size_t(index.row())];
+        // The name is stored in the file as it is; only what the user reads is translated.
+        if (index.column() == 0 && role != Qt::EditRole)
+            return QCoreApplication::translate("PropertyTable", r.name.toUtf8().constData());
         return index.column() == 0 ? r.name : r.setting;
     }
     return {};
@@ -28,7 +32,7 @@ QVariant PropertyList::data(const QModelIndex& index, int role) const {
 
 QVariant PropertyList::headerData(int section, Qt::Orientation o, int role) const {
     if (o == Qt::Horizontal && role == Qt::DisplayRole)
-        return section == 0 ? QStringLiteral("Name") : QStringLiteral("Setting");
+        return section == 0 ? tr("Name") : tr("Setting");
     return {};
 }
 

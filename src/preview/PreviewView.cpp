@@ -4,6 +4,7 @@
 #include "preview/PreviewPage.h"
 #include "widgets/BrowserWatch.h"
 
+#include <QCoreApplication>
 #include <QWebEngineView>
 
 namespace ulvanta {
@@ -13,6 +14,7 @@ class PreviewView : public QWebEngineView, public PreviewBrowser {
 public:
     PreviewView(QWidget* parent, const Hooks& hooks) : QWebEngineView(parent) {
         setObjectName(QStringLiteral("preview"));
+        setAccessibleName(QCoreApplication::translate("PreviewView", "Page preview"));
         auto* page = new PreviewPage(this);
         setPage(page);
         connect(page, &QWebEnginePage::linkHovered, this, hooks.status);

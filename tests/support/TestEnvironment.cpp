@@ -1,5 +1,8 @@
 // Linked into every test program: what a test keeps goes to Qt's test folders,
-// under names of the test's own, never to the user's settings.
+// under names of the test's own, never to the user's settings; texts read as in
+// English (counted messages take their English plural forms from a translation).
+#include "components/Translations.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -9,5 +12,6 @@ static void keepOutOfUserSettings() {
     QCoreApplication::setOrganizationName(QStringLiteral("ulvanta-tests"));
     QCoreApplication::setApplicationName(
         QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
+    ulvanta::installTranslations(QLocale(QLocale::English));
 }
 Q_COREAPP_STARTUP_FUNCTION(keepOutOfUserSettings)

@@ -1,0 +1,30 @@
+# Fails when a shipped translation is behind the sources (a message missing, or
+# one the sources no longer have) or has an unfinished message.
+#   cmake -DLUPDATE=... -DSOURCE=<project folder> -DWORK=<scratch folder> -P translations_current.cmake
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+set(options -locations none -no-obsolete -no-ui-lines)
+foreach(lang de fr en)
+  set(shipped ${SOURCE}/translations/ulvanta_${lang}.ts)
+  set(fresh ${WORK}/ulvanta_${lang}.ts)
+  file(COPY_FILE ${shipped} ${fresh})
+  set(extra)
+  if(lang STREQUAL "en")
+    set(extra -pluralonly)
+  endif()
+  execute_process(COMMAND ${LUPDATE} ${options} ${extra} ${SOURCE}/src -ts ${fresh}
+    RESULT_VARIABLE failed OUTPUT_QUIET)
+  if(failed)
+    message(FATAL_ERROR "lupdate failed on ulvanta_${lang}.ts")
+  endif()
+  file(READ ${shipped} before)
+  file(READ ${fresh} after)
+  if(NOT before STREQUAL after)
+    message(SEND_ERROR "ulvanta_${lang}.ts is not up to date with the sources: "
+      "run scripts/update-translations.sh")
+  endif()
+  string(FIND "${after}" "type=\"unfinished\"" unfinished)
+  if(NOT unfinished EQUAL -1)
+    message(SEND_ERROR "ulvanta_${lang}.ts has unfinished messages")
+  endif()
+endforeach()
