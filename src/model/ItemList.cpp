@@ -141,9 +141,14 @@ QVariant ItemList::data(const QModelIndex& index, int role) const {
         return cell(index.row(), index.column());
     // Long paths and section texts are cut off in narrow columns.
     if (role == Qt::ToolTipRole) {
-        const QString text = cell(index.row(), index.column());
+        QString text = cell(index.row(), index.column());
+        if (const QString n = note(index.row(), index.column()); !n.isEmpty())
+            text = text.isEmpty() ? n : text + QLatin1Char('\n') + n;
         return text.isEmpty() ? QVariant() : QVariant(text);
     }
+    if (role == Qt::DecorationRole && index.column() != ColDescription &&
+        !note(index.row(), index.column()).isEmpty())
+        return m_noteMarker;
     // Section rows stand out, so the list reads like the page's headings.
     if (role == Qt::FontRole && isSection(index.row())) {
         QFont bold;
@@ -181,6 +186,18 @@ bool ItemList::setData(const QModelIndex& index, const QVariant& value, int role
     else
         setCell(index.row(), ColDescription, text);
     return true;
+}
+
+void ItemList::setCellNotes(CellNotes notes, const QIcon& marker) {
+    m_notes = std::move(notes);
+    m_noteMarker = marker;
+    notesChanged();
+}
+
+void ItemList::notesChanged() {
+    if (!isEmpty())
+        emit dataChanged(index(0, ColCommand), index(count() - 1, ItemColumnCount - 1),
+                         {Qt::DecorationRole, Qt::ToolTipRole});
 }
 
 bool ItemList::isSection(int i) const {

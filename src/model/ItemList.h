@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QIcon>
 #include <QStringList>
 #include <array>
 #include <functional>
@@ -75,6 +76,16 @@ public:
     // The rows dragged out of this list; nullopt for data from anywhere else.
     std::optional<QList<int>> draggedRows(const QMimeData& data) const;
 
+    // --- notes on cells ---
+    // What is wrong with a cell, asked as the list is drawn: a cell with a note shows
+    // the marker and adds the note to its tooltip. The Description column keeps its
+    // own picture, so the marker goes on the cell at fault.
+    using CellNotes = std::function<QString(int row, int column)>;
+    void setCellNotes(CellNotes notes, const QIcon& marker);
+    // Redraws the markers after the notes changed.
+    void notesChanged();
+    QString note(int row, int column) const { return m_notes ? m_notes(row, column) : QString(); }
+
     int count() const { return int(m_rows.size()); }
     bool isEmpty() const { return m_rows.empty(); }
     ItemRow row(int i) const;
@@ -124,6 +135,8 @@ private:
     std::vector<PackedRow> m_rows;
     DropHandler m_dropHandler;
     std::function<void(int row, const QString& text)> m_descriptionEditor;
+    CellNotes m_notes;
+    QIcon m_noteMarker;
 };
 
 // Reduces the selection to the current row.
