@@ -3,6 +3,7 @@
 #include "app/ItemActions.h"
 #include "app/ItemListView.h"
 #include "app/OutputActions.h"
+#include "app/ProblemsPanel.h"
 #include "app/PropertyActions.h"
 #include "app/RecentFilesMenu.h"
 #include "app/ToolActions.h"
@@ -12,6 +13,7 @@
 #include "components/PaletteContrast.h"
 #include "components/WindowPlace.h"
 #include "generator/PreviewFile.h"
+#include "generator/ProblemList.h"
 #include "widgets/WidgetPrompter.h"
 
 #include <QAction>
@@ -154,6 +156,8 @@ void MainWindow::buildFileMenu() {
     file->addSeparator();
     m_actionBuild =
         addMenuAction(file, "actionBuild", QStringLiteral("&Build..."), QKeySequence(Qt::Key_F3));
+    m_actionCheckPage = addMenuAction(file, "actionCheckPage", tr("Chec&k Page"),
+                                      QKeySequence(Qt::CTRL | Qt::Key_K));
     m_actionRun = addMenuAction(file, "actionRun", QStringLiteral("&Run..."),
                                 QKeySequence(Qt::CTRL | Qt::Key_R));
     m_actionShortcut =
@@ -363,6 +367,12 @@ void MainWindow::connectCommands() {
     connect(m_outputActions, &OutputActions::statusMessage, this, &MainWindow::showStatus);
     connect(this, &MainWindow::tabChanged, m_outputActions, &OutputActions::tabChanged);
 
+    m_problemsPanel = new ProblemsPanel(m_doc, this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_problemsPanel);
+    m_problemsPanel->hide();
+    on(m_actionCheckPage, m_problemsPanel, &ProblemsPanel::open);
+    connect(m_problemsPanel, &ProblemsPanel::lineActivated, this, &MainWindow::showProblem);
+
     m_itemActions = new ItemActions(m_doc, *m_prompter, m_itemList, m_tabs, m_programFolder, this);
     on(m_actionAdd, m_itemActions, &ItemActions::addIcon);
     on(m_actionAddSection, m_itemActions, &ItemActions::addSection);
@@ -429,6 +439,20 @@ void MainWindow::showPlace(const EditPlace& place) {
         sel->select(QItemSelection(model->index(place.first, 0), model->index(place.last, 0)),
                     QItemSelectionModel::ClearAndSelect | rows);
     list->scrollTo(model->index(place.current, 0));
+}
+
+void MainWindow::showProblem(int line) {
+    const std::optional<EditPlace> place = m_problemsPanel->problems().place(line, m_doc.props());
+    if (!place || (place->tab == EditTab::Icons && place->current >= m_doc.items().count()))
+        return;
+    showPlace(*place);
+    if (place->tab == EditTab::Icons) {
+        m_itemList->setFocus(Qt::OtherFocusReason);
+    } else {
+        m_propertyList->setFocus(Qt::OtherFocusReason);
+        if (m_actionEditProperty->isEnabled())
+            m_actionEditProperty->trigger();
+    }
 }
 
 void MainWindow::updateActions() {
