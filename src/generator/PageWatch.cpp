@@ -65,7 +65,7 @@ void PageWatch::changed() {
 }
 
 void PageWatch::rowsChanged() {
-    m_problems.hideNotes();
+    m_problems.rowsShifted();
     changed();
 }
 

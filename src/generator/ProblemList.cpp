@@ -58,7 +58,12 @@ void ProblemList::clear() {
     endResetModel();
 }
 
-void ProblemList::hideNotes() {
+void ProblemList::rowsShifted() {
+    if (!m_online.empty()) {
+        beginResetModel();
+        m_online.clear();
+        endResetModel();
+    }
     if (!m_notesShown)
         return;
     m_notesShown = false;

@@ -38,8 +38,9 @@ public:
     // Forgets every result, as for another document.
     void clear();
     // Rows were added, removed or moved: the notes no longer fit their rows until
-    // the next result.
-    void hideNotes();
+    // the next result, and the web addresses' answers are dropped (asked again on
+    // demand only).
+    void rowsShifted();
 
     bool isChecked() const { return m_checked; }
     int lineCount() const { return int(m_local.size() + m_online.size()); }

@@ -127,13 +127,15 @@ private slots:
     }
 
     // While watched, the problems follow the edits, and the list marks the cells at
-    // fault: never a row the problem is not on.
+    // fault: never a row the problem is not on. A web address's answer stays until
+    // rows move.
     void watchKeepsProblemsCurrent_data() {
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QStringList>("expected"); // as "row:column", lines and marks alike
-        QTest::newRow("command fixed") << "fix" << QStringList{};
+        QTest::newRow("command fixed") << "fix" << QStringList{"2:Command"};
         QTest::newRow("row added above") << "insert" << QStringList{"2:Command"};
-        QTest::newRow("start in broken") << "startIn" << QStringList{"1:Command", "1:Start In"};
+        QTest::newRow("start in broken")
+            << "startIn" << QStringList{"1:Command", "1:Start In", "2:Command"};
         QTest::newRow("row removed") << "remove" << QStringList{};
     }
 
@@ -143,7 +145,8 @@ private slots:
         doc.resetProperties();
         doc.setSetting(Setting::HtmlFile, path("page.htm"));
         ItemList& items = doc.items();
-        items.appendItems({{"Item", "no-such-program", {}, {}, {}, "Normal Window"}});
+        items.appendItems({{"Item", "no-such-program", {}, {}, {}, "Normal Window"},
+                           {"Web", "https://example.org/", {}, {}, {}, "Hyperlink"}});
         ProblemList list;
         PageWatch watch(doc, list, QIcon());
         watch.setDelay(0);
@@ -152,6 +155,8 @@ private slots:
         QVERIFY(checked.wait());
         QCOMPARE(list.lineCount(), 1);
         QVERIFY(!items.note(0, ColCommand).isEmpty());
+        list.setOnlineLines(ProblemList::linesOf({{2, std::nullopt, "Command", "answers 404"}},
+                                                 PageCheck::inputOf(doc).rows));
 
         if (edit == "fix")
             items.setCell(0, ColCommand, "tool");
