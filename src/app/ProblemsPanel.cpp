@@ -83,7 +83,7 @@ void ProblemsPanel::hideEvent(QHideEvent* event) {
 void ProblemsPanel::checkOnline() {
     m_onlineButton->setEnabled(false);
     const std::vector<PageAddress> addresses = PageCheck::webAddresses(m_doc);
-    std::vector<ItemRow> rows = PageCheck::inputOf(m_doc).rows;
+    ItemList::Snapshot rows = m_doc.items().snapshot();
     m_online.start([this, addresses, rows = std::move(rows)] {
         std::vector<ProblemLine> lines = ProblemList::linesOf(checkWebAddresses(addresses), rows);
         QMetaObject::invokeMethod(

@@ -71,19 +71,19 @@ public:
     }
 
     void row(int r) {
-        const ItemRow& cells = m_page.rows[size_t(r)];
+        const ItemList::Snapshot& rows = m_page.rows;
         m_row = r + 1;
-        const QString startIn = cells[ColStartIn].trimmed();
+        const QString startIn = rows.cell(r, ColStartIn).trimmed().toString();
         const QString folder = startIn.isEmpty() ? m_base : resolved(m_base, startIn);
-        const QString command = cells[ColCommand].trimmed();
-        if (cells[ColRun] == runStyles().at(HyperlinkRunStyle))
+        const QString command = rows.cell(r, ColCommand).trimmed().toString();
+        if (rows.cell(r, ColRun) == runStyles().at(HyperlinkRunStyle))
             hyperlink(command);
         else
             program(command, folder);
         if (!startIn.isEmpty() && !QFileInfo(folder).isDir())
             rowProblem(ColStartIn,
                        tr(QT_TRANSLATE_NOOP("PageCheck", "folder does not exist: %1")).arg(folder));
-        const QString icon = cells[ColIcon].trimmed();
+        const QString icon = rows.cell(r, ColIcon).trimmed().toString();
         if (!icon.isEmpty())
             iconFile(icon);
     }
@@ -262,10 +262,7 @@ namespace PageCheck {
 
 Input inputOf(const Document& doc) {
     Input page;
-    const ItemList& items = doc.items();
-    page.rows.reserve(size_t(items.count()));
-    for (int r = 0; r < items.count(); ++r)
-        page.rows.push_back(items.row(r));
+    page.rows = doc.items().snapshot();
     page.filePath = doc.filePath();
     page.htmlFile = doc.setting(Setting::HtmlFile);
     page.backgroundPicture = doc.setting(Setting::BackgroundPicture);
@@ -276,9 +273,9 @@ Input inputOf(const Document& doc) {
 std::vector<PageProblem> check(const Input& page) {
     std::vector<PageProblem> problems;
     Checker checker(page, problems);
-    for (size_t r = 0; r < page.rows.size(); ++r)
-        if (!SectionRow::isSection(page.rows[r][ColDescription]))
-            checker.row(int(r));
+    for (int r = 0; r < page.rows.count(); ++r)
+        if (!SectionRow::isSection(page.rows.cell(r, ColDescription)))
+            checker.row(r);
     checker.settings();
     return problems;
 }

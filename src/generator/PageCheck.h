@@ -35,7 +35,7 @@ namespace PageCheck {
 // What the check reads of a document, copied so that it may run on another thread
 // while the document is edited.
 struct Input {
-    std::vector<ItemRow> rows;
+    ItemList::Snapshot rows;
     QString filePath;
     QString htmlFile;
     QString backgroundPicture;

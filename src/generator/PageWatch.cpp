@@ -77,12 +77,12 @@ void PageWatch::start() {
     m_running = true;
     const quint64 generation = m_generation;
     m_pool.start([this, generation, page = PageCheck::inputOf(m_doc)] {
-        std::vector<ProblemLine> lines = ProblemList::linesOf(PageCheck::check(page), page.rows);
+        ProblemResult result = ProblemList::resultOf(PageCheck::check(page), page.rows);
         QMetaObject::invokeMethod(
             this,
-            [this, generation, lines = std::move(lines)]() mutable {
+            [this, generation, result = std::move(result)]() mutable {
                 if (generation == m_generation && m_active) {
-                    m_problems.setLocalLines(std::move(lines));
+                    m_problems.setLocalResult(std::move(result));
                     emit checked();
                 }
                 finished();

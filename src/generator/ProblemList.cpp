@@ -22,19 +22,28 @@ int columnNamed(const QString& name) {
 ProblemList::ProblemList(QObject* parent) : QAbstractTableModel(parent) {}
 
 std::vector<ProblemLine> ProblemList::linesOf(const std::vector<PageProblem>& problems,
-                                              const std::vector<ItemRow>& rows) {
+                                              const ItemList::Snapshot& rows) {
     std::vector<ProblemLine> lines;
     lines.reserve(problems.size());
     for (const PageProblem& p : problems) {
-        const bool onRow = p.row > 0 && size_t(p.row) <= rows.size();
-        lines.push_back({p, onRow ? rows[size_t(p.row - 1)][ColDescription] : tr("Properties")});
+        const bool onRow = p.row > 0 && p.row <= rows.count();
+        lines.push_back(
+            {p, onRow ? rows.cell(p.row - 1, ColDescription).toString() : tr("Properties")});
     }
     return lines;
 }
 
-void ProblemList::setLocalLines(std::vector<ProblemLine> lines) {
+ProblemResult ProblemList::resultOf(const std::vector<PageProblem>& problems,
+                                    const ItemList::Snapshot& rows) {
+    ProblemResult result{linesOf(problems, rows), {}};
+    addNotes(result.notes, result.lines);
+    return result;
+}
+
+void ProblemList::setLocalResult(ProblemResult result) {
     beginResetModel();
-    m_local = std::move(lines);
+    m_local = std::move(result.lines);
+    m_localNotes = std::move(result.notes);
     m_checked = true;
     m_notesShown = true;
     rebuild();
@@ -52,6 +61,7 @@ void ProblemList::setOnlineLines(std::vector<ProblemLine> lines) {
 void ProblemList::clear() {
     beginResetModel();
     m_local.clear();
+    m_localNotes.clear();
     m_online.clear();
     m_checked = false;
     rebuild();
@@ -71,16 +81,22 @@ void ProblemList::rowsShifted() {
     emit notesChanged();
 }
 
+void ProblemList::addNotes(QHash<qint64, QString>& notes, const std::vector<ProblemLine>& lines) {
+    for (const ProblemLine& l : lines) {
+        const int column = columnNamed(l.problem.column);
+        if (l.problem.row <= 0 || column < 0)
+            continue;
+        QString& note = notes[noteKey(l.problem.row - 1, column)];
+        note += (note.isEmpty() ? QString() : QStringLiteral("\n")) + l.problem.message;
+    }
+}
+
 void ProblemList::rebuild() {
     m_notes.clear();
-    for (const auto* lines : {&m_local, &m_online})
-        for (const ProblemLine& l : *lines) {
-            const int column = columnNamed(l.problem.column);
-            if (l.problem.row <= 0 || column < 0 || !m_notesShown)
-                continue;
-            QString& note = m_notes[noteKey(l.problem.row - 1, column)];
-            note += (note.isEmpty() ? QString() : QStringLiteral("\n")) + l.problem.message;
-        }
+    if (m_notesShown) {
+        m_notes = m_localNotes; // shared, not copied, unless answers are added
+        addNotes(m_notes, m_online);
+    }
     emit notesChanged();
 }
 

@@ -16,6 +16,13 @@ struct ProblemLine {
     QString description;
 };
 
+// A check's lines and the notes they put on the item list's cells (by row * column
+// count + column), made on the checking thread.
+struct ProblemResult {
+    std::vector<ProblemLine> lines;
+    QHash<qint64, QString> notes;
+};
+
 // The lines of the Problems panel, one per problem: the row's Description (or the
 // Properties tab for a page setting), the column or setting and the message. The
 // same problems are kept as notes on the item list's cells. Before a first check
@@ -29,10 +36,13 @@ public:
 
     // The problems found in the rows given, as lines.
     static std::vector<ProblemLine> linesOf(const std::vector<PageProblem>& problems,
-                                            const std::vector<ItemRow>& rows);
+                                            const ItemList::Snapshot& rows);
+
+    static ProblemResult resultOf(const std::vector<PageProblem>& problems,
+                                  const ItemList::Snapshot& rows);
 
     // The result of a check of the local files; the web addresses' answers stay.
-    void setLocalLines(std::vector<ProblemLine> lines);
+    void setLocalResult(ProblemResult result);
     // The result of asking the page's web addresses; the local problems stay.
     void setOnlineLines(std::vector<ProblemLine> lines);
     // Forgets every result, as for another document.
@@ -62,11 +72,13 @@ signals:
     void notesChanged();
 
 private:
+    static void addNotes(QHash<qint64, QString>& notes, const std::vector<ProblemLine>& lines);
     void rebuild();
 
     std::vector<ProblemLine> m_local;
     std::vector<ProblemLine> m_online;
-    QHash<qint64, QString> m_notes; // by row * column count + column
+    QHash<qint64, QString> m_localNotes;
+    QHash<qint64, QString> m_notes; // the local ones and the answers', as shown
     bool m_checked = false;
     bool m_notesShown = true;
 };

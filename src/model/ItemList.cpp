@@ -188,6 +188,12 @@ bool ItemList::setData(const QModelIndex& index, const QVariant& value, int role
     return true;
 }
 
+ItemList::Snapshot ItemList::snapshot() const {
+    Snapshot s;
+    s.m_rows = m_rows;
+    return s;
+}
+
 void ItemList::setCellNotes(CellNotes notes, const QIcon& marker) {
     m_notes = std::move(notes);
     m_noteMarker = marker;

@@ -86,6 +86,11 @@ public:
     void notesChanged();
     QString note(int row, int column) const { return m_notes ? m_notes(row, column) : QString(); }
 
+    // The rows as they are now, to be read on another thread while the list is
+    // edited: taking it copies no text, as the texts stay shared until changed.
+    class Snapshot;
+    Snapshot snapshot() const;
+
     int count() const { return int(m_rows.size()); }
     bool isEmpty() const { return m_rows.empty(); }
     ItemRow row(int i) const;
@@ -137,6 +142,16 @@ private:
     std::function<void(int row, const QString& text)> m_descriptionEditor;
     CellNotes m_notes;
     QIcon m_noteMarker;
+};
+
+class ItemList::Snapshot {
+public:
+    int count() const { return int(m_rows.size()); }
+    QStringView cell(int i, int column) const { return m_rows[size_t(i)].view(size_t(column)); }
+
+private:
+    friend class ItemList;
+    std::vector<PackedRow> m_rows;
 };
 
 // Reduces the selection to the current row.

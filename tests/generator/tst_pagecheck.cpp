@@ -105,7 +105,7 @@ private slots:
         // Each line of the panel leads to its row's cell or its setting, which bears
         // the message; a check that found nothing says so.
         ProblemList list;
-        list.setLocalLines(ProblemList::linesOf(problems, page.rows));
+        list.setLocalResult(ProblemList::resultOf(problems, page.rows));
         QCOMPARE(list.rowCount(), std::max<int>(1, int(expected.size())));
         if (expected.isEmpty())
             QCOMPARE(list.index(0, 0).data().toString(), "No problems found");
