@@ -3,6 +3,7 @@
 #include "app/ItemActions.h"
 #include "app/ItemListView.h"
 #include "app/OutputActions.h"
+#include "app/ProblemsPanel.h"
 #include "app/PropertyActions.h"
 #include "app/RecentFilesMenu.h"
 #include "app/ToolActions.h"
@@ -13,6 +14,7 @@
 #include "components/WindowPlace.h"
 #include "generator/PreviewFile.h"
 #include "intake/RowPictures.h"
+#include "generator/ProblemList.h"
 #include "widgets/WidgetPrompter.h"
 
 #include <QAction>
@@ -161,6 +163,8 @@ void MainWindow::buildFileMenu() {
                                    QKeySequence(Qt::Key_F11));
     file->addSeparator();
     m_actionBuild = addMenuAction(file, "actionBuild", tr("&Build..."), QKeySequence(Qt::Key_F3));
+    m_actionCheckPage = addMenuAction(file, "actionCheckPage", tr("Chec&k Page"),
+                                      QKeySequence(Qt::CTRL | Qt::Key_K));
     m_actionRun =
         addMenuAction(file, "actionRun", tr("&Run..."), QKeySequence(Qt::CTRL | Qt::Key_R));
     m_actionShortcut = addMenuAction(file, "actionShortcut", tr("Create Shortcut on &Desktop..."),
@@ -375,6 +379,12 @@ void MainWindow::connectCommands() {
     connect(m_outputActions, &OutputActions::statusMessage, this, &MainWindow::showStatus);
     connect(this, &MainWindow::tabChanged, m_outputActions, &OutputActions::tabChanged);
 
+    m_problemsPanel = new ProblemsPanel(m_doc, this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_problemsPanel);
+    m_problemsPanel->hide();
+    on(m_actionCheckPage, m_problemsPanel, &ProblemsPanel::open);
+    connect(m_problemsPanel, &ProblemsPanel::lineActivated, this, &MainWindow::showProblem);
+
     m_itemActions = new ItemActions(m_doc, *m_prompter, m_itemList, m_tabs, m_programFolder, this);
     on(m_actionAdd, m_itemActions, &ItemActions::addIcon);
     on(m_actionAddSection, m_itemActions, &ItemActions::addSection);
@@ -441,6 +451,20 @@ void MainWindow::showPlace(const EditPlace& place) {
         sel->select(QItemSelection(model->index(place.first, 0), model->index(place.last, 0)),
                     QItemSelectionModel::ClearAndSelect | rows);
     list->scrollTo(model->index(place.current, 0));
+}
+
+void MainWindow::showProblem(int line) {
+    const std::optional<EditPlace> place = m_problemsPanel->problems().place(line, m_doc.props());
+    if (!place || (place->tab == EditTab::Icons && place->current >= m_doc.items().count()))
+        return;
+    showPlace(*place);
+    if (place->tab == EditTab::Icons) {
+        m_itemList->setFocus(Qt::OtherFocusReason);
+    } else {
+        m_propertyList->setFocus(Qt::OtherFocusReason);
+        if (m_actionEditProperty->isEnabled())
+            m_actionEditProperty->trigger();
+    }
 }
 
 void MainWindow::updateActions() {

@@ -26,6 +26,7 @@ class Prompter;
 
 class ItemActions;
 class OutputActions;
+class ProblemsPanel;
 class PropertyActions;
 class ToolActions;
 
@@ -82,6 +83,8 @@ private:
     void connectCommands();
     // Shows a line in the status bar for a few seconds.
     void showStatus(const QString& text);
+    // Takes the user to the row or setting of a line of the Problems panel.
+    void showProblem(int line);
 
     Document m_doc;
     std::unique_ptr<Prompter> m_ownPrompter;
@@ -104,6 +107,7 @@ private:
     QAction* m_actionSaveAs = nullptr;
     QAction* m_actionImport = nullptr;
     QAction* m_actionBuild = nullptr;
+    QAction* m_actionCheckPage = nullptr;
     QAction* m_actionRun = nullptr;
     QAction* m_actionShortcut = nullptr;
     QAction* m_actionExit = nullptr;
@@ -133,6 +137,7 @@ private:
     PropertyActions* m_propertyActions = nullptr;
     OutputActions* m_outputActions = nullptr;
     ToolActions* m_toolActions = nullptr;
+    ProblemsPanel* m_problemsPanel = nullptr;
     int m_lastTab = 0;
     bool m_endingOnSignal = false;
 };

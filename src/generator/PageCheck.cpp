@@ -3,6 +3,7 @@
 #include "edits/Document.h"
 #include "generator/PageWriter.h"
 #include "model/ItemList.h"
+#include "model/SectionRow.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -63,19 +64,19 @@ QString resolved(const QString& base, const QString& path) {
 
 class Checker {
 public:
-    Checker(const Document& doc, std::vector<PageProblem>& out) : m_doc(doc), m_out(out) {
-        const QString page = doc.setting(Setting::HtmlFile);
-        const QString source = page.isEmpty() ? doc.filePath() : page;
+    Checker(const PageCheck::Input& page, std::vector<PageProblem>& out)
+        : m_page(page), m_out(out) {
+        const QString source = page.htmlFile.isEmpty() ? page.filePath : page.htmlFile;
         m_base = source.isEmpty() ? QDir::currentPath() : QFileInfo(source).absolutePath();
     }
 
     void row(int r) {
-        const ItemList& items = m_doc.items();
+        const ItemList::Snapshot& rows = m_page.rows;
         m_row = r + 1;
-        const QString startIn = items.cell(r, ColStartIn).trimmed();
+        const QString startIn = rows.cell(r, ColStartIn).trimmed().toString();
         const QString folder = startIn.isEmpty() ? m_base : resolved(m_base, startIn);
-        const QString command = items.cell(r, ColCommand).trimmed();
-        if (items.cell(r, ColRun) == runStyles().at(HyperlinkRunStyle))
+        const QString command = rows.cell(r, ColCommand).trimmed().toString();
+        if (rows.cell(r, ColRun) == runStyles().at(HyperlinkRunStyle))
             hyperlink(command);
         else
             program(command, folder);
@@ -83,20 +84,22 @@ public:
             rowProblem(
                 ColStartIn,
                 say(QT_TRANSLATE_NOOP("PageCheck", "folder does not exist: %1")).arg(folder));
-        const QString icon = items.cell(r, ColIcon).trimmed();
+        const QString icon = rows.cell(r, ColIcon).trimmed().toString();
         if (!icon.isEmpty())
             iconFile(icon);
     }
 
     void settings() {
         m_row = 0;
-        for (const Setting s : {Setting::BackgroundPicture, Setting::Icon}) {
-            const QString value = m_doc.setting(s).trimmed();
+        const std::pair<Setting, const QString&> pictures[] = {
+            {Setting::BackgroundPicture, m_page.backgroundPicture}, {Setting::Icon, m_page.icon}};
+        for (const auto& [s, setting] : pictures) {
+            const QString value = setting.trimmed();
             if (!value.isEmpty())
                 if (const QString wrong = image(resolved(m_base, value)); !wrong.isEmpty())
                     settingProblem(s, wrong);
         }
-        const QString page = m_doc.setting(Setting::HtmlFile).trimmed();
+        const QString page = m_page.htmlFile.trimmed();
         if (page.isEmpty())
             return;
         const QString folder = QFileInfo(resolved(m_base, page)).absolutePath();
@@ -246,7 +249,7 @@ private:
         return found;
     }
 
-    const Document& m_doc;
+    const PageCheck::Input& m_page;
     std::vector<PageProblem>& m_out;
     QString m_base;
     int m_row = 0;
@@ -259,15 +262,28 @@ private:
 
 namespace PageCheck {
 
-std::vector<PageProblem> check(const Document& doc) {
+Input inputOf(const Document& doc) {
+    Input page;
+    page.rows = doc.items().snapshot();
+    page.filePath = doc.filePath();
+    page.htmlFile = doc.setting(Setting::HtmlFile);
+    page.backgroundPicture = doc.setting(Setting::BackgroundPicture);
+    page.icon = doc.setting(Setting::Icon);
+    return page;
+}
+
+std::vector<PageProblem> check(const Input& page) {
     std::vector<PageProblem> problems;
-    Checker checker(doc, problems);
-    const ItemList& items = doc.items();
-    for (int r = 0; r < items.count(); ++r)
-        if (!items.isSection(r))
+    Checker checker(page, problems);
+    for (int r = 0; r < page.rows.count(); ++r)
+        if (!SectionRow::isSection(page.rows.cell(r, ColDescription)))
             checker.row(r);
     checker.settings();
     return problems;
+}
+
+std::vector<PageProblem> check(const Document& doc) {
+    return check(inputOf(doc));
 }
 
 std::vector<PageAddress> webAddresses(const Document& doc) {

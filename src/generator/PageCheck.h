@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ItemList.h"
 #include "model/PropertyTable.h"
 
 #include <QString>
@@ -31,6 +32,18 @@ struct PageAddress {
 // system (no program runs, no network), one look per cell.
 namespace PageCheck {
 
+// What the check reads of a document, copied so that it may run on another thread
+// while the document is edited.
+struct Input {
+    ItemList::Snapshot rows;
+    QString filePath;
+    QString htmlFile;
+    QString backgroundPicture;
+    QString icon;
+};
+Input inputOf(const Document& doc);
+
+std::vector<PageProblem> check(const Input& page);
 std::vector<PageProblem> check(const Document& doc);
 // The http and https addresses of the rows' commands, in row order.
 std::vector<PageAddress> webAddresses(const Document& doc);

@@ -50,6 +50,30 @@ QString resolveFolder(const QString& base, const QString& path) {
     return QDir::cleanPath(QDir(base).absoluteFilePath(path));
 }
 
+// The file a command names: a relative one in base, a bare name there or else on
+// the PATH. A bare name found nowhere is given as base's.
+QString programPath(const QString& command, const QString& base, bool* notInPath = nullptr) {
+    QString path = command;
+    if (command.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        path = QUrl(command).toLocalFile();
+    if (QFileInfo(path).isAbsolute())
+        return path;
+    const QString local = QDir::cleanPath(QDir(base).absoluteFilePath(path));
+    if (QFileInfo::exists(local) || path.contains(QLatin1Char('/')))
+        return local;
+    if (const QString found = QStandardPaths::findExecutable(path); !found.isEmpty())
+        return found;
+    if (notInPath)
+        *notInPath = true;
+    return local;
+}
+
+// An address the desktop opens, rather than a file.
+bool isOpenedAddress(const QString& command, const QString& base) {
+    return !command.startsWith(QLatin1String("file:"), Qt::CaseInsensitive) && isAddress(command) &&
+           !QFileInfo::exists(QDir(base).absoluteFilePath(command));
+}
+
 } // namespace
 
 RunWord runWordFromText(const QString& word) {
@@ -102,20 +126,7 @@ StartPlan planIconStart(const IconLink& link, const QString& pageFolder) {
         }
     }
 
-    QString path = command;
-    if (command.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
-        path = QUrl(command).toLocalFile();
-    if (!QFileInfo(path).isAbsolute()) {
-        const QString local = QDir::cleanPath(QDir(base).absoluteFilePath(path));
-        if (QFileInfo::exists(local) || path.contains(QLatin1Char('/')))
-            path = local;
-        else if (const QString found = QStandardPaths::findExecutable(path); !found.isEmpty())
-            path = found;
-        else
-            path = local;
-    }
-
-    const QFileInfo fi(path);
+    const QFileInfo fi(programPath(command, base));
     if (!fi.exists())
         throw Error(QFileInfo(fi.absolutePath()).isDir() ? Error::FileNotFound
                                                          : Error::PathNotFound);
@@ -129,6 +140,30 @@ StartPlan planIconStart(const IconLink& link, const QString& pageFolder) {
     plan.arguments = splitArguments(link.parameters);
     plan.workingDirectory = startIn;
     return plan;
+}
+
+QString missingPathOf(const IconLink& link, const QString& pageFolder) {
+    const QString command = link.command.trimmed();
+    const QString startIn = resolveFolder(pageFolder, link.startIn);
+    if (!startIn.isEmpty() && !QFileInfo(startIn).isDir())
+        return startIn;
+    const QString base = startIn.isEmpty() ? pageFolder : startIn;
+    if (command.isEmpty() || isOpenedAddress(command, base))
+        return {};
+    bool notInPath = false;
+    const QString path = programPath(command, base, &notInPath);
+    if (QFileInfo::exists(path))
+        return {};
+    return notInPath ? QCoreApplication::translate("IconStart", "%1 (not in PATH)").arg(command)
+                     : path;
+}
+
+QString missingFileAdvice(const QString& missing) {
+    return QCoreApplication::translate(
+               "IconStart",
+               "Missing: %1\n\nTo find every missing program, folder and picture of this page, "
+               "open it in the editor and choose File > Check Page (Ctrl+K).")
+        .arg(missing);
 }
 
 StartPlan planEditorStart(const QString& programFolder, const QString& sourceFile) {

@@ -43,6 +43,14 @@ struct StartPlan {
 // 76 when the start-in folder does not exist, 5 for unbalanced quotes.
 StartPlan planIconStart(const IconLink& link, const QString& pageFolder);
 
+// What an icon names that is not there: its start-in folder, or the file its
+// command names ("NAME (not in PATH)" for a bare name found nowhere). Empty when
+// both are there, or the command is an address.
+QString missingPathOf(const IconLink& link, const QString& pageFolder);
+// What a failed start's message adds when something is missing: what, and how to
+// find all that the page misses.
+QString missingFileAdvice(const QString& missing);
+
 // The editor beside the launcher, started on the page's source document.
 StartPlan planEditorStart(const QString& programFolder, const QString& sourceFile);
 

@@ -220,9 +220,9 @@ void LauncherWindow::runIconLink(const QUrl& url) {
     if (!linksMayAct(m_page->url(), true))
         return;
     const IconLink link = parseIconLink(url);
+    const QString pageFolder = QFileInfo(m_page->url().toLocalFile()).absolutePath();
     try {
-        const StartPlan plan =
-            planIconStart(link, QFileInfo(m_page->url().toLocalFile()).absolutePath());
+        const StartPlan plan = planIconStart(link, pageFolder);
         if (plan.kind == StartPlan::Kind::Open) {
             if (!QDesktopServices::openUrl(plan.url))
                 throw Error(
@@ -233,8 +233,12 @@ void LauncherWindow::runIconLink(const QUrl& url) {
             startProgram(plan);
         }
     } catch (const Error& e) {
-        m_prompter->message(ErrorMessages::runError(commandLineOf(link), e), tr("Run Error"),
-                            PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok);
+        QString text = ErrorMessages::runError(commandLineOf(link), e);
+        if (e.number() == Error::FileNotFound || e.number() == Error::PathNotFound)
+            if (const QString missing = missingPathOf(link, pageFolder); !missing.isEmpty())
+                text += QStringLiteral("\n\n") + missingFileAdvice(missing);
+        m_prompter->message(text, tr("Run Error"), PromptIcon::Critical, PromptButtons::Ok,
+                            PromptAnswer::Ok);
         return;
     }
     if (m_settings.minimiseOnUse)

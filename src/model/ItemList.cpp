@@ -148,11 +148,15 @@ QVariant ItemList::data(const QModelIndex& index, int role) const {
         return cell(r, index.column());
     // Long paths are cut off in narrow columns.
     if (role == Qt::ToolTipRole) {
-        const QString text = cell(r, index.column());
+        QString text = cell(r, index.column());
+        if (const QString n = note(r, index.column()); !n.isEmpty())
+            text = text.isEmpty() ? n : text + QLatin1Char('\n') + n;
         return text.isEmpty() ? QVariant() : QVariant(text);
     }
     if (role == Qt::DecorationRole && index.column() == ColDescription && m_pictureSource)
         return m_pictureSource(*this, r);
+    if (role == Qt::DecorationRole && !note(r, index.column()).isEmpty())
+        return m_noteMarker;
     return {};
 }
 
@@ -206,6 +210,24 @@ bool ItemList::setData(const QModelIndex& index, const QVariant& value, int role
     else
         setCell(index.row(), ColDescription, text);
     return true;
+}
+
+ItemList::Snapshot ItemList::snapshot() const {
+    Snapshot s;
+    s.m_rows = m_rows;
+    return s;
+}
+
+void ItemList::setCellNotes(CellNotes notes, const QIcon& marker) {
+    m_notes = std::move(notes);
+    m_noteMarker = marker;
+    notesChanged();
+}
+
+void ItemList::notesChanged() {
+    if (!isEmpty())
+        emit dataChanged(index(0, ColCommand), index(count() - 1, ItemColumnCount - 1),
+                         {Qt::DecorationRole, Qt::ToolTipRole});
 }
 
 bool ItemList::isSection(int i) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QIcon>
 #include <QStringList>
 #include <array>
 #include <functional>
@@ -92,6 +93,21 @@ public:
     // The rows dragged out of this list; nullopt for data from anywhere else.
     std::optional<QList<int>> draggedRows(const QMimeData& data) const;
 
+    // --- notes on cells ---
+    // What is wrong with a cell, asked as the list is drawn: a cell with a note shows
+    // the marker and adds the note to its tooltip. The Description column keeps its
+    // own picture, so the marker goes on the cell at fault.
+    using CellNotes = std::function<QString(int row, int column)>;
+    void setCellNotes(CellNotes notes, const QIcon& marker);
+    // Redraws the markers after the notes changed.
+    void notesChanged();
+    QString note(int row, int column) const { return m_notes ? m_notes(row, column) : QString(); }
+
+    // The rows as they are now, to be read on another thread while the list is
+    // edited: taking it copies no text, as the texts stay shared until changed.
+    class Snapshot;
+    Snapshot snapshot() const;
+
     int count() const { return int(m_rows.size()); }
     bool isEmpty() const { return m_rows.empty(); }
     ItemRow row(int i) const;
@@ -147,6 +163,18 @@ private:
     DropHandler m_dropHandler;
     std::function<void(int row, const QString& text)> m_descriptionEditor;
     PictureSource m_pictureSource;
+    CellNotes m_notes;
+    QIcon m_noteMarker;
+};
+
+class ItemList::Snapshot {
+public:
+    int count() const { return int(m_rows.size()); }
+    QStringView cell(int i, int column) const { return m_rows[size_t(i)].view(size_t(column)); }
+
+private:
+    friend class ItemList;
+    std::vector<PackedRow> m_rows;
 };
 
 // Reduces the selection to the current row.

@@ -212,6 +212,69 @@ private slots:
         QCOMPARE(w.doc().filePath(), b);
     }
 
+    // Check Page lists the page's problems; a line takes the user to its icon row, or
+    // opens its setting.
+    void problemLineTakesYouThere_data() {
+        QTest::addColumn<QString>("keys");  // pressed in the panel; empty: a double-click
+        QTest::addColumn<int>("line");      // the line current then
+        QTest::addColumn<QString>("where"); // the row, or the setting
+        QTest::addColumn<int>("marked");    // the row's column with the warning sign
+        QTest::newRow("command by Enter") << "Return" << 0 << "1" << int(ColCommand);
+        QTest::newRow("start in by double-click") << "" << 1 << "2" << int(ColStartIn);
+        QTest::newRow("setting opened by Enter")
+            << "Down,Down,Return" << 2 << "Background picture" << -1;
+    }
+    void problemLineTakesYouThere() {
+        QFETCH(QString, keys);
+        QFETCH(int, line);
+        QFETCH(QString, where);
+        QTemporaryDir dir;
+        ScriptedPrompter p;
+        MainWindow w(&p);
+        w.start(QString());
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const QString run = runStyles().at(0);
+        w.doc().items().appendItems({section("A"),
+                                     {"apple", dir.filePath("gone"), "", "", "", run, ""},
+                                     {"bear", "/bin/sh", "", dir.filePath("old"), "", run, ""}});
+        w.doc().setSetting("(HTML File)", dir.filePath("page.htm"));
+        w.doc().setSetting("Background picture", dir.filePath("gone.png"));
+        press(w, "Ctrl+K");
+        auto* panel = child<QTreeView>(&w, "problemList");
+        QTRY_COMPARE(panel->model()->rowCount(), 3);
+        QCOMPARE(QApplication::focusWidget(), panel);
+        bool opened = false;
+        QPointer<QTimer> modal = whenModal([&](QDialog* d) {
+            opened = true;
+            d->reject();
+        });
+        for (const QString& key : keys.split(u',', Qt::SkipEmptyParts))
+            press(w, key);
+        if (keys.isEmpty()) {
+            const QRect cell = panel->visualRect(panel->model()->index(line, 0));
+            QTest::mouseClick(panel->viewport(), Qt::LeftButton, {}, cell.center());
+            QTest::mouseDClick(panel->viewport(), Qt::LeftButton, {}, cell.center());
+        }
+        QCOMPARE(panel->currentIndex().row(), line);
+        bool isRow = false;
+        const int row = where.toInt(&isRow);
+        QCOMPARE(child<QTabWidget>(&w, "tabs")->currentIndex(), isRow ? 0 : 1);
+        if (isRow) {
+            QCOMPARE(w.currentRow(), row);
+            QFETCH(int, marked);
+            for (int c = ColCommand; c < ItemColumnCount; ++c)
+                QCOMPARE(
+                    w.doc().items().index(row, c).data(Qt::DecorationRole).value<QIcon>().isNull(),
+                    c != marked);
+        } else {
+            QCOMPARE(child<QTreeView>(&w, "propertyList")->currentIndex().row(),
+                     w.doc().props().rowOf(where));
+            QTRY_VERIFY(opened);
+        }
+        delete modal;
+        w.doc().edits().markSaved();
+    }
+
     void editsUndoAndRedoByKeyboard_data() {
         // Separated by ";": "@ROW" or "@PROPERTY" makes it current as a click would (the
         // first is current again after undoing all); "KEYS" or "KEYS:what to do in the

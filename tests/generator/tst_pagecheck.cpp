@@ -3,8 +3,12 @@
 #include "cli/OnlineCheck.h"
 #include "edits/Document.h"
 #include "generator/PageCheck.h"
+#include "generator/PageWatch.h"
+#include "generator/ProblemList.h"
 
+#include <QIcon>
 #include <QImage>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -92,11 +96,96 @@ private slots:
                                 : ItemRow{"Item", c[0], {}, c.value(2), c.value(3), c[1]});
         doc.items().appendItems(items);
         QStringList found;
-        for (const PageProblem& p : PageCheck::check(doc)) {
+        const PageCheck::Input page = PageCheck::inputOf(doc);
+        const std::vector<PageProblem> problems = PageCheck::check(page);
+        for (const PageProblem& p : problems) {
             QVERIFY(!p.message.isEmpty());
             found << QString("%1:%2").arg(p.row).arg(p.column);
         }
         QCOMPARE(found, expected);
+
+        // Each line of the panel leads to its row's cell or its setting, which bears
+        // the message; a check that found nothing says so.
+        ProblemList list;
+        list.setLocalResult(ProblemList::resultOf(problems, page.rows));
+        QCOMPARE(list.rowCount(), std::max<int>(1, int(expected.size())));
+        if (expected.isEmpty())
+            QCOMPARE(list.index(0, 0).data().toString(), "No problems found");
+        for (int i = 0; i < list.lineCount(); ++i) {
+            const PageProblem& p = problems[size_t(i)];
+            const EditPlace at = list.place(i, doc.props()).value();
+            if (p.setting) {
+                QCOMPARE(at.tab, EditTab::Properties);
+                QCOMPARE(doc.props().name(at.current), p.column);
+                continue;
+            }
+            QCOMPARE(at.tab, EditTab::Icons);
+            QCOMPARE(list.index(i, 0).data(), doc.items().index(at.current, 0).data());
+            int column = 0;
+            while (ItemList::header(column) != p.column)
+                ++column;
+            QVERIFY(list.note(at.current, column).contains(p.message));
+        }
+    }
+
+    // While watched, the problems follow the edits, and the list marks the cells at
+    // fault: never a row the problem is not on. A web address's answer stays until
+    // rows move.
+    void watchKeepsProblemsCurrent_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QStringList>("expected"); // as "row:column", lines and marks alike
+        QTest::newRow("command fixed") << "fix" << QStringList{"2:Command"};
+        QTest::newRow("row added above") << "insert" << QStringList{"2:Command"};
+        QTest::newRow("start in broken")
+            << "startIn" << QStringList{"1:Command", "1:Start In", "2:Command"};
+        QTest::newRow("row removed") << "remove" << QStringList{};
+    }
+
+    void watchKeepsProblemsCurrent() {
+        QFETCH(QString, edit);
+        Document doc;
+        doc.resetProperties();
+        doc.setSetting(Setting::HtmlFile, path("page.htm"));
+        ItemList& items = doc.items();
+        items.appendItems({{"Item", "no-such-program", {}, {}, {}, "Normal Window"},
+                           {"Web", "https://example.org/", {}, {}, {}, "Hyperlink"}});
+        ProblemList list;
+        PageWatch watch(doc, list, QIcon());
+        watch.setDelay(0);
+        QSignalSpy checked(&watch, &PageWatch::checked);
+        watch.setActive(true);
+        QVERIFY(checked.wait());
+        QCOMPARE(list.lineCount(), 1);
+        QVERIFY(!items.note(0, ColCommand).isEmpty());
+        list.setOnlineLines(ProblemList::linesOf({{2, std::nullopt, "Command", "answers 404"}},
+                                                 PageCheck::inputOf(doc).rows));
+
+        if (edit == "fix")
+            items.setCell(0, ColCommand, "tool");
+        else if (edit == "insert")
+            items.insertItem(0, {"Fine", "tool", {}, {}, {}, "Normal Window"});
+        else if (edit == "startIn")
+            items.setCell(0, ColStartIn, "old");
+        else
+            items.removeItems(0, 1);
+        for (int r = 0; r < items.count(); ++r)
+            QVERIFY(edit != "insert" || items.note(r, ColCommand).isEmpty());
+        QVERIFY(checked.wait());
+
+        QStringList lines, marks;
+        for (int i = 0; i < list.lineCount(); ++i)
+            lines
+                << QString("%1:%2").arg(list.line(i).problem.row).arg(list.line(i).problem.column);
+        for (int r = 0; r < items.count(); ++r)
+            for (int c = ColCommand; c < ItemColumnCount; ++c)
+                if (!items.note(r, c).isEmpty() &&
+                    items.index(r, c).data(Qt::ToolTipRole).toString().contains(items.note(r, c)))
+                    marks << QString("%1:%2").arg(r + 1).arg(ItemList::header(c));
+        QFETCH(QStringList, expected);
+        QCOMPARE(lines, expected);
+        QCOMPARE(marks, expected);
+        watch.setActive(false);
+        QVERIFY(items.note(0, ColCommand).isEmpty() || items.isEmpty());
     }
 
     void webAddressAnswers() {

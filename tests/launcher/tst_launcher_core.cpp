@@ -203,7 +203,7 @@ private slots:
         QTest::addColumn<QString>("parameters");
         QTest::addColumn<QString>("startIn");
         // The program, its arguments and folder joined by "|"; the address of what is
-        // opened; or the error number. "@" stands for the test's folder.
+        // opened; or the error number and what is missing. "@" stands for the test's folder.
         QTest::addColumn<QString>("expected");
         const auto row = [](const char* name, const char* command, const char* parameters,
                             const char* startIn, const QString& expected) {
@@ -230,8 +230,10 @@ private slots:
         row("folder", "@/sub", "", "", "file://@/sub");
         row("web address", "https://example.com/a?b=c", "x", "", "https://example.com/a?b=c");
         row("no command", "  ", "", "", "52");
-        row("missing file", "@/absent", "", "", "53");
-        row("missing start-in folder", "@/tool.sh", "", "@/gone", "76");
+        row("missing file", "@/absent", "", "", "53 @/absent");
+        row("missing start-in folder", "@/tool.sh", "", "@/gone", "76 @/gone");
+        row("missing folder of the file", "@/gone/tool.sh", "", "", "76 @/gone/tool.sh");
+        row("bare name on no PATH", "no-such-tool", "", "", "53 no-such-tool (not in PATH)");
         row("open single quote", "@/tool.sh", "'open b", "", "5");
         row("script address", "javascript:alert(1)", "", "", "52");
         row("address back to the launcher", "pmc:exit", "", "", "52");
@@ -254,14 +256,14 @@ private slots:
                 QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
         QString outcome;
+        const IconLink link{at(command), parameters, at(startIn), QString()};
         try {
             StartPlan p;
             if (command.startsWith(QLatin1Char('!'))) {
                 p.program = at(command.mid(1));
                 startProgram(p);
             } else {
-                p = planIconStart(IconLink{at(command), parameters, at(startIn), QString()},
-                                  at("@"));
+                p = planIconStart(link, at("@"));
             }
             outcome = p.kind == StartPlan::Kind::Open
                           ? p.url.toString()
@@ -269,6 +271,9 @@ private slots:
                                 .join(QLatin1Char('|'));
         } catch (const Error& e) {
             outcome = QString::number(e.number());
+            if (const QString missing = missingPathOf(link, at("@"));
+                !missing.isEmpty() && !command.startsWith(QLatin1Char('!')))
+                outcome += QLatin1Char(' ') + missing;
         }
         QFETCH(QString, expected);
         QCOMPARE(outcome, at(expected));

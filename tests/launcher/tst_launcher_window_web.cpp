@@ -8,6 +8,7 @@
 #include "components/KeyValueFile.h"
 #include "edits/Document.h"
 #include "generator/PageWriter.h"
+#include "launcher/IconStart.h"
 #include "launcher/LauncherPage.h"
 #include "launcher/LauncherWindow.h"
 #include "widgets/BrowserEngine.h"
@@ -118,7 +119,8 @@ private slots:
         QTest::newRow("command starting with two slashes")
             << "" << QStringList{"Slashes"}
             << QVariant(QString::fromUtf8("An error occurred when running the command - "
-                                          "'//Café/X y' - Path not found, 76"));
+                                          "'//Café/X y' - Path not found, 76\n\n") +
+                        launcher::missingFileAdvice(QString::fromUtf8("//Café/X y")));
         QTest::newRow("icon clicked by a script")
             << "<script>addEventListener('load', () => document.links[0].click());</script>"
             << QStringList{"Run"} << QVariant(QStringList{"clicked"});
