@@ -102,9 +102,9 @@ int main(int argc, char* argv[]) {
     report("Move up: 50,000-row section past the one above",
            measure(half, half, [](ListController& c) { c.moveUp(); }), 50);
     report("Copy and paste of one icon",
-           measure(half, 10, [](ListController& c) { c.duplicateCurrent(); }), 5);
+           measure(half, 10, [](ListController& c) { c.duplicateSelected(); }), 5);
     report("Delete of one icon (near the top)",
-           measure(half, 10, [](ListController& c) { c.removeCurrent(); }), 5);
+           measure(half, 10, [](ListController& c) { c.removeSelected(); }), 5);
     report("Move down of one icon", measure(half, 10, [](ListController& c) { c.moveDown(); }), 5);
     report("Move up of one icon (leaving its section)",
            measure(half, half + 1, [](ListController& c) { c.moveUp(); }), 5);
