@@ -68,9 +68,9 @@ int main(int argc, char* argv[]) {
         {ColDescription, ColCommand, ColParameters, ColStartIn, ColIcon, ColComments}};
     const std::vector<Case> cases = {
         {"Delete of one icon (row 10)", 10,
-         [](Document&, ListController& c) { c.removeCurrent(); }},
+         [](Document&, ListController& c) { c.removeSelected(); }},
         {"Copy and paste of one icon (row 10)", 10,
-         [](Document&, ListController& c) { c.duplicateCurrent(); }},
+         [](Document&, ListController& c) { c.duplicateSelected(); }},
         {"Move Up of a 50,000-row section", kRows / 2,
          [](Document&, ListController& c) { c.moveUp(); }},
         {"Move Down of one icon (row 10)", 10, [](Document&, ListController& c) { c.moveDown(); }},

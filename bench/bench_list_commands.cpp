@@ -1,5 +1,6 @@
 // Times the list commands on large documents: a section block moving past another
-// in a 100,000-row list, and Copy and paste, Delete and Move of one icon.
+// in a 100,000-row list, Copy and paste, Delete and Move of one icon, and the same
+// commands and a drag over many selected rows, and the steps behind them.
 #include "YesPrompter.h"
 #include "commands/ListController.h"
 #include "commands/MenuState.h"
@@ -9,9 +10,11 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QItemSelectionModel>
+#include <QMimeData>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <vector>
 
 using namespace ulvanta;
@@ -48,10 +51,25 @@ struct Result {
     double worst;
 };
 
+// Every other row of [first, last], as a selection made with Ctrl.
+QItemSelection everyOther(const ItemList& items, int first, int last) {
+    QItemSelection s;
+    for (int r = first; r <= last; r += 2)
+        s.select(items.index(r, 0), items.index(r, ItemColumnCount - 1));
+    return s;
+}
+
+// The rows selected with the current row: none, a run, or every other row.
+struct Selection {
+    int first = -1;
+    int last = -1;
+    bool apart = false;
+};
+
 // Runs op `runs` times on a fresh document with `current` as the current row; each
 // run includes the menu refresh the window does after the command.
 Result measure(int half, int current, const std::function<void(ListController&)>& op,
-               int runs = 7) {
+               Selection selected = {}, int runs = 7) {
     std::vector<double> ms;
     const std::vector<ItemRow> rows = twoSections(half);
     for (int r = 0; r < runs; ++r) {
@@ -60,15 +78,42 @@ Result measure(int half, int current, const std::function<void(ListController&)>
         QItemSelectionModel selection(&doc.items());
         selection.setCurrentIndex(doc.items().index(current, 0),
                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        if (selected.first >= 0)
+            selection.select(selected.apart ? everyOther(doc.items(), selected.first, selected.last)
+                                            : QItemSelection(doc.items().index(selected.first, 0),
+                                                             doc.items().index(selected.last, 0)),
+                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
         YesPrompter prompter;
         ListController cmds(doc, prompter, &selection);
         QObject::connect(&doc, &Document::actionUpdateRequested, &doc, [&] {
             const QModelIndex i = selection.currentIndex();
-            (void)ulvanta::menuState(doc.items(), i.isValid() ? i.row() : -1, false);
+            (void)ulvanta::menuState(doc.items(), i.isValid() ? i.row() : -1, false,
+                                     selectedSpans(&selection, doc.items().count()));
         });
         QElapsedTimer t;
         t.start();
         op(cmds);
+        if (selected.apart && current < 0) { // a drag of the selected rows to the end
+            std::unique_ptr<QMimeData> data(doc.items().mimeData(selection.selectedRows()));
+            doc.items().dropMimeData(data.get(), Qt::MoveAction, doc.items().count(), 0, {});
+        }
+        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    return {ms[ms.size() / 2], ms.back()};
+}
+
+// Pushes the step made by `make` on a fresh document and undoes it, `runs` times.
+Result measureStep(int half, const std::function<EditStepPtr(Document&)>& make, int runs = 7) {
+    std::vector<double> ms;
+    const std::vector<ItemRow> rows = twoSections(half);
+    for (int r = 0; r < runs; ++r) {
+        Document doc;
+        doc.items().appendItems(rows);
+        QElapsedTimer t;
+        t.start();
+        doc.edits().push(make(doc));
+        doc.undoStack().undo();
         ms.push_back(double(t.nsecsElapsed()) / 1e6);
     }
     std::sort(ms.begin(), ms.end());
@@ -102,11 +147,31 @@ int main(int argc, char* argv[]) {
     report("Move up: 50,000-row section past the one above",
            measure(half, half, [](ListController& c) { c.moveUp(); }), 50);
     report("Copy and paste of one icon",
-           measure(half, 10, [](ListController& c) { c.duplicateCurrent(); }), 5);
+           measure(half, 10, [](ListController& c) { c.duplicateSelected(); }), 5);
     report("Delete of one icon (near the top)",
-           measure(half, 10, [](ListController& c) { c.removeCurrent(); }), 5);
+           measure(half, 10, [](ListController& c) { c.removeSelected(); }), 5);
     report("Move down of one icon", measure(half, 10, [](ListController& c) { c.moveDown(); }), 5);
     report("Move up of one icon (leaving its section)",
            measure(half, half + 1, [](ListController& c) { c.moveUp(); }), 5);
+    // A selection of many rows apart costs Qt's selection model time that grows with
+    // the square of its ranges, so the commands get 1,000; the steps behind them are
+    // timed on 25,000 rows apart as well.
+    const auto none = [](ListController&) {};
+    report("Delete of 1,000 icons apart",
+           measure(half, 1, [](ListController& c) { c.removeSelected(); }, {1, 1999, true}), 50);
+    report("Copy and paste of a 50,000-row section",
+           measure(half, 0, [](ListController& c) { c.duplicateSelected(); }, {0, half - 1}), 100);
+    report("Move down of 1,000 icons",
+           measure(half, 10, [](ListController& c) { c.moveDown(); }, {10, 1009}), 20);
+    report("Drag of 1,000 icons apart to the end", measure(half, -1, none, {1, 1999, true}), 200);
+    RowSpans apart;
+    for (int r = 1; r < half; r += 2)
+        apart.push_back({r, r});
+    report("Delete step of 25,000 icons apart, done and undone",
+           measureStep(half, [&](Document& d) { return removeSpansStep(d, "Delete", apart); }),
+           100);
+    report("Drag step of 25,000 icons apart to the end, done and undone",
+           measureStep(half, [&](Document& d) { return gatherStep(d, "Move", apart, 2 * half); }),
+           100);
     return 0;
 }

@@ -83,12 +83,12 @@ void ItemActions::runOnList(void (ListController::*command)()) {
     m_list->setFocus();
 }
 
-void ItemActions::removeCurrent() {
-    runOnList(&ListController::removeCurrent);
+void ItemActions::removeSelected() {
+    runOnList(&ListController::removeSelected);
 }
 
-void ItemActions::duplicateCurrent() {
-    runOnList(&ListController::duplicateCurrent);
+void ItemActions::duplicateSelected() {
+    runOnList(&ListController::duplicateSelected);
 }
 
 void ItemActions::moveUp() {

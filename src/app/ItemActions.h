@@ -28,8 +28,8 @@ public slots:
     // Add from Applications: the chosen applications where Add puts an icon.
     void addApplications();
     void editCurrent();
-    void removeCurrent();
-    void duplicateCurrent();
+    void removeSelected();
+    void duplicateSelected();
     void moveUp();
     void moveDown();
 

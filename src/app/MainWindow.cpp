@@ -8,6 +8,7 @@
 #include "app/RecentFilesMenu.h"
 #include "app/ToolActions.h"
 
+#include "commands/ListController.h"
 #include "commands/MenuState.h"
 #include "components/FileChecks.h"
 #include "components/PaletteContrast.h"
@@ -313,6 +314,9 @@ void MainWindow::buildTabs() {
     icons->addWidget(m_itemList);
     connect(m_itemList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &MainWindow::updateActions);
+    // Whether the selected rows can move depends on all of them.
+    connect(m_itemList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MainWindow::updateActions);
     connect(m_itemList, &ItemListView::sectionEditRequested, this, [this] {
         if (m_actionEdit->isEnabled())
             m_actionEdit->trigger();
@@ -390,7 +394,7 @@ void MainWindow::connectCommands() {
     on(m_actionAddSection, m_itemActions, &ItemActions::addSection);
     on(m_actionAddApplications, m_itemActions, &ItemActions::addApplications);
     on(m_actionEdit, m_itemActions, &ItemActions::editCurrent);
-    on(m_actionDelete, m_itemActions, &ItemActions::removeCurrent);
+    on(m_actionDelete, m_itemActions, &ItemActions::removeSelected);
     // The Delete key in the list does what F8 does; only there, so that it still
     // deletes text wherever text is typed.
     auto* deleteKey = new QAction(m_itemList);
@@ -401,7 +405,7 @@ void MainWindow::connectCommands() {
         if (m_actionDelete->isEnabled())
             m_actionDelete->trigger();
     });
-    on(m_actionCopy, m_itemActions, &ItemActions::duplicateCurrent);
+    on(m_actionCopy, m_itemActions, &ItemActions::duplicateSelected);
     on(m_actionMoveUp, m_itemActions, &ItemActions::moveUp);
     on(m_actionMoveDown, m_itemActions, &ItemActions::moveDown);
 
@@ -469,7 +473,9 @@ void MainWindow::showProblem(int line) {
 
 void MainWindow::updateActions() {
     const bool htmlExists = FileChecks::fileExists(m_doc.setting(Setting::HtmlFile));
-    const MenuState m = menuState(m_doc.items(), currentRow(), htmlExists);
+    const MenuState m =
+        menuState(m_doc.items(), currentRow(), htmlExists,
+                  selectedSpans(m_itemList->selectionModel(), m_doc.items().count()));
     const auto set = [](QAction* a, bool on) { a->setEnabled(on); };
     set(m_actionCopy, m.copy);
     set(m_actionEdit, m.edit);

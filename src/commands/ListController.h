@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/RowSpan.h"
+
 class QItemSelectionModel;
 
 namespace ulvanta {
@@ -7,11 +9,16 @@ namespace ulvanta {
 class Document;
 class Prompter;
 
+// The rows selected in the list as runs in list order; the current row alone when
+// no row or only one is selected, for every command then acts on the current row.
+RowSpans selectedSpans(const QItemSelectionModel* selection, int rowCount);
+
 // The Edit menu's commands on the item list: delete, copy and paste, move up and
-// move down. Each acts on the current row of the selection model alone, is one
-// step of the document's history and ends by asking for updateActions. An icon
-// row moves one row at a time and may leave its section; a section row moves with
-// its whole block past the neighbouring section, in one rotation of the rows.
+// move down. With one row selected each acts on the current row; with more, on every
+// selected row. Each is one step of the document's history and ends by asking for
+// updateActions. An icon row moves one row at a time and may leave its section; a
+// section row moves with its whole block past the neighbouring section, in one
+// rotation of the rows.
 class ListController {
 public:
     ListController(Document& doc, Prompter& prompter, QItemSelectionModel* selection)
@@ -21,8 +28,8 @@ public:
     enum class Editor { None, Icon, Section };
     Editor editorFor(int row) const;
 
-    void removeCurrent();
-    void duplicateCurrent();
+    void removeSelected();
+    void duplicateSelected();
     void moveUp();
     void moveDown();
 
@@ -30,12 +37,9 @@ public:
     int currentRow() const;
 
 private:
-    void makeCurrent(int row);
-    // The row after the block that starts at row `first`: the next section row, or
-    // the end of the list.
-    int blockEnd(int first) const;
-    // The current row's block and the neighbouring block above or below trade
-    // places in one rotation; the block the user moved stays current.
+    void makeCurrent(int row, RowSpan selected);
+    // The selected run and the neighbouring row or block above or below trade places
+    // in one rotation; the rows the user moved stay current and selected.
     void move(bool up);
 
     Document& m_doc;

@@ -1,10 +1,12 @@
 #include "commands/MenuState.h"
 
 #include "model/ItemList.h"
+#include "model/RowMove.h"
 
 namespace ulvanta {
 
-MenuState menuState(const ItemList& items, int currentRow, bool htmlFileExists) {
+MenuState menuState(const ItemList& items, int currentRow, bool htmlFileExists,
+                    const RowSpans& selected) {
     MenuState m;
     const int n = items.count();
     const bool rows = n > 0;
@@ -26,6 +28,10 @@ MenuState menuState(const ItemList& items, int currentRow, bool htmlFileExists) 
             m.moveUp = above;
             m.moveDown = below;
         }
+    }
+    if (rowsIn(selected) > 1) {
+        m.moveUp = selected.size() == 1 && stepMove(items, selected.front(), true);
+        m.moveDown = selected.size() == 1 && stepMove(items, selected.front(), false);
     }
     m.shortcut = htmlFileExists;
     m.run = m.shortcut;

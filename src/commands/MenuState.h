@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/RowSpan.h"
+
 namespace ulvanta {
 
 class ItemList;
@@ -18,7 +20,9 @@ struct MenuState {
     bool operator==(const MenuState&) const = default;
 };
 
-// currentRow is 0-based; -1 when no row is current.
-MenuState menuState(const ItemList& items, int currentRow, bool htmlFileExists);
+// currentRow is 0-based; -1 when no row is current. With more than one row
+// selected, the moves follow what Move up and Move down do with them.
+MenuState menuState(const ItemList& items, int currentRow, bool htmlFileExists,
+                    const RowSpans& selected = {});
 
 } // namespace ulvanta

@@ -34,6 +34,7 @@ Document::Document(QObject* parent)
         connect(m, &QAbstractItemModel::rowsInserted, this, &Document::edited);
         connect(m, &QAbstractItemModel::rowsRemoved, this, &Document::edited);
         connect(m, &QAbstractItemModel::rowsMoved, this, &Document::edited);
+        connect(m, &QAbstractItemModel::layoutChanged, this, &Document::edited);
         connect(m, &QAbstractItemModel::modelReset, this, &Document::edited);
     }
     m_items.setDropHandler(
@@ -42,11 +43,16 @@ Document::Document(QObject* parent)
 
 bool Document::drop(const QMimeData& data, int position) {
     if (const auto dragged = m_items.draggedRows(data)) {
-        const auto move = rowMove(m_items, *dragged, position);
-        if (!move)
-            return false;
-        EditStepPtr step =
-            rotateStep(*this, tr("Move"), move->first, move->middle, move->last, move->movingUp);
+        EditStepPtr step;
+        if (auto gather = rowGather(m_items, *dragged, position)) {
+            step = gatherStep(*this, tr("Move"), std::move(gather->spans), gather->to);
+        } else {
+            const auto move = rowMove(m_items, *dragged, position);
+            if (!move)
+                return false;
+            step = rotateStep(*this, tr("Move"), move->first, move->middle, move->last,
+                              move->movingUp);
+        }
         const EditPlace after = step->after();
         m_edits.push(std::move(step));
         emit rowsPlaced(after, QString());

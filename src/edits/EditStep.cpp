@@ -103,6 +103,52 @@ private:
     int m_last;
 };
 
+class GatherStep : public StepOf<GatherStep> {
+public:
+    GatherStep(Document& doc, const QString& text, RowSpans spans, int to)
+        : StepOf(doc, text), m_spans(std::move(spans)), m_to(to) {
+        setBytes(qint64(sizeof(*this) + m_spans.size() * sizeof(RowSpan)));
+    }
+
+protected:
+    void apply(Document& doc) override { doc.items().gather(m_spans, m_to); }
+    void revert(Document& doc) override { doc.items().ungather(m_spans, m_to); }
+
+private:
+    RowSpans m_spans;
+    int m_to;
+};
+
+// Rows apart are first gathered at the end, then taken off in one block; undoing
+// puts the block back and scatters it to where it was.
+class RemoveSpansStep : public StepOf<RemoveSpansStep> {
+public:
+    RemoveSpansStep(Document& doc, const QString& text, RowSpans spans, int count,
+                    std::vector<ItemRow> rows)
+        : StepOf(doc, text), m_spans(std::move(spans)), m_count(count), m_rows(std::move(rows)) {
+        qint64 n = qint64(sizeof(*this) + m_spans.size() * sizeof(RowSpan));
+        for (const ItemRow& r : m_rows)
+            n += rowBytes(r);
+        setBytes(n);
+        setObsolete(m_rows.empty());
+    }
+
+protected:
+    void apply(Document& doc) override {
+        doc.items().gather(m_spans, m_count);
+        doc.items().removeItems(m_count - int(m_rows.size()), int(m_rows.size()));
+    }
+    void revert(Document& doc) override {
+        doc.items().insertItems(m_count - int(m_rows.size()), m_rows);
+        doc.items().ungather(m_spans, m_count);
+    }
+
+private:
+    RowSpans m_spans;
+    int m_count; // the rows in the list with the removed ones
+    std::vector<ItemRow> m_rows;
+};
+
 class CellsStep : public StepOf<CellsStep> {
 public:
     // Typing in place: steps with this id merge.
@@ -336,6 +382,35 @@ EditStepPtr rotateStep(Document& doc, const QString& text, int first, int middle
     const int secondAfter = first + last - middle + 1; // where [first, middle) lands
     step->setCurrentBefore(movingUp ? middle : first);
     step->setCurrentAfter(movingUp ? first : secondAfter);
+    return step;
+}
+
+EditStepPtr gatherStep(Document& doc, const QString& text, RowSpans spans, int to) {
+    to = std::clamp(to, 0, doc.items().count());
+    int at = to; // the rows that stay above the gathered ones
+    for (const RowSpan& s : spans)
+        at -= std::max(0, std::min(s.last + 1, to) - s.first);
+    const int gathered = rowsIn(spans);
+    const int firstBefore = spans.empty() ? -1 : spans.front().first;
+    auto step = std::make_unique<GatherStep>(doc, text, std::move(spans), to);
+    step->setPlaces({EditTab::Icons, firstBefore, -1, -1},
+                    {EditTab::Icons, at, at, at + gathered - 1});
+    return step;
+}
+
+EditStepPtr removeSpansStep(Document& doc, const QString& text, RowSpans spans) {
+    const ItemList& items = doc.items();
+    std::vector<ItemRow> rows;
+    rows.reserve(size_t(rowsIn(spans)));
+    for (const RowSpan& s : spans)
+        for (int i = s.first; i <= s.last; ++i)
+            rows.push_back(items.row(i));
+    const int count = items.count();
+    const int first = spans.empty() ? 0 : spans.front().first;
+    const int left = count - int(rows.size());
+    auto step =
+        std::make_unique<RemoveSpansStep>(doc, text, std::move(spans), count, std::move(rows));
+    step->setPlaces({EditTab::Icons, first, -1, -1}, rowPlace(first, left));
     return step;
 }
 

@@ -103,6 +103,11 @@ EditStepPtr replaceRowStep(Document& doc, const QString& text, int row, ItemRow 
 // [first, middle) moving down, or [middle, last] moving up.
 EditStepPtr rotateStep(Document& doc, const QString& text, int first, int middle, int last,
                        bool movingUp);
+// The rows of `spans` gathered before row `to` (ItemList::gather): rows dragged from
+// several places. The gathered rows are selected afterwards.
+EditStepPtr gatherStep(Document& doc, const QString& text, RowSpans spans, int to);
+// The rows of `spans` removed in one pass over the list (Delete of rows apart).
+EditStepPtr removeSpansStep(Document& doc, const QString& text, RowSpans spans);
 // Cells changed in place (Replace All, column Copy and Move, the section dialog's
 // Edit). Changes that leave a cell as it is are not kept.
 EditStepPtr changeCellsStep(Document& doc, const QString& text, std::vector<CellChange> cells);

@@ -328,6 +328,80 @@ void ItemList::rotate(int first, int middle, int last) {
     endMoveRows();
 }
 
+namespace {
+
+// For gather: where each row of the gathered list comes from. The other rows keep
+// their order on either side of `to`.
+std::vector<int> gatherOrder(const RowSpans& spans, int to, int count) {
+    std::vector<int> from;
+    from.reserve(size_t(count));
+    size_t k = 0;
+    const auto outside = [&](int row) {
+        while (k < spans.size() && spans[k].last < row)
+            ++k;
+        return k == spans.size() || spans[k].first > row;
+    };
+    for (int row = 0; row < to; ++row)
+        if (outside(row))
+            from.push_back(row);
+    for (const RowSpan& s : spans)
+        for (int row = s.first; row <= s.last; ++row)
+            from.push_back(row);
+    k = 0;
+    for (int row = to; row < count; ++row)
+        if (outside(row))
+            from.push_back(row);
+    return from;
+}
+
+bool validSpans(const RowSpans& spans, int count) {
+    int previous = -2;
+    for (const RowSpan& s : spans) {
+        if (s.first <= previous + 1 || s.last < s.first || s.last >= count)
+            return false;
+        previous = s.last;
+    }
+    return !spans.empty();
+}
+
+} // namespace
+
+void ItemList::permute(const std::vector<int>& from) {
+    // A change of order with the same rows: the views keep their current and selected
+    // rows, which travel with their rows.
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<int> to(from.size());
+    for (size_t i = 0; i < from.size(); ++i)
+        to[size_t(from[i])] = int(i);
+    const QModelIndexList old = persistentIndexList();
+    QModelIndexList now;
+    now.reserve(old.size());
+    for (const QModelIndex& i : old)
+        now << index(to[size_t(i.row())], i.column());
+    changePersistentIndexList(old, now);
+    std::vector<PackedRow> rows;
+    rows.reserve(m_rows.size());
+    for (int f : from)
+        rows.push_back(std::move(m_rows[size_t(f)]));
+    m_rows.swap(rows);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void ItemList::gather(const RowSpans& spans, int to) {
+    if (validSpans(spans, count()))
+        permute(gatherOrder(spans, std::clamp(to, 0, count()), count()));
+}
+
+void ItemList::ungather(const RowSpans& spans, int to) {
+    if (!validSpans(spans, count()))
+        return;
+    const std::vector<int> order = gatherOrder(spans, std::clamp(to, 0, count()), count());
+    std::vector<int> back(order.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        back[size_t(order[i])] = int(i);
+    permute(back);
+}
+
 int ItemList::iconsInSection(int row) const {
     // Counted in row numbers from 1, as the section rules are stated.
     const int n = count();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/RowSpan.h"
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <QStringList>
@@ -130,6 +131,11 @@ public:
     // Rows [first, last] become rows [middle, last] followed by [first, middle - 1]:
     // one rotation, whatever the sizes of the two blocks.
     void rotate(int first, int middle, int last);
+    // The rows of `spans` taken out and put back together, in their order, before
+    // row `to` (of the list as it was), in one pass and one report to the views;
+    // ungather with the same arguments puts them back.
+    void gather(const RowSpans& spans, int to);
+    void ungather(const RowSpans& spans, int to);
     // Applies f(row) to every row and reports the changed range once. The texts f
     // sees lie in the list itself: f must not keep them after it returns.
     template <typename F> void updateAll(F f) { updateEach(std::function<void(ItemRow&)>(f)); }
@@ -158,6 +164,8 @@ private:
     };
     static PackedRow pack(const ItemRow& r);
     void updateEach(const std::function<void(ItemRow&)>& f);
+    // Row i becomes the row that was at from[i].
+    void permute(const std::vector<int>& from);
 
     std::vector<PackedRow> m_rows;
     DropHandler m_dropHandler;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QMimeData>
 #include <algorithm>
+#include <vector>
 
 namespace ulvanta {
 
@@ -36,10 +37,11 @@ QByteArray ItemList::dragSource() const {
 
 QMimeData* ItemList::mimeData(const QModelIndexList& indexes) const {
     QByteArray bytes = dragSource();
-    QList<int> rows;
+    // Each row once, however many of its cells are dragged, in one pass.
+    std::vector<bool> taken(size_t(count()), false);
     for (const QModelIndex& i : indexes) {
-        if (i.isValid() && !rows.contains(i.row())) {
-            rows << i.row();
+        if (i.isValid() && i.row() < count() && !taken[size_t(i.row())]) {
+            taken[size_t(i.row())] = true;
             bytes += ' ' + QByteArray::number(i.row());
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/RowSpan.h"
+
 #include <QList>
 #include <optional>
 
@@ -24,5 +26,27 @@ struct RowMove {
 };
 // nullopt when the rows would stay where they are.
 std::optional<RowMove> rowMove(const ItemList& items, QList<int> dragged, int to);
+
+// Runs of rows sorted and joined where they overlap or touch; rows outside
+// [0, count) are left out.
+RowSpans joinedSpans(RowSpans spans, int count);
+// The runs, each section row in them taking its icons along.
+RowSpans withSectionBlocks(const ItemList& items, const RowSpans& spans);
+
+// Move up or Move down of the run of rows `span` as one rotation: a run of icon rows
+// trades places with the row beside it; a run that starts with a section row moves
+// with the whole blocks of its sections past the neighbouring section's block. A run
+// that starts with an icon row and holds a section row does not move: it would tear
+// one section apart.
+std::optional<RowMove> stepMove(const ItemList& items, RowSpan span, bool up);
+
+// Rows dragged within the list, wherever they lie, gathered before row `to`, section
+// rows with their icons: the block of rowMove when they form one run, otherwise the
+// runs and the row they go before (a section boundary when they hold a section).
+struct RowGather {
+    RowSpans spans;
+    int to = 0;
+};
+std::optional<RowGather> rowGather(const ItemList& items, const QList<int>& dragged, int to);
 
 } // namespace ulvanta

@@ -3,6 +3,7 @@
 #include "Widgets.h"
 #include "app/ItemListView.h"
 #include "app/MainWindow.h"
+#include "commands/ListController.h"
 #include "commands/MenuState.h"
 #include "dialogs/ReplaceDialog.h"
 #include "model/SectionRow.h"
@@ -76,18 +77,29 @@ private slots:
     void moveEnabling_data() {
         QTest::addColumn<QString>("shape"); // i icon, s section
         QTest::addColumn<int>("current");
+        QTest::addColumn<QList<int>>("alsoSelected");
         QTest::addColumn<bool>("up");
         QTest::addColumn<bool>("down");
-        QTest::newRow("no rows") << "" << -1 << false << false;
-        QTest::newRow("first icon") << "iii" << 0 << false << true;
-        QTest::newRow("last icon") << "iii" << 2 << true << false;
-        QTest::newRow("section with only icons above") << "iisi" << 2 << false << false;
-        QTest::newRow("section between sections") << "sisis" << 2 << true << true;
+        const auto row = [](const char* tag, const char* shape, int current, const QList<int>& also,
+                            bool up, bool down) {
+            QTest::newRow(tag) << shape << current << also << up << down;
+        };
+        row("no rows", "", -1, {}, false, false);
+        row("first icon", "iii", 0, {}, false, true);
+        row("last icon", "iii", 2, {}, true, false);
+        row("section with only icons above", "iisi", 2, {}, false, false);
+        row("section between sections", "sisis", 2, {}, true, true);
+        row("icons apart", "iiii", 1, {3}, false, false);
+        row("run of icons inside", "iiii", 2, {1}, true, true);
+        row("run down to the last icon", "iiii", 2, {3}, true, false);
+        row("run of icons into a section", "iisi", 1, {2}, false, false);
+        row("run of sections", "sisisi", 2, {3, 4}, true, false);
     }
 
     void moveEnabling() {
         QFETCH(QString, shape);
         QFETCH(int, current);
+        QFETCH(QList<int>, alsoSelected);
         QFETCH(bool, up);
         QFETCH(bool, down);
         ScriptedPrompter p;
@@ -98,9 +110,14 @@ private slots:
         w.doc().items().appendItems(rows);
         w.doc().setSetting(Setting::HtmlFile, current == 0 ? "/bin/sh" : ""); // a page that exists
         w.setCurrentRow(current);
+        QItemSelectionModel* selection = child<ItemListView>(&w, "itemList")->selectionModel();
+        for (int r : alsoSelected)
+            selection->select(w.doc().items().index(r, 0),
+                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
         w.updateActions();
         // The decision itself is checked here; the window follows it.
-        const MenuState m = ulvanta::menuState(w.doc().items(), current, false);
+        const MenuState m = ulvanta::menuState(w.doc().items(), current, false,
+                                               selectedSpans(selection, int(shape.size())));
         QCOMPARE(m.moveUp, up);
         QCOMPARE(m.moveDown, down);
         QCOMPARE(m.copy, !shape.isEmpty());
@@ -293,6 +310,9 @@ private slots:
             << "Move Down,Move Up,Edit Description,Delete,Copy,Edit Icon,Add Icon,Edit Section,Add "
                "Section,Swap Columns,Move Column,Replace All,Reset Properties"
             << QString();
+        // A section among the selected rows takes its icons along.
+        QTest::newRow("many rows") << "@2;Shift+Down;Shift+Down;Delete;@0;Shift+Down;F12"
+                                   << QStringList{} << "Delete,Copy" << QString();
         QTest::newRow("properties")
             << "@Columns;Ctrl+P;@Table "
                "border;Return;@0;Alt+P;Tab;Return;@Font;Return:okButton;@Link colour;"
@@ -332,8 +352,12 @@ private slots:
             const int row = where.toInt(&isRow);
             list = isRow ? items : child<QTreeView>(&w, "propertyList");
             tabs->setCurrentIndex(isRow ? 0 : 1);
-            list->setCurrentIndex(list->model()->index(
-                isRow ? row : w.doc().props().rowOf(*PropertyTable::settingNamed(where)), 0));
+            const QModelIndex at = list->model()->index(
+                isRow ? row : w.doc().props().rowOf(*PropertyTable::settingNamed(where)), 0);
+            list->setCurrentIndex(at);
+            // A click without Shift or Ctrl selects that row alone, whatever keys went before.
+            list->selectionModel()->select(at, QItemSelectionModel::ClearAndSelect |
+                                                   QItemSelectionModel::Rows);
             list->setFocus();
         };
         select(commands.section(u';', 0, 0).mid(1));

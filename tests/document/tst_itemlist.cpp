@@ -113,7 +113,9 @@ private slots:
         };
         row("icon into the next section", {0}, 4, "1,2,3,0,4,5,6,7,8");
         row("icon onto itself", {3}, 4, "");
-        row("run of icons, not the row after a gap", {4, 3, 7}, 0, "3,4,0,1,2,5,6,7,8");
+        row("rows apart gathered in order", {4, 3, 7}, 0, "3,4,7,0,1,2,5,6,8");
+        row("rows apart dropped between them", {1, 7}, 3, "0,2,1,7,3,4,5,6,8");
+        row("rows apart with a section to a boundary", {6, 0}, 8, "1,2,3,4,5,0,6,7,8");
         row("section with its icons to the end", {2}, 9, "0,1,6,7,8,2,3,4,5");
         row("section to the nearer boundary above", {6}, 4, "0,1,6,7,8,2,3,4,5");
         row("section to the nearer boundary, its own", {6}, 5, "");

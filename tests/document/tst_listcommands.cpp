@@ -121,52 +121,68 @@ EditStepPtr make(Document& d, const QString& recipe) {
 class ListCommandsTest : public QObject {
     Q_OBJECT
 private slots:
-    void commandsActOnTheCurrentRowAlone_data() {
-        QTest::addColumn<QStringList>("rows"); // the current row's neighbours are selected too
-        QTest::addColumn<int>("current");
-        QTest::addColumn<QString>("command"); // Delete asks first: ", No" answers No
+    void commandsActOnTheSelectedRows_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QList<int>>("selected"); // the current row first
+        QTest::addColumn<QString>("command");     // Delete asks first: ", No" answers No
         QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<int>("expectedCurrent");
-        const auto row = [](const char* tag, const QStringList& rows, int current,
-                            const char* command, const QStringList& expected, int expectedCurrent) {
-            QTest::newRow(tag) << rows << current << command << expected << expectedCurrent;
+        QTest::addColumn<QList<int>>("selectedAfter"); // the current row first
+        const auto row = [](const char* tag, const QStringList& rows, const QList<int>& selected,
+                            const char* command, const QStringList& expected,
+                            const QList<int>& after) {
+            QTest::newRow(tag) << rows << selected << command << expected << after;
         };
         // Block a and the heading-only b trade places either way; c stays.
         const QStringList three = {"SECTION:a", "x", "SECTION:b", "SECTION:c", "w"};
         const QStringList swapped = {"SECTION:b", "SECTION:a", "x", "SECTION:c", "w"};
-        row("section down past the next block", three, 0, "Move Down", swapped, 1);
-        row("section up past the block above", three, 2, "Move Up", swapped, 0);
-        row("icon leaves its section upwards", kExample, 2, "Move Up",
-            {"A", "B", "SECTION:one", "C", "SECTION:two", "D", "E"}, 1);
-        row("icon joins the section below", kExample, 0, "Move Down",
-            {"SECTION:one", "A", "B", "C", "SECTION:two", "D", "E"}, 1);
-        // Refused moves: the list, the current row and the changed flag stay.
-        row("first row up", kExample, 0, "Move Up", kExample, 0);
-        row("last row down", kExample, 6, "Move Down", kExample, 6);
-        row("first section up over icons", kExample, 1, "Move Up", kExample, 1);
-        row("last section down", kExample, 4, "Move Down", kExample, 4);
+        row("section down past the next block", three, {0}, "Move Down", swapped, {1});
+        row("section up past the block above", three, {2}, "Move Up", swapped, {0});
+        row("icon leaves its section upwards", kExample, {2}, "Move Up",
+            {"A", "B", "SECTION:one", "C", "SECTION:two", "D", "E"}, {1});
+        row("icon joins the section below", kExample, {0}, "Move Down",
+            {"SECTION:one", "A", "B", "C", "SECTION:two", "D", "E"}, {1});
+        // Refused moves: the list, the selection and the changed flag stay.
+        row("first row up", kExample, {0}, "Move Up", kExample, {0});
+        row("last row down", kExample, {6}, "Move Down", kExample, {6});
+        row("first section up over icons", kExample, {1}, "Move Up", kExample, {1});
+        row("last section down", kExample, {4}, "Move Down", kExample, {4});
         // After a delete the first row is current.
         const QStringList four = {"A", "B", "C", "D"};
-        row("delete", four, 2, "Delete", {"A", "B", "D"}, 0);
-        row("delete answered No", four, 2, "Delete, No", four, 2);
-        row("section row deleted alone", {"A", "B", "SECTION:one", "C"}, 2, "Delete",
-            {"A", "B", "C"}, 0);
-        row("delete the only row", {"A"}, 0, "Delete", {}, -1);
-        row("copy and paste appends", {"A", "SECTION:one", "B"}, 1, "Copy",
-            {"A", "SECTION:one", "B", "SECTION:one"}, 1);
+        row("delete", four, {2}, "Delete", {"A", "B", "D"}, {0});
+        row("delete answered No", four, {2}, "Delete, No", four, {2});
+        row("section row deleted alone", {"A", "B", "SECTION:one", "C"}, {2}, "Delete",
+            {"A", "B", "C"}, {0});
+        row("delete the only row", {"A"}, {0}, "Delete", {}, {});
+        row("copy and paste appends", {"A", "SECTION:one", "B"}, {1}, "Copy",
+            {"A", "SECTION:one", "B", "SECTION:one"}, {1});
+        // Several rows selected: one step over all of them.
+        row("delete rows apart", kExample, {5, 0, 3}, "Delete",
+            {"SECTION:one", "B", "SECTION:two", "E"}, {0});
+        row("delete a selected section with its icons", kExample, {1, 6}, "Delete",
+            {"A", "SECTION:two", "D"}, {0});
+        row("delete every row", four, {0, 1, 2, 3}, "Delete", {}, {});
+        row("copy rows apart in list order", kExample, {5, 0, 2}, "Copy",
+            {"A", "SECTION:one", "B", "C", "SECTION:two", "D", "E", "A", "B", "D"}, {5, 0, 2});
+        row("icons up as a block, out of their section", kExample, {3, 2}, "Move Up",
+            {"A", "B", "C", "SECTION:one", "SECTION:two", "D", "E"}, {2, 1});
+        row("icons at the end stay", kExample, {5, 6}, "Move Down", kExample, {5, 6});
+        row("icons down into the next section", kExample, {2, 3}, "Move Down",
+            {"A", "SECTION:one", "SECTION:two", "B", "C", "D", "E"}, {3, 4});
+        row("two sections up as one block", {"SECTION:a", "x", "SECTION:b", "y", "SECTION:c"},
+            {4, 2, 3}, "Move Up", {"SECTION:b", "y", "SECTION:c", "SECTION:a", "x"}, {2, 0, 1});
+        row("rows apart stay", kExample, {0, 2}, "Move Down", kExample, {0, 2});
+        row("icon with the section below stays", kExample, {3, 4}, "Move Up", kExample, {3, 4});
     }
-    void commandsActOnTheCurrentRowAlone() {
+    void commandsActOnTheSelectedRows() {
         QFETCH(QStringList, rows);
-        QFETCH(int, current);
+        QFETCH(QList<int>, selected);
         QFETCH(QString, command);
         QFETCH(QStringList, expected);
-        QFETCH(int, expectedCurrent);
-        Fixture f(rows, current);
-        for (int neighbour : {current - 1, current + 1})
-            if (neighbour >= 0 && neighbour < rows.size())
-                f.selection.select(f.doc.items().index(neighbour, 0),
-                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        const QList<int> selected = f.selectedRows();
+        QFETCH(QList<int>, selectedAfter);
+        Fixture f(rows, selected.front());
+        for (int r : selected)
+            f.selection.select(f.doc.items().index(r, 0),
+                               QItemSelectionModel::Select | QItemSelectionModel::Rows);
         f.prompter.answers = {command.endsWith("No") ? PromptAnswer::No : PromptAnswer::Yes};
         QSignalSpy moved(&f.doc.items(), &QAbstractItemModel::rowsMoved);
         QSignalSpy removed(&f.doc.items(), &QAbstractItemModel::rowsRemoved);
@@ -177,19 +193,24 @@ private slots:
         const QMap<QString, void (ListController::*)()> run{
             {"Move Up", &ListController::moveUp},
             {"Move Down", &ListController::moveDown},
-            {"Copy", &ListController::duplicateCurrent}};
-        (f.cmds.*run.value(command, &ListController::removeCurrent))();
+            {"Copy", &ListController::duplicateSelected}};
+        (f.cmds.*run.value(command, &ListController::removeSelected))();
         QCOMPARE(f.texts(), expected);
-        QCOMPARE(f.cmds.currentRow(), expectedCurrent);
+        const int current = selectedAfter.value(0, -1);
+        QCOMPARE(f.cmds.currentRow(), current);
+        std::sort(selectedAfter.begin(), selectedAfter.end());
+        QCOMPARE(f.selectedRows(), selectedAfter);
         QCOMPARE(f.prompter.messages.size(), int(command.startsWith("Delete")));
         const bool changes = expected != rows;
         QCOMPARE(f.doc.isModified(), changes);
-        const QList<int> now = expectedCurrent < 0 ? QList<int>{} : QList<int>{expectedCurrent};
-        QCOMPARE(f.selectedRows(), changes ? now : selected);
-        QCOMPARE(currentAtRefresh, changes ? QList<int>{expectedCurrent} : QList<int>{});
+        QCOMPARE(currentAtRefresh, changes ? QList<int>{current} : QList<int>{});
         // A move is one reordering of the model, never row-by-row removal.
         QCOMPARE(moved.count(), int(changes && command.startsWith("Move")));
         QCOMPARE(removed.count(), int(changes && command == "Delete"));
+        // One undo step, which brings back every row.
+        QCOMPARE(f.doc.undoStack().count(), int(changes));
+        f.doc.undoStack().undo();
+        QCOMPARE(f.texts(), rows);
     }
 
     void editorDependsOnTheExactSectionMarker() {
