@@ -381,6 +381,18 @@
         <source>* - mandatory field</source>
         <translation>* - Pflichtfeld</translation>
     </message>
+    <message>
+        <source>&amp;From Theme...</source>
+        <translation>Aus Symbolthema &amp;wählen...</translation>
+    </message>
+    <message>
+        <source>Choose an icon of the desktop&apos;s icon theme</source>
+        <translation>Ein Symbol aus dem Symbolthema des Desktops wählen</translation>
+    </message>
+    <message>
+        <source>Choose the icon from the icon theme</source>
+        <translation>Das Symbol aus dem Symbolthema wählen</translation>
+    </message>
 </context>
 <context>
     <name>IconEntry</name>
@@ -446,6 +458,18 @@
     <message>
         <source>Path not found (&apos;%1&apos;)</source>
         <translation>Pfad nicht gefunden (&apos;%1&apos;)</translation>
+    </message>
+    <message>
+        <source>%1 (not in PATH)</source>
+        <translation>%1 (nicht im PATH)</translation>
+    </message>
+    <message>
+        <source>Missing: %1
+
+To find every missing program, folder and picture of this page, open it in the editor and choose File &gt; Check Page (Ctrl+K).</source>
+        <translation>Fehlt: %1
+
+Um alle fehlenden Programme, Ordner und Bilder dieser Seite zu finden, öffnen Sie sie im Editor und wählen Sie Datei &gt; Seite prüfen (Strg+K).</translation>
     </message>
 </context>
 <context>
@@ -534,6 +558,21 @@ Try &apos;%1 --help&apos;.
 </source>
         <translation>%1: %2
 Siehe &apos;%1 --help&apos;.
+</translation>
+    </message>
+    <message>
+        <source>
+In the window, type part of an icon&apos;s description, or the initials of its
+words, to find it; Enter starts the first icon found. Home and the arrow keys
+move among the icons, Enter or Space starts the one with the focus. Escape
+clears what was typed; a second one closes the window if the page allows it.
+</source>
+        <translation>
+Tippen Sie im Fenster einen Teil der Beschreibung eines Symbols oder die
+Anfangsbuchstaben ihrer Wörter, um es zu finden; die Eingabetaste startet das
+erste gefundene Symbol. Pos1 und die Pfeiltasten wechseln zwischen den Symbolen,
+Eingabe oder Leertaste startet das Symbol mit dem Fokus. Escape löscht die
+Eingabe; ein zweites Escape schließt das Fenster, wenn die Seite es erlaubt.
 </translation>
     </message>
 </context>
@@ -860,6 +899,37 @@ Siehe &apos;%1 --help&apos;.
     <message>
         <source>Add Section</source>
         <translation>Abschnitt hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>SectionRow</name>
+    <message>
+        <source>1 column</source>
+        <translation>1 Spalte</translation>
+    </message>
+    <message>
+        <source>%1 columns</source>
+        <translation>%1 Spalten</translation>
+    </message>
+    <message>
+        <source>%1 px icons</source>
+        <translation>Symbole mit %1 px</translation>
+    </message>
+    <message>
+        <source>icons above</source>
+        <translation>Symbole oben</translation>
+    </message>
+    <message>
+        <source>icons beside</source>
+        <translation>Symbole daneben</translation>
+    </message>
+    <message>
+        <source>border</source>
+        <translation>Rahmen</translation>
+    </message>
+    <message>
+        <source>no border</source>
+        <translation>kein Rahmen</translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1468,48 @@ Siehe &apos;%1 --help&apos;.
         <source>Page HTML</source>
         <translation>HTML der Seite</translation>
     </message>
+    <message>
+        <source>Chec&amp;k Page</source>
+        <translation>Seite &amp;prüfen</translation>
+    </message>
+</context>
+<context>
+    <name>ulvanta::ProblemList</name>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>No problems found</source>
+        <translation>Keine Probleme gefunden</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Spalte</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+</context>
+<context>
+    <name>ulvanta::ProblemsPanel</name>
+    <message>
+        <source>Problems</source>
+        <translation>Probleme</translation>
+    </message>
+    <message>
+        <source>Check &amp;Online</source>
+        <translation>&amp;Online prüfen</translation>
+    </message>
+    <message>
+        <source>Check the web addresses online</source>
+        <translation>Die Webadressen online prüfen</translation>
+    </message>
 </context>
 <context>
     <name>ulvanta::PropertyList</name>
@@ -1619,6 +1731,45 @@ Siehe &apos;%1 --help&apos;.
     </message>
 </context>
 <context>
+    <name>ulvanta::ThemeIconDialog</name>
+    <message>
+        <source>Choose Icon</source>
+        <translation>Symbol wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+    <message>
+        <source>Filter icons by name</source>
+        <translation>Symbole nach Namen filtern</translation>
+    </message>
+    <message>
+        <source>Icons</source>
+        <translation>Symbole</translation>
+    </message>
+    <message>
+        <source>Reading the icon themes...</source>
+        <translation>Symbolthemen werden gelesen...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>No icons found.</source>
+        <translation>Keine Symbole gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 icons</source>
+        <translation>%1 von %2 Symbolen</translation>
+    </message>
+</context>
+<context>
     <name>ulvanta::ToolActions</name>
     <message>
         <source>Could not find the help file &apos;%1&apos;.</source>
@@ -1702,6 +1853,13 @@ Siehe &apos;%1 --help&apos;.
     </message>
 </context>
 <context>
+    <name>ulvanta::launcher::KeyFinder</name>
+    <message>
+        <source>Find: %1</source>
+        <translation>Suchen: %1</translation>
+    </message>
+</context>
+<context>
     <name>ulvanta::launcher::LauncherWindow</name>
     <message>
         <source>&amp;Open...</source>
@@ -1754,6 +1912,10 @@ Siehe &apos;%1 --help&apos;.
     <message>
         <source>Edit</source>
         <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
     </message>
 </context>
 </TS>

@@ -381,6 +381,18 @@
         <source>* - mandatory field</source>
         <translation>* - champ obligatoire</translation>
     </message>
+    <message>
+        <source>&amp;From Theme...</source>
+        <translation>Depuis le &amp;thème...</translation>
+    </message>
+    <message>
+        <source>Choose an icon of the desktop&apos;s icon theme</source>
+        <translation>Choisir une icône du thème d&apos;icônes du bureau</translation>
+    </message>
+    <message>
+        <source>Choose the icon from the icon theme</source>
+        <translation>Choisir l&apos;icône dans le thème d&apos;icônes</translation>
+    </message>
 </context>
 <context>
     <name>IconEntry</name>
@@ -446,6 +458,18 @@
     <message>
         <source>Path not found (&apos;%1&apos;)</source>
         <translation>Chemin introuvable (« %1 »)</translation>
+    </message>
+    <message>
+        <source>%1 (not in PATH)</source>
+        <translation>%1 (absent du PATH)</translation>
+    </message>
+    <message>
+        <source>Missing: %1
+
+To find every missing program, folder and picture of this page, open it in the editor and choose File &gt; Check Page (Ctrl+K).</source>
+        <translation>Introuvable : %1
+
+Pour trouver tous les programmes, dossiers et images manquants de cette page, ouvrez-la dans l&apos;éditeur et choisissez Fichier &gt; Vérifier la page (Ctrl+K).</translation>
     </message>
 </context>
 <context>
@@ -534,6 +558,21 @@ Try &apos;%1 --help&apos;.
 </source>
         <translation>%1 : %2
 Essayez « %1 --help ».
+</translation>
+    </message>
+    <message>
+        <source>
+In the window, type part of an icon&apos;s description, or the initials of its
+words, to find it; Enter starts the first icon found. Home and the arrow keys
+move among the icons, Enter or Space starts the one with the focus. Escape
+clears what was typed; a second one closes the window if the page allows it.
+</source>
+        <translation>
+Dans la fenêtre, tapez une partie de la description d&apos;une icône, ou les
+initiales de ses mots, pour la trouver ; Entrée lance la première icône trouvée.
+Origine et les flèches passent d&apos;une icône à l&apos;autre, Entrée ou Espace lance
+celle qui a le focus. Échap efface la saisie ; un second Échap ferme la fenêtre
+si la page le permet.
 </translation>
     </message>
 </context>
@@ -860,6 +899,37 @@ Essayez « %1 --help ».
     <message>
         <source>Add Section</source>
         <translation>Ajouter une section</translation>
+    </message>
+</context>
+<context>
+    <name>SectionRow</name>
+    <message>
+        <source>1 column</source>
+        <translation>1 colonne</translation>
+    </message>
+    <message>
+        <source>%1 columns</source>
+        <translation>%1 colonnes</translation>
+    </message>
+    <message>
+        <source>%1 px icons</source>
+        <translation>icônes de %1 px</translation>
+    </message>
+    <message>
+        <source>icons above</source>
+        <translation>icônes au-dessus</translation>
+    </message>
+    <message>
+        <source>icons beside</source>
+        <translation>icônes à côté</translation>
+    </message>
+    <message>
+        <source>border</source>
+        <translation>bordure</translation>
+    </message>
+    <message>
+        <source>no border</source>
+        <translation>sans bordure</translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1468,48 @@ Essayez « %1 --help ».
         <source>Page HTML</source>
         <translation>HTML de la page</translation>
     </message>
+    <message>
+        <source>Chec&amp;k Page</source>
+        <translation>&amp;Vérifier la page</translation>
+    </message>
+</context>
+<context>
+    <name>ulvanta::ProblemList</name>
+    <message>
+        <source>Properties</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>No problems found</source>
+        <translation>Aucun problème trouvé</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+</context>
+<context>
+    <name>ulvanta::ProblemsPanel</name>
+    <message>
+        <source>Problems</source>
+        <translation>Problèmes</translation>
+    </message>
+    <message>
+        <source>Check &amp;Online</source>
+        <translation>Vérifier en &amp;ligne</translation>
+    </message>
+    <message>
+        <source>Check the web addresses online</source>
+        <translation>Vérifier les adresses web en ligne</translation>
+    </message>
 </context>
 <context>
     <name>ulvanta::PropertyList</name>
@@ -1619,6 +1731,45 @@ Essayez « %1 --help ».
     </message>
 </context>
 <context>
+    <name>ulvanta::ThemeIconDialog</name>
+    <message>
+        <source>Choose Icon</source>
+        <translation>Choisir une icône</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtre :</translation>
+    </message>
+    <message>
+        <source>Filter icons by name</source>
+        <translation>Filtrer les icônes par nom</translation>
+    </message>
+    <message>
+        <source>Icons</source>
+        <translation>Icônes</translation>
+    </message>
+    <message>
+        <source>Reading the icon themes...</source>
+        <translation>Lecture des thèmes d&apos;icônes...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>No icons found.</source>
+        <translation>Aucune icône trouvée.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 icons</source>
+        <translation>%1 icônes sur %2</translation>
+    </message>
+</context>
+<context>
     <name>ulvanta::ToolActions</name>
     <message>
         <source>Could not find the help file &apos;%1&apos;.</source>
@@ -1702,6 +1853,13 @@ Essayez « %1 --help ».
     </message>
 </context>
 <context>
+    <name>ulvanta::launcher::KeyFinder</name>
+    <message>
+        <source>Find: %1</source>
+        <translation>Rechercher : %1</translation>
+    </message>
+</context>
+<context>
     <name>ulvanta::launcher::LauncherWindow</name>
     <message>
         <source>&amp;Open...</source>
@@ -1754,6 +1912,10 @@ Essayez « %1 --help ».
     <message>
         <source>Edit</source>
         <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
     </message>
 </context>
 </TS>

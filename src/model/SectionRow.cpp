@@ -60,25 +60,25 @@ QString field(const QString& s, int P) {
 }
 
 QString settingsInWords(const QString& rowText) {
-    const auto tr = [](const char* text) {
+    const auto say = [](const char* text) {
         return QCoreApplication::translate("SectionRow", text);
     };
     QStringList words;
     if (const QString n = columns(rowText); !n.isEmpty())
         words << (n == QLatin1String("1")
-                      ? tr(QT_TRANSLATE_NOOP("SectionRow", "1 column"))
-                      : tr(QT_TRANSLATE_NOOP("SectionRow", "%1 columns")).arg(n));
+                      ? say(QT_TRANSLATE_NOOP("SectionRow", "1 column"))
+                      : say(QT_TRANSLATE_NOOP("SectionRow", "%1 columns")).arg(n));
     if (const QString size = iconSize(rowText); !size.isEmpty())
-        words << tr(QT_TRANSLATE_NOOP("SectionRow", "%1 px icons")).arg(size);
+        words << say(QT_TRANSLATE_NOOP("SectionRow", "%1 px icons")).arg(size);
     // Icons stand above only for exactly "True"; empty follows the page.
     if (const QString above = iconsAbove(rowText); !above.isEmpty())
         words << (above == QLatin1String("True")
-                      ? tr(QT_TRANSLATE_NOOP("SectionRow", "icons above"))
-                      : tr(QT_TRANSLATE_NOOP("SectionRow", "icons beside")));
+                      ? say(QT_TRANSLATE_NOOP("SectionRow", "icons above"))
+                      : say(QT_TRANSLATE_NOOP("SectionRow", "icons beside")));
     // A border is drawn only for exactly "True", whatever the page says.
     words << (tableBorder(rowText) == QLatin1String("True")
-                  ? tr(QT_TRANSLATE_NOOP("SectionRow", "border"))
-                  : tr(QT_TRANSLATE_NOOP("SectionRow", "no border")));
+                  ? say(QT_TRANSLATE_NOOP("SectionRow", "border"))
+                  : say(QT_TRANSLATE_NOOP("SectionRow", "no border")));
     return words.join(QStringLiteral(" \u00b7 "));
 }
 
