@@ -175,8 +175,8 @@ std::optional<quint32> utf16Length(const char* bytes, quint32 size) {
 }
 
 // The row whose first cell is entry `first`, from the bytes of its seven entries.
-ItemRowText rowText(const EntryContainer& pack, quint32 first, const QByteArray& bytes) {
-    ItemRowText r;
+ItemList::RowText rowText(const EntryContainer& pack, quint32 first, const QByteArray& bytes) {
+    ItemList::RowText r;
     const quint32 start = pack.entryPosition(first);
     bool together = QByteArrayView(bytes).isValidUtf8();
     for (quint32 c = 0, at = start; c < ItemColumnCount && together; ++c) {
@@ -207,7 +207,7 @@ ItemRowText rowText(const EntryContainer& pack, quint32 first, const QByteArray&
 
 void Document::read(const QString& path, bool importing) {
     m_fileLock.release();
-    std::vector<ItemRowText> rows;
+    std::vector<ItemList::RowText> rows;
     // Rows read before a failure stay in the list, so they are handed over on every exit.
     const auto flush = [&] {
         if (!rows.empty()) {

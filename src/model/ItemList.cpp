@@ -268,14 +268,14 @@ void ItemList::appendItems(std::vector<ItemRow> rows) {
     endInsertRows();
 }
 
-void ItemList::appendItems(std::vector<ItemRowText> rows) {
+void ItemList::appendItems(std::vector<RowText> rows) {
     if (rows.empty())
         return;
     beginInsertRows({}, count(), count() + int(rows.size()) - 1);
     const size_t needed = m_rows.size() + rows.size();
     if (m_rows.capacity() < needed)
         m_rows.reserve(needed + needed / 2);
-    for (ItemRowText& r : rows) {
+    for (ItemList::RowText& r : rows) {
         PackedRow p;
         quint32 at = 0;
         for (size_t c = 0; c < p.size.size(); ++c) {

@@ -26,12 +26,6 @@ enum ItemColumn : int {
 };
 
 using ItemRow = std::array<QString, ItemColumnCount>;
-// A row's cells back to back in one text, as a document file stores them: cell c
-// is the next size[c] characters.
-struct ItemRowText {
-    QString text;
-    std::array<quint32, ItemColumnCount> size{};
-};
 
 // The texts of the Run column, in order; index 0 is the default and index 6
 // ("Hyperlink") opens a linked page in the same launcher window.
@@ -45,6 +39,13 @@ constexpr int HyperlinkRunStyle = 6;
 class ItemList : public QAbstractTableModel {
     Q_OBJECT
 public:
+    // A row's cells back to back in one text, as a document file stores them: cell
+    // c is the next size[c] characters.
+    struct RowText {
+        QString text;
+        std::array<quint32, ItemColumnCount> size{};
+    };
+
     explicit ItemList(QObject* parent = nullptr);
 
     // A section row shows its name and its settings in words (Display, ToolTip and
@@ -122,7 +123,7 @@ public:
     void insertItem(int position, const ItemRow& r);
     void appendItems(std::vector<ItemRow> rows);
     // The same for rows read whole: their text is kept as it is, not copied.
-    void appendItems(std::vector<ItemRowText> rows);
+    void appendItems(std::vector<RowText> rows);
     // Rows inserted at position, or the count rows from first removed, in one move of
     // the rows after them and one report to the views.
     void insertItems(int position, std::vector<ItemRow> rows);
@@ -167,22 +168,24 @@ private:
     // Row i becomes the row that was at from[i].
     void permute(const std::vector<int>& from);
 
+public:
+    class Snapshot {
+    public:
+        int count() const { return int(m_rows.size()); }
+        QStringView cell(int i, int column) const { return m_rows[size_t(i)].view(size_t(column)); }
+
+    private:
+        friend class ItemList;
+        std::vector<PackedRow> m_rows;
+    };
+
+private:
     std::vector<PackedRow> m_rows;
     DropHandler m_dropHandler;
     std::function<void(int row, const QString& text)> m_descriptionEditor;
     PictureSource m_pictureSource;
     CellNotes m_notes;
     QIcon m_noteMarker;
-};
-
-class ItemList::Snapshot {
-public:
-    int count() const { return int(m_rows.size()); }
-    QStringView cell(int i, int column) const { return m_rows[size_t(i)].view(size_t(column)); }
-
-private:
-    friend class ItemList;
-    std::vector<PackedRow> m_rows;
 };
 
 // Reduces the selection to the current row.
