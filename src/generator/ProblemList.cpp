@@ -114,7 +114,7 @@ std::optional<EditPlace> ProblemList::place(int i, const PropertyList& props) co
         return std::nullopt;
     const PageProblem& p = line(i).problem;
     if (p.setting) {
-        const int row = props.rowOf(PropertyTable::displayName(*p.setting));
+        const int row = props.rowOf(*p.setting);
         return row < 0 ? std::nullopt : std::optional(EditPlace{EditTab::Properties, row});
     }
     return EditPlace{EditTab::Icons, p.row - 1};

@@ -254,8 +254,8 @@ private slots:
         w.doc().items().appendItems({section("A"),
                                      {"apple", dir.filePath("gone"), "", "", "", run, ""},
                                      {"bear", "/bin/sh", "", dir.filePath("old"), "", run, ""}});
-        w.doc().setSetting("(HTML File)", dir.filePath("page.htm"));
-        w.doc().setSetting("Background picture", dir.filePath("gone.png"));
+        w.doc().setSetting(Setting::HtmlFile, dir.filePath("page.htm"));
+        w.doc().setSetting(Setting::BackgroundPicture, dir.filePath("gone.png"));
         press(w, "Ctrl+K");
         auto* panel = child<QTreeView>(&w, "problemList");
         QTRY_COMPARE(panel->model()->rowCount(), 3);
@@ -285,7 +285,7 @@ private slots:
                     c != marked);
         } else {
             QCOMPARE(child<QTreeView>(&w, "propertyList")->currentIndex().row(),
-                     w.doc().props().rowOf(where));
+                     w.doc().props().rowOf(*PropertyTable::settingNamed(where)));
             QTRY_VERIFY(opened);
         }
         delete modal;
