@@ -14,8 +14,8 @@
 #include "components/PaletteContrast.h"
 #include "components/WindowPlace.h"
 #include "generator/PreviewFile.h"
-#include "intake/RowPictures.h"
 #include "generator/ProblemList.h"
+#include "intake/RowPictures.h"
 #include "widgets/WidgetPrompter.h"
 
 #include <QAction>
@@ -275,22 +275,7 @@ void MainWindow::buildToolbar() {
     }
 }
 
-void MainWindow::buildTabs() {
-    m_tabs = new QTabWidget(this);
-    m_tabs->setObjectName(QStringLiteral("tabs"));
-    m_tabs->setAccessibleName(tr("Views"));
-    m_tabs->setTabPosition(QTabWidget::South);
-    setCentralWidget(m_tabs);
-
-    const auto page = [this](const QString& title) {
-        auto* w = new QWidget(m_tabs);
-        auto* layout = new QVBoxLayout(w);
-        layout->setContentsMargins(8, 8, 8, 8); // the lists sit 120 twips inside the tab
-        m_tabs->addTab(w, title);
-        return layout;
-    };
-
-    QVBoxLayout* icons = page(tr("&Icons"));
+void MainWindow::buildItemList(QVBoxLayout* icons) {
     m_itemList = new ItemListView;
     m_itemList->setObjectName(QStringLiteral("itemList"));
     m_itemList->setAccessibleName(tr("Icon list"));
@@ -321,6 +306,24 @@ void MainWindow::buildTabs() {
         if (m_actionEdit->isEnabled())
             m_actionEdit->trigger();
     });
+}
+
+void MainWindow::buildTabs() {
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("tabs"));
+    m_tabs->setAccessibleName(tr("Views"));
+    m_tabs->setTabPosition(QTabWidget::South);
+    setCentralWidget(m_tabs);
+
+    const auto page = [this](const QString& title) {
+        auto* w = new QWidget(m_tabs);
+        auto* layout = new QVBoxLayout(w);
+        layout->setContentsMargins(8, 8, 8, 8); // the lists sit 120 twips inside the tab
+        m_tabs->addTab(w, title);
+        return layout;
+    };
+
+    buildItemList(page(tr("&Icons")));
 
     QVBoxLayout* props = page(tr("&Properties"));
     m_propertyList = new QTreeView;

@@ -79,6 +79,7 @@ private:
                            const QKeySequence& key = {});
     void buildToolbar();
     void buildTabs();
+    void buildItemList(QVBoxLayout* icons);
     void placeWindow();
     void connectCommands();
     // Shows a line in the status bar for a few seconds.

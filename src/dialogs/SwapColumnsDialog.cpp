@@ -79,7 +79,10 @@ SwapColumnsDialog::SwapColumnsDialog(Document& doc, QWidget* parent) : QDialog(p
     m_operationButtons[size_t(m_choice.operation())]->setChecked(true);
     m_firstColumnButtons[size_t(m_choice.first())]->setChecked(true);
     showSecond();
+    connectChoices();
+}
 
+void SwapColumnsDialog::connectChoices() {
     connect(m_operationGroup, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (on)
             m_choice.setOperation(ColumnOperation(id));

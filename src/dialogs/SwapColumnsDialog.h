@@ -31,6 +31,8 @@ private:
     std::array<QRadioButton*, SwapColumnCount> m_secondColumnButtons{};
     QPushButton* m_okButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
+    // The choice follows every button the user checks.
+    void connectChoices();
     void firstChosen(int column);
     void showSecond();
     void run();
