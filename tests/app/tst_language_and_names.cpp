@@ -5,6 +5,8 @@
 #include "components/Translations.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/AddApplicationsDialog.h"
+#include "dialogs/ColourSettingDialog.h"
+#include "dialogs/FileSettingDialog.h"
 #include "dialogs/FontDialog.h"
 #include "dialogs/HelpWindow.h"
 #include "dialogs/HtmlTextDialog.h"
@@ -12,6 +14,7 @@
 #include "dialogs/ReplaceDialog.h"
 #include "dialogs/SectionDialog.h"
 #include "dialogs/SwapColumnsDialog.h"
+#include "dialogs/ThemeIconDialog.h"
 
 #include <QAccessible>
 #include <QMenu>
@@ -121,7 +124,8 @@ private slots:
         QTest::addColumn<QString>("window");
         for (const char* name : {"main window", "icon dialog", "section dialog", "replace dialog",
                                  "swap columns dialog", "text dialog", "font dialog", "help window",
-                                 "about dialog", "applications dialog"})
+                                 "about dialog", "applications dialog", "colour dialog",
+                                 "file dialog", "theme icon dialog", "problems panel"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void everyFocusableControlHasAName() {
@@ -141,6 +145,14 @@ private slots:
             {"help window", [&] { return new HelpWindow(&w); }},
             {"about dialog", [&] { return new AboutDialog(&w); }},
             {"applications dialog", [&] { return new AddApplicationsDialog({}, &w); }},
+            {"colour dialog", [&] { return new ColourSettingDialog(doc, 0, 0, &w); }},
+            {"file dialog", [&] { return new FileSettingDialog(doc, 0, {}, "File:", p, &w); }},
+            {"theme icon dialog", [&] { return new ThemeIconDialog(32, &w, {}); }},
+            {"problems panel",
+             [&]() -> QWidget* {
+                 w.findChild<QAction*>("actionCheckPage")->trigger();
+                 return &w;
+             }},
         };
         QWidget* shown = make.at(window)();
         shown->show();

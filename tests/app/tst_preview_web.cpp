@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTcpServer>
@@ -67,6 +68,8 @@ class TestPreviewWeb : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    // Each window starts on the Icons tab, whichever tab the one before was left on.
+    void init() { QSettings().remove("MainWindow/tab"); }
     void launcherLinksAreRefused_data();
     void launcherLinksAreRefused();
     void hostileHeaderSendsNothing_data();
