@@ -108,9 +108,9 @@ bool BuildController::run() {
                            PromptIcon::Critical);
         return false;
     }
-    m_doc.edits().push(
-        changeSettingsStep(m_doc, QCoreApplication::translate("BuildController", "Build"),
-                           {{Setting::HtmlFile, path, {}}}));
+    m_doc.edits().push(changeSettingsStep(m_doc,
+                                          QCoreApplication::translate("BuildController", "Build"),
+                                          {{Setting::HtmlFile, path, {}}}));
     m_doc.requestActionUpdate();
     m_built = path;
     return true;
