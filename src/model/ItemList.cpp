@@ -7,6 +7,7 @@
 #include <QItemSelectionModel>
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace ulvanta {
 
@@ -255,6 +256,30 @@ void ItemList::insertItem(int position, const ItemRow& r) {
 }
 
 void ItemList::appendItems(std::vector<ItemRow> rows) {
+    std::vector<PackedRow> packed;
+    packed.reserve(rows.size());
+    for (const ItemRow& r : rows)
+        packed.push_back(pack(r));
+    appendPacked(std::move(packed));
+}
+
+void ItemList::appendItems(std::vector<RowText> rows) {
+    std::vector<PackedRow> packed;
+    packed.reserve(rows.size());
+    for (RowText& r : rows) {
+        PackedRow& p = packed.emplace_back();
+        quint32 at = 0;
+        for (size_t c = 0; c < p.size.size(); ++c) {
+            p.size[c] = r.size[c];
+            p.start[c] = r.size[c] == 0 ? 0 : at;
+            at += r.size[c];
+        }
+        p.text = std::move(r.text);
+    }
+    appendPacked(std::move(packed));
+}
+
+void ItemList::appendPacked(std::vector<PackedRow> rows) {
     if (rows.empty())
         return;
     beginInsertRows({}, count(), count() + int(rows.size()) - 1);
@@ -263,29 +288,7 @@ void ItemList::appendItems(std::vector<ItemRow> rows) {
     const size_t needed = m_rows.size() + rows.size();
     if (m_rows.capacity() < needed)
         m_rows.reserve(needed + needed / 2);
-    for (const ItemRow& r : rows)
-        m_rows.push_back(pack(r));
-    endInsertRows();
-}
-
-void ItemList::appendItems(std::vector<RowText> rows) {
-    if (rows.empty())
-        return;
-    beginInsertRows({}, count(), count() + int(rows.size()) - 1);
-    const size_t needed = m_rows.size() + rows.size();
-    if (m_rows.capacity() < needed)
-        m_rows.reserve(needed + needed / 2);
-    for (ItemList::RowText& r : rows) {
-        PackedRow p;
-        quint32 at = 0;
-        for (size_t c = 0; c < p.size.size(); ++c) {
-            p.size[c] = r.size[c];
-            p.start[c] = r.size[c] == 0 ? 0 : at;
-            at += r.size[c];
-        }
-        p.text = std::move(r.text);
-        m_rows.push_back(std::move(p));
-    }
+    std::move(rows.begin(), rows.end(), std::back_inserter(m_rows));
     endInsertRows();
 }
 

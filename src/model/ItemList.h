@@ -164,6 +164,7 @@ private:
         }
     };
     static PackedRow pack(const ItemRow& r);
+    void appendPacked(std::vector<PackedRow> rows);
     void updateEach(const std::function<void(ItemRow&)>& f);
     // Row i becomes the row that was at from[i].
     void permute(const std::vector<int>& from);
