@@ -274,6 +274,10 @@
         <source>Save the Ulvanta File</source>
         <translation>Ulvanta-Datei speichern</translation>
     </message>
+    <message>
+        <source>Ulvanta File (*.pmf)|*.pmf|All files (*.*)|*.*</source>
+        <translation>Ulvanta-Datei (*.pmf)|*.pmf|Alle Dateien (*.*)|*.*</translation>
+    </message>
 </context>
 <context>
     <name>IconDialog</name>
@@ -452,6 +456,18 @@
         <source>&amp;Choose a Drive/Folder for the icon:</source>
         <translation>&amp;Laufwerk/Ordner für das Symbol wählen:</translation>
     </message>
+    <message>
+        <source>All Executables (*.exe;*.com;*.bat)|*.exe;*.com;*.bat|Application (*.exe)|*.exe|MS-DOS Application (*.com)|*.com|MS-DOS Batch File (*.bat)|*.bat|</source>
+        <translation>Alle ausführbaren Dateien (*.exe;*.com;*.bat)|*.exe;*.com;*.bat|Anwendung (*.exe)|*.exe|MS-DOS-Anwendung (*.com)|*.com|MS-DOS-Stapeldatei (*.bat)|*.bat|</translation>
+    </message>
+    <message>
+        <source>All Icons (*.ico;*.bmp;*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.exe)|*.ico;*.bmp;*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.exe|Icon (*.ico)|*.ico|Bitmap Image (*.bmp)|*.bmp|GIF Image (*.gif)|*.gif|JPEG Images (*.jpg;*.jpeg;*.jpe;*.jfif)|*.jpg;*.jpeg;*.jpe;*.jfif|Application (*.exe)|*.exe|</source>
+        <translation>Alle Symbole (*.ico;*.bmp;*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.exe)|*.ico;*.bmp;*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.exe|Symbol (*.ico)|*.ico|Bitmap-Bild (*.bmp)|*.bmp|GIF-Bild (*.gif)|*.gif|JPEG-Bilder (*.jpg;*.jpeg;*.jpe;*.jfif)|*.jpg;*.jpeg;*.jpe;*.jfif|Anwendung (*.exe)|*.exe|</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)|*.*</source>
+        <translation>Alle Dateien (*.*)|*.*</translation>
+    </message>
 </context>
 <context>
     <name>IconStart</name>
@@ -574,6 +590,13 @@ erste gefundene Symbol. Pos1 und die Pfeiltasten wechseln zwischen den Symbolen,
 Eingabe oder Leertaste startet das Symbol mit dem Fokus. Escape löscht die
 Eingabe; ein zweites Escape schließt das Fenster, wenn die Seite es erlaubt.
 </translation>
+    </message>
+</context>
+<context>
+    <name>LauncherWindow</name>
+    <message>
+        <source>HTML Document (*.htm;*.html)|*.htm;*.html|All files (*.*)|*.*</source>
+        <translation>HTML-Dokument (*.htm;*.html)|*.htm;*.html|Alle Dateien (*.*)|*.*</translation>
     </message>
 </context>
 <context>
@@ -721,12 +744,68 @@ Eingabe; ein zweites Escape schließt das Fenster, wenn die Seite es erlaubt.
         <source>Reset Properties</source>
         <translation>Eigenschaften zurücksetzen</translation>
     </message>
+    <message>
+        <source>All Picture Formats (*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.bmp)|*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.bmp|Gif Format (*.gif)|*.gif|JPEG Format (*.jpg;*.jpeg;*.jpe;*.jfif)|*.jpg;*.jpeg;*.jpe;*.jfif|Portable Network Graphics (*.png)|*.png|Bitmap Image (*.bmp)|*.bmp</source>
+        <translation>Alle Bildformate (*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.bmp)|*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.bmp|GIF-Format (*.gif)|*.gif|JPEG-Format (*.jpg;*.jpeg;*.jpe;*.jfif)|*.jpg;*.jpeg;*.jpe;*.jfif|Portable Network Graphics (*.png)|*.png|Bitmap-Bild (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Icon (*.ico)|*.ico</source>
+        <translation>Symbol (*.ico)|*.ico</translation>
+    </message>
+    <message>
+        <source>Cascading Style Sheet (*.css)|*.css</source>
+        <translation>Cascading Style Sheet (*.css)|*.css</translation>
+    </message>
+    <message>
+        <source>HTML Document (*.htm;*.html)|*.htm;*.html</source>
+        <translation>HTML-Dokument (*.htm;*.html)|*.htm;*.html</translation>
+    </message>
+    <message>
+        <source>Choose a Background Picture</source>
+        <translation>Hintergrundbild wählen</translation>
+    </message>
+    <message>
+        <source>How many columns do you want?</source>
+        <translation>Wie viele Spalten möchten Sie?</translation>
+    </message>
+    <message>
+        <source>Type the Font size:</source>
+        <translation>Schriftgröße eingeben:</translation>
+    </message>
+    <message>
+        <source>Window height (pixels):</source>
+        <translation>Fensterhöhe (Pixel):</translation>
+    </message>
+    <message>
+        <source>Choose an Icon</source>
+        <translation>Symbol wählen</translation>
+    </message>
+    <message>
+        <source>Icon size (16 minimum):</source>
+        <translation>Symbolgröße (mindestens 16):</translation>
+    </message>
+    <message>
+        <source>Window width (pixels):</source>
+        <translation>Fensterbreite (Pixel):</translation>
+    </message>
+    <message>
+        <source>Choose a Style Sheet</source>
+        <translation>Stylesheet wählen</translation>
+    </message>
+    <message>
+        <source>HTML File Location</source>
+        <translation>Speicherort der HTML-Datei</translation>
+    </message>
 </context>
 <context>
     <name>PropertyDialogs</name>
     <message>
         <source>&amp;HTML File Location:</source>
         <translation>Speicherort der &amp;HTML-Datei:</translation>
+    </message>
+    <message>
+        <source>|All Files (*.*)|*.*</source>
+        <translation>|Alle Dateien (*.*)|*.*</translation>
     </message>
 </context>
 <context>

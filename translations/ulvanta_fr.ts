@@ -274,6 +274,10 @@
         <source>Save the Ulvanta File</source>
         <translation>Enregistrer le fichier Ulvanta</translation>
     </message>
+    <message>
+        <source>Ulvanta File (*.pmf)|*.pmf|All files (*.*)|*.*</source>
+        <translation>Fichier Ulvanta (*.pmf)|*.pmf|Tous les fichiers (*.*)|*.*</translation>
+    </message>
 </context>
 <context>
     <name>IconDialog</name>
@@ -452,6 +456,18 @@
         <source>&amp;Choose a Drive/Folder for the icon:</source>
         <translation>&amp;Choisir un lecteur ou dossier pour l&apos;icône :</translation>
     </message>
+    <message>
+        <source>All Executables (*.exe;*.com;*.bat)|*.exe;*.com;*.bat|Application (*.exe)|*.exe|MS-DOS Application (*.com)|*.com|MS-DOS Batch File (*.bat)|*.bat|</source>
+        <translation>Tous les exécutables (*.exe;*.com;*.bat)|*.exe;*.com;*.bat|Application (*.exe)|*.exe|Application MS-DOS (*.com)|*.com|Fichier de commandes MS-DOS (*.bat)|*.bat|</translation>
+    </message>
+    <message>
+        <source>All Icons (*.ico;*.bmp;*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.exe)|*.ico;*.bmp;*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.exe|Icon (*.ico)|*.ico|Bitmap Image (*.bmp)|*.bmp|GIF Image (*.gif)|*.gif|JPEG Images (*.jpg;*.jpeg;*.jpe;*.jfif)|*.jpg;*.jpeg;*.jpe;*.jfif|Application (*.exe)|*.exe|</source>
+        <translation>Toutes les icônes (*.ico;*.bmp;*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.exe)|*.ico;*.bmp;*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.exe|Icône (*.ico)|*.ico|Image bitmap (*.bmp)|*.bmp|Image GIF (*.gif)|*.gif|Images JPEG (*.jpg;*.jpeg;*.jpe;*.jfif)|*.jpg;*.jpeg;*.jpe;*.jfif|Application (*.exe)|*.exe|</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)|*.*</source>
+        <translation>Tous les fichiers (*.*)|*.*</translation>
+    </message>
 </context>
 <context>
     <name>IconStart</name>
@@ -574,6 +590,13 @@ Origine et les flèches passent d&apos;une icône à l&apos;autre, Entrée ou Es
 celle qui a le focus. Échap efface la saisie ; un second Échap ferme la fenêtre
 si la page le permet.
 </translation>
+    </message>
+</context>
+<context>
+    <name>LauncherWindow</name>
+    <message>
+        <source>HTML Document (*.htm;*.html)|*.htm;*.html|All files (*.*)|*.*</source>
+        <translation>Document HTML (*.htm;*.html)|*.htm;*.html|Tous les fichiers (*.*)|*.*</translation>
     </message>
 </context>
 <context>
@@ -721,12 +744,68 @@ si la page le permet.
         <source>Reset Properties</source>
         <translation>Réinitialiser les propriétés</translation>
     </message>
+    <message>
+        <source>All Picture Formats (*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.bmp)|*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.bmp|Gif Format (*.gif)|*.gif|JPEG Format (*.jpg;*.jpeg;*.jpe;*.jfif)|*.jpg;*.jpeg;*.jpe;*.jfif|Portable Network Graphics (*.png)|*.png|Bitmap Image (*.bmp)|*.bmp</source>
+        <translation>Tous les formats d&apos;image (*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.bmp)|*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.bmp|Format GIF (*.gif)|*.gif|Format JPEG (*.jpg;*.jpeg;*.jpe;*.jfif)|*.jpg;*.jpeg;*.jpe;*.jfif|Portable Network Graphics (*.png)|*.png|Image bitmap (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Icon (*.ico)|*.ico</source>
+        <translation>Icône (*.ico)|*.ico</translation>
+    </message>
+    <message>
+        <source>Cascading Style Sheet (*.css)|*.css</source>
+        <translation>Feuille de style CSS (*.css)|*.css</translation>
+    </message>
+    <message>
+        <source>HTML Document (*.htm;*.html)|*.htm;*.html</source>
+        <translation>Document HTML (*.htm;*.html)|*.htm;*.html</translation>
+    </message>
+    <message>
+        <source>Choose a Background Picture</source>
+        <translation>Choisir une image d&apos;arrière-plan</translation>
+    </message>
+    <message>
+        <source>How many columns do you want?</source>
+        <translation>Combien de colonnes voulez-vous ?</translation>
+    </message>
+    <message>
+        <source>Type the Font size:</source>
+        <translation>Tapez la taille de police :</translation>
+    </message>
+    <message>
+        <source>Window height (pixels):</source>
+        <translation>Hauteur de la fenêtre (pixels) :</translation>
+    </message>
+    <message>
+        <source>Choose an Icon</source>
+        <translation>Choisir une icône</translation>
+    </message>
+    <message>
+        <source>Icon size (16 minimum):</source>
+        <translation>Taille des icônes (16 minimum) :</translation>
+    </message>
+    <message>
+        <source>Window width (pixels):</source>
+        <translation>Largeur de la fenêtre (pixels) :</translation>
+    </message>
+    <message>
+        <source>Choose a Style Sheet</source>
+        <translation>Choisir une feuille de style</translation>
+    </message>
+    <message>
+        <source>HTML File Location</source>
+        <translation>Emplacement du fichier HTML</translation>
+    </message>
 </context>
 <context>
     <name>PropertyDialogs</name>
     <message>
         <source>&amp;HTML File Location:</source>
         <translation>Emplacement du fichier &amp;HTML :</translation>
+    </message>
+    <message>
+        <source>|All Files (*.*)|*.*</source>
+        <translation>|Tous les fichiers (*.*)|*.*</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,8 @@
 #include "components/Prompter.h"
 #include "file/RecoveryKeeper.h"
 
+#include <QCoreApplication>
+
 namespace ulvanta {
 
 class Document;
@@ -16,7 +18,8 @@ public:
         : m_doc(doc), m_prompter(prompter), m_recovery(doc) {}
 
     static QString fileFilter() {
-        return QStringLiteral("Ulvanta File (*.pmf)|*.pmf|All files (*.*)|*.*");
+        return QCoreApplication::translate("FileController",
+                                           "Ulvanta File (*.pmf)|*.pmf|All files (*.*)|*.*");
     }
 
     // True when the current document may be discarded (saving it first if asked).

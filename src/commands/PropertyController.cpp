@@ -18,19 +18,22 @@ namespace {
 const QString kTrue = QStringLiteral("True");
 const QString kFalse = QStringLiteral("False");
 
-const QString kPictureFilter =
-    QStringLiteral("All Picture Formats (*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.bmp)|*.gif;*.jpg;"
-                   "*.jpeg;*.jpe;*.jfif;*.png;*.bmp|Gif Format (*.gif)|*.gif|JPEG Format (*.jpg;"
-                   "*.jpeg;*.jpe;*.jfif)|*.jpg;*.jpeg;*.jpe;*.jfif|Portable Network Graphics "
-                   "(*.png)|*.png|Bitmap Image (*.bmp)|*.bmp");
-const QString kIconFilter = QStringLiteral("Icon (*.ico)|*.ico");
-const QString kStyleSheetFilter = QStringLiteral("Cascading Style Sheet (*.css)|*.css");
-const QString kHtmlFilter = QStringLiteral("HTML Document (*.htm;*.html)|*.htm;*.html");
+const char* const kPictureFilter = QT_TRANSLATE_NOOP(
+    "PropertyController",
+    "All Picture Formats (*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.bmp)|*.gif;*.jpg;"
+    "*.jpeg;*.jpe;*.jfif;*.png;*.bmp|Gif Format (*.gif)|*.gif|JPEG Format (*.jpg;"
+    "*.jpeg;*.jpe;*.jfif)|*.jpg;*.jpeg;*.jpe;*.jfif|Portable Network Graphics "
+    "(*.png)|*.png|Bitmap Image (*.bmp)|*.bmp");
+const char* const kIconFilter = QT_TRANSLATE_NOOP("PropertyController", "Icon (*.ico)|*.ico");
+const char* const kStyleSheetFilter =
+    QT_TRANSLATE_NOOP("PropertyController", "Cascading Style Sheet (*.css)|*.css");
+const char* const kHtmlFilter =
+    QT_TRANSLATE_NOOP("PropertyController", "HTML Document (*.htm;*.html)|*.htm;*.html");
 
 PropertyEditor number(const char* prompt, int lower, int upper) {
     PropertyEditor e;
     e.kind = EditorKind::Number;
-    e.prompt = QString::fromLatin1(prompt);
+    e.prompt = QCoreApplication::translate("PropertyController", prompt);
     e.lower = lower;
     e.upper = upper;
     return e;
@@ -43,11 +46,11 @@ PropertyEditor colour(qint32 defaultColour) {
     return e;
 }
 
-PropertyEditor file(const char* title, const QString& filter, bool htmlFile = false) {
+PropertyEditor file(const char* title, const char* filter, bool htmlFile = false) {
     PropertyEditor e;
     e.kind = EditorKind::File;
-    e.prompt = QString::fromLatin1(title);
-    e.filter = filter;
+    e.prompt = QCoreApplication::translate("PropertyController", title);
+    e.filter = QCoreApplication::translate("PropertyController", filter);
     e.htmlFile = htmlFile;
     return e;
 }
@@ -62,26 +65,36 @@ PropertyEditor of(EditorKind kind) {
 const QHash<Setting, PropertyEditor>& editors() {
     static const QHash<Setting, PropertyEditor> table = {
         {Setting::BackgroundColour, colour(Colour::SystemWindow)},
-        {Setting::BackgroundPicture, file("Choose a Background Picture", kPictureFilter)},
-        {Setting::Columns, number("How many columns do you want?", 1, 100)},
+        {Setting::BackgroundPicture,
+         file(QT_TRANSLATE_NOOP("PropertyController", "Choose a Background Picture"),
+              kPictureFilter)},
+        {Setting::Columns,
+         number(QT_TRANSLATE_NOOP("PropertyController", "How many columns do you want?"), 1, 100)},
         {Setting::Font, of(EditorKind::Font)},
-        {Setting::FontSize, number("Type the Font size:", 1, 512)},
+        {Setting::FontSize,
+         number(QT_TRANSLATE_NOOP("PropertyController", "Type the Font size:"), 1, 512)},
         {Setting::FooterHtml, of(EditorKind::MultiLine)},
         {Setting::HeaderHtml, of(EditorKind::MultiLine)},
-        {Setting::Height, number("Window height (pixels):", 0, 10000)},
-        {Setting::Icon, file("Choose an Icon", kIconFilter)},
-        {Setting::IconSize, number("Icon size (16 minimum):", 16, 1024)},
+        {Setting::Height,
+         number(QT_TRANSLATE_NOOP("PropertyController", "Window height (pixels):"), 0, 10000)},
+        {Setting::Icon,
+         file(QT_TRANSLATE_NOOP("PropertyController", "Choose an Icon"), kIconFilter)},
+        {Setting::IconSize,
+         number(QT_TRANSLATE_NOOP("PropertyController", "Icon size (16 minimum):"), 16, 1024)},
         {Setting::TextColour, colour(Colour::SystemWindowText)},
         {Setting::Title, of(EditorKind::Title)},
         // The launcher's window needs room for its command bar: 104, not 100.
-        {Setting::Width, number("Window width (pixels):", 104, 10000)},
+        {Setting::Width,
+         number(QT_TRANSLATE_NOOP("PropertyController", "Window width (pixels):"), 104, 10000)},
         {Setting::LinkColour, colour(Colour::Blue)},
         {Setting::LinkVisitedColour, colour(Colour::Purple)},
         {Setting::LinkActiveColour, colour(Colour::Red)},
         {Setting::LinkHoverColour, colour(Colour::SystemButtonFace)},
-        {Setting::StyleSheet, file("Choose a Style Sheet", kStyleSheetFilter)},
+        {Setting::StyleSheet,
+         file(QT_TRANSLATE_NOOP("PropertyController", "Choose a Style Sheet"), kStyleSheetFilter)},
         {Setting::TableColour, colour(Colour::SystemWindow)},
-        {Setting::HtmlFile, file("HTML File Location", kHtmlFilter, true)},
+        {Setting::HtmlFile,
+         file(QT_TRANSLATE_NOOP("PropertyController", "HTML File Location"), kHtmlFilter, true)},
     };
     return table;
 }

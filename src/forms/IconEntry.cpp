@@ -91,9 +91,10 @@ BrowseTarget browseTarget(Browse b) {
     switch (b) {
     case Browse::CommandFile:
         return {false, QCoreApplication::translate("IconEntry", "Browse for Command"),
-                QStringLiteral("All Executables (*.exe;*.com;*.bat)|*.exe;*.com;*.bat|"
-                               "Application (*.exe)|*.exe|MS-DOS Application (*.com)|*.com|"
-                               "MS-DOS Batch File (*.bat)|*.bat|"),
+                QCoreApplication::translate(
+                    "IconEntry", "All Executables (*.exe;*.com;*.bat)|*.exe;*.com;*.bat|"
+                                 "Application (*.exe)|*.exe|MS-DOS Application (*.com)|*.com|"
+                                 "MS-DOS Batch File (*.bat)|*.bat|"),
                 false};
     case Browse::CommandFolder:
         return {true,
@@ -115,12 +116,14 @@ BrowseTarget browseTarget(Browse b) {
                 false};
     case Browse::IconFile:
         return {false, QCoreApplication::translate("IconEntry", "Choose an Icon"),
-                QStringLiteral("All Icons (*.ico;*.bmp;*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.exe)|"
-                               "*.ico;*.bmp;*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.exe|"
-                               "Icon (*.ico)|*.ico|Bitmap Image (*.bmp)|*.bmp|"
-                               "GIF Image (*.gif)|*.gif|"
-                               "JPEG Images (*.jpg;*.jpeg;*.jpe;*.jfif)|*.jpg;*.jpeg;*.jpe;*.jfif|"
-                               "Application (*.exe)|*.exe|"),
+                QCoreApplication::translate(
+                    "IconEntry",
+                    "All Icons (*.ico;*.bmp;*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.exe)|"
+                    "*.ico;*.bmp;*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.exe|"
+                    "Icon (*.ico)|*.ico|Bitmap Image (*.bmp)|*.bmp|"
+                    "GIF Image (*.gif)|*.gif|"
+                    "JPEG Images (*.jpg;*.jpeg;*.jpe;*.jfif)|*.jpg;*.jpeg;*.jpe;*.jfif|"
+                    "Application (*.exe)|*.exe|"),
                 false};
     case Browse::IconFolder:
         return {true,
@@ -142,7 +145,7 @@ QString composeBrowsed(const QString& fieldText, const QString& path, bool colle
 QString chooseFile(Prompter& prompter, const QString& title, const QString& pattern) {
     FileRequest request;
     request.title = title;
-    request.filter = pattern + QStringLiteral("All Files (*.*)|*.*");
+    request.filter = pattern + QCoreApplication::translate("IconEntry", "All Files (*.*)|*.*");
     const std::optional<QString> chosen = prompter.chooseFile(request);
     return chosen.value_or(QString());
 }

@@ -38,7 +38,8 @@ QString fileLabel(const QString& displayName, bool htmlFile) {
 FileRequest fileRequest(const PropertyEditor& editor) {
     FileRequest r;
     r.title = editor.prompt;
-    r.filter = editor.filter + QStringLiteral("|All Files (*.*)|*.*");
+    r.filter =
+        editor.filter + QCoreApplication::translate("PropertyDialogs", "|All Files (*.*)|*.*");
     r.save = editor.htmlFile;
     return r;
 }

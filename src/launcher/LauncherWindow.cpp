@@ -27,8 +27,10 @@ namespace ulvanta::launcher {
 
 namespace {
 
-const QString PageFilter =
-    QStringLiteral("HTML Document (*.htm;*.html)|*.htm;*.html|All files (*.*)|*.*");
+QString pageFilter() {
+    return QCoreApplication::translate(
+        "LauncherWindow", "HTML Document (*.htm;*.html)|*.htm;*.html|All files (*.*)|*.*");
+}
 
 QIcon iconFor(const QString& path) {
     if (!path.isEmpty() && QFileInfo(path).isFile()) {
@@ -124,7 +126,7 @@ bool LauncherWindow::openPage(const QString& path) {
 bool LauncherWindow::chooseAndOpenPage() {
     FileRequest request;
     request.title = tr("Open a Page");
-    request.filter = PageFilter;
+    request.filter = pageFilter();
     request.fileName = m_pagePath;
     const std::optional<QString> path = m_prompter->chooseFile(request);
     if (!path)
