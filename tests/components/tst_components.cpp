@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "components/CellText.h"
 #include "components/CommandLine.h"
 #include "components/EntryContainer.h"
 #include "components/FileChecks.h"
@@ -116,6 +117,50 @@ private slots:
                 QVERIFY2(c.unicode() < 128, "the page must be plain ASCII");
         }
         QCOMPARE(HtmlText::decode(html), text);
+    }
+
+    // A document file's cell goes onto the page straight from its bytes, exactly as
+    // the text the editor reads from them would.
+    void fileBytesEncodeAsTheirText_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const auto add = [](const char* tag, const QByteArray& b) { QTest::newRow(tag) << b; };
+        add("empty", "");
+        add("plain runs around each special", "abcdefgh&ijklmnop<qrstuvw>xyz\"0123456,789~\x7f");
+        add("specials at each place of a run", "&bcdefgh a&cdefgh ab<defgh abc>efgh abcd\"fgh "
+                                               "abcde,gh abcdef\x7fh abcdefg&");
+        add("controls and line breaks", QByteArray("a\0b\tc\r\nd\x1f", 10));
+        add("two, three and four bytes",
+            "caf\xc3\xa9 \xe6\x97\xa5 \xf0\x9f\x98\x80 \xf4\x8f\xbf\xbf");
+        add("byte order mark first", "\xef\xbb\xbfSECTION:x");
+        add("byte order mark alone", "\xef\xbb\xbf");
+        add("byte order mark inside", "a\xef\xbb\xbf");
+        add("noncharacters", "\xef\xbf\xbe \xef\xbf\xbf \xef\xb7\x90");
+        add("overlong forms", "\xc0\x80 \xc1\xbf \xe0\x80\xaf \xf0\x80\x80\x80");
+        add("encoded surrogates", "\xed\xa0\x80\xed\xb0\x80");
+        add("past the last code point", "\xf4\x90\x80\x80 \xf5\x80\x80\x80 \xff\xfe");
+        add("continuation bytes alone", "\x80 abcdefgh \xbf");
+        add("cut short at the end", "abcdefghij\xe6\x97");
+        add("cut short before a character", "\xe6\x97"
+                                            "abcdefghij");
+        add("lead byte then ASCII", "\xc3"
+                                    "A\xf0\x9f\x98"
+                                    "A");
+    }
+    void fileBytesEncodeAsTheirText() {
+        QFETCH(QByteArray, bytes);
+        const QString text = QString::fromUtf8(bytes);
+        const CellText cell = CellText::fromUtf8(bytes);
+        QCOMPARE(cell.toString(), text);
+        QCOMPARE(cell.isEmpty(), text.isEmpty());
+        QCOMPARE(cell.startsWith(QLatin1StringView("SECTION:")), text.startsWith("SECTION:"));
+        for (const bool commas : {false, true}) {
+            QByteArray fromBytes = "kept ", fromText = "kept ";
+            HtmlText::appendEncoded(fromBytes, cell, commas);
+            HtmlText::appendEncoded(fromText, CellText(text), commas);
+            QCOMPARE(fromBytes, fromText);
+            QCOMPARE(HtmlText::decode(QString::fromLatin1(fromText.mid(5))),
+                     commas ? QString(text).replace(",", "&comma;") : text);
+        }
     }
 
     void pathKinds() {
