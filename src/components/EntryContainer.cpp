@@ -18,6 +18,7 @@ namespace {
 const QByteArray kMagic = QByteArrayLiteral("VODK");
 constexpr qint64 kHeaderSize = 8;
 constexpr qint64 kRecordSize = 16;
+constexpr quint32 kBlockRecords = 8192;
 
 Error openFailure(const QString& path) {
     const QFileInfo fi(path);
@@ -80,18 +81,22 @@ void EntryContainer::load(const QString& path) {
     if (qint64(n) > (size - kHeaderSize) / kRecordSize)
         throw badFormat(QCoreApplication::translate("EntryContainer",
                                                     "the file holds fewer entries than it says"));
-    const QByteArray directory = file->read(kRecordSize * qint64(n));
-    if (directory.size() != kRecordSize * qint64(n))
-        throw Error(Error::PathFileAccess);
-    const auto* records = reinterpret_cast<const uchar*>(directory.constData());
     m_entries.resize(n);
     // Contents follow the directory back to back in entry order. Requiring each to
     // start at or after the end of the one before means no byte is read twice, so
     // an open never needs more than a few times the file's size, however the
     // directory is made.
     qint64 end = kHeaderSize + kRecordSize * qint64(n);
+    // The directory is read in blocks: a large one never sits in memory twice.
+    QByteArray block;
     for (quint32 i = 0; i < n; ++i) {
-        const uchar* rec = records + kRecordSize * i;
+        if (i % kBlockRecords == 0) {
+            block.resize(kRecordSize * std::min<qint64>(kBlockRecords, n - i));
+            if (file->read(block.data(), block.size()) != block.size())
+                throw Error(Error::PathFileAccess);
+        }
+        const uchar* rec =
+            reinterpret_cast<const uchar*>(block.constData()) + kRecordSize * (i % kBlockRecords);
         Entry& e = m_entries[i];
         std::memcpy(e.name, rec, 8);
         e.nameSize = 8;
@@ -112,10 +117,8 @@ void EntryContainer::load(const QString& path) {
     m_file = std::move(file);
 }
 
-const EntryContainer::Entry& EntryContainer::at(quint32 entry) const {
-    if (entry < 1 || entry > m_entries.size())
-        throw Error(QStringLiteral("Subscript out of range"), 9);
-    return m_entries[entry - 1];
+void EntryContainer::outOfRange() {
+    throw Error(QStringLiteral("Subscript out of range"), 9);
 }
 
 QString EntryContainer::entryName(quint32 entry) const {
@@ -124,26 +127,24 @@ QString EntryContainer::entryName(quint32 entry) const {
     return name;
 }
 
-EntryContainer::ShortName EntryContainer::shortName(quint32 entry) const {
-    const Entry& e = at(entry);
-    ShortName n{{}, 0};
-    for (int i = 0; i < e.nameSize; ++i) {
-        if (e.name[i] != '\0')
-            n.bytes[n.size++] = e.name[i];
-    }
-    return n;
-}
-
 void EntryContainer::readEntries(quint32 first, quint32 last, QByteArray& into) const {
     const Entry& a = at(first);
     const Entry& b = at(last);
-    if (!m_file || b.position < a.position)
+    if (b.position < a.position)
         throw badFormat(QStringLiteral("an entry lies outside the file"));
     // load() has checked that entries follow one another inside the file.
-    const qint64 size = qint64(b.position) + b.length - a.position;
-    into.resize(size);
-    if ((m_file->pos() != qint64(a.position) && !m_file->seek(a.position)) ||
-        m_file->read(into.data(), size) != size)
+    const quint32 size = b.position + b.length - a.position;
+    readSpan(a.position, size, size, into);
+}
+
+void EntryContainer::readSpan(quint32 position, quint32 size, quint32 needed,
+                              QByteArray& into) const {
+    if (!m_file)
+        throw badFormat(QStringLiteral("an entry lies outside the file"));
+    const qint64 available = std::max<qint64>(0, m_file->size() - position);
+    into.resize(std::min<qint64>(size, available));
+    if ((m_file->pos() != qint64(position) && !m_file->seek(position)) ||
+        m_file->read(into.data(), into.size()) != into.size() || into.size() < qint64(needed))
         throw badFormat(QStringLiteral("an entry lies outside the file"));
 }
 

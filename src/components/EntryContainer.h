@@ -38,13 +38,24 @@ public:
         qsizetype size;
         QLatin1StringView view() const { return QLatin1StringView(bytes, size); }
     };
-    ShortName shortName(quint32 entry) const;
+    ShortName shortName(quint32 entry) const {
+        const Entry& e = at(entry);
+        ShortName n{{}, 0};
+        for (int i = 0; i < e.nameSize; ++i) {
+            if (e.name[i] != '\0')
+                n.bytes[n.size++] = e.name[i];
+        }
+        return n;
+    }
     // The content of an entry of the loaded container as text.
     QString readEntry(const QString& path, quint32 position, quint32 length) const;
     // The bytes of entries first..last of the loaded container, read at once into
     // `into` (whose room is kept for the next call); entry i starts at
     // entryPosition(i) - entryPosition(first). Throws Error.
     void readEntries(quint32 first, quint32 last, QByteArray& into) const;
+    // The loaded file's bytes from `position` on: `size` of them, or as many as the
+    // file holds, but never fewer than `needed`. Throws Error.
+    void readSpan(quint32 position, quint32 size, quint32 needed, QByteArray& into) const;
 
     // Entry i's name (at most 8 ASCII characters are kept) and content; the
     // container grows to hold entry i.
@@ -68,7 +79,12 @@ private:
         quint32 length = 0;
         quint8 nameSize = 0;
     };
-    const Entry& at(quint32 entry) const;
+    const Entry& at(quint32 entry) const {
+        if (entry < 1 || entry > m_entries.size())
+            outOfRange();
+        return m_entries[entry - 1];
+    }
+    [[noreturn]] static void outOfRange();
     Entry& grow(quint32 entry);
     std::vector<Entry> m_entries;
     std::vector<QString> m_contents; // for writing, by entry

@@ -3,6 +3,7 @@
 #include "components/EntryContainer.h"
 #include "components/Error.h"
 #include "components/HtmlText.h"
+#include "edits/StoredRows.h"
 #include "intake/DroppedItems.h"
 #include "model/PropertyTable.h"
 #include "model/RowMove.h"
@@ -17,6 +18,8 @@ namespace ulvanta {
 namespace {
 const char* const kRowEntryNames[ItemColumnCount] = {"DESC", "COMMAND", "PARAM",   "STARTIN",
                                                      "ICON", "RUN",     "COMMENTS"};
+// The name of the entry that begins a row.
+constexpr QLatin1StringView kRowStart("DESC");
 // Header and Footer HTML are kept whole beside the list, which shows their start.
 bool isLongText(Setting key) {
     return key == Setting::HeaderHtml || key == Setting::FooterHtml;
@@ -205,6 +208,35 @@ ItemList::RowText rowText(const EntryContainer& pack, quint32 first, const QByte
 }
 } // namespace
 
+void Document::readEntries(const EntryContainer& pack, const QString& path, bool settings,
+                           const std::function<void(quint32)>& row) {
+    const quint32 count = pack.count();
+    int k = 0;
+    for (quint32 i = 1; i <= count; ++i) {
+        const EntryContainer::ShortName shortName = pack.shortName(i);
+        const QLatin1StringView name = shortName.view();
+        if (name.size() >= 2 && name[0] == QLatin1Char('P') && name[1] == QLatin1Char('_')) {
+            if (!settings)
+                continue;
+            ++k;
+            while (k <= PropertyTable::Count && PropertyTable::key(k) != name)
+                ++k;
+            if (k > PropertyTable::Count)
+                throw Error(tr("Invalid file format (property '%1' is not "
+                               "known or out of order)")
+                                .arg(QString(name)),
+                            Error::InvalidFileFormat);
+            setSetting(PropertyTable::settingOf(k),
+                       pack.readEntry(path, pack.entryPosition(i), pack.entryLength(i)));
+        } else if (name == kRowStart) {
+            if (quint64(i) + ItemColumnCount - 1 > count)
+                throw Error(tr("Invalid file format (the last row is cut short)"),
+                            Error::InvalidFileFormat);
+            row(i);
+        }
+    }
+}
+
 void Document::read(const QString& path, bool importing) {
     m_fileLock.release();
     std::vector<ItemList::RowText> rows;
@@ -224,40 +256,16 @@ void Document::read(const QString& path, bool importing) {
             m_items.clear();
             m_edits.clear();
         }
-        const quint32 count = pack.count();
-        const auto content = [&](quint32 i) {
-            return pack.readEntry(path, pack.entryPosition(i), pack.entryLength(i));
-        };
-        int k = 0;
         QByteArray rowBytes;
-        for (quint32 i = 1; i <= count; ++i) {
-            const EntryContainer::ShortName shortName = pack.shortName(i);
-            const QLatin1StringView name = shortName.view();
-            if (name.startsWith(QLatin1String("P_"))) {
-                if (importing)
-                    continue;
-                ++k;
-                while (k <= PropertyTable::Count && PropertyTable::key(k) != name)
-                    ++k;
-                if (k > PropertyTable::Count)
-                    throw Error(tr("Invalid file format (property '%1' is not "
-                                   "known or out of order)")
-                                    .arg(QString(name)),
-                                Error::InvalidFileFormat);
-                setSetting(PropertyTable::settingOf(k), content(i));
-            } else if (name == QLatin1String(kRowEntryNames[0])) {
-                if (quint64(i) + ItemColumnCount - 1 > count)
-                    throw Error(tr("Invalid file format (the last row is cut short)"),
-                                Error::InvalidFileFormat);
-                // A row's cells lie back to back: one read for all seven.
-                pack.readEntries(i, i + ItemColumnCount - 1, rowBytes);
-                rows.push_back(rowText(pack, i, rowBytes));
-                // Handed over in small batches: a large file never has all its
-                // rows in two forms at once.
-                if (rows.size() >= 4096)
-                    flush();
-            }
-        }
+        readEntries(pack, path, !importing, [&](quint32 first) {
+            // A row's cells lie back to back: one read for all seven.
+            pack.readEntries(first, first + ItemColumnCount - 1, rowBytes);
+            rows.push_back(rowText(pack, first, rowBytes));
+            // Handed over in small batches: a large file never has all its
+            // rows in two forms at once.
+            if (rows.size() >= 4096)
+                flush();
+        });
         flush();
     } catch (...) {
         flush();
@@ -275,6 +283,17 @@ void Document::read(const QString& path, bool importing) {
         retakeHold();
     else
         m_fileLock.take(m_filePath);
+}
+
+void Document::loadPage(const QString& path, StoredRows& rows) {
+    if (FileLock::isLockedElsewhere(path))
+        throw Error(Error::PermissionDenied);
+    rows = StoredRows();
+    rows.m_container.load(path);
+    m_items.clear();
+    readEntries(rows.m_container, path, true,
+                [&](quint32 first) { rows.m_firstEntries.push_back(first); });
+    m_filePath = path;
 }
 
 void Document::save(const QString& path) {

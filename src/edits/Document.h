@@ -7,10 +7,14 @@
 #include "model/PropertyTable.h"
 
 #include <QObject>
+#include <functional>
 
 class QMimeData;
 
 namespace ulvanta {
+
+class EntryContainer;
+class StoredRows;
 
 // The open document and the state the editor keeps about it: the item list, the
 // property list, the full Header/Footer HTML, the current file, the changed flag
@@ -83,6 +87,10 @@ public:
     // Throws Error; rows and properties read before the error stay, and the changed
     // flag as it was.
     void load(const QString& path);
+    // Reads a document file's settings and takes its name, leaving its rows in
+    // `rows` as the file holds them, for writing its page; the list stays empty and
+    // the file is not held. Throws Error as load does.
+    void loadPage(const QString& path, StoredRows& rows);
     // Appends the item rows of a document file, ignoring everything else in it.
     // Throws Error; rows read before the error stay.
     void importItems(const QString& path);
@@ -125,6 +133,11 @@ signals:
 
 private:
     void read(const QString& path, bool importing);
+    // Goes through the entries of a loaded file: with `settings`, the properties
+    // (in table order) become the document's; the first entry of every row goes to
+    // row(). Throws Error.
+    void readEntries(const EntryContainer& pack, const QString& path, bool settings,
+                     const std::function<void(quint32 first)>& row);
     void retakeHold();
 
     ItemList m_items;

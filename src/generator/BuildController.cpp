@@ -59,6 +59,10 @@ void write(const QString& path, const QString& page) {
 }
 
 int build(const Document& doc, const QString& htmlPath) {
+    return build(doc, ListRows(doc.items()), htmlPath);
+}
+
+int build(const Document& doc, const PageRows& rows, const QString& htmlPath) {
     const QString base = IconFolder::pathFor(htmlPath);
     // A page that could never be written is refused before the icon folder of an
     // earlier build is touched.
@@ -68,7 +72,7 @@ int build(const Document& doc, const QString& htmlPath) {
         throw unwritable(htmlPath);
     IconFolder icons(base);
     writeWith(
-        htmlPath, [&](QIODevice& file) { PageWriter(doc, &icons).write(file); },
+        htmlPath, [&](QIODevice& file) { PageWriter(doc, rows, &icons).write(file); },
         [&] { icons.commit(); });
     return icons.count();
 }

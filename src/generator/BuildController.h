@@ -5,6 +5,7 @@
 namespace ulvanta {
 
 class Document;
+class PageRows;
 class Prompter;
 
 namespace BuiltPage {
@@ -20,6 +21,9 @@ void write(const QString& path, const QString& page);
 // and its icon folder as they were. Returns how many icons were extracted.
 // Throws Error.
 int build(const Document& doc, const QString& htmlPath);
+// The same with the document's settings over other rows: a file's, read for its
+// page alone.
+int build(const Document& doc, const PageRows& rows, const QString& htmlPath);
 
 } // namespace BuiltPage
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <cstring>
 
 class QIODevice;
 
@@ -13,12 +14,12 @@ namespace ulvanta {
 // come, so that a large page never sits in memory whole.
 class PageBytes {
 public:
-    explicit PageBytes(QIODevice* device = nullptr) : m_device(device) {}
+    explicit PageBytes(QIODevice* device = nullptr) : m_device(device) { makeRoom(0); }
 
-    PageBytes& operator<<(QLatin1StringView text) {
-        m_bytes.append(text.data(), text.size());
-        return spill();
-    }
+    // Page text that is ASCII already, such as HtmlText makes.
+    PageBytes& operator<<(QByteArrayView ascii) { return append(ascii.data(), ascii.size()); }
+    PageBytes& operator<<(const QByteArray& ascii) { return append(ascii.data(), ascii.size()); }
+    PageBytes& operator<<(QLatin1StringView text) { return append(text.data(), text.size()); }
     PageBytes& operator<<(const QString& text) { return *this << QStringView(text); }
     PageBytes& operator<<(QStringView text);
 
@@ -26,18 +27,31 @@ public:
     // device takes fewer bytes than it is given.
     void flush();
     // Everything produced, when there is no device.
-    const QByteArray& bytes() const { return m_bytes; }
+    QByteArrayView bytes() const { return QByteArrayView(m_store.constData(), m_used); }
 
 private:
+    // A page is made of many short pieces: each is copied straight into the room
+    // kept at the end of the store.
+    PageBytes& append(const char* data, qsizetype size) {
+        if (m_store.size() - m_used < size)
+            makeRoom(size);
+        std::memcpy(m_end, data, size_t(size));
+        m_end += size;
+        m_used += size;
+        return spill();
+    }
     PageBytes& spill() {
-        if (m_device && m_bytes.size() >= kBlock)
+        if (m_device && m_used >= kBlock)
             flush();
         return *this;
     }
+    void makeRoom(qsizetype size);
 
     static constexpr qsizetype kBlock = 256 * 1024;
     QIODevice* m_device;
-    QByteArray m_bytes;
+    QByteArray m_store; // its size is the room; m_used bytes of it are the page's
+    qsizetype m_used = 0;
+    char* m_end = nullptr; // where the next byte goes
 };
 
 } // namespace ulvanta

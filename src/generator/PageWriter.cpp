@@ -11,9 +11,12 @@
 #include "model/SectionRow.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <limits>
+#include <utility>
 
 namespace ulvanta {
 
@@ -25,31 +28,50 @@ const QLatin1String Q("\"");
 const QString kTrue = QStringLiteral("True");
 const QString kFalse = QStringLiteral("False");
 
-// The word a run style puts at the end of an icon's link.
-QString runWord(const QString& runStyle) {
-    static const QHash<QString, QString> words = {
-        {QStringLiteral("Normal Window"), QString()},
-        {QStringLiteral("Maximised Focus"), QStringLiteral("maxfocus")},
-        {QStringLiteral("Minimised Focus"), QStringLiteral("minfocus")},
-        {QStringLiteral("Normal No Focus"), QStringLiteral("normalnofocus")},
-        {QStringLiteral("Minimised No Focus"), QStringLiteral("minnofocus")},
-        {QStringLiteral("Hidden"), QStringLiteral("hidden")},
-        {QStringLiteral("Hyperlink"), QString()},
+// The word a run style (as the page writes it) puts at the end of an icon's link.
+QByteArrayView runWord(QByteArrayView runStyle) {
+    static const std::pair<QByteArrayView, QByteArrayView> words[] = {
+        {"Normal Window", ""},
+        {"Maximised Focus", "maxfocus"},
+        {"Minimised Focus", "minfocus"},
+        {"Normal No Focus", "normalnofocus"},
+        {"Minimised No Focus", "minnofocus"},
+        {"Hidden", "hidden"},
+        {"Hyperlink", ""},
     };
-    const auto it = words.constFind(runStyle);
-    return it == words.cend() ? runStyle : *it;
+    for (const auto& [style, word] : words) {
+        if (runStyle == style)
+            return word;
+    }
+    return runStyle;
 }
 
+const char* const kImageExtensions[] = {"bmp", "gif", "jpeg", "jpg", "jpe", "jfif", "ico", "png"};
+
 } // namespace
+
+const PageWriter::TableNumbers& PageWriter::tableAt(const std::vector<TableNumbers>& tables,
+                                                    int table) {
+    // A file changed in place between the two readings of its rows no longer
+    // matches the tables counted in the first.
+    if (table < 0 || size_t(table) >= tables.size())
+        throw Error(Error::PathFileAccess);
+    return tables[size_t(table)];
+}
 
 bool PageWriter::isImageExtension(const QString& iconCell) {
     const qsizetype dot = iconCell.lastIndexOf(QLatin1Char('.'));
     const QString ext = (dot < 0 ? iconCell : iconCell.mid(dot + 1)).toLower();
-    static const QStringList images = {QStringLiteral("bmp"),  QStringLiteral("gif"),
-                                       QStringLiteral("jpeg"), QStringLiteral("jpg"),
-                                       QStringLiteral("jpe"),  QStringLiteral("jfif"),
-                                       QStringLiteral("ico"),  QStringLiteral("png")};
-    return images.contains(ext);
+    return std::any_of(std::begin(kImageExtensions), std::end(kImageExtensions),
+                       [&](const char* e) { return ext == QLatin1StringView(e); });
+}
+
+bool PageWriter::isImageExtension(QLatin1StringView iconCell) {
+    const qsizetype dot = iconCell.lastIndexOf(QLatin1Char('.'));
+    const QLatin1StringView ext = dot < 0 ? iconCell : iconCell.mid(dot + 1);
+    return std::any_of(
+        std::begin(kImageExtensions), std::end(kImageExtensions),
+        [&](const char* e) { return ext.compare(QLatin1StringView(e), Qt::CaseInsensitive) == 0; });
 }
 
 // --- numbers ------------------------------------------------------------------
@@ -105,6 +127,12 @@ QString cellWidth(int columns) {
 } // namespace PageNumbers
 
 // --- the page -----------------------------------------------------------------
+
+PageWriter::PageWriter(const Document& doc, IconFolder* icons)
+    : m_doc(doc), m_listRows(std::in_place, doc.items()), m_rows(*m_listRows), m_icons(icons) {}
+
+PageWriter::PageWriter(const Document& doc, const PageRows& rows, IconFolder* icons)
+    : m_doc(doc), m_rows(rows), m_icons(icons) {}
 
 QString PageWriter::credit() {
     return QStringLiteral(" by the Ulvanta developers");
@@ -271,15 +299,18 @@ QString PageWriter::settingsComment() const {
 
 // --- the icon tables ------------------------------------------------------------
 
-void PageWriter::appendLink(PageBytes& out, const ItemList& items, int row,
-                            const QString& run) const {
-    if (run != QLatin1String("Hyperlink"))
+const QByteArray& PageWriter::pageText(int row, int column, QByteArray& into) const {
+    into.resize(0); // keeps the room for the next row
+    HtmlText::appendEncoded(into, m_rows.cell(row, column), column != ColComments);
+    return into;
+}
+
+void PageWriter::appendLink(PageBytes& out, int row) {
+    if (m_text.run != "Hyperlink")
         out << QLatin1String("pm:");
-    QString* const fields = m_text.link;
-    items.pageText(row, ColCommand, fields[0]);
-    items.pageText(row, ColParameters, fields[1]);
-    items.pageText(row, ColStartIn, fields[2]);
-    fields[3] = runWord(run);
+    const QByteArrayView fields[4] = {
+        pageText(row, ColCommand, m_text.link[0]), pageText(row, ColParameters, m_text.link[1]),
+        pageText(row, ColStartIn, m_text.link[2]), runWord(m_text.run)};
     // Empty trailing fields leave no separators behind (no field holds a comma).
     int last = 3;
     while (last >= 0 && fields[last].isEmpty())
@@ -292,42 +323,54 @@ void PageWriter::appendLink(PageBytes& out, const ItemList& items, int row,
 }
 
 std::vector<PageWriter::TableNumbers> PageWriter::tableNumbers() const {
-    const ItemList& items = m_doc.items();
-    const QString pageColumns = m_doc.htmlSetting(Setting::Columns);
-    const QString pageIconSize = m_doc.setting(Setting::IconSize);
-
-    // Worked out in page order, as the tables are written: a bad number fails the
-    // page before any of it is written. The cell width only matters to a table
-    // with cells, the icon size only to one that shows icons.
-    std::vector<TableNumbers> tables;
-    QString sectIconSize;
-    for (int r = 0, n = items.count(); r < n; ++r) {
-        const QString description = items.cell(r, ColDescription);
+    // What the tables need, in one pass over the rows: the section row that heads
+    // each (none for icons before any section), its icon rows, and whether one of
+    // them shows an icon.
+    struct Table {
+        QString section;
+        int icons = 0;
+        bool showsIcon = false;
+    };
+    std::vector<Table> found;
+    for (int r = 0, n = m_rows.count(); r < n; ++r) {
+        const CellText description = m_rows.cell(r, ColDescription);
         if (SectionRow::isSection(description)) {
-            sectIconSize = SectionRow::iconSize(description);
-            const int columns = PageNumbers::wholeColumns(SectionRow::columns(description));
-            tables.push_back({std::min(columns, items.iconsInSection(r)), {}, 0, {}});
+            found.push_back({description.toString()});
             continue;
         }
-        if (r == 0) {
-            const int columns = PageNumbers::wholeColumns(pageColumns);
-            tables.push_back({std::min(columns, items.iconsInSection(0)), {}, 0, {}});
-        }
-        TableNumbers& t = tables.back();
-        if (t.width.isEmpty())
-            t.width = PageNumbers::cellWidth(t.columns);
-        if (t.iconSizeText.isEmpty() && !items.cell(r, ColIcon).isEmpty()) {
-            t.iconSize =
-                PageNumbers::wholeIconSize(sectIconSize.isEmpty() ? pageIconSize : sectIconSize);
-            t.iconSizeText = QString::number(t.iconSize);
+        if (r == 0)
+            found.push_back({});
+        Table& t = found.back();
+        ++t.icons;
+        t.showsIcon = t.showsIcon || !m_rows.cell(r, ColIcon).isEmpty();
+    }
+
+    // Worked out in page order, as the rows would have them: a bad number fails the
+    // page before any of it is written. The cell width only matters to a table
+    // with cells, the icon size only to one that shows icons.
+    const QString pageColumns = m_doc.htmlSetting(Setting::Columns);
+    const QString pageIconSize = m_doc.setting(Setting::IconSize);
+    std::vector<TableNumbers> tables;
+    tables.reserve(found.size());
+    for (const Table& t : found) {
+        const bool section = !t.section.isEmpty();
+        const int columns =
+            PageNumbers::wholeColumns(section ? SectionRow::columns(t.section) : pageColumns);
+        TableNumbers& numbers =
+            tables.emplace_back(std::min(columns, t.icons), QString(), 0, QString());
+        if (t.icons > 0)
+            numbers.width = PageNumbers::cellWidth(numbers.columns);
+        if (t.showsIcon) {
+            const QString own = section ? SectionRow::iconSize(t.section) : QString();
+            numbers.iconSize = PageNumbers::wholeIconSize(own.isEmpty() ? pageIconSize : own);
+            numbers.iconSizeText = QString::number(numbers.iconSize);
         }
     }
     return tables;
 }
 
 void PageWriter::appendSectionTables(PageBytes& out) {
-    const ItemList& items = m_doc.items();
-    const int n = items.count();
+    const int n = m_rows.count();
     if (n == 0)
         return;
     const std::vector<TableNumbers> tables = tableNumbers();
@@ -353,8 +396,9 @@ void PageWriter::appendSectionTables(PageBytes& out) {
     QString sectIconsAbove; // option of the last section row passed
 
     for (int r = 0; r < n; ++r) {
-        const QString description = items.cell(r, ColDescription);
-        if (SectionRow::isSection(description)) {
+        const CellText cell = m_rows.cell(r, ColDescription);
+        if (SectionRow::isSection(cell)) {
+            const QString description = cell.toString();
             if (tableOpen) {
                 if (cells > 0)
                     out << QLatin1String("  </tr>\r\n");
@@ -364,7 +408,7 @@ void PageWriter::appendSectionTables(PageBytes& out) {
             tableOpen = true;
             cells = 0;
             sectIconsAbove = SectionRow::iconsAbove(description);
-            columns = tables[size_t(++table)].columns;
+            columns = tableAt(tables, ++table).columns;
             out << QLatin1String("<h2>") << HtmlText::encode(SectionRow::name(description))
                 << QLatin1String("</h2>\r\n\r\n");
             if (columns > 0)
@@ -375,7 +419,7 @@ void PageWriter::appendSectionTables(PageBytes& out) {
         if (r == 0) {
             // Icons before any section: a table without a heading, on the page's
             // own settings.
-            columns = tables[size_t(++table)].columns;
+            columns = tableAt(tables, ++table).columns;
             tableOpen = true;
             tableStart(pageBorder == kTrue);
         }
@@ -383,7 +427,7 @@ void PageWriter::appendSectionTables(PageBytes& out) {
         if (cells == 1)
             out << QLatin1String("  <tr>\r\n");
         const QString& above = sectIconsAbove.isEmpty() ? pageIconsAbove : sectIconsAbove;
-        appendCell(out, r, tables[size_t(table)], above == kTrue);
+        appendCell(out, r, tableAt(tables, table), above == kTrue);
         if (cells == columns) {
             out << QLatin1String("  </tr>\r\n");
             cells = 0;
@@ -398,31 +442,25 @@ void PageWriter::appendSectionTables(PageBytes& out) {
 
 void PageWriter::appendCell(PageBytes& out, int r, const TableNumbers& numbers, bool iconsAbove) {
     // The cell: one anchor whose link the launcher runs.
-    const ItemList& items = m_doc.items();
-    // Made into the same strings row after row, so a large page allocates little.
-    QString& run = m_text.run;
-    QString& desc = m_text.description;
-    items.pageText(r, ColRun, run);
-    items.pageText(r, ColComments, m_text.comments);
-    items.pageText(r, ColDescription, desc);
-    const QString& tip = m_text.comments.isEmpty() ? desc : m_text.comments;
-
+    pageText(r, ColRun, m_text.run);
+    const QByteArray& desc = pageText(r, ColDescription, m_text.description);
+    const QByteArray& comments = pageText(r, ColComments, m_text.comments);
+    const QByteArray& tip = comments.isEmpty() ? desc : comments;
     out << QLatin1String("    <td width=\"") << numbers.width
         << QLatin1String("%\" align=\"center\"><a href=\"");
-    appendLink(out, items, r, run);
+    appendLink(out, r);
     out << QLatin1String("\" title=\"") << tip << QLatin1String("\">");
 
-    QString& icon = m_text.icon;
-    items.pageText(r, ColIcon, icon);
+    const QByteArray& icon = pageText(r, ColIcon, m_text.icon);
     if (!icon.isEmpty()) {
-        QString source;
-        if (!m_icons || isImageExtension(icon))
-            source = icon;
+        out << QLatin1String("<img border=\"0\" src=\"");
+        if (!m_icons || isImageExtension(QLatin1StringView(icon)))
+            out << icon;
         else
-            source = HtmlText::encode(m_icons->iconFor(items.cell(r, ColIcon), numbers.iconSize));
-        out << QLatin1String("<img border=\"0\" src=\"") << source << QLatin1String("\" width=\"")
-            << numbers.iconSizeText << QLatin1String("\" height=\"") << numbers.iconSizeText
-            << QLatin1String("\" alt=\"") << tip << QLatin1String("\">");
+            out << HtmlText::encode(
+                m_icons->iconFor(m_rows.cell(r, ColIcon).toString(), numbers.iconSize));
+        out << QLatin1String("\" width=\"") << numbers.iconSizeText << QLatin1String("\" height=\"")
+            << numbers.iconSizeText << QLatin1String("\" alt=\"") << tip << QLatin1String("\">");
         if (iconsAbove)
             out << QLatin1String("<br>");
     }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "model/PageRows.h"
+
+#include <QByteArray>
 #include <QString>
+#include <optional>
 #include <vector>
 
 class QIODevice;
@@ -9,7 +13,6 @@ namespace ulvanta {
 
 class Document;
 class IconFolder;
-class ItemList;
 class PageBytes;
 
 // Turns a document into the launcher page. The one implementation of the page
@@ -20,8 +23,12 @@ class PageBytes;
 class PageWriter {
 public:
     // Without an icon folder the page shows icon files as the rows name them.
-    explicit PageWriter(const Document& doc, IconFolder* icons = nullptr)
-        : m_doc(doc), m_icons(icons) {}
+    explicit PageWriter(const Document& doc, IconFolder* icons = nullptr);
+    // The page of the document's settings over other rows: a file's, read for its
+    // page alone.
+    PageWriter(const Document& doc, const PageRows& rows, IconFolder* icons = nullptr);
+    PageWriter(const PageWriter&) = delete;
+    PageWriter& operator=(const PageWriter&) = delete;
 
     // The whole page. Throws Error (a Columns or Icon size that is not a number,
     // an icon that cannot be saved, ...).
@@ -44,6 +51,7 @@ public:
     // Pictures the page shows as they are (by the name's extension); anything else
     // is a program or a document whose icon a build extracts.
     static bool isImageExtension(const QString& iconCell);
+    static bool isImageExtension(QLatin1StringView iconCell);
 
 private:
     // The numbers of one icon table: its column count, and the cell width and icon
@@ -56,6 +64,8 @@ private:
     };
     // Every table's numbers in page order. Throws Error 13, 6 or 11.
     std::vector<TableNumbers> tableNumbers() const;
+    // Table number `table` of tables. Throws Error 75 past the end.
+    static const TableNumbers& tableAt(const std::vector<TableNumbers>& tables, int table);
     void write(PageBytes& page);
     // The sections' headings and icon tables. Throws Error.
     void appendSectionTables(PageBytes& out);
@@ -63,14 +73,19 @@ private:
     void appendCell(PageBytes& out, int row, const TableNumbers& numbers, bool iconsAbove);
     // The link of an icon row: "pm:" (except for a hyperlink), then command,
     // parameters, start folder and run word, without empty trailing fields.
-    void appendLink(PageBytes& out, const ItemList& items, int row, const QString& run) const;
+    void appendLink(PageBytes& out, int row);
+    // A cell of the row as the page writes it: commas (except in Comments) as
+    // "&comma;", then HtmlText::encode; into a buffer used again row after row.
+    const QByteArray& pageText(int row, int column, QByteArray& into) const;
 
     const Document& m_doc;
+    std::optional<ListRows> m_listRows;
+    const PageRows& m_rows;
     IconFolder* m_icons;
     // The current icon row's texts as the page writes them.
-    mutable struct {
-        QString run, comments, description, icon;
-        QString link[4]; // command, parameters, start folder, run word
+    struct {
+        QByteArray run, comments, description, icon;
+        QByteArray link[3]; // command, parameters, start folder
     } m_text;
 };
 

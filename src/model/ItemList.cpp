@@ -1,6 +1,5 @@
 #include "model/ItemList.h"
 
-#include "components/HtmlText.h"
 #include "model/SectionRow.h"
 
 #include <QFont>
@@ -423,17 +422,6 @@ int ItemList::iconsInSection(int row) const {
             return k - 1 - s + leading;
     }
     return n - s + leading;
-}
-
-QString ItemList::pageText(int row, int column) const {
-    QString text;
-    pageText(row, column, text);
-    return text;
-}
-
-void ItemList::pageText(int row, int column, QString& into) const {
-    into.resize(0); // keeps the room for the next row
-    HtmlText::appendEncoded(into, cellView(row, column), column != ColComments);
 }
 
 void selectOnlyCurrent(QItemSelectionModel* selection) {

@@ -143,11 +143,6 @@ public:
 
     // The number of icon rows in the section that holds the row.
     int iconsInSection(int row) const;
-    // The cell at row and column, prepared for the page: commas (except in Comments)
-    // as "&comma;", then HtmlText::encode.
-    QString pageText(int row, int column) const;
-    // The same into a string whose room is used again, row after row.
-    void pageText(int row, int column, QString& into) const;
 
 private:
     QByteArray dragSource() const;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "components/CellText.h"
+
 #include <QString>
 
 namespace ulvanta {
@@ -22,6 +24,9 @@ inline const QString& defaultTail() {
 // True when the text begins with exactly "SECTION:".
 inline bool isSection(QStringView description) {
     return description.startsWith(marker());
+}
+inline bool isSection(const CellText& description) {
+    return description.startsWith(QLatin1StringView("SECTION:"));
 }
 
 // The name as stored: HtmlText::encode, then { } : ; escaped as {l} {r} {c} {s}.

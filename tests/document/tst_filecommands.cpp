@@ -5,6 +5,8 @@
 #include "components/FileLock.h"
 #include "components/RecentFiles.h"
 #include "edits/Document.h"
+#include "edits/StoredRows.h"
+#include "generator/PageWriter.h"
 #include "model/PropertyTable.h"
 #include "model/SectionRow.h"
 
@@ -91,6 +93,10 @@ private slots:
         QTest::newRow("bytes between entries") << QByteArray("ab#|cd#|#e||||");
         QTest::newRow("byte order mark inside") << QByteArray("a|\xef\xbb\xbf"
                                                               "b||||||");
+        QTest::newRow("a section behind a byte order mark")
+            << QByteArray("\xef\xbb\xbfSECTION:S;Columns:2|||||\xef\xbb\xbf|");
+        QTest::newRow("noncharacters, surrogates, commas")
+            << QByteArray("\xef\xbf\xbe,|c,d|\xed\xa0\x80|s|\xef\xbf\xbf.png|Hidden|x,y");
     }
     void rowCellsAreReadOneByOne() {
         QFETCH(QByteArray, cells);
@@ -114,6 +120,18 @@ private slots:
         doc->load(path);
         QCOMPARE(doc->items().count(), 1);
         QCOMPARE(doc->items().row(0), expected);
+
+        // Written straight from the file's bytes, the page is the one of the text read.
+        doc->fileLock().release();
+        Document page;
+        page.resetProperties();
+        StoredRows stored;
+        page.loadPage(path, stored);
+        QCOMPARE(stored.count(), 1);
+        QCOMPARE(page.items().count(), 0);
+        for (int c = 0; c < ItemColumnCount; ++c)
+            QCOMPARE(stored.cell(0, c).toString(), expected[size_t(c)]);
+        QCOMPARE(PageWriter(page, stored).page(), PageWriter(*doc).page());
     }
 
     void unknownPropertyStopsTheOpen_data() {

@@ -5,6 +5,7 @@
 #include "components/KeyValueFile.h"
 #include "components/ProgramInfo.h"
 #include "edits/Document.h"
+#include "edits/StoredRows.h"
 #include "generator/BuildController.h"
 #include "generator/PageWriter.h"
 #include "generator/PreviewFile.h"
@@ -125,6 +126,11 @@ private slots:
         PageWriter(*doc).write(written);
         QCOMPARE(written.data(), page);
         QVERIFY_THROWS_EXCEPTION(Error, PageWriter(*doc).write(refusing));
+        // From the document's file, its rows written as the file holds them.
+        QBuffer fromFile;
+        fromFile.open(QIODevice::WriteOnly);
+        writeFromFile(fromFile);
+        QCOMPARE(fromFile.data(), page);
     }
 
     // A bad Columns or Icon size fails the page before its first byte.
@@ -149,10 +155,13 @@ private slots:
         QFETCH(int, error);
         doc->items().appendItems(
             {section("SECTION:S;" + fields), icon("a", "b", "Hidden", "", iconFile)});
-        QBuffer written;
+        QBuffer written, fromFile;
         written.open(QIODevice::WriteOnly);
+        fromFile.open(QIODevice::WriteOnly);
         QCOMPARE(errorOf([&] { PageWriter(*doc).write(written); }), error);
         QCOMPARE(written.data().isEmpty(), error != 0);
+        QCOMPARE(errorOf([&] { writeFromFile(fromFile); }), error);
+        QCOMPARE(fromFile.data(), written.data());
     }
 
     void iconFolderHoldsWhatExistsAndIsCleanedOnRebuild() {
@@ -385,6 +394,18 @@ private slots:
 
 private:
     QString path(const QString& name) const { return dir->filePath(name); }
+
+    // Saves the document and writes its page from the file, as the command-line
+    // builder does: the settings read into a document, the rows as stored.
+    void writeFromFile(QIODevice& out) {
+        doc->writeFile(path("doc.pmf"));
+        Document settings;
+        settings.resetProperties();
+        StoredRows rows;
+        settings.loadPage(path("doc.pmf"), rows);
+        settings.setFilePath(doc->filePath());
+        PageWriter(settings, rows).write(out);
+    }
 
     // Every file under the folder, hidden ones too, by relative path.
     QMap<QString, QByteArray> files() const {
