@@ -11,6 +11,7 @@
 #include "components/ProgramInfo.h"
 #include "components/Translations.h"
 #include "edits/Document.h"
+#include "edits/StoredRows.h"
 #include "generator/BuildController.h"
 #include "generator/PageCheck.h"
 #include "generator/PageWriter.h"
@@ -21,6 +22,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <memory>
 
 using namespace ulvanta;
 
@@ -101,14 +103,35 @@ Request readArguments(int argc, char* argv[]) {
     return r;
 }
 
-// Loads the document; false after saying why it could not be opened.
-bool loadDocument(Document& doc, const QByteArray& arg) {
+// Whether the command line asks for pictures, which need the GUI library: a build
+// extracts icons and a check reads them. Printing a page does without its start-up.
+bool needsPictures(int argc, char* argv[]) {
+    int names = 0;
+    bool options = true;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArrayView arg(argv[i]);
+        if (options && arg == "--")
+            options = false;
+        else if (options && arg == "--check")
+            return true;
+        else if (!options || arg.size() <= 1 || !arg.startsWith('-'))
+            ++names;
+    }
+    return names != 1;
+}
+
+// Loads the document, whole or, with `rows`, its settings alone with its rows left
+// as stored; false after saying why it could not be opened.
+bool loadDocument(Document& doc, const QByteArray& arg, StoredRows* rows = nullptr) {
     QString docPath = QFile::decodeName(arg);
     doc.setNextNewNumber(1);
     doc.resetProperties();
     try {
         docPath = CommandLine::fileName(arg);
-        doc.load(docPath);
+        if (rows)
+            doc.loadPage(docPath, *rows);
+        else
+            doc.load(docPath);
     } catch (const Error& e) {
         printErr(ErrorMessages::openError(docPath, e));
         return false;
@@ -118,7 +141,7 @@ bool loadDocument(Document& doc, const QByteArray& arg) {
     return true;
 }
 
-int printPage(const Document& doc) {
+int printPage(const Document& doc, const PageRows& rows) {
     // The page goes out as it is made, straight to the descriptor: a large one
     // never sits in memory whole, and a failed write is known at once.
     QFile out;
@@ -128,7 +151,7 @@ int printPage(const Document& doc) {
         return 1;
     }
     try {
-        PageWriter(doc).write(out);
+        PageWriter(doc, rows).write(out);
     } catch (const Error& e) {
         // Nothing is written before the numbers are known to be good, so only a
         // failed write can end here after the first byte.
@@ -143,13 +166,13 @@ int printPage(const Document& doc) {
     return 0;
 }
 
-int buildPage(const Document& doc, const QByteArray& arg) {
+int buildPage(const Document& doc, const PageRows& rows, const QByteArray& arg) {
     // Like the file dialog's answer, the page's path is absolute: the page refers
     // to its icon folder by it.
     QString out = QFile::decodeName(arg);
     try {
         out = QFileInfo(CommandLine::fileName(arg)).absoluteFilePath();
-        BuiltPage::build(doc, out);
+        BuiltPage::build(doc, rows, out);
     } catch (const Error& e) {
         printErr(ErrorMessages::buildError(out, e));
         return 1;
@@ -185,22 +208,34 @@ int checkPage(const Document& doc, const QByteArray& arg, bool online) {
 
 int main(int argc, char* argv[]) {
     qInstallMessageHandler(quietQt);
-    // Icons come from the GUI library; without a display it draws offscreen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (needsPictures(argc, argv)) {
+        // Icons come from the GUI library; without a display it draws offscreen.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+            qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     installTranslations();
-    QGuiApplication::setApplicationName(QStringLiteral("ulvanta-build"));
-    QGuiApplication::setApplicationVersion(ProgramInfo::version());
+    QCoreApplication::setApplicationName(QStringLiteral("ulvanta-build"));
+    QCoreApplication::setApplicationVersion(ProgramInfo::version());
 
     const Request request = readArguments(argc, argv);
     if (request.exitCode >= 0)
         return request.exitCode;
     Document doc;
-    if (!loadDocument(doc, request.args[0]))
-        return request.check ? 2 : 1;
-    if (request.check)
+    if (request.check) {
+        if (!loadDocument(doc, request.args[0]))
+            return 2;
         return checkPage(doc, request.args[0], request.online);
-    return request.args.size() == 1 ? printPage(doc) : buildPage(doc, request.args[1]);
+    }
+    // The page is written from the file's rows as they are stored: a large
+    // document is never held as text.
+    StoredRows rows;
+    if (!loadDocument(doc, request.args[0], &rows))
+        return 1;
+    return request.args.size() == 1 ? printPage(doc, rows) : buildPage(doc, rows, request.args[1]);
 }
