@@ -1,5 +1,6 @@
 #include "app/ItemListView.h"
 
+#include "components/PaletteContrast.h"
 #include "components/WindowPlace.h"
 #include "model/ItemList.h"
 #include "model/SectionRow.h"
@@ -112,7 +113,9 @@ void ItemListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option
     text.setLeft(text.left() + boldMetrics.horizontalAdvance(shownName));
     const QString settings =
         QStringLiteral(" \u2014 ") + first.data(ItemList::SectionSettingsRole).toString();
-    ink.setAlphaF(0.6f); // lighter, in any colour scheme
+    // Lighter, yet legible in any colour scheme, dark or high contrast.
+    ink = PaletteContrast::softerText(
+        ink, option.palette.color(selected ? QPalette::Highlight : QPalette::Base));
     painter->setFont(option.font);
     painter->setPen(ink);
     painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter,

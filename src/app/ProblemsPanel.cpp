@@ -1,6 +1,7 @@
 #include "app/ProblemsPanel.h"
 
 #include "cli/OnlineCheck.h"
+#include "components/PaletteContrast.h"
 #include "edits/Document.h"
 #include "generator/PageCheck.h"
 #include "generator/PageWatch.h"
@@ -18,8 +19,11 @@ namespace ulvanta {
 
 ProblemsPanel::ProblemsPanel(Document& doc, QWidget* parent)
     : QDockWidget(tr("Problems"), parent), m_doc(doc), m_problems(new ProblemList(this)),
-      m_watch(new PageWatch(doc, *m_problems, style()->standardIcon(QStyle::SP_MessageBoxWarning),
-                            this)) {
+      m_watch(new PageWatch(
+          doc, *m_problems,
+          PaletteContrast::legibleIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                                       parent ? parent->palette() : palette(), QPalette::Base),
+          this)) {
     setObjectName(QStringLiteral("problemsPanel"));
     setAccessibleName(tr("Problems"));
     m_online.setMaxThreadCount(1);

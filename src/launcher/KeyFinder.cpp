@@ -45,8 +45,11 @@ const char KeysScript[] = R"((function () {
   function style() {
     if (sheet && sheet.isConnected) return;
     sheet = document.createElement('style');
+    // The ring has a white and a black edge around it, so that one of them stands
+    // out on whatever background the page has.
     sheet.textContent = '[' + hide + '] { display: none !important; } [' + ring + '] { ' +
-      'outline: 3px solid Highlight !important; outline-offset: 2px !important; }';
+      'outline: 3px solid Highlight !important; outline-offset: 2px !important; ' +
+      'box-shadow: 0 0 0 2px #fff, 0 0 0 7px #000 !important; }';
     (document.head || document.documentElement).appendChild(sheet);
   }
   function hideEmpty() {
