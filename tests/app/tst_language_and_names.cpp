@@ -2,6 +2,7 @@
 // reaches.
 #include "ScriptedPrompter.h"
 #include "app/MainWindow.h"
+#include "commands/ImportController.h"
 #include "components/Translations.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/AddApplicationsDialog.h"
@@ -11,6 +12,7 @@
 #include "dialogs/HelpWindow.h"
 #include "dialogs/HtmlTextDialog.h"
 #include "dialogs/IconDialog.h"
+#include "dialogs/ImportDialog.h"
 #include "dialogs/ReplaceDialog.h"
 #include "dialogs/SectionDialog.h"
 #include "dialogs/SwapColumnsDialog.h"
@@ -88,6 +90,12 @@ QWidget* openWindow(const QString& name, MainWindow& w, ScriptedPrompter& p) {
         {"colour dialog", [&] { return new ColourSettingDialog(doc, 0, 0, &w); }},
         {"file dialog", [&] { return new FileSettingDialog(doc, 0, {}, "File:", p, &w); }},
         {"theme icon dialog", [&] { return new ThemeIconDialog(32, &w, {}); }},
+        {"import dialog",
+         [&] {
+             static std::unique_ptr<ImportController> import;
+             import = std::make_unique<ImportController>(doc, p);
+             return new ImportDialog(*import, &w);
+         }},
         {"problems panel",
          [&]() -> QWidget* {
              w.findChild<QAction*>("actionCheckPage")->trigger();
@@ -240,7 +248,7 @@ private slots:
              {"main window", "icon dialog", "section dialog", "replace dialog",
               "swap columns dialog", "text dialog", "font dialog", "help window", "about dialog",
               "applications dialog", "colour dialog", "file dialog", "theme icon dialog",
-              "problems panel", "properties tab", "HTML tab"})
+              "import dialog", "problems panel", "properties tab", "HTML tab"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void everyControlIsNamedAndReachedInReadingOrder() {
