@@ -264,6 +264,7 @@ private slots:
             unnamed(QAccessible::queryAccessibleInterface(shown), missing);
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
 
+        QVERIFY2(shown->focusWidget(), "the keyboard starts nowhere");
         const QList<QWidget*> round = tabRound(shown);
         QVERIFY2(round.size() == 1 || round.last() == round.first(),
                  qPrintable(QStringLiteral("Tab stays in ") + round.last()->objectName()));
