@@ -4,24 +4,25 @@
 #include "components/WindowPlace.h"
 #include "model/ItemList.h"
 #include "model/SectionRow.h"
+#include "widgets/LegibleIconDelegate.h"
 
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QPainter>
-#include <QStyledItemDelegate>
 
 namespace ulvanta {
 
 namespace {
 
 // Leaves a section row's cells empty: the view writes its heading across the row.
-class CellDelegate : public QStyledItemDelegate {
+// The pictures and marks of the others stay legible in any palette.
+class CellDelegate : public LegibleIconDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using LegibleIconDelegate::LegibleIconDelegate;
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
+        LegibleIconDelegate::initStyleOption(option, index);
         if (index.data(ItemList::SectionNameRole).isValid()) {
             option->text.clear();
             option->features &= ~QStyleOptionViewItem::HasDisplay;

@@ -21,7 +21,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QHash>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
@@ -296,18 +295,10 @@ void MainWindow::buildItemList(QVBoxLayout* icons) {
     m_itemList->setObjectName(QStringLiteral("itemList"));
     m_itemList->setAccessibleName(tr("Icon list"));
     m_itemList->setModel(&m_doc.items());
-    // Pictures are found for the rows shown, once for each kind of row, and made
-    // legible on the list's colours once for each picture.
+    // Pictures are found for the rows shown, once for each kind of row.
     m_doc.items().setPictureSource(
-        [this, pictures = std::make_shared<intake::RowPictures>(),
-         legible = std::make_shared<QHash<qint64, QIcon>>()](const ItemList& items, int row) {
-            const QIcon picture = pictures->picture(items, row);
-            auto known = legible->constFind(picture.cacheKey());
-            if (known == legible->cend())
-                known = legible->insert(
-                    picture.cacheKey(),
-                    PaletteContrast::legibleIcon(picture, m_itemList->palette(), QPalette::Base));
-            return QVariant(*known);
+        [pictures = std::make_shared<intake::RowPictures>()](const ItemList& items, int row) {
+            return QVariant(pictures->picture(items, row));
         });
     m_itemList->setRootIsDecorated(false);
     m_itemList->setUniformRowHeights(true);

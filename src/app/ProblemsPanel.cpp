@@ -1,11 +1,11 @@
 #include "app/ProblemsPanel.h"
 
 #include "cli/OnlineCheck.h"
-#include "components/PaletteContrast.h"
 #include "edits/Document.h"
 #include "generator/PageCheck.h"
 #include "generator/PageWatch.h"
 #include "generator/ProblemList.h"
+#include "widgets/LegibleIconDelegate.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,11 +19,8 @@ namespace ulvanta {
 
 ProblemsPanel::ProblemsPanel(Document& doc, QWidget* parent)
     : QDockWidget(tr("Problems"), parent), m_doc(doc), m_problems(new ProblemList(this)),
-      m_watch(new PageWatch(
-          doc, *m_problems,
-          PaletteContrast::legibleIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning),
-                                       parent ? parent->palette() : palette(), QPalette::Base),
-          this)) {
+      m_watch(new PageWatch(doc, *m_problems, style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                            this)) {
     setObjectName(QStringLiteral("problemsPanel"));
     setAccessibleName(tr("Problems"));
     m_online.setMaxThreadCount(1);
@@ -34,6 +31,7 @@ ProblemsPanel::ProblemsPanel(Document& doc, QWidget* parent)
     m_view = new QTreeView(body);
     m_view->setObjectName(QStringLiteral("problemList"));
     m_view->setAccessibleName(tr("Problems"));
+    m_view->setItemDelegate(new LegibleIconDelegate(m_view));
     m_view->setModel(m_problems);
     m_view->setRootIsDecorated(false);
     m_view->setUniformRowHeights(true);
