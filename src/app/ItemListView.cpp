@@ -1,26 +1,28 @@
 #include "app/ItemListView.h"
 
+#include "components/PaletteContrast.h"
 #include "components/WindowPlace.h"
 #include "model/ItemList.h"
 #include "model/SectionRow.h"
+#include "widgets/LegibleIconDelegate.h"
 
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QPainter>
-#include <QStyledItemDelegate>
 
 namespace ulvanta {
 
 namespace {
 
 // Leaves a section row's cells empty: the view writes its heading across the row.
-class CellDelegate : public QStyledItemDelegate {
+// The pictures and marks of the others stay legible in any palette.
+class CellDelegate : public LegibleIconDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using LegibleIconDelegate::LegibleIconDelegate;
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
+        LegibleIconDelegate::initStyleOption(option, index);
         if (index.data(ItemList::SectionNameRole).isValid()) {
             option->text.clear();
             option->features &= ~QStyleOptionViewItem::HasDisplay;
@@ -112,7 +114,9 @@ void ItemListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option
     text.setLeft(text.left() + boldMetrics.horizontalAdvance(shownName));
     const QString settings =
         QStringLiteral(" \u2014 ") + first.data(ItemList::SectionSettingsRole).toString();
-    ink.setAlphaF(0.6f); // lighter, in any colour scheme
+    // Lighter, yet legible in any colour scheme, dark or high contrast.
+    ink = PaletteContrast::softerText(
+        ink, option.palette.color(selected ? QPalette::Highlight : QPalette::Base));
     painter->setFont(option.font);
     painter->setPen(ink);
     painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter,

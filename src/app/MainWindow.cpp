@@ -46,7 +46,7 @@ const QString kColumnsKey = QStringLiteral("MainWindow/itemColumns");
 const QString kTabKey = QStringLiteral("MainWindow/tab");
 
 // A tab's mnemonic (Alt+I, Alt+P, ...) leaves the keyboard on the tab strip, wherever
-// it was, so that Tab always goes next into the page shown.
+// it was, so that Shift+Tab goes back into the page shown.
 class TabMnemonicFocus : public QObject {
 public:
     using QObject::QObject;
@@ -58,6 +58,21 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
+// The strip of tabs lies below the pages: Tab reaches it after the controls of the
+// page shown, as they are read, and then goes on to the panels below. Widgets made
+// later (the preview's browser) join the end of the window's order: this puts them
+// back with their page.
+void tabStripAfterPages(QTabWidget* tabs) {
+    QList<QWidget*> pages;
+    for (QWidget* w = tabs->nextInFocusChain(); w != tabs; w = w->nextInFocusChain())
+        if (tabs->isAncestorOf(w) && w != tabs->tabBar() && !w->focusProxy() &&
+            (w->focusPolicy() & Qt::TabFocus))
+            pages << w;
+    for (qsizetype i = 1; i < pages.size(); ++i)
+        QWidget::setTabOrder(pages.at(i - 1), pages.at(i));
+    if (!pages.isEmpty())
+        QWidget::setTabOrder(pages.last(), tabs->tabBar());
+}
 } // namespace
 
 MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
@@ -313,6 +328,9 @@ void MainWindow::buildTabs() {
     m_tabs->setObjectName(QStringLiteral("tabs"));
     m_tabs->setAccessibleName(tr("Views"));
     m_tabs->setTabPosition(QTabWidget::South);
+    // Not a stop of its own before the pages: Tab reaches the strip in its place.
+    m_tabs->setFocusProxy(nullptr);
+    m_tabs->setFocusPolicy(Qt::NoFocus);
     setCentralWidget(m_tabs);
 
     const auto page = [this](const QString& title) {
@@ -385,10 +403,12 @@ void MainWindow::connectCommands() {
     on(m_actionShortcut, m_outputActions, &OutputActions::createShortcut);
     connect(m_outputActions, &OutputActions::statusMessage, this, &MainWindow::showStatus);
     connect(this, &MainWindow::tabChanged, m_outputActions, &OutputActions::tabChanged);
+    connect(this, &MainWindow::tabChanged, m_tabs, [this] { tabStripAfterPages(m_tabs); });
 
     m_problemsPanel = new ProblemsPanel(m_doc, this);
     addDockWidget(Qt::BottomDockWidgetArea, m_problemsPanel);
     m_problemsPanel->hide();
+    tabStripAfterPages(m_tabs);
     on(m_actionCheckPage, m_problemsPanel, &ProblemsPanel::open);
     connect(m_problemsPanel, &ProblemsPanel::lineActivated, this, &MainWindow::showProblem);
 

@@ -5,6 +5,7 @@
 #include "generator/PageCheck.h"
 #include "generator/PageWatch.h"
 #include "generator/ProblemList.h"
+#include "widgets/LegibleIconDelegate.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -30,6 +31,7 @@ ProblemsPanel::ProblemsPanel(Document& doc, QWidget* parent)
     m_view = new QTreeView(body);
     m_view->setObjectName(QStringLiteral("problemList"));
     m_view->setAccessibleName(tr("Problems"));
+    m_view->setItemDelegate(new LegibleIconDelegate(m_view));
     m_view->setModel(m_problems);
     m_view->setRootIsDecorated(false);
     m_view->setUniformRowHeights(true);

@@ -76,17 +76,36 @@ QImage PaletteContrast::legibleIcon(const QImage& icon, const QColor& background
     return redrawn;
 }
 
-QIcon PaletteContrast::legibleIcon(const QIcon& icon, const QPalette& palette) {
+QIcon PaletteContrast::legibleIcon(const QIcon& icon, const QPalette& palette,
+                                   QPalette::ColorRole background) {
+    const QPalette::ColorRole text =
+        background == QPalette::Base ? QPalette::Text : QPalette::WindowText;
     QList<QSize> sizes = icon.availableSizes();
     if (sizes.isEmpty())
         sizes = {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48)};
     QIcon legible;
+    bool redrawn = false;
     for (const QSize& size : sizes) {
         const QImage image = icon.pixmap(size).toImage();
-        legible.addPixmap(QPixmap::fromImage(legibleIcon(image, palette.color(QPalette::Window),
-                                                         palette.color(QPalette::WindowText))));
+        const QImage shown = legibleIcon(image, palette.color(background), palette.color(text));
+        redrawn = redrawn || shown.cacheKey() != image.cacheKey();
+        legible.addPixmap(QPixmap::fromImage(shown));
     }
-    return legible;
+    // One that needs no change stays as it was, sharp at every size.
+    return redrawn ? legible : icon;
+}
+
+QColor PaletteContrast::softerText(const QColor& text, const QColor& background) {
+    // At most this share of the way: beyond it the two tones no longer read as one text.
+    constexpr double kMostSofter = 0.4;
+    QColor softer = text;
+    for (double share = 0.05; share <= kMostSofter + 1e-9; share += 0.05) {
+        const QColor next = mixed(text, background, share);
+        if (ratio(next, background) < kTextContrast)
+            break;
+        softer = next;
+    }
+    return softer;
 }
 
 std::optional<PaletteContrast::HelpColours> PaletteContrast::helpColours(const QPalette& palette) {

@@ -1,6 +1,7 @@
 #include "dialogs/AddApplicationsDialog.h"
 
 #include "dialogs/DialogParts.h"
+#include "widgets/LegibleIconDelegate.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -26,6 +27,7 @@ AddApplicationsDialog::AddApplicationsDialog(std::vector<intake::Application> ap
     m_list->setObjectName(QStringLiteral("applicationList"));
     m_list->setAccessibleName(tr("Applications"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setItemDelegate(new LegibleIconDelegate(m_list));
     m_list->setIconSize(QSize(24, 24));
     m_list->setUniformItemSizes(true);
     m_list->setMinimumSize(360, 320);

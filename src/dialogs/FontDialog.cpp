@@ -17,7 +17,8 @@
 namespace ulvanta {
 
 // Qt's chooser labels a list or the text box above it; each of the pair is named
-// as the labelled one, so that a screen reader names both.
+// as the labelled one, so that a screen reader names both, and both are reached
+// by keyboard.
 void FontDialog::nameChooserParts() {
     for (QLabel* label : m_fontChooser->findChildren<QLabel*>())
         if (QWidget* buddy = label->buddy(); buddy && buddy->accessibleName().isEmpty())
@@ -25,6 +26,13 @@ void FontDialog::nameChooserParts() {
     const QList<QLineEdit*> edits = m_fontChooser->findChildren<QLineEdit*>();
     const QList<QAbstractItemView*> lists = m_fontChooser->findChildren<QAbstractItemView*>();
     for (qsizetype i = 0; i < std::min(edits.size(), lists.size()); ++i) {
+        // A size that no list row offers is typed: its box is reached by Tab too,
+        // just before its list.
+        if (!edits[i]->isReadOnly() && !edits[i]->focusProxy() &&
+            !(edits[i]->focusPolicy() & Qt::TabFocus)) {
+            edits[i]->setFocusPolicy(Qt::StrongFocus);
+            QWidget::setTabOrder(lists[i]->previousInFocusChain(), edits[i]);
+        }
         if (edits[i]->accessibleName().isEmpty())
             edits[i]->setAccessibleName(lists[i]->accessibleName());
         if (lists[i]->accessibleName().isEmpty())

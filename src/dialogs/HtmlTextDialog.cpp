@@ -27,6 +27,8 @@ HtmlTextDialog::HtmlTextDialog(Document& doc, int row, QWidget* parent)
     m_textEdit->setFont(mono);
     m_textEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_textEdit->setMinimumSize(480, 260);
+    // Spaces indent HTML as well as a tab does: Tab goes on to the buttons.
+    m_textEdit->setTabChangesFocus(true);
     m_descriptionLabel->setBuddy(m_textEdit);
     // Enter belongs to the text: neither button is the default.
     m_okButton = new QPushButton(tr("&OK"));

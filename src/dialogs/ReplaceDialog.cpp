@@ -54,12 +54,13 @@ ReplaceDialog::ReplaceDialog(Document& doc, QWidget* owner) : QDialog(owner), m_
     named(m_startInCheck, "startInCheck");
     named(m_iconCheck, "iconCheck");
     named(m_commentsCheck, "commentsCheck");
+    // In the list's column order, row by row as they are read and as Tab visits them.
     auto* columns = new QGridLayout(m_columnsBox);
     columns->addWidget(m_descriptionCheck, 0, 0);
-    columns->addWidget(m_commandCheck, 1, 0);
-    columns->addWidget(m_parametersCheck, 2, 0);
-    columns->addWidget(m_startInCheck, 0, 1);
-    columns->addWidget(m_iconCheck, 1, 1);
+    columns->addWidget(m_commandCheck, 0, 1);
+    columns->addWidget(m_parametersCheck, 1, 0);
+    columns->addWidget(m_startInCheck, 1, 1);
+    columns->addWidget(m_iconCheck, 2, 0);
     columns->addWidget(m_commentsCheck, 2, 1);
 
     m_replaceButton = new QPushButton(tr("Replace &All"));

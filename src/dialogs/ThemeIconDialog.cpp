@@ -1,6 +1,7 @@
 #include "dialogs/ThemeIconDialog.h"
 
 #include "dialogs/DialogParts.h"
+#include "widgets/LegibleIconDelegate.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -36,6 +37,7 @@ ThemeIconDialog::ThemeIconDialog(int iconSize, QWidget* parent, intake::IconLook
     m_list->setObjectName(QStringLiteral("themeIconList"));
     m_list->setAccessibleName(tr("Icons"));
     m_list->setUniformItemSizes(true); // only the rows in sight are asked for pictures
+    m_list->setItemDelegate(new LegibleIconDelegate(m_list));
     m_list->setIconSize(QSize(32, 32));
     m_list->setMinimumSize(360, 360);
     m_list->setModel(m_proxy);

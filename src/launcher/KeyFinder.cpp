@@ -45,8 +45,12 @@ const char KeysScript[] = R"((function () {
   function style() {
     if (sheet && sheet.isConnected) return;
     sheet = document.createElement('style');
+    // The ring goes round the icon's cell, a box however the link wraps, in the
+    // highlight colour between a black and a white edge: one of them stands out on
+    // whatever colour the page or the cell has.
     sheet.textContent = '[' + hide + '] { display: none !important; } [' + ring + '] { ' +
-      'outline: 3px solid Highlight !important; outline-offset: 2px !important; }';
+      'outline: 3px solid Highlight !important; outline-offset: -5px !important; ' +
+      'box-shadow: inset 0 0 0 2px #000, inset 0 0 0 7px #fff !important; }';
     (document.head || document.documentElement).appendChild(sheet);
   }
   function hideEmpty() {
@@ -84,7 +88,7 @@ const char KeysScript[] = R"((function () {
       if (finding) hideEmpty();
       var a = all[focus];
       if (a) {
-        a.setAttribute(ring, '');
+        a.parentElement.setAttribute(ring, '');
         a.focus({preventScroll: true});
         a.scrollIntoView({block: 'nearest', inline: 'nearest'});
       }

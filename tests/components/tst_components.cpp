@@ -360,6 +360,8 @@ private slots:
             << QColor(Qt::white) << none << light << QColor(Qt::white);
         QTest::newRow("outlined dark on dark") << dark << QColor(Qt::white) << grey << dark;
         QTest::newRow("light on dark") << light << none << grey << light;
+        QTest::newRow("dark on black: redrawn")
+            << dark << none << QColor(Qt::black) << QColor(Qt::lightGray);
     }
 
     void legibleOnPalette() {
@@ -374,6 +376,11 @@ private slots:
         const QImage legible = PaletteContrast::legibleIcon(icon, background, text);
         QTEST(legible.pixelColor(8, 8), "shown");
         QCOMPARE(legible.pixelColor(0, 0).alpha(), 0);
+        // A lighter tone of text: lighter where there is room, never below legible.
+        const QColor softer = PaletteContrast::softerText(text, background);
+        const double room = PaletteContrast::ratio(text, background);
+        QVERIFY(room < 4.5 ? softer == text : PaletteContrast::ratio(softer, background) >= 4.5);
+        QCOMPARE(PaletteContrast::ratio(softer, background) < room, room > 6);
         // The help pages: their own colours on light, the palette's kept legible on dark.
         QPalette palette(Qt::black, background, {}, {}, {}, text, {}, background, background);
         palette.setColor(QPalette::Link, drawing);
