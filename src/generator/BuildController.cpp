@@ -6,6 +6,7 @@
 #include "edits/Document.h"
 #include "generator/IconFolder.h"
 #include "generator/PageWriter.h"
+#include "generator/WritebackDevice.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -42,7 +43,8 @@ void writeWith(
     // Unbuffered, so that a full disk fails the write rather than the commit.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw unwritable(path);
-    f(file);
+    WritebackDevice device(file);
+    f(device);
     before();
     if (!file.commit())
         throw unwritable(path);
