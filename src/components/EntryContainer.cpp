@@ -10,6 +10,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 namespace ulvanta {
 
@@ -17,7 +18,7 @@ namespace {
 
 const QByteArray kMagic = QByteArrayLiteral("VODK");
 constexpr qint64 kHeaderSize = 8;
-constexpr qint64 kRecordSize = 16;
+constexpr qint64 kRecordSize = EntryContainer::RecordSize;
 constexpr quint32 kBlockRecords = 8192;
 
 Error openFailure(const QString& path) {
@@ -54,7 +55,7 @@ QString EntryContainer::readText(const QString& path) {
     return QString::fromUtf8(readBytes(path));
 }
 
-void EntryContainer::load(const QString& path) {
+quint32 EntryContainer::open(const QString& path) {
     m_entries.clear();
     m_contents.clear();
     m_count = 0;
@@ -81,40 +82,76 @@ void EntryContainer::load(const QString& path) {
     if (qint64(n) > (size - kHeaderSize) / kRecordSize)
         throw badFormat(QCoreApplication::translate("EntryContainer",
                                                     "the file holds fewer entries than it says"));
-    m_entries.resize(n);
+    m_loadedPath = path;
+    m_file = std::move(file);
+    return n;
+}
+
+void EntryContainer::readDirectory(quint32 n, const std::function<void(const Record&)>& visit) {
+    const qint64 size = m_file->size();
     // Contents follow the directory back to back in entry order. Requiring each to
     // start at or after the end of the one before means no byte is read twice, so
     // an open never needs more than a few times the file's size, however the
     // directory is made.
-    qint64 end = kHeaderSize + kRecordSize * qint64(n);
-    // The directory is read in blocks: a large one never sits in memory twice.
+    qint64 end = recordPosition(n + 1);
+    // The directory is read in blocks: a large one never sits in memory twice. The
+    // visitor may read contents in between, so each block says where it starts.
     QByteArray block;
     for (quint32 i = 0; i < n; ++i) {
         if (i % kBlockRecords == 0) {
             block.resize(kRecordSize * std::min<qint64>(kBlockRecords, n - i));
-            if (file->read(block.data(), block.size()) != block.size())
+            if (!m_file->seek(recordPosition(i + 1)) ||
+                m_file->read(block.data(), block.size()) != block.size())
                 throw Error(Error::PathFileAccess);
         }
-        const uchar* rec =
-            reinterpret_cast<const uchar*>(block.constData()) + kRecordSize * (i % kBlockRecords);
-        Entry& e = m_entries[i];
-        std::memcpy(e.name, rec, 8);
-        e.nameSize = 8;
-        e.position = qFromLittleEndian<quint32>(rec + 8);
-        e.length = qFromLittleEndian<quint32>(rec + 12);
-        if (qint64(e.position) + qint64(e.length) > size)
+        const Record r = record(i + 1, block.constData() + kRecordSize * (i % kBlockRecords));
+        if (qint64(r.position) + qint64(r.length) > size)
             throw badFormat(
                 QCoreApplication::translate("EntryContainer", "entry %1 lies outside the file")
                     .arg(i + 1));
-        if (qint64(e.position) < end)
+        if (qint64(r.position) < end)
             throw badFormat(QCoreApplication::translate(
                                 "EntryContainer", "entry %1 overlaps another or is out of order")
                                 .arg(i + 1));
-        end = qint64(e.position) + qint64(e.length);
+        end = qint64(r.position) + qint64(r.length);
+        visit(r);
     }
+}
+
+void EntryContainer::load(const QString& path) {
+    const quint32 n = open(path);
+    m_entries.resize(n);
+    readDirectory(n, [this](const Record& r) {
+        Entry& e = m_entries[r.entry - 1];
+        std::memcpy(e.name, r.stored, 8);
+        e.nameSize = 8;
+        e.position = r.position;
+        e.length = r.length;
+    });
     m_count = n;
-    m_loadedPath = path;
-    m_file = std::move(file);
+}
+
+void EntryContainer::scan(const QString& path, const std::function<void(const Record&)>& visit) {
+    m_count = open(path);
+    readDirectory(m_count, visit);
+}
+
+qint64 EntryContainer::recordPosition(quint32 entry) {
+    return kHeaderSize + kRecordSize * (qint64(entry) - 1);
+}
+
+EntryContainer::Record EntryContainer::record(quint32 entry, const char* bytes) {
+    const auto* rec = reinterpret_cast<const uchar*>(bytes);
+    Record r{entry, {}, qFromLittleEndian<quint32>(rec + 8), qFromLittleEndian<quint32>(rec + 12)};
+    std::memcpy(r.stored, bytes, 8);
+    return r;
+}
+
+EntryContainer::Record EntryContainer::record(quint32 entry) const {
+    const Entry& e = at(entry);
+    Record r{entry, {}, e.position, e.length};
+    std::memcpy(r.stored, e.name, e.nameSize);
+    return r;
 }
 
 void EntryContainer::outOfRange() {

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -37,16 +38,41 @@ public:
         char bytes[8];
         qsizetype size;
         QLatin1StringView view() const { return QLatin1StringView(bytes, size); }
+        static ShortName of(const char* stored, int size) {
+            ShortName n{{}, 0};
+            for (int i = 0; i < size; ++i) {
+                if (stored[i] != '\0')
+                    n.bytes[n.size++] = stored[i];
+            }
+            return n;
+        }
     };
     ShortName shortName(quint32 entry) const {
         const Entry& e = at(entry);
-        ShortName n{{}, 0};
-        for (int i = 0; i < e.nameSize; ++i) {
-            if (e.name[i] != '\0')
-                n.bytes[n.size++] = e.name[i];
-        }
-        return n;
+        return ShortName::of(e.name, e.nameSize);
     }
+
+    // One entry of the directory: its number, its name as stored (8 bytes,
+    // NUL-padded), where its content lies and its length.
+    struct Record {
+        quint32 entry;
+        char stored[8];
+        quint32 position;
+        quint32 length;
+        ShortName shortName() const { return ShortName::of(stored, 8); }
+    };
+    // Reads and checks the container as load does, but hands each entry to `visit`
+    // in order instead of keeping it: a large file's directory is never held. The
+    // visitor may read contents (readEntry, readSpan). Afterwards count(),
+    // readEntry and readSpan describe the file; the entry accessors do not.
+    void scan(const QString& path, const std::function<void(const Record&)>& visit);
+    // Entry i of the loaded container.
+    Record record(quint32 entry) const;
+    // Where entry i's record lies in the file, and the record made from its bytes:
+    // for reading the directory again, after a scan.
+    static constexpr qint64 RecordSize = 16;
+    static qint64 recordPosition(quint32 entry);
+    static Record record(quint32 entry, const char* bytes);
     // The content of an entry of the loaded container as text.
     QString readEntry(const QString& path, quint32 position, quint32 length) const;
     // The bytes of entries first..last of the loaded container, read at once into
@@ -79,6 +105,9 @@ private:
         quint32 length = 0;
         quint8 nameSize = 0;
     };
+    // Opens the file and checks its header; the number of entries it declares.
+    quint32 open(const QString& path);
+    void readDirectory(quint32 count, const std::function<void(const Record&)>& visit);
     const Entry& at(quint32 entry) const {
         if (entry < 1 || entry > m_entries.size())
             outOfRange();

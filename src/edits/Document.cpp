@@ -208,16 +208,15 @@ ItemList::RowText rowText(const EntryContainer& pack, quint32 first, const QByte
 }
 } // namespace
 
-void Document::readEntries(const EntryContainer& pack, const QString& path, bool settings,
+void Document::readEntries(EntryContainer& pack, const QString& path, bool settings, bool scan,
                            const std::function<void(quint32)>& row) {
-    const quint32 count = pack.count();
     int k = 0;
-    for (quint32 i = 1; i <= count; ++i) {
-        const EntryContainer::ShortName shortName = pack.shortName(i);
+    const auto take = [&](const EntryContainer::Record& r) {
+        const EntryContainer::ShortName shortName = r.shortName();
         const QLatin1StringView name = shortName.view();
         if (name.size() >= 2 && name[0] == QLatin1Char('P') && name[1] == QLatin1Char('_')) {
             if (!settings)
-                continue;
+                return;
             ++k;
             while (k <= PropertyTable::Count && PropertyTable::key(k) != name)
                 ++k;
@@ -226,15 +225,19 @@ void Document::readEntries(const EntryContainer& pack, const QString& path, bool
                                "known or out of order)")
                                 .arg(QString(name)),
                             Error::InvalidFileFormat);
-            setSetting(PropertyTable::settingOf(k),
-                       pack.readEntry(path, pack.entryPosition(i), pack.entryLength(i)));
+            setSetting(PropertyTable::settingOf(k), pack.readEntry(path, r.position, r.length));
         } else if (name == kRowStart) {
-            if (quint64(i) + ItemColumnCount - 1 > count)
+            if (quint64(r.entry) + ItemColumnCount - 1 > pack.count())
                 throw Error(tr("Invalid file format (the last row is cut short)"),
                             Error::InvalidFileFormat);
-            row(i);
+            row(r.entry);
         }
-    }
+    };
+    if (scan)
+        pack.scan(path, take);
+    else
+        for (quint32 i = 1, n = pack.count(); i <= n; ++i)
+            take(pack.record(i));
 }
 
 void Document::read(const QString& path, bool importing) {
@@ -257,7 +260,7 @@ void Document::read(const QString& path, bool importing) {
             m_edits.clear();
         }
         QByteArray rowBytes;
-        readEntries(pack, path, !importing, [&](quint32 first) {
+        readEntries(pack, path, !importing, false, [&](quint32 first) {
             // A row's cells lie back to back: one read for all seven.
             pack.readEntries(first, first + ItemColumnCount - 1, rowBytes);
             rows.push_back(rowText(pack, first, rowBytes));
@@ -289,9 +292,8 @@ void Document::loadPage(const QString& path, StoredRows& rows) {
     if (FileLock::isLockedElsewhere(path))
         throw Error(Error::PermissionDenied);
     rows = StoredRows();
-    rows.m_container.load(path);
     m_items.clear();
-    readEntries(rows.m_container, path, true,
+    readEntries(rows.m_container, path, true, true,
                 [&](quint32 first) { rows.m_firstEntries.push_back(first); });
     m_filePath = path;
 }

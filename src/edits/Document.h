@@ -133,10 +133,11 @@ signals:
 
 private:
     void read(const QString& path, bool importing);
-    // Goes through the entries of a loaded file: with `settings`, the properties
+    // Goes through the entries of a file: those of a loaded container, or with
+    // `scan` those of the file read as they come. With `settings`, the properties
     // (in table order) become the document's; the first entry of every row goes to
     // row(). Throws Error.
-    void readEntries(const EntryContainer& pack, const QString& path, bool settings,
+    void readEntries(EntryContainer& pack, const QString& path, bool settings, bool scan,
                      const std::function<void(quint32 first)>& row);
     void retakeHold();
 

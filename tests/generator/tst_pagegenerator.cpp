@@ -164,6 +164,36 @@ private slots:
         QCOMPARE(fromFile.data(), written.data());
     }
 
+    // A document file changed in place after it was read stops its page with an
+    // error, whatever now stands where its rows were.
+    void documentChangedAfterReading_data() {
+        QTest::addColumn<QByteArray>("overwrite"); // written over the directory's records
+        QTest::addColumn<int>("keep");             // bytes of the file kept
+        QTest::addColumn<int>("error");
+        QTest::newRow("cut short") << QByteArray() << 200 << 321;
+        QTest::newRow("records point past the end") << QByteArray(32, '\xff') << -1 << 75;
+        // Empty cells at the start of the file: read, but nothing outside the file.
+        QTest::newRow("records point backwards") << QByteArray(48, '\0') << -1 << 0;
+    }
+    void documentChangedAfterReading() {
+        QFETCH(QByteArray, overwrite);
+        QFETCH(int, keep);
+        doc->items().appendItems({program("A", "/a.png"), sized("16"), program("B", "b")});
+        doc->writeFile(path("doc.pmf"));
+        Document settings;
+        settings.resetProperties();
+        StoredRows rows;
+        settings.loadPage(path("doc.pmf"), rows);
+        QFile file(path("doc.pmf"));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(keep < 0 || file.resize(keep));
+        QVERIFY(file.seek(8 + 16 * 7) && file.write(overwrite) == overwrite.size());
+        file.close();
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        QTEST(errorOf([&] { PageWriter(settings, rows).write(out); }), "error");
+    }
+
     void iconFolderHoldsWhatExistsAndIsCleanedOnRebuild() {
         const QString tool = path("my tool \u00e9");
         QVERIFY(writeFile(tool, "#!/bin/sh\n"));
