@@ -356,8 +356,8 @@ std::vector<PageWriter::TableNumbers> PageWriter::tableNumbers() const {
         const bool section = !t.section.isEmpty();
         const int columns =
             PageNumbers::wholeColumns(section ? SectionRow::columns(t.section) : pageColumns);
-        TableNumbers& numbers =
-            tables.emplace_back(std::min(columns, t.icons), QString(), 0, QString());
+        tables.push_back({std::min(columns, t.icons), {}, 0, {}});
+        TableNumbers& numbers = tables.back();
         if (t.icons > 0)
             numbers.width = PageNumbers::cellWidth(numbers.columns);
         if (t.showsIcon) {
