@@ -409,7 +409,7 @@ private:
             return QTest::qWaitFor(
                 [&] { return *state == want.toString(QUrl::FullyEncoded) + " complete"; }, 200);
         };
-        return m_window->openPage(page) && QTest::qWaitFor(ask, 15000);
+        return m_window->openPage(page) && QTest::qWaitFor(ask, 30000);
     }
     // Clicks, with the mouse, the link with this text (no quotes), once the page shows it.
     bool clickLink(const QString& text) {
