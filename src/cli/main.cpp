@@ -60,12 +60,15 @@ void quietQt(QtMsgType type, const QMessageLogContext&, const QString& text) {
 }
 
 // What the command line asks for: the documents' and pages' own bytes (the
-// application has taken out its options), as file names rather than text.
+// application has taken out its options), as file names rather than text. Read
+// without a word said, so that it can be read before the application starts.
 struct Request {
+    enum Answer { Run, Help, Version, UnknownOption, Usage };
     QList<QByteArray> args;
     bool check = false;
     bool online = false;
-    int exitCode = -1; // set when the command line is answered already
+    Answer answer = Run;
+    QByteArray unknown; // the unknown option
 };
 
 Request readArguments(int argc, char* argv[]) {
@@ -76,48 +79,53 @@ Request readArguments(int argc, char* argv[]) {
         if (options && arg == "--") {
             options = false;
         } else if (options && (arg == "--help" || arg == "-h")) {
-            print(stdout, usage());
-            return {{}, false, false, 0};
+            return {{}, false, false, Request::Help, {}};
         } else if (options && arg == "--version") {
-            std::printf("ulvanta-build %s\n", qPrintable(ProgramInfo::version()));
-            return {{}, false, false, 0};
+            return {{}, false, false, Request::Version, {}};
         } else if (options && arg == "--check") {
             r.check = true;
         } else if (options && arg == "--online") {
             r.online = true;
         } else if (options && arg.size() > 1 && arg.startsWith('-')) {
-            printErr(
-                QCoreApplication::translate("BuildProgram", "ulvanta-build: unknown option '%1'")
-                    .arg(QString::fromLocal8Bit(arg)));
-            print(stderr, usage());
-            return {{}, false, false, 2};
+            return {{}, false, false, Request::UnknownOption, arg};
         } else {
             r.args.append(arg);
         }
     }
     const qsizetype most = r.check ? 1 : 2;
-    if (r.args.size() < 1 || r.args.size() > most || (r.online && !r.check)) {
-        print(stderr, usage());
-        r.exitCode = 2;
-    }
+    if (r.args.size() < 1 || r.args.size() > most || (r.online && !r.check))
+        r.answer = Request::Usage;
     return r;
+}
+
+// Answers a command line that asks for no page; its exit status, or -1 for one
+// that does.
+int answer(const Request& request) {
+    switch (request.answer) {
+    case Request::Run:
+        return -1;
+    case Request::Help:
+        print(stdout, usage());
+        return 0;
+    case Request::Version:
+        std::printf("ulvanta-build %s\n", qPrintable(ProgramInfo::version()));
+        return 0;
+    case Request::UnknownOption:
+        printErr(QCoreApplication::translate("BuildProgram", "ulvanta-build: unknown option '%1'")
+                     .arg(QString::fromLocal8Bit(request.unknown)));
+        break;
+    case Request::Usage:
+        break;
+    }
+    print(stderr, usage());
+    return 2;
 }
 
 // Whether the command line asks for pictures, which need the GUI library: a build
 // extracts icons and a check reads them. Printing a page does without its start-up.
 bool needsPictures(int argc, char* argv[]) {
-    int names = 0;
-    bool options = true;
-    for (int i = 1; i < argc; ++i) {
-        const QByteArrayView arg(argv[i]);
-        if (options && arg == "--")
-            options = false;
-        else if (options && arg == "--check")
-            return true;
-        else if (!options || arg.size() <= 1 || !arg.startsWith('-'))
-            ++names;
-    }
-    return names != 1;
+    const Request r = readArguments(argc, argv);
+    return r.check || r.args.size() != 1;
 }
 
 // Loads the document, whole or, with `rows`, its settings alone with its rows left
@@ -224,8 +232,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(ProgramInfo::version());
 
     const Request request = readArguments(argc, argv);
-    if (request.exitCode >= 0)
-        return request.exitCode;
+    if (const int status = answer(request); status >= 0)
+        return status;
     Document doc;
     if (request.check) {
         if (!loadDocument(doc, request.args[0]))

@@ -32,8 +32,8 @@ public:
     // The number of entries held.
     quint32 entryCount() const { return quint32(m_entries.size()); }
     QString entryName(quint32 entry) const; // NULs removed
-    // The same name without making a string: a large file has hundreds of
-    // thousands of entries, and most are only compared with a known name.
+    // A name without making a string: a large file has hundreds of thousands of
+    // entries, and most are only compared with a known name.
     struct ShortName {
         char bytes[8];
         qsizetype size;
@@ -47,10 +47,6 @@ public:
             return n;
         }
     };
-    ShortName shortName(quint32 entry) const {
-        const Entry& e = at(entry);
-        return ShortName::of(e.name, e.nameSize);
-    }
 
     // One entry of the directory: its number, its name as stored (8 bytes,
     // NUL-padded), where its content lies and its length.

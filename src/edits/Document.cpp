@@ -208,10 +208,11 @@ ItemList::RowText rowText(const EntryContainer& pack, quint32 first, const QByte
 }
 } // namespace
 
-void Document::readEntries(EntryContainer& pack, const QString& path, bool settings, bool scan,
-                           const std::function<void(quint32)>& row) {
-    int k = 0;
-    const auto take = [&](const EntryContainer::Record& r) {
+std::function<void(const EntryContainer::Record&)>
+Document::entryReader(const EntryContainer& pack, const QString& path, bool settings,
+                      std::function<void(quint32)> row) {
+    return [this, &pack, path, settings, row = std::move(row),
+            k = 0](const EntryContainer::Record& r) mutable {
         const EntryContainer::ShortName shortName = r.shortName();
         const QLatin1StringView name = shortName.view();
         if (name.size() >= 2 && name[0] == QLatin1Char('P') && name[1] == QLatin1Char('_')) {
@@ -233,11 +234,6 @@ void Document::readEntries(EntryContainer& pack, const QString& path, bool setti
             row(r.entry);
         }
     };
-    if (scan)
-        pack.scan(path, take);
-    else
-        for (quint32 i = 1, n = pack.count(); i <= n; ++i)
-            take(pack.record(i));
 }
 
 void Document::read(const QString& path, bool importing) {
@@ -260,7 +256,7 @@ void Document::read(const QString& path, bool importing) {
             m_edits.clear();
         }
         QByteArray rowBytes;
-        readEntries(pack, path, !importing, false, [&](quint32 first) {
+        const auto take = entryReader(pack, path, !importing, [&](quint32 first) {
             // A row's cells lie back to back: one read for all seven.
             pack.readEntries(first, first + ItemColumnCount - 1, rowBytes);
             rows.push_back(rowText(pack, first, rowBytes));
@@ -269,6 +265,8 @@ void Document::read(const QString& path, bool importing) {
             if (rows.size() >= 4096)
                 flush();
         });
+        for (quint32 i = 1, n = pack.count(); i <= n; ++i)
+            take(pack.record(i));
         flush();
     } catch (...) {
         flush();
@@ -293,8 +291,9 @@ void Document::loadPage(const QString& path, StoredRows& rows) {
         throw Error(Error::PermissionDenied);
     rows = StoredRows();
     m_items.clear();
-    readEntries(rows.m_container, path, true, true,
-                [&](quint32 first) { rows.m_firstEntries.push_back(first); });
+    rows.m_container.scan(path, entryReader(rows.m_container, path, true, [&](quint32 first) {
+                              rows.m_firstEntries.push_back(first);
+                          }));
     m_filePath = path;
 }
 

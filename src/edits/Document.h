@@ -1,5 +1,6 @@
 #pragma once
 
+#include "components/EntryContainer.h"
 #include "components/FileLock.h"
 #include "edits/EditHistory.h"
 #include "model/ItemList.h"
@@ -13,7 +14,6 @@ class QMimeData;
 
 namespace ulvanta {
 
-class EntryContainer;
 class StoredRows;
 
 // The open document and the state the editor keeps about it: the item list, the
@@ -133,12 +133,12 @@ signals:
 
 private:
     void read(const QString& path, bool importing);
-    // Goes through the entries of a file: those of a loaded container, or with
-    // `scan` those of the file read as they come. With `settings`, the properties
+    // What takes the entries of a file, in order: with `settings`, the properties
     // (in table order) become the document's; the first entry of every row goes to
-    // row(). Throws Error.
-    void readEntries(EntryContainer& pack, const QString& path, bool settings, bool scan,
-                     const std::function<void(quint32 first)>& row);
+    // row(). It throws Error.
+    std::function<void(const EntryContainer::Record&)>
+    entryReader(const EntryContainer& pack, const QString& path, bool settings,
+                std::function<void(quint32 first)> row);
     void retakeHold();
 
     ItemList m_items;
